@@ -1,0 +1,30 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test deps build clean format
+
+deps:
+	bash scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		cd $(BUILD)/bin && ./Program; \
+	else \
+		echo "No display found: starting the program under xvfb-run."; \
+		cd $(BUILD)/bin && xvfb-run -a -s "-screen 0 1280x800x24" ./Program; \
+	fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+format:
+	find model app link ui cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,52 @@
+#pragma once
+// The settings file: sections of key=value lines, read into memory, answered
+// with comment stripping and defaults, written back when closed. Pure C++.
+
+#include <string>
+#include <vector>
+
+namespace radio {
+
+class CIniFile {
+public:
+    explicit CIniFile(int growthStep = 10);
+    ~CIniFile(); // saves when write-back is set
+    CIniFile(const CIniFile&) = delete;
+    CIniFile& operator=(const CIniFile&) = delete;
+
+    // `fileName` relative to the directory of `argv0` (the current directory
+    // when it holds no directory part).
+    bool Open(const std::string& fileName, const std::string& argv0, bool writeBack,
+              bool ignoreCase, int backupCount);
+    bool Load(const std::string& fullPath, bool writeBack, bool ignoreCase, int backupCount);
+
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& def = std::string()) const;
+    void SetString(const std::string& section, const std::string& key, const std::string& value);
+    bool Save(bool makeBackup = false);
+
+    const std::string& path() const { return m_path; }
+    bool modified() const { return m_modified; }
+
+private:
+    struct Section {
+        std::string name;
+        std::vector<std::string> keys;
+        std::vector<std::string> values;
+    };
+    int findSection(const std::string& name) const;
+    bool equalNames(const std::string& a, const std::string& b) const;
+    std::string nextBackupName() const;
+    void clear();
+
+    std::string m_path;
+    std::vector<Section> m_sections;
+    int m_growthStep;
+    bool m_ignoreCase = false;
+    bool m_writeBack = false;
+    int m_backupCount = 0;
+    bool m_modified = false;
+    mutable std::string m_backupName;
+};
+
+} // namespace radio

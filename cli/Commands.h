@@ -1,0 +1,27 @@
+#pragma once
+// radio-cli commands. Each returns the exit status: 0 success, 1 radio or
+// communication failure, 2 usage or bad input.
+
+#include <string>
+#include <vector>
+
+namespace radio::cli {
+
+using Args = std::vector<std::string>; // the arguments after the command name
+
+struct Command {
+    const char* name;
+    const char* synopsis; // one line for the tool's --help
+    const char* help;     // the command's --help text
+    int (*run)(const Args&);
+};
+
+// Registered command tables, one per source file.
+const std::vector<Command>& fileCommands();   // new, dump, export-csv, import-csv
+const std::vector<Command>& linkCommands();   // read, write, ports, virtual-radio
+const std::vector<Command>& reportCommands(); // report, options
+
+// Prints "radio-cli: <message>" on standard error and returns 2.
+int usageError(const std::string& message);
+
+} // namespace radio::cli

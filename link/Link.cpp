@@ -1,0 +1,2 @@
+// Placeholder translation unit; the protocol engine lives beside it.
+namespace radio {}

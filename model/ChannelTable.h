@@ -1,0 +1,44 @@
+#pragma once
+// The channel grid as a 17 x 11 table of texts: row 0 the headers, column 0
+// the channel numbers " 1".."16", rows 1..16 the channels. The grid view only
+// moves these texts into widgets; all conversion rules live here.
+
+#include "model/Image.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace radio {
+
+constexpr int kGridRows = 17;
+constexpr int kGridCols = 11;
+
+enum Column {
+    ColChannel = 0,
+    ColRx = 1,
+    ColTx = 2,
+    ColDecode = 3,
+    ColEncode = 4,
+    ColPower = 5,
+    ColScanAdd = 6,
+    ColBusyLock = 7,
+    ColWidth = 8,
+    ColCompand = 9,
+    ColScrambler = 10,
+};
+
+using ChannelTable = std::array<std::array<std::string, kGridCols>, kGridRows>;
+
+// Header texts of row 0 ("CH", "Rx Frequency", ... / "信道", "接收频率", ...).
+const std::array<std::string, kGridCols>& columnHeaders(bool chinese);
+
+// Entries of the drop-down list of a column 3..10, in order, in one language.
+const std::vector<std::string>& columnEntries(int column, bool chinese);
+
+// Image -> table (headers and channel numbers included).
+ChannelTable imageToTable(const Image& img, bool chinese);
+// Table -> image: channel records and scan-add bytes; nothing else changes.
+void tableToImage(const ChannelTable& table, Image& img);
+
+} // namespace radio

@@ -1,0 +1,51 @@
+#pragma once
+// Field codecs: conversions between the bytes of a channel record and the
+// texts of the channel grid. Pure functions, no window system.
+
+#include "model/Image.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace radio {
+
+// Reads a leading decimal number like the C runtime's atof/atoi: leading
+// blanks skipped, stops at the first character that does not fit, no number
+// gives 0. Locale-independent.
+double atofC(const std::string& text);
+long atoiC(const std::string& text);
+
+// Product of a and b in decimal arithmetic: each operand rounded to 15
+// significant digits, multiplied exactly, converted to the nearest double.
+// 130.0125 x 100000 is exactly 13001250 here (binary gives one less).
+double DecimalMultiply(double a, double b);
+
+using FreqBytes = std::array<std::uint8_t, 4>; // b0 least significant pair
+using ToneBytes = std::array<std::uint8_t, 2>; // {L, H}
+
+std::string FormatFrequency(const FreqBytes& b); // "" when absent, else "%3.5f" MHz
+FreqBytes ParseFrequency(const std::string& text); // 0 / no number -> FF FF FF FF
+// Frequency text -> integer count of 10 Hz (truncated DecimalMultiply x 100000).
+std::int64_t frequencyUnits(const std::string& text);
+// "%3.5f" formatting of a frequency text's value, as stored in a cell.
+std::string formatFrequencyText(const std::string& text);
+
+std::string FormatTone(const ToneBytes& lh, bool channelEmpty, bool chinese);
+ToneBytes ParseTone(const std::string& text);
+
+// The tone list: 265 texts; entry 0 is "None" (Chinese "无").
+const std::vector<std::string>& toneList(bool chinese);
+constexpr int kToneCount = 265;
+
+// Option texts of a channel, decoded from a record (and the scan-add bit).
+struct OptionTexts {
+    std::string power, scanAdd, busyLock, width, compand, scrambler;
+};
+OptionTexts decodeOptions(const Image& img, int channel, bool chinese);
+// Encodes the option texts (English or Chinese accepted) into the record's bits,
+// except the scan-add flag, which the grid conversion handles for all channels.
+void encodeOptions(Image& img, int channel, const OptionTexts& texts);
+
+} // namespace radio

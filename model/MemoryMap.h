@@ -1,0 +1,141 @@
+#pragma once
+// The memory map of the radio, declared once. Every part of the program names
+// the fields it reads or writes from here instead of using raw offsets.
+
+#include "model/Image.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace radio::mm {
+
+// A field is `size` bytes at `offset`; for one-byte fields `mask` selects the
+// bits the field owns (the other bits of that byte are always preserved).
+struct Field {
+    std::string_view name;
+    std::uint16_t offset;
+    std::uint16_t size;
+    std::uint8_t mask; // 0xFF for whole bytes and multi-byte fields
+};
+
+constexpr std::uint16_t end(const Field& f) { return std::uint16_t(f.offset + f.size); }
+
+// ---- header row
+inline constexpr Field Header{"header", 0x000, 16, 0xFF};
+
+// ---- channel records: channel n (1..16) at n x 16, 16 bytes each
+inline constexpr std::uint16_t kChannelCount = 16;
+inline constexpr std::uint16_t kRecordSize = 16;
+inline constexpr Field Channels{"channel records", 0x010, 16 * 16, 0xFF};
+constexpr std::uint16_t channelOffset(int n) { return std::uint16_t(n * kRecordSize); }
+
+// Bytes inside a channel record (offsets relative to the record).
+namespace rec {
+inline constexpr Field RxFrequency{"receive frequency", 0, 4, 0xFF};
+inline constexpr Field TxFrequency{"transmit frequency", 4, 4, 0xFF};
+inline constexpr Field RxTone{"receive tone", 8, 2, 0xFF};
+inline constexpr Field TxTone{"transmit tone", 10, 2, 0xFF};
+inline constexpr Field BusyLock{"busy lock", 12, 1, 0x18};
+inline constexpr Field Power{"power", 13, 1, 0x20};
+inline constexpr Field Width{"bandwidth", 13, 1, 0x10};
+inline constexpr Field CompanderOff{"compander off", 14, 1, 0x10};
+inline constexpr Field Scrambler{"scrambler", 14, 1, 0x0F};
+// Most significant byte of each frequency: 0x00 or 0xFF marks it absent.
+inline constexpr std::uint16_t kRxMsb = 3;
+inline constexpr std::uint16_t kTxMsb = 7;
+} // namespace rec
+
+// ---- radio-wide options
+inline constexpr Field VoiceAnnunciation{"voice annunciation", 0x12F, 1, 0xFF};
+inline constexpr Field TimeOutTimer{"time-out timer", 0x130, 1, 0x7F};
+inline constexpr Field TotPreAlert{"time-out pre-alert", 0x131, 1, 0x0F};
+inline constexpr Field SquelchLevel{"squelch level", 0x134, 1, 0x0F};
+inline constexpr Field BatterySaver{"battery saver", 0x135, 1, 0x01};
+inline constexpr Field KeyBeep{"key beep", 0x136, 1, 0x01};
+inline constexpr Field VoxGain{"VOX gain level", 0x13A, 1, 0x1F};
+inline constexpr Field VoxDelay{"VOX delay time", 0x13B, 1, 0x07};
+inline constexpr Field CallKey{"call key function", 0x13F, 1, 0xFF};
+
+// ---- scan settings
+inline constexpr Field ScanPriorityMode{"scan priority mode", 0x160, 1, 0xFF};
+inline constexpr Field PriorityChannel{"priority channel", 0x161, 1, 0xFF};
+inline constexpr Field LookBackA{"look-back time A", 0x162, 1, 0xFF};
+inline constexpr Field LookBackB{"look-back time B", 0x163, 1, 0xFF};
+inline constexpr Field RevertChannel{"revert channel", 0x164, 1, 0xFF};
+inline constexpr Field DropoutDelay{"dropout delay time", 0x165, 2, 0xFF}; // low byte first
+inline constexpr Field TxDwellTime{"transmit dwell time", 0x167, 2, 0xFF}; // low byte first
+inline constexpr Field ScanAddLow{"scan-add bits of channels 1..8", 0x17E, 1, 0xFF};
+inline constexpr Field ScanAddHigh{"scan-add bits of channels 9..16", 0x17F, 1, 0xFF};
+
+// ---- fixed tag of a new image, never read
+inline constexpr Field NewImageTag{"new image tag", 0x1B8, 8, 0xFF};
+
+// ---- factory-only and calibration areas
+inline constexpr Field FactoryBlock{"factory-only bytes", 0x330, 16, 0xFF};
+inline constexpr Field VoxFunction{"VOX function switch", 0x3C7, 1, 0x01};
+inline constexpr Field ScanFunction{"scan function switch", 0x3C7, 1, 0x02};
+inline constexpr Field ParamAdjust{"parameter adjustment values", 0x3D0, 10, 0xFF};
+inline constexpr Field Emphasis{"emphasis switches", 0x3DA, 1, 0x03};
+inline constexpr Field DeEmphasis{"de-emphasis", 0x3DA, 1, 0x01};
+inline constexpr Field PreEmphasis{"pre-emphasis", 0x3DA, 1, 0x02};
+inline constexpr Field ModelType{"model type index", 0x3DE, 1, 0xFF};
+inline constexpr Field BandIndex{"band index", 0x3DF, 1, 0xFF};
+inline constexpr Field PowerAdjust{"power adjustment values", 0x3E0, 16, 0xFF};
+inline constexpr Field CallTone{"call tone", 0x3F0, 1, 0xFF};
+inline constexpr Field NeverTransferred{"never transferred", 0x3F1, 15, 0xFF};
+
+// Every named field of the image (channel record fields are relative and
+// listed separately in `rec`).
+inline constexpr std::array<Field, 36> kAll = {
+    Header,       Channels,         VoiceAnnunciation, TimeOutTimer,   TotPreAlert,
+    SquelchLevel, BatterySaver,     KeyBeep,           VoxGain,        VoxDelay,
+    CallKey,      ScanPriorityMode, PriorityChannel,   LookBackA,      LookBackB,
+    RevertChannel, DropoutDelay,    TxDwellTime,       ScanAddLow,     ScanAddHigh,
+    NewImageTag,  FactoryBlock,     VoxFunction,       ScanFunction,   ParamAdjust,
+    Emphasis,     DeEmphasis,       PreEmphasis,       ModelType,      BandIndex,
+    PowerAdjust,  CallTone,         NeverTransferred,  Field{"unused 0x110", 0x110, 31, 0xFF},
+    Field{"unused 0x132", 0x132, 2, 0xFF}, Field{"unused 0x3DB", 0x3DB, 3, 0xFF}};
+
+// Bit position of the lowest set bit of a mask.
+constexpr int shiftOf(std::uint8_t mask) {
+    int s = 0;
+    while (s < 8 && !(mask & (1u << s)))
+        ++s;
+    return s;
+}
+
+// Reads a one-byte field's bits, shifted down to start at bit 0.
+inline std::uint8_t get(const Image& img, const Field& f) {
+    return std::uint8_t((img[f.offset] & f.mask) >> shiftOf(f.mask));
+}
+// Writes a one-byte field's bits; the byte's other bits are kept.
+inline void set(Image& img, const Field& f, unsigned value) {
+    const std::uint8_t bits = std::uint8_t((value << shiftOf(f.mask)) & f.mask);
+    img[f.offset] = std::uint8_t((img[f.offset] & ~f.mask) | bits);
+}
+// 16-bit little-endian fields.
+inline unsigned get16(const Image& img, const Field& f) {
+    return img[f.offset] | (unsigned(img[f.offset + 1]) << 8);
+}
+inline void set16(Image& img, const Field& f, unsigned value) {
+    img[f.offset] = std::uint8_t(value & 0xFF);
+    img[f.offset + 1] = std::uint8_t((value >> 8) & 0xFF);
+}
+
+// Byte of a channel record.
+inline std::uint8_t& recordByte(Image& img, int channel, const Field& f, int i = 0) {
+    return img[channelOffset(channel) + f.offset + i];
+}
+inline std::uint8_t recordByte(const Image& img, int channel, const Field& f, int i = 0) {
+    return img[channelOffset(channel) + f.offset + i];
+}
+
+// A channel is empty when the most significant byte of either frequency is 0x00 or 0xFF.
+inline bool channelEmpty(const Image& img, int channel) {
+    const std::uint8_t rx = img[channelOffset(channel) + rec::kRxMsb];
+    const std::uint8_t tx = img[channelOffset(channel) + rec::kTxMsb];
+    return rx == 0x00 || rx == 0xFF || tx == 0x00 || tx == 0xFF;
+}
+
+} // namespace radio::mm
