@@ -1,0 +1,87 @@
+#include "model/CellCommit.h"
+
+#include "model/Codecs.h"
+#include "model/StringTable.h"
+
+namespace radio {
+
+namespace {
+
+void clearRow(std::array<std::string, kGridCols>& row) {
+    for (int c = ColRx; c <= ColScrambler; ++c)
+        row[c].clear();
+}
+
+// A new channel's settings, columns 3..10.
+const std::array<const char*, 8>& newChannelDefaults(bool chinese) {
+    static const std::array<const char*, 8> english = {"None", "None", "High", "No",
+                                                       "Off",  "Wide", "Off",  "Off"};
+    static const std::array<const char*, 8> chineseDefaults = {"无", "无", "高", "无",
+                                                               "关", "宽", "关", "关"};
+    return chinese ? chineseDefaults : english;
+}
+
+// 0 when the value may be stored, else the message that rejects it.
+int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHigh) {
+    // 0 is what text without a number gives; it is never a frequency, even
+    // when missing band settings leave the limits at 0..0.
+    if (value == 0 || value < bandLow || value > bandHigh)
+        return IDS_OUT_OF_RANGE;
+    if (value % 500 != 0 && value % 625 != 0)
+        return IDS_STEP_ERROR;
+    return 0;
+}
+
+} // namespace
+
+CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
+                        const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
+                        bool chinese) {
+    CommitResult result{row, 0};
+    auto& out = result.row;
+    const std::string& rx = row[ColRx];
+    const std::string& tx = row[ColTx];
+
+    if (column == ColRx) {
+        if (editorText.empty()) {
+            clearRow(out);
+            return result;
+        }
+        result.message = checkFrequency(frequencyUnits(editorText), bandLow, bandHigh);
+        if (result.message != 0) {
+            clearRow(out);
+            return result;
+        }
+        const std::string text = formatFrequencyText(editorText);
+        if (!rx.empty()) {
+            out[ColRx] = text;
+        } else {
+            out[ColRx] = text;
+            out[ColTx] = text;
+            const auto& defaults = newChannelDefaults(chinese);
+            for (int c = ColDecode; c <= ColScrambler; ++c)
+                out[c] = defaults[c - ColDecode];
+        }
+        return result;
+    }
+
+    if (column == ColTx) {
+        if (editorText.empty()) {
+            out[ColTx] = rx; // transmits on its receive frequency
+            return result;
+        }
+        result.message = checkFrequency(frequencyUnits(editorText), bandLow, bandHigh);
+        if (result.message != 0) {
+            out[ColTx].clear();
+            return result;
+        }
+        out[ColTx] = rx.empty() ? std::string() : formatFrequencyText(editorText);
+        return result;
+    }
+
+    if (column >= ColDecode && column <= ColScrambler)
+        out[column] = rx.empty() && tx.empty() ? std::string() : editorText;
+    return result;
+}
+
+} // namespace radio

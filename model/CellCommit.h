@@ -1,0 +1,27 @@
+#pragma once
+// The rules a cell editor's value must pass before it reaches the channel
+// grid: band and 5 kHz / 6.25 kHz raster checks for frequencies, defaults for
+// a new channel, no settings on a row without frequencies.
+
+#include "model/ChannelTable.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace radio {
+
+struct CommitResult {
+    std::array<std::string, kGridCols> row; // the row's texts after the commit
+    int message = 0; // 0, IDS_OUT_OF_RANGE or IDS_STEP_ERROR (model/StringTable.h)
+};
+
+// Commits `editorText` into `column` (1..10) of `row`. For list columns the
+// editor text is the selected entry's text. Band limits are inclusive, in
+// 10 Hz units; `chinese` picks the language of a new channel's defaults.
+// A column outside 1..10 leaves the row unchanged.
+CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
+                        const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
+                        bool chinese);
+
+} // namespace radio
