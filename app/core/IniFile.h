@@ -14,15 +14,24 @@ public:
     CIniFile(const CIniFile&) = delete;
     CIniFile& operator=(const CIniFile&) = delete;
 
-    // `fileName` relative to the directory of `argv0` (the current directory
-    // when it holds no directory part).
+    // `fileName` relative to the directory of `argv0`: everything before its
+    // last '/' or '\\'. When argv0 holds no directory part the name is taken
+    // relative to the current directory, which is rarely the program's own:
+    // callers that know the program directory (the window asks Qt for it)
+    // should then pass a path such as "<programDir>/Program" as argv0.
+    // An absolute `fileName` is used as given.
     bool Open(const std::string& fileName, const std::string& argv0, bool writeBack,
               bool ignoreCase, int backupCount);
+    // Saves the file already loaded (only when its write-back is set), then
+    // reads `fullPath`, creating it empty when missing. False when it cannot
+    // be read; every lookup then returns its default.
     bool Load(const std::string& fullPath, bool writeBack, bool ignoreCase, int backupCount);
 
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& def = std::string()) const;
     void SetString(const std::string& section, const std::string& key, const std::string& value);
+    // Writes the whole file ("\n" line ends) only when modified; with a
+    // backup count and `makeBackup`, first copies it to "<path>.NNN".
     bool Save(bool makeBackup = false);
 
     const std::string& path() const { return m_path; }

@@ -1,2 +1,0 @@
-// Placeholder translation unit; the protocol engine lives beside it.
-namespace radio {}

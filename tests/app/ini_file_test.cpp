@@ -1,0 +1,212 @@
+#include "app/core/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+using radio::CIniFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("ini_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir, ec);
+    }
+    std::string write(const std::string& name, const std::string& text) {
+        const fs::path p = dir / name;
+        std::ofstream(p, std::ios::binary) << text;
+        return p.string();
+    }
+    static std::string read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    fs::path dir;
+};
+
+TEST_F(IniFileTest, LookupRulesOfTheFileFormat) {
+    const std::string path = write("Program.ini", "  Unnamed = 1 \r\n"
+                                                  "[Setup]\r\n"
+                                                  "  Language = Chinese // note\r\n"
+                                                  ";Language=English\r\n"
+                                                  "/Skipped=1\n\\Skipped=2\n*Skipped=3\n"
+                                                  "AppName=First\n"
+                                                  "AppName=Second\n"
+                                                  "company=Lower\n"
+                                                  "Company=Upper\n"
+                                                  "Tabbed=abc\t; tail\n"
+                                                  "Block=abc /* tail\n"
+                                                  "NoEquals\n"
+                                                  "= no key\n"
+                                                  "Url=a//b/*c\n");
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, false, true, 0));
+    EXPECT_EQ(ini.GetString("", "Unnamed"), "1");
+    // The cut keeps the blank before the marker, so the value is not "Chinese".
+    EXPECT_EQ(ini.GetString("Setup", "Language"), "Chinese ");
+    EXPECT_EQ(ini.GetString("Setup", "Skipped", "d"), "d");
+    EXPECT_EQ(ini.GetString("Setup", "AppName"), "Second");
+    EXPECT_EQ(ini.GetString("setup", "COMPANY"), "Upper");
+    EXPECT_EQ(ini.GetString("Setup", "Tabbed"), "abc");
+    EXPECT_EQ(ini.GetString("Setup", "Block"), "abc ");
+    EXPECT_EQ(ini.GetString("Setup", "NoEquals", "x"), "");
+    EXPECT_EQ(ini.GetString("Setup", "Url"), "a");
+    // A missing key trims the default; a missing section returns it unchanged.
+    EXPECT_EQ(ini.GetString("Setup", "Missing", "  d  "), "d");
+    EXPECT_EQ(ini.GetString("Nowhere", "Language", "  d  "), "  d  ");
+}
+
+TEST_F(IniFileTest, CaseSensitivityFollowsTheFlag) {
+    const std::string path = write("a.ini", "[Setup]\nLanguage=English\n[Ünïcode]\nÄrger=1\n");
+    CIniFile exact;
+    ASSERT_TRUE(exact.Load(path, false, false, 0));
+    EXPECT_EQ(exact.GetString("setup", "Language", "d"), "d");
+    EXPECT_EQ(exact.GetString("Setup", "language", "d"), "d");
+    EXPECT_EQ(exact.GetString("Setup", "Language"), "English");
+
+    CIniFile folded;
+    ASSERT_TRUE(folded.Load(path, false, true, 0));
+    EXPECT_EQ(folded.GetString("SETUP", "language"), "English");
+    EXPECT_EQ(folded.GetString("üNÏCODE", "äRGER"), "1");
+    EXPECT_EQ(folded.GetString("Setup", "Languag", "d"), "d");
+}
+
+TEST_F(IniFileTest, SavesOnlyWhenModifiedAndKeepsLayout) {
+    const std::string path =
+        write("p.ini", "Top=1\r\n[Setup]\r\nA=1\r\nA=2\r\n[English]\r\nB=x\r\n");
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, true, true, 0));
+        ini.SetString("setup", "a", "2"); // same value as the last "A": no change
+        EXPECT_FALSE(ini.modified());
+        EXPECT_FALSE(ini.Save());
+    }
+    EXPECT_EQ(read(path), "Top=1\r\n[Setup]\r\nA=1\r\nA=2\r\n[English]\r\nB=x\r\n");
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, true, true, 0));
+        ini.SetString("Setup", "A", "3");         // replaces the last occurrence
+        ini.SetString("Chinese", "Company", "C"); // new section at the end
+        ini.SetString("English", "New", "n");     // new key at the end of its section
+    }                                             // written back on destruction
+    EXPECT_EQ(read(path),
+              "Top=1\n[Setup]\nA=1\nA=3\n[English]\nB=x\nNew=n\n[Chinese]\nCompany=C\n");
+}
+
+TEST_F(IniFileTest, WriteBackOffLeavesTheFileAlone) {
+    const std::string path = write("p.ini", "[Setup]\nLanguage=English\n");
+    const std::string other = write("q.ini", "[Setup]\nLanguage=Chinese\n");
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, false, true, 0));
+        ini.SetString("Setup", "Language", "Chinese");
+        // Loading another file saves the first only when its write-back is set.
+        ASSERT_TRUE(ini.Load(other, true, true, 0));
+        EXPECT_EQ(ini.GetString("Setup", "Language"), "Chinese");
+        ini.SetString("Setup", "Language", "English");
+        ASSERT_TRUE(ini.Load(path, false, true, 0));
+    }
+    EXPECT_EQ(read(path), "[Setup]\nLanguage=English\n");
+    EXPECT_EQ(read(other), "[Setup]\nLanguage=English\n");
+}
+
+TEST_F(IniFileTest, MissingFileIsCreatedAndUnreadableGivesDefaults) {
+    CIniFile ini;
+    const std::string missing = (dir / "new.ini").string();
+    ASSERT_TRUE(ini.Load(missing, true, true, 0));
+    EXPECT_TRUE(fs::exists(missing));
+    EXPECT_EQ(ini.GetString("Setup", "Language", "d"), "d");
+
+    CIniFile bad;
+    EXPECT_FALSE(bad.Load((dir / "no" / "such" / "dir.ini").string(), true, true, 0));
+    EXPECT_EQ(bad.GetString("Setup", "Language", "d"), "d");
+    bad.SetString("Setup", "Language", "x"); // nothing loaded: ignored
+    EXPECT_FALSE(bad.modified());
+
+    CIniFile directory; // a directory is not a readable settings file
+    EXPECT_FALSE(directory.Load(dir.string(), true, true, 0));
+    EXPECT_EQ(directory.path(), "");
+}
+
+TEST_F(IniFileTest, SaveThatCannotOpenWritesNothing) {
+    const std::string path = write("ro.ini", "[Setup]\nA=1\n");
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, true, true, 0));
+    fs::remove(path);
+    fs::create_directory(path); // the name now holds a directory: cannot be opened for writing
+    ini.SetString("Setup", "A", "2");
+    EXPECT_FALSE(ini.Save());
+    EXPECT_TRUE(fs::is_directory(path));
+    fs::remove(path);
+    EXPECT_TRUE(ini.Save()); // still modified, so a later save succeeds
+    EXPECT_EQ(read(path), "[Setup]\nA=2\n");
+}
+
+TEST_F(IniFileTest, NumberedBackupsNeverOverwriteEachOther) {
+    const std::string path = write("Program.ini", "[Setup]\nA=0\n");
+    write("Program.ini.002", "older");
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, false, true, 3));
+    ini.SetString("Setup", "A", "1");
+    ASSERT_TRUE(ini.Save(true));
+    EXPECT_EQ(read((dir / "Program.ini.003").string()), "[Setup]\nA=0\n");
+    ini.SetString("Setup", "A", "2");
+    ASSERT_TRUE(ini.Save(true));
+    EXPECT_EQ(read((dir / "Program.ini.003").string()), "[Setup]\nA=0\n");
+    EXPECT_EQ(read((dir / "Program.ini.004").string()), "[Setup]\nA=1\n");
+    EXPECT_EQ(read((dir / "Program.ini.002").string()), "older");
+    ini.SetString("Setup", "A", "3");
+    ASSERT_TRUE(ini.Save(false)); // no backup asked for
+    EXPECT_FALSE(fs::exists(dir / "Program.ini.005"));
+}
+
+TEST_F(IniFileTest, OpenResolvesAgainstTheProgramDirectory) {
+    write("Program.ini", "[Setup]\nLanguage=English\n");
+    CIniFile ini;
+    ASSERT_TRUE(ini.Open("Program.ini", (dir / "Program").string(), false, true, 0));
+    EXPECT_EQ(ini.GetString("Setup", "Language"), "English");
+    EXPECT_EQ(fs::path(ini.path()), dir / "Program.ini");
+
+    CIniFile windowsStyle;
+    ASSERT_TRUE(windowsStyle.Open("Program.ini", dir.string() + "\\Program.exe", false, true, 0));
+    EXPECT_EQ(windowsStyle.GetString("Setup", "Language"), "English");
+}
+
+TEST_F(IniFileTest, HostileInputNeverBreaksIt) {
+    std::mt19937 rng(1234);
+    std::string junk =
+        std::string(1 << 20, 'k') + "=" + std::string(1 << 16, 'v') + "\n" + "\xFF\xFE=\xC0\x80\n";
+    for (int i = 0; i < 200000; ++i)
+        junk.push_back(static_cast<char>(rng() & 0xFF));
+    junk += "\n[" + std::string(100000, 's') + "]\nafter=1\n[\n]\n[]\nx=\xC3\n";
+    const std::string path = write("junk.ini", junk);
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, true, true, 0));
+    EXPECT_EQ(ini.GetString(std::string(100000, 's'), "AFTER"), "1");
+    EXPECT_EQ(ini.GetString("", std::string(1 << 20, 'K')).size(), std::size_t(1) << 16);
+    EXPECT_EQ(ini.GetString("[]", "x", "d"), "d"); // "[]" names the empty section
+    EXPECT_EQ(ini.GetString("", "\xFF\xFE"), "\xC0\x80");
+    ini.SetString("\xC3", "\xE4\xBD", "\xF0");
+    EXPECT_TRUE(ini.Save());
+    CIniFile again;
+    ASSERT_TRUE(again.Load(path, false, true, 0));
+    EXPECT_EQ(again.GetString("\xC3", "\xE4\xBD"), "\xF0");
+}
+
+} // namespace
