@@ -1,9 +1,319 @@
+// File commands of radio-cli: new image, grid dump, CSV export and import.
+
+#include "app/core/IniFile.h"
+#include "app/core/ProductInfo.h"
 #include "cli/Commands.h"
+#include "model/ChannelTable.h"
+#include "model/Csv.h"
+#include "model/Image.h"
+#include "model/MemoryMap.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace radio::cli {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ParsedArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+// Splits arguments into positional ones and "--name VALUE" / "--name=VALUE"
+// options; only the names in `known` are accepted.
+bool parseArgs(const Args& args, const std::vector<std::string>& known, ParsedArgs& out,
+               std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a[0] != '-') {
+            out.positional.push_back(a);
+            continue;
+        }
+        std::string name = a;
+        std::string value;
+        bool hasValue = false;
+        const auto eq = a.find('=');
+        if (eq != std::string::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+            hasValue = true;
+        }
+        bool isKnown = false;
+        for (const auto& k : known)
+            isKnown = isKnown || k == name;
+        if (!isKnown) {
+            error = "unknown option '" + name + "'";
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size()) {
+                error = "option '" + name + "' needs a value";
+                return false;
+            }
+            value = args[++i];
+        }
+        out.options[name] = value;
+    }
+    return true;
+}
+
+bool readImage(const std::string& path, Image& image, std::string& error) {
+    const LoadResult r = loadDat(path, image);
+    if (!r.ok)
+        error = r.error;
+    return r.ok;
+}
+
+bool readText(const std::string& path, std::string& text, std::string& error) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        error = "\"" + path + "\" is a directory";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open \"" + path + "\"";
+        return false;
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad()) {
+        error = "cannot read \"" + path + "\"";
+        return false;
+    }
+    text = s.str();
+    return true;
+}
+
+// Writes beside the target and renames over it, so a failure never leaves a
+// partial file or destroys the previous one.
+bool writeText(const std::string& path, const std::string& text, std::string& error) {
+    const std::string tmp = path + ".tmp~";
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = "cannot write \"" + path + "\"";
+            return false;
+        }
+        out.write(text.data(), std::streamsize(text.size()));
+        out.close();
+        if (!out) {
+            std::remove(tmp.c_str());
+            error = "cannot write \"" + path + "\": the disk may be full";
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(tmp, path, ec);
+    if (ec) {
+        std::remove(tmp.c_str());
+        error = "cannot replace \"" + path + "\": " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+bool languageOption(const ParsedArgs& p, bool& chinese, std::string& error) {
+    const auto it = p.options.find("--lang");
+    chinese = false;
+    if (it == p.options.end() || it->second == "English")
+        return true;
+    if (it->second == "Chinese") {
+        chinese = true;
+        return true;
+    }
+    error = "unknown language '" + it->second + "' (English or Chinese)";
+    return false;
+}
+
+// "LOW-HIGH" in whole MHz, as the settings file writes bands.
+bool bandOption(const std::string& text, BandLimits& limits, std::string& error) {
+    const auto dash = text.find('-');
+    const auto isNumber = [](const std::string& s) {
+        return !s.empty() && s.size() <= 4 &&
+               s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (dash == std::string::npos || !isNumber(text.substr(0, dash)) ||
+        !isNumber(text.substr(dash + 1))) {
+        error = "band '" + text + "' is not LOW-HIGH in whole MHz, for example 400-470";
+        return false;
+    }
+    limits = bandLimits(text);
+    if (limits.low > limits.high) {
+        error = "band '" + text + "' has its low edge above its high edge";
+        return false;
+    }
+    return true;
+}
+
+std::string programDirectory() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+// The band the image's model and band bytes name in the settings file next to
+// the program, as the channel window would use it.
+bool bandFromSettings(const Image& image, BandLimits& limits, std::string& error) {
+    const std::string dir = programDirectory();
+    const fs::path ini = fs::path(dir) / "Program.ini";
+    std::error_code ec;
+    if (dir.empty() || !fs::is_regular_file(ini, ec)) {
+        error = "no settings file Program.ini beside radio-cli to find the band; give --band "
+                "LOW-HIGH";
+        return false;
+    }
+    CIniFile settings;
+    // Read only: the tool must never rewrite the installation's settings.
+    if (!settings.Load(ini.string(), false, true, 0)) {
+        error = "cannot read \"" + ini.string() + "\"; give --band LOW-HIGH";
+        return false;
+    }
+    const ProductTexts texts = productTexts(settings, image);
+    if (texts.band.empty()) {
+        error = "the image's model and band (" + std::to_string(mm::get(image, mm::ModelType)) +
+                ", " + std::to_string(mm::get(image, mm::BandIndex)) +
+                ") name no band in Program.ini; give --band LOW-HIGH";
+        return false;
+    }
+    limits = bandLimits(texts.band);
+    return true;
+}
+
+int runNew(const Args& args) {
+    ParsedArgs p;
+    std::string error;
+    if (!parseArgs(args, {}, p, error))
+        return usageError(error);
+    if (p.positional.size() != 1)
+        return usageError("new expects one output file: radio-cli new OUT.dat");
+    const LoadResult r = saveDat(p.positional[0], newDocumentImage());
+    if (!r.ok)
+        return usageError(r.error);
+    return 0;
+}
+
+int runDump(const Args& args) {
+    ParsedArgs p;
+    std::string error;
+    bool chinese = false;
+    if (!parseArgs(args, {"--lang"}, p, error) || !languageOption(p, chinese, error))
+        return usageError(error);
+    if (p.positional.size() != 1)
+        return usageError(
+            "dump expects one file: radio-cli dump FILE.dat [--lang English|Chinese]");
+    Image image;
+    if (!readImage(p.positional[0], image, error))
+        return usageError(error);
+    const ChannelTable table = imageToTable(image, chinese);
+    std::string out;
+    for (const auto& row : table) {
+        for (int c = 0; c < kGridCols; ++c) {
+            if (c > 0)
+                out += '\t';
+            out += row[c];
+        }
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+int runExportCsv(const Args& args) {
+    ParsedArgs p;
+    std::string error;
+    if (!parseArgs(args, {}, p, error))
+        return usageError(error);
+    if (p.positional.size() != 2)
+        return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
+    Image image;
+    if (!readImage(p.positional[0], image, error))
+        return usageError(error);
+    if (!writeText(p.positional[1], tableToCsv(imageToTable(image, false)), error))
+        return usageError(error);
+    return 0;
+}
+
+int runImportCsv(const Args& args) {
+    ParsedArgs p;
+    std::string error;
+    if (!parseArgs(args, {"--band"}, p, error))
+        return usageError(error);
+    if (p.positional.size() != 2)
+        return usageError(
+            "import-csv expects two files: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]");
+    const std::string& csvPath = p.positional[0];
+    const std::string& datPath = p.positional[1];
+    std::string csv;
+    Image image;
+    if (!readText(csvPath, csv, error) || !readImage(datPath, image, error))
+        return usageError(error);
+    BandLimits band;
+    const auto bandArg = p.options.find("--band");
+    if (bandArg != p.options.end() ? !bandOption(bandArg->second, band, error)
+                                   : !bandFromSettings(image, band, error))
+        return usageError(error);
+
+    const CsvImport import = importCsv(csv, imageToTable(image, false), band.low, band.high);
+    if (!import.error.empty())
+        return usageError(csvPath + ": " + import.error);
+    if (!import.ok) {
+        for (const auto& line : import.rejected)
+            std::fprintf(stderr, "%s\n", line.c_str());
+        return usageError(std::to_string(import.rejected.size()) + " cell(s) rejected; \"" +
+                          datPath + "\" is unchanged");
+    }
+    applyImport(import, image);
+    const LoadResult r = saveDat(datPath, image);
+    if (!r.ok)
+        return usageError(r.error);
+    return 0;
+}
+
+} // namespace
+
 const std::vector<Command>& fileCommands() {
-    static const std::vector<Command> commands;
+    static const std::vector<Command> commands = {
+        {"new", "new OUT.dat                      write a new configuration",
+         "Usage: radio-cli new OUT.dat\n\n"
+         "Writes the configuration a new document starts with: all 16 channels\n"
+         "empty, the radio-wide options at their defaults.",
+         runNew},
+        {"dump", "dump FILE.dat [--lang LANG]     print the channel grid",
+         "Usage: radio-cli dump FILE.dat [--lang English|Chinese]\n\n"
+         "Prints the channel grid exactly as the channel window shows it: a header\n"
+         "line and channels 1 to 16, 11 tab-separated cells each. --lang picks the\n"
+         "language of the texts (default English).",
+         runDump},
+        {"export-csv", "export-csv FILE.dat OUT.csv      write the channel grid as CSV",
+         "Usage: radio-cli export-csv FILE.dat OUT.csv\n\n"
+         "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
+         "line of the grid's English column names.",
+         runExportCsv},
+        {"import-csv", "import-csv IN.csv FILE.dat [--band LOW-HIGH]  load channels from CSV",
+         "Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n\n"
+         "Loads channels from CSV into FILE.dat. The first line names the columns\n"
+         "(the grid's English column names, in any order; \"CH\" is required and\n"
+         "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
+         "channels without a row keep what FILE.dat holds. Every cell is checked\n"
+         "as the grid's editors check it: frequencies inside the band and on the\n"
+         "5 kHz / 6.25 kHz raster, list cells exactly one of the list's entries in\n"
+         "English or Chinese. Each rejected cell is reported as\n"
+         "  row N, column NAME: message\n"
+         "and then FILE.dat is left unchanged (exit status 2).\n\n"
+         "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
+         "the one FILE.dat's model and band name in Program.ini beside radio-cli.",
+         runImportCsv},
+    };
     return commands;
 }
 
