@@ -56,6 +56,9 @@ inline constexpr Field KeyBeep{"key beep", 0x136, 1, 0x01};
 inline constexpr Field VoxGain{"VOX gain level", 0x13A, 1, 0x1F};
 inline constexpr Field VoxDelay{"VOX delay time", 0x13B, 1, 0x07};
 inline constexpr Field CallKey{"call key function", 0x13F, 1, 0xFF};
+// The printed report reads narrower masks of two option bytes than the dialog.
+inline constexpr Field PrintedTimeOutTimer{"time-out timer as printed", 0x130, 1, 0x3F};
+inline constexpr Field PrintedVoiceAnnunciation{"voice annunciation as printed", 0x12F, 1, 0x03};
 
 // ---- scan settings
 inline constexpr Field ScanPriorityMode{"scan priority mode", 0x160, 1, 0xFF};
