@@ -1,0 +1,119 @@
+#include "model/CellCommit.h"
+#include "model/StringTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace radio;
+
+namespace {
+
+using Row = std::array<std::string, kGridCols>;
+
+constexpr std::int64_t kLow = 46000000; // band 460-470
+constexpr std::int64_t kHigh = 47000000;
+
+const Row kEmpty = {" 4", "", "", "", "", "", "", "", "", "", ""};
+const Row kChannel = {" 4",  "462.50000", "463.00000", "88.5", "D023N", "Low",
+                      "Yes", "Carrier",   "Narrow",    "On",   "5"};
+
+CommitResult commit(const Row& row, int column, const std::string& text, bool chinese = false) {
+    return commitCell(row, column, text, kLow, kHigh, chinese);
+}
+
+} // namespace
+
+TEST(CommitRx, ChecksBandAndRasterOnTheTruncatedValue) {
+    struct Case {
+        const char* text;
+        int message;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"470", 0, "470.00000"},          {"460", 0, "460.00000"},
+        {"462.00625", 0, "462.00625"},    {"462.005", 0, "462.00500"},
+        {"462.006251", 0, "462.00625"}, // truncated to 46200625 before the checks
+        {" 465.125MHz", 0, "465.12500"},  {"470.00625", IDS_OUT_OF_RANGE, ""},
+        {"459.99", IDS_OUT_OF_RANGE, ""}, {"462.001", IDS_STEP_ERROR, ""},
+        {"462.0031", IDS_STEP_ERROR, ""}, {"abc", IDS_OUT_OF_RANGE, ""},
+        {"1e999", IDS_OUT_OF_RANGE, ""},  {"-465", IDS_OUT_OF_RANGE, ""},
+    };
+    for (const Case& c : cases) {
+        const CommitResult r = commit(kChannel, ColRx, c.text);
+        EXPECT_EQ(r.message, c.message) << c.text;
+        if (c.message == 0) {
+            Row expected = kChannel;
+            expected[ColRx] = c.stored;
+            EXPECT_EQ(r.row, expected) << c.text; // an existing channel changes only Rx
+        } else {
+            EXPECT_EQ(r.row, kEmpty) << c.text; // a rejected Rx clears the row
+        }
+    }
+}
+
+TEST(CommitRx, ZeroIsOutOfRangeEvenWithZeroLimits) {
+    // Missing band settings give limits 0..0; text without a number must not
+    // become a channel "0.00000".
+    for (const char* text : {"0", "x", " ", "0.000001"}) {
+        const CommitResult r = commitCell(kEmpty, ColRx, text, 0, 0, false);
+        EXPECT_EQ(r.message, IDS_OUT_OF_RANGE) << text;
+        EXPECT_EQ(r.row, kEmpty);
+        EXPECT_EQ(commitCell(kChannel, ColTx, text, 0, 0, false).message, IDS_OUT_OF_RANGE);
+    }
+    EXPECT_EQ(commitCell(kEmpty, ColRx, "465", 0, 0, false).message, IDS_OUT_OF_RANGE);
+}
+
+TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
+    CommitResult r = commit(kEmpty, ColRx, "465.125");
+    EXPECT_EQ(r.message, 0);
+    EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "None", "None", "High", "No", "Off",
+                          "Wide", "Off", "Off"}));
+    r = commit(kEmpty, ColRx, "465.125", true);
+    EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "无", "无", "高", "无", "关", "宽", "关",
+                          "关"}));
+    // A second value on the same row changes only Rx.
+    const CommitResult again = commit(r.row, ColRx, "466");
+    Row expected = r.row;
+    expected[ColRx] = "466.00000";
+    EXPECT_EQ(again.row, expected);
+    // Emptying Rx deletes the channel.
+    EXPECT_EQ(commit(kChannel, ColRx, "").row, kEmpty);
+    EXPECT_EQ(commit(kChannel, ColRx, "").message, 0);
+}
+
+TEST(CommitTx, CopiesRxWhenEmptiedAndRejectsOnlyTheCell) {
+    EXPECT_EQ(commit(kChannel, ColTx, "").row[ColTx], "462.50000");
+    EXPECT_EQ(commit(kEmpty, ColTx, "").row, kEmpty);
+    CommitResult r = commit(kChannel, ColTx, "469.99375");
+    EXPECT_EQ(r.message, 0);
+    EXPECT_EQ(r.row[ColTx], "469.99375");
+    // No transmit frequency without a receive frequency.
+    r = commit(kEmpty, ColTx, "465");
+    EXPECT_EQ(r.message, 0);
+    EXPECT_EQ(r.row, kEmpty);
+    for (const auto& [text, message] :
+         {std::pair<const char*, int>{"471", IDS_OUT_OF_RANGE}, {"465.0011", IDS_STEP_ERROR}}) {
+        r = commit(kChannel, ColTx, text);
+        EXPECT_EQ(r.message, message) << text;
+        Row expected = kChannel;
+        expected[ColTx] = "";
+        EXPECT_EQ(r.row, expected) << text;
+    }
+}
+
+TEST(CommitLists, TakeTheEntryOnlyOnRowsWithAFrequency) {
+    for (int column = ColDecode; column <= ColScrambler; ++column) {
+        CommitResult r = commit(kChannel, column, "X");
+        EXPECT_EQ(r.message, 0);
+        Row expected = kChannel;
+        expected[column] = "X";
+        EXPECT_EQ(r.row, expected);
+        EXPECT_EQ(commit(kEmpty, column, "High").row, kEmpty) << column;
+    }
+    // Tx alone is enough to hold settings (a row as the image can show it).
+    Row txOnly = kEmpty;
+    txOnly[ColTx] = "465.00000";
+    EXPECT_EQ(commit(txOnly, ColPower, "Low").row[ColPower], "Low");
+    // Column 0 and columns past the grid are not editable.
+    EXPECT_EQ(commit(kChannel, ColChannel, "9").row, kChannel);
+    EXPECT_EQ(commit(kChannel, 11, "9").row, kChannel);
+}
