@@ -1,0 +1,223 @@
+#include "model/Report.h"
+
+#include "model/MemoryMap.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace radio::report {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kColumnsPerPage = 66;
+constexpr int kRowsPerPage = 45;
+
+std::string onOff(bool on, bool chinese) {
+    if (chinese)
+        return on ? "开" : "关";
+    return on ? "On" : "Off";
+}
+
+std::string offOrNumber(unsigned value, bool chinese) {
+    return value == 0 ? onOff(false, chinese) : std::to_string(value);
+}
+
+std::string format(const char* pattern, int value) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+bool used(const ChannelTable& table, int row) {
+    return !table[std::size_t(row)][ColRx].empty();
+}
+
+DrawOp text(int x, int y, Font font, std::string s) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.x = x;
+    op.y = y;
+    op.font = font;
+    op.text = std::move(s);
+    return op;
+}
+
+DrawOp rule(int x1, int x2, int y) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Rule;
+    op.x = x1;
+    op.x2 = x2;
+    op.y = y;
+    return op;
+}
+
+} // namespace
+
+int CountPrintedChannels(const ChannelTable& table, PrintCount& count) {
+    count.m_nUsedChannels = 0;
+    count.m_nPageLastRow.fill(16);
+    for (int row = 1; row <= 16; ++row) {
+        if (!used(table, row))
+            continue;
+        ++count.m_nUsedChannels;
+        if (count.m_nUsedChannels % kChannelsPerPage == 0) {
+            const int entry = count.m_nUsedChannels / kChannelsPerPage - 1;
+            if (entry < kMaxChannelPages)
+                count.m_nPageLastRow[std::size_t(entry)] = row;
+        }
+    }
+    return (count.m_nUsedChannels + kChannelsPerPage - 1) / kChannelsPerPage;
+}
+
+int reportPageCount(const ChannelTable& table) {
+    PrintCount count;
+    return 1 + CountPrintedChannels(table, count);
+}
+
+std::vector<int> channelPageRows(const ChannelTable& table, const PrintCount& count, int n) {
+    std::vector<int> rows;
+    if (n < 1 || n > kMaxChannelPages)
+        return rows;
+    const int first = n == 1 ? 1 : count.m_nPageLastRow[std::size_t(n - 2)] + 1;
+    const int last = count.m_nPageLastRow[std::size_t(n - 1)];
+    for (int row = first; row <= last && row <= 16; ++row) {
+        if (used(table, row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string optionsTitle(bool chinese) {
+    return chinese ? "可选功能" : "Option";
+}
+
+std::string functionHeading(bool chinese) {
+    return chinese ? "功能" : "Function";
+}
+
+std::string channelTitle(bool chinese) {
+    return chinese ? "信道" : "Channel";
+}
+
+std::vector<Line> optionLines(const Image& img, bool chinese) {
+    static const char* const voxDelay[8] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0", "3.0", "3.0"};
+    const unsigned preAlert = mm::get(img, mm::TotPreAlert);
+    const unsigned voice = mm::get(img, mm::PrintedVoiceAnnunciation);
+    std::string voiceText;
+    if (voice == 0)
+        voiceText = onOff(false, chinese);
+    else if (voice == 1)
+        voiceText = chinese ? "中文" : "Chinese";
+    else
+        voiceText = chinese ? "英文" : "English";
+
+    const auto label = [chinese](const char* english, const char* zh) {
+        return std::string(chinese ? zh : english);
+    };
+    return {
+        {label("Time Out Timer:", "超时定时器:"),
+         format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
+        // A stored 0 prints as -1: the value is printed, not judged.
+        {label("TOT Pre-Alert:", "超时定时器预警:"),
+         preAlert == 1 ? onOff(false, chinese) : format("%d", int(preAlert) - 1)},
+        {label("Sequelch Level:", "静噪电平:"), format("%d", mm::get(img, mm::SquelchLevel))},
+        {label("Beep:", "提示音:"), onOff(mm::get(img, mm::KeyBeep) != 0, chinese)},
+        {label("Vox Gain Level:", "声控增益电平:"),
+         offOrNumber(mm::get(img, mm::VoxGain), chinese)},
+        {label("Vox Delay Time:", "声控延时时间:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
+        {label("Call Tone:", "呼叫铃音:"), offOrNumber(mm::get(img, mm::CallTone), chinese)},
+        {label("Battery Saver:", "电池省电:"), onOff(mm::get(img, mm::BatterySaver) != 0, chinese)},
+        {label("Voice Annunciation:", "语音报号:"), voiceText},
+        {label("VOX Function:", "声控功能:"), onOff(mm::get(img, mm::VoxFunction) != 0, chinese)},
+        {label("Scan Function:", "扫描功能:"), onOff(mm::get(img, mm::ScanFunction) != 0, chinese)},
+    };
+}
+
+ChannelBlock channelBlock(const ChannelTable& table, int row, bool chinese) {
+    ChannelBlock b;
+    b.row = row;
+    b.heading = format(chinese ? "信道%d:" : "Channel %d:", row);
+    if (row < 1 || row > 16)
+        return b;
+    const auto& cells = table[std::size_t(row)];
+    const auto pair = [&](const char* en1, const char* zh1, Column c1, const char* en2,
+                          const char* zh2, Column c2) {
+        return std::array<Line, 2>{Line{chinese ? zh1 : en1, cells[c1]},
+                                   Line{chinese ? zh2 : en2, cells[c2]}};
+    };
+    b.lines[0] =
+        pair("Receive Frequency:", "接收频率:", ColRx, "Transceive Frequency:", "发射频率:", ColTx);
+    b.lines[1] = pair("QT/DQT Decode:", "QT/DQT解码:", ColDecode,
+                      "QT/DQT Encode:", "QT/DQT编码:", ColEncode);
+    b.lines[2] = pair("Power:", "功率:", ColPower, "Scan:", "扫描开关:", ColScanAdd);
+    b.lines[3] = pair("Channel Lock:", "信道锁定:", ColBusyLock, "W/N:", "宽/窄:", ColWidth);
+    return b;
+}
+
+Geometry pageGeometry(int printableWidthPx, int printableHeightPx, int logPixelsX, int logPixelsY) {
+    Geometry g;
+    // A device that reports no resolution gets an empty page rather than a crash.
+    if (logPixelsX <= 0 || logPixelsY <= 0)
+        return g;
+    const long long widthTwips = (long long)printableWidthPx * kTwipsPerInch / logPixelsX;
+    const long long heightTwips = (long long)printableHeightPx * kTwipsPerInch / logPixelsY;
+    g.u = int(widthTwips / kColumnsPerPage);
+    g.v = int(heightTwips / kRowsPerPage);
+    g.large = FontSize{-g.v, g.u};
+    g.small = FontSize{int(std::trunc(-g.v * 0.8)), int(std::trunc(g.u * 0.8))};
+    return g;
+}
+
+std::vector<DrawOp> layoutPage(const PageInput& in, const Geometry& g, int L1, int L2) {
+    const int u = g.u;
+    std::vector<DrawOp> ops;
+    // Frame: double rule under the title, a rule above the footer.
+    ops.push_back(rule(5 * u, 60 * u, -(2 * L1 + 50)));
+    ops.push_back(rule(5 * u, 60 * u, -(2 * L1 + 120)));
+    ops.push_back(rule(5 * u, 60 * u, -36 * L1 + L1 / 2));
+
+    if (in.page == 1) {
+        ops.push_back(text(6 * u, -L1, Font::Large, optionsTitle(in.chinese)));
+        ops.push_back(text(6 * u, -4 * L2, Font::Small, functionHeading(in.chinese)));
+        if (in.image) {
+            int k = 5;
+            for (const Line& line : optionLines(*in.image, in.chinese)) {
+                ops.push_back(text(9 * u, -k * L2, Font::Small, line.label));
+                ops.push_back(text(35 * u, -k * L2, Font::Small, line.value));
+                ++k;
+            }
+        }
+    } else {
+        ops.push_back(text(6 * u, -L1, Font::Large, channelTitle(in.chinese)));
+        if (in.table) {
+            // Counted again so the page matches the grid at this moment.
+            PrintCount count;
+            CountPrintedChannels(*in.table, count);
+            int j = 0;
+            for (int row : channelPageRows(*in.table, count, in.page - 1)) {
+                const ChannelBlock b = channelBlock(*in.table, row, in.chinese);
+                const int d = int(std::trunc(j * 5.7 * L2));
+                ops.push_back(text(4 * u, -4 * L2 - d, Font::Small, b.heading));
+                for (int i = 0; i < 4; ++i) {
+                    const int y = -(5 + i) * L2 - d;
+                    const auto& pair = b.lines[std::size_t(i)];
+                    ops.push_back(text(5 * u, y, Font::Small, pair[0].label));
+                    ops.push_back(text(22 * u, y, Font::Small, pair[0].value));
+                    ops.push_back(text(36 * u, y, Font::Small, pair[1].label));
+                    ops.push_back(text(55 * u, y, Font::Small, pair[1].value));
+                }
+                ++j;
+            }
+        }
+    }
+
+    // The footer uses the font the body left selected: the small one.
+    ops.push_back(text(10 * u, -36 * L1, Font::Small, in.owner));
+    char page[64];
+    std::snprintf(page, sizeof page, "Page %d of %d", in.page, in.maxPage);
+    ops.push_back(text(45 * u, -36 * L1, Font::Small, page));
+    return ops;
+}
+
+} // namespace radio::report
