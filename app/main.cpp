@@ -1,6 +1,9 @@
+#include "app/ProgramApp.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication qapp(argc, argv);
+    CProgramApp app(QCoreApplication::arguments());
+    return app.run();
 }

@@ -1,0 +1,70 @@
+#pragma once
+// The application: start-up in its fixed order, the application-wide state,
+// and the document commands (New, Open, Save, Save As, Close, About).
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+class CProgramDoc;
+class QSettingsUserValues;
+class QTranslator;
+
+namespace radio {
+class CIniFile;
+}
+
+class CProgramApp : public QObject {
+    Q_OBJECT
+public:
+    // `arguments` as the program got them (first = program name);
+    // `executableDir` defaults to the running executable's directory.
+    explicit CProgramApp(const QStringList& arguments, const QString& executableDir = QString());
+    ~CProgramApp() override;
+
+    // Start-up; false ends the program.
+    bool InitInstance();
+    // Start-up and the event loop; the program's exit status.
+    int run();
+
+    static CProgramApp* instance();
+    CMainFrame* mainFrame() const;
+
+    void OnAppFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFileClose();
+    void OnAppAbout();
+
+    // Framework New: a new document and its window.
+    CProgramDoc* newDocument();
+    // Framework Open: the file's document and its window; null (after the
+    // load-error message) when the file cannot be loaded.
+    CProgramDoc* openDocumentFile(const QString& path);
+    // Save, asking for a file name when `prompt` is set or the document has
+    // no writable file yet.
+    bool saveDocument(CProgramDoc* doc, bool prompt);
+
+    // File dialogs; tests replace them. An empty result means Cancel.
+    std::function<QString()> askOpenFileName;
+    std::function<QString(const QString& proposed)> askSaveFileName;
+
+    // Caption of the program's message boxes.
+    static QString messageTitle();
+
+private:
+    void registerCommands();
+    void applyMenuSettings();
+
+    QStringList m_arguments;
+    QString m_executableDir;
+    std::unique_ptr<radio::CIniFile> m_settings;
+    std::unique_ptr<QSettingsUserValues> m_userValues;
+    QTranslator* m_translator = nullptr;
+    QPointer<CMainFrame> m_pMainWnd;
+};

@@ -1,0 +1,342 @@
+// In-place editing of the channel grid: one editor per column laid over the
+// current cell, committed through the radio's rules when the cell is left.
+
+#include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ProgramView.h"
+
+#include "app/core/AppState.h"
+#include "model/CellCommit.h"
+#include "model/Codecs.h"
+#include "model/StringTable.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+void CProgramView::createEditors() {
+    const bool zh = radio::appState().chinese;
+    QWidget* host = m_grid->viewport();
+    auto makeEdit = [&](int id) {
+        auto* e = new QLineEdit(host);
+        e->setFrame(false);
+        e->setAlignment(Qt::AlignCenter);
+        e->setProperty("controlId", id);
+        e->setObjectName(QStringLiteral("edit%1").arg(id));
+        e->hide();
+        e->installEventFilter(this);
+        return e;
+    };
+    auto makeList = [&](int id, int column) {
+        auto* cb = new QComboBox(host);
+        for (const std::string& entry : radio::columnEntries(column, zh))
+            cb->addItem(qs(entry));
+        cb->setProperty("controlId", id);
+        cb->setObjectName(QStringLiteral("list%1").arg(id));
+        cb->setMaxVisibleItems(12);
+        cb->hide();
+        cb->installEventFilter(this);
+        return cb;
+    };
+    m_editRx = makeEdit(ids::IDC_EDIT_RX);
+    m_editTx = makeEdit(ids::IDC_EDIT_TX);
+    m_cbDecode = makeList(ids::IDC_CB_DECODE, radio::ColDecode);
+    m_cbEncode = makeList(ids::IDC_CB_ENCODE, radio::ColEncode);
+    m_cbPower = makeList(ids::IDC_CB_POWER, radio::ColPower);
+    m_cbScanAdd = makeList(ids::IDC_CB_SCAN_ADD, radio::ColScanAdd);
+    m_cbBusyLock = makeList(ids::IDC_CB_BUSY_LOCK, radio::ColBusyLock);
+    m_cbWidth = makeList(ids::IDC_CB_WIDTH, radio::ColWidth);
+    m_cbCompand = makeList(ids::IDC_CB_COMPAND, radio::ColCompand);
+    m_cbScrambler = makeList(ids::IDC_CB_SCRAMBLER, radio::ColScrambler);
+
+    m_grid->installEventFilter(this);
+    connect(m_grid, &CChannelGrid::enterCell, this, [this] { OnEnterCell(); });
+    connect(m_grid, &CChannelGrid::mouseDown, this, [this] { OnEnterCell(); });
+    connect(m_grid, &CChannelGrid::leaveCell, this, [this] { OnLeaveCell(); });
+    connect(m_grid, &CChannelGrid::scrolled, this, [this] { OnGridScroll(); });
+    connect(m_grid, &CChannelGrid::layoutChanged, this, [this] { placeEditor(); });
+
+    auto* factory = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
+    factory->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(factory, &QShortcut::activated, this, [this] {
+        if (CMainFrame* f = mainFrame())
+            f->OnFactoryModeEntry();
+    });
+}
+
+QWidget* CProgramView::cellEditor(int column) const {
+    switch (column) {
+    case radio::ColRx:
+        return m_editRx;
+    case radio::ColTx:
+        return m_editTx;
+    case radio::ColDecode:
+        return m_cbDecode;
+    case radio::ColEncode:
+        return m_cbEncode;
+    case radio::ColPower:
+        return m_cbPower;
+    case radio::ColScanAdd:
+        return m_cbScanAdd;
+    case radio::ColBusyLock:
+        return m_cbBusyLock;
+    case radio::ColWidth:
+        return m_cbWidth;
+    case radio::ColCompand:
+        return m_cbCompand;
+    default:
+        return m_cbScrambler;
+    }
+}
+
+QWidget* CProgramView::GetCellEditor() const {
+    return cellEditor(m_grid->col());
+}
+
+QWidget* CProgramView::openEditor() const {
+    if (m_bFirstUpdate)
+        return nullptr;
+    for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
+        if (QWidget* e = cellEditor(c); e && !e->isHidden())
+            return e;
+    return nullptr;
+}
+
+void CProgramView::hideEditors() {
+    if (m_bFirstUpdate)
+        return;
+    const bool hadFocus = openEditor() && openEditor()->hasFocus();
+    for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
+        cellEditor(c)->hide();
+    if (hadFocus)
+        m_grid->setFocus();
+}
+
+void CProgramView::ShowCellEditor() {
+    if (m_bFirstUpdate || m_bCommitting)
+        return;
+    const int row = m_grid->row();
+    const int col = m_grid->col();
+    if (row < 1 || col < 1)
+        return;
+    for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
+        if (c != col)
+            cellEditor(c)->hide();
+    QWidget* editor = cellEditor(col);
+    const QString text = m_grid->textMatrix(row, col);
+    if (auto* cb = qobject_cast<QComboBox*>(editor)) {
+        // The first entry that begins with the cell's text, else the first one.
+        int index = 0;
+        for (int i = 0; i < cb->count(); ++i) {
+            if (cb->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+                index = i;
+                break;
+            }
+        }
+        cb->setCurrentIndex(index);
+        m_nOpenIndex = index;
+    } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        edit->setText(text);
+        edit->selectAll();
+        edit->setModified(false);
+        edit->setProperty("editMode", false);
+    }
+    m_nEditRow = row;
+    m_nEditCol = col;
+    placeEditor();
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    m_grid->viewport()->update();
+}
+
+void CProgramView::placeEditor() {
+    QWidget* editor = openEditor();
+    if (!editor)
+        return;
+    const QRect cell = m_grid->cellRect(m_nEditRow, m_nEditCol);
+    if (cell.isEmpty() || !m_grid->viewport()->rect().intersects(cell)) {
+        hideEditors();
+        return;
+    }
+    editor->setGeometry(cell);
+}
+
+bool CProgramView::CommitCellEditor() {
+    QWidget* editor = openEditor();
+    if (!editor || m_bCommitting)
+        return false;
+    m_bCommitting = true;
+    const int row = m_nEditRow;
+    const int col = m_nEditCol;
+    QString value;
+    if (auto* cb = qobject_cast<QComboBox*>(editor))
+        value = cb->currentText();
+    else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        value = edit->text();
+
+    std::array<std::string, radio::kGridCols> before;
+    for (int c = 0; c < radio::kGridCols; ++c)
+        before[c] = m_grid->textMatrix(row, c).toStdString();
+    const radio::CommitResult res = radio::commitCell(before, col, value.toStdString(), m_nBandLow,
+                                                      m_nBandHigh, radio::appState().chinese);
+    if (res.message) {
+        QMessageBox box(
+            QMessageBox::Warning,
+            QCoreApplication::translate("StringTable", radio::englishString(radio::IDS_CAUTION)),
+            QCoreApplication::translate("StringTable", radio::englishString(res.message)),
+            QMessageBox::Ok, this);
+        box.exec();
+    }
+    for (int c = 1; c < radio::kGridCols; ++c)
+        m_grid->setTextMatrix(row, c, qs(res.row[c]));
+    hideEditors();
+    m_grid->setFocus();
+    m_bCommitting = false;
+    return res.message != 0;
+}
+
+void CProgramView::OnEnterCell() {
+    ShowCellEditor();
+}
+
+void CProgramView::OnLeaveCell() {
+    CommitCellEditor();
+}
+
+void CProgramView::OnGridScroll() {
+    // A scroll discards the open edit rather than commit it to a cell the
+    // user may no longer see.
+    hideEditors();
+    m_grid->viewport()->update();
+}
+
+bool CProgramView::editorHasChanges() const {
+    QWidget* editor = openEditor();
+    if (auto* cb = qobject_cast<QComboBox*>(editor))
+        return cb->currentIndex() != m_nOpenIndex;
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        return edit->isModified() || edit->property("editMode").toBool();
+    return false;
+}
+
+void CProgramView::moveBy(int dRow, int dCol) {
+    int row = m_grid->row() + dRow;
+    int col = m_grid->col() + dCol;
+    if (dCol > 0 && col >= m_grid->cols()) { // Tab past the last column
+        col = 1;
+        row = row < m_grid->rows() - 1 ? row + 1 : 1;
+    } else if (dCol < 0 && col < 1) {
+        col = m_grid->cols() - 1;
+        row = row > 1 ? row - 1 : m_grid->rows() - 1;
+    }
+    row = std::clamp(row, 1, m_grid->rows() - 1);
+    col = std::clamp(col, 1, m_grid->cols() - 1);
+    if (row == m_grid->row() && col == m_grid->col()) {
+        // Nowhere to go: keep the cell, and reopen its editor after a commit.
+        CommitCellEditor();
+        return;
+    }
+    m_grid->setCurrent(row, col);
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !m_bFirstUpdate)
+        return handleKey(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::MouseButtonPress && watched == m_editRx)
+        m_editRx->setProperty("editMode", true);
+    if (event->type() == QEvent::MouseButtonPress && watched == m_editTx)
+        m_editTx->setProperty("editMode", true);
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CProgramView::handleKey(QObject* watched, QKeyEvent* key) {
+    const bool onGrid = watched == m_grid;
+    QWidget* editor = openEditor();
+    if (!onGrid && watched != editor)
+        return false;
+    const int k = key->key();
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+
+    if (isEnter(k) && mods == Qt::NoModifier) {
+        if (CommitCellEditor())
+            return true; // a rejected value keeps the cell where it is
+        // Right, then the next row, then from the last cell back to the first.
+        int row = m_grid->row();
+        int col = m_grid->col();
+        if (col < m_grid->cols() - 1) {
+            ++col;
+        } else if (row < m_grid->rows() - 1) {
+            ++row;
+            col = 1;
+        } else {
+            row = 1;
+            col = 1;
+        }
+        m_grid->setCurrent(row, col);
+        if (!openEditor())
+            ShowCellEditor();
+        return true;
+    }
+    if (k == Qt::Key_Escape && editor) {
+        hideEditors(); // the cell keeps its text
+        return true;
+    }
+    if (k == Qt::Key_F2 && editor) {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->setProperty("editMode", true);
+            edit->deselect();
+            edit->end(false);
+        }
+        return true;
+    }
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
+        moveBy(0, k == Qt::Key_Backtab || (mods & Qt::ShiftModifier) ? -1 : 1);
+        return true;
+    }
+    const bool arrow =
+        k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
+    if (arrow && mods == Qt::NoModifier) {
+        // Arrows belong to the editor once the user changed its value.
+        if (editor && editorHasChanges())
+            return false;
+        moveBy(k == Qt::Key_Up     ? -1
+               : k == Qt::Key_Down ? 1
+                                   : 0,
+               k == Qt::Key_Left    ? -1
+               : k == Qt::Key_Right ? 1
+                                    : 0);
+        return true;
+    }
+    if (onGrid && !editor && !key->text().isEmpty() && key->text().at(0).isPrint() &&
+        !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Typing on a cell starts editing it, with the typed text.
+        ShowCellEditor();
+        if (auto* edit = qobject_cast<QLineEdit*>(openEditor())) {
+            edit->setText(key->text());
+            edit->setModified(true);
+        } else if (QWidget* e = openEditor()) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(e, &copy);
+        }
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,186 @@
+#include "ui/channels/ProgramView.h"
+
+#include "app/ProgramDoc.h"
+#include "app/core/AppState.h"
+#include "app/core/IniFile.h"
+#include "app/core/ProductInfo.h"
+#include "model/Codecs.h"
+#include "ui/channels/ChannelGrid.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/LanguageDlg.h"
+#include "ui/shell/MainFrame.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QIcon>
+#include <QProcess>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Column widths relative to the channel-number column's own width.
+constexpr double kWidthFactor[radio::kGridCols] = {0.5, 1.2, 1.2, 1.1, 1.1, 0.9,
+                                                   0.9, 0.9, 0.9, 0.9, 1.0};
+
+} // namespace
+
+std::function<void()> CProgramView::restartProgram = [] {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+};
+
+CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
+    : QWidget(parent), m_pDocument(doc), m_grid(new CChannelGrid(this)) {
+    doc->setView(this);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setProperty("controlId", ids::IDC_GRID);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+
+    addCommand(ids::ID_SETUP_LANGUAGE, [this] { OnSetupLanguage(); });
+    installTransferCommands();
+    installPrintCommands();
+    installScanInfoCommands();
+}
+
+CProgramView::~CProgramView() {
+    if (m_pDocument && m_pDocument->view() == this)
+        m_pDocument->setView(nullptr);
+}
+
+CMainFrame* CProgramView::mainFrame() const {
+    if (auto* f = qobject_cast<CMainFrame*>(window()))
+        return f;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<CMainFrame*>(w))
+            return f;
+    return nullptr;
+}
+
+void CProgramView::addCommand(int id, std::function<void()> handler) {
+    m_commands[id] = std::move(handler);
+}
+
+bool CProgramView::runCommand(int id) {
+    auto it = m_commands.find(id);
+    if (it == m_commands.end() || !it->second)
+        return false;
+    it->second();
+    return true;
+}
+
+void CProgramView::OnInitialUpdate() {
+    if (m_bFirstUpdate) {
+        setUpGrid();
+        createEditors();
+        m_bFirstUpdate = false;
+    }
+    const QIcon icon(qs(radio::appState().programDir) + QStringLiteral("title.ico"));
+    if (!icon.availableSizes().isEmpty() && parentWidget())
+        parentWidget()->setWindowIcon(icon);
+    ImageToGrid();
+}
+
+void CProgramView::setUpGrid() {
+    const bool zh = radio::appState().chinese;
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    m_grid->setFont(font);
+    m_grid->horizontalHeader()->setFont(font);
+    m_grid->setFixedForeground(QColor(0, 50, 240));
+
+    const auto& headers = radio::columnHeaders(zh);
+    for (int c = 0; c < radio::kGridCols; ++c)
+        m_grid->setTextMatrix(0, c, qs(headers[c]));
+    for (int r = 1; r < radio::kGridRows; ++r)
+        m_grid->setTextMatrix(r, 0, QString::asprintf("%2d", r));
+
+    // The base width is chosen so that every column, at its share of it, holds
+    // its header, its widest value and (for lists) the drop-down button.
+    const QFontMetrics fm(font);
+    const int arrow = 22;
+    double base = 0;
+    for (int c = 0; c < radio::kGridCols; ++c) {
+        int need = fm.horizontalAdvance(qs(headers[c])) + 12;
+        if (c == radio::ColRx || c == radio::ColTx)
+            need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 12);
+        if (c >= radio::ColDecode) {
+            for (const std::string& e : radio::columnEntries(c, zh))
+                need = std::max(need, fm.horizontalAdvance(qs(e)) + arrow + 10);
+        }
+        base = std::max(base, need / kWidthFactor[c]);
+    }
+    const int w = int(base);
+    m_grid->setBaseColumnWidth(w);
+    for (int c = 0; c < radio::kGridCols; ++c)
+        m_grid->setColumnWidth(c, c == radio::ColScrambler ? w : int(w * kWidthFactor[c]));
+    const int rowHeight = std::max(fm.height() + 8, 22);
+    for (int r = 0; r < m_grid->rowCount(); ++r)
+        m_grid->setRowHeight(r, rowHeight);
+    m_grid->horizontalHeader()->setFixedHeight(rowHeight);
+    m_grid->setMinimumSize(m_grid->fullSize().boundedTo(QSize(320, 200)));
+    updateGeometry();
+}
+
+QSize CProgramView::sizeHint() const {
+    return m_grid->fullSize();
+}
+
+void CProgramView::ImageToGrid() {
+    radio::AppState& st = radio::appState();
+    const radio::ChannelTable t = radio::imageToTable(m_pDocument->m_image, st.chinese);
+    for (int r = 1; r < radio::kGridRows; ++r)
+        for (int c = 1; c < radio::kGridCols; ++c)
+            m_grid->setTextMatrix(r, c, qs(t[r][c]));
+    refreshProductInfo();
+}
+
+void CProgramView::refreshProductInfo() {
+    radio::AppState& st = radio::appState();
+    if (!st.settings)
+        return;
+    const radio::ProductRefresh pr =
+        radio::refreshProductInfo(m_pDocument->m_image, *st.settings, st.userValues,
+                                  st.freshDocument, st.languageName, st.chinese);
+    setBand(pr.limits.low, pr.limits.high);
+    if (CMainFrame* f = mainFrame())
+        f->setWindowTitle(qs(pr.title));
+}
+
+radio::ChannelTable CProgramView::table() const {
+    radio::ChannelTable t;
+    for (int r = 0; r < radio::kGridRows; ++r)
+        for (int c = 0; c < radio::kGridCols; ++c)
+            t[r][c] = m_grid->textMatrix(r, c).toStdString();
+    return t;
+}
+
+void CProgramView::GridToImage() {
+    radio::tableToImage(table(), m_pDocument->m_image);
+}
+
+void CProgramView::OnSetupLanguage() {
+    CLanguageDlg dlg(this);
+    dlg.m_bChanged = m_bLanguageChanged;
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    m_bLanguageChanged = dlg.m_bChanged;
+    if (!ok || !m_bLanguageChanged)
+        return;
+    // The new instance reads the settings file at once, so it must hold the
+    // new language before that instance starts.
+    if (radio::appState().settings)
+        radio::appState().settings->Save();
+    if (CMainFrame* f = mainFrame())
+        f->close();
+    if (restartProgram)
+        restartProgram();
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The channel window's view: the 16 channels of its document as a grid of
+// texts, edited in place by one editor per column.
+
+#include "model/ChannelTable.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class CChannelGrid;
+class CProgramDoc;
+class CMainFrame;
+class QComboBox;
+class QLineEdit;
+
+class CProgramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CProgramView(CProgramDoc* doc, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    CProgramDoc* document() const { return m_pDocument; }
+    CChannelGrid* grid() const { return m_grid; }
+    CMainFrame* mainFrame() const;
+
+    // First showing of the window with its document: sets up the grid once,
+    // then shows the image.
+    void OnInitialUpdate();
+    // Image -> grid, then the model/band refresh (title, band limits).
+    void ImageToGrid();
+    // Grid -> image (channel records and scan-add bytes only).
+    void GridToImage();
+    // Commits the open cell editor into its cell with the radio's rules.
+    // Returns true when a message was shown (the value was rejected).
+    bool CommitCellEditor();
+    // The grid's texts in grid coordinates.
+    radio::ChannelTable table() const;
+
+    int bandLow() const { return m_nBandLow; }
+    int bandHigh() const { return m_nBandHigh; }
+    void setBandLow(int v) { m_nBandLow = v; }
+    void setBandHigh(int v) { m_nBandHigh = v; }
+    void setBand(int low, int high) {
+        m_nBandLow = low;
+        m_nBandHigh = high;
+    }
+
+    // Commands this view handles, by command ID. The main frame routes its
+    // menu and toolbar commands here first; a command nobody registered stays
+    // disabled.
+    void addCommand(int id, std::function<void()> handler);
+    bool hasCommand(int id) const { return m_commands.count(id) != 0; }
+    bool runCommand(int id);
+
+    void OnSetupLanguage();
+
+    // Serial port name used by the transfer.
+    QString m_strPort = QStringLiteral("COM1");
+    int m_bWrite = 0;
+
+    // Opens the current column's editor over the current cell.
+    void ShowCellEditor();
+    // The editor of the current column (the scrambler list for any other).
+    QWidget* GetCellEditor() const;
+    QWidget* cellEditor(int column) const;
+    // The visible editor, or null.
+    QWidget* openEditor() const;
+    // Hides every editor without committing (what a scroll does).
+    void hideEditors();
+
+    // Replaced by tests; starts the program again after a language change.
+    static std::function<void()> restartProgram;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    // Filled in by the modules that own these commands.
+    void installTransferCommands();
+    void installPrintCommands();
+    void installScanInfoCommands();
+
+    void setUpGrid();
+    void createEditors();
+    void refreshProductInfo();
+    void placeEditor();
+    bool handleKey(QObject* watched, class QKeyEvent* key);
+    bool editorHasChanges() const;
+    void moveBy(int dRow, int dCol);
+    void OnEnterCell();
+    void OnLeaveCell();
+    void OnGridScroll();
+    void showHelpForFocus();
+
+    CProgramDoc* m_pDocument;
+    CChannelGrid* m_grid;
+    bool m_bFirstUpdate = true;
+    int m_nBandHigh = 0;
+    int m_nBandLow = 0;
+
+    QLineEdit* m_editRx = nullptr;
+    QLineEdit* m_editTx = nullptr;
+    QComboBox* m_cbPower = nullptr;
+    QComboBox* m_cbDecode = nullptr;
+    QComboBox* m_cbEncode = nullptr;
+    QComboBox* m_cbScanAdd = nullptr;
+    QComboBox* m_cbBusyLock = nullptr;
+    QComboBox* m_cbWidth = nullptr;
+    QComboBox* m_cbCompand = nullptr;
+    QComboBox* m_cbScrambler = nullptr;
+
+    // Cell the open editor belongs to, and the value it opened with.
+    int m_nEditRow = 0;
+    int m_nEditCol = 0;
+    int m_nOpenIndex = -1;
+    bool m_bCommitting = false;
+
+    std::map<int, std::function<void()>> m_commands;
+    bool m_bLanguageChanged = false;
+};

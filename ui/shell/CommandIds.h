@@ -1,0 +1,74 @@
+#pragma once
+// Command IDs, control IDs and resource numbers of the program. Help contexts,
+// tests and the handlers of other modules use these numbers, so they are the
+// contract between the menus and the code.
+
+namespace ids {
+
+// ---- File
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_FILE_CLOSE = 57602;
+constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_FILE_SAVE_AS = 57604;
+constexpr int ID_FILE_PRINT_SETUP = 57606;
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_DIRECT = 57608;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_HELP = 57670;
+constexpr int ID_NEXT_PANE = 57680;
+constexpr int ID_PREV_PANE = 57681;
+
+// ---- Edit
+constexpr int ID_EDIT_PARAM_ADJUST = 32771;
+constexpr int ID_EDIT_POWER_ADJUST = 32783;
+constexpr int ID_EDIT_PRODUCT_INFO = 32786;
+constexpr int ID_EDIT_CHANNEL_INFO = 32787;
+constexpr int ID_EDIT_OPTIONAL_FEATURES = 32788;
+
+// ---- Program
+constexpr int ID_PROGRAM_READ = 32773;
+constexpr int ID_PROGRAM_WRITE = 32774;
+constexpr int ID_PROGRAM_SCAN_INFO = 32782;
+
+// ---- View
+constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_VIEW_STATUS_BAR = 59393;
+constexpr int ID_VIEW_CONTROL_BAR = 32780;
+
+// ---- Setup
+constexpr int ID_SETUP_COM = 32777;
+constexpr int ID_SETUP_LANGUAGE = 32799;
+
+// ---- resources
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDR_PROGRAMTYPE = 129;
+
+// ---- controls
+constexpr int IDC_GRID = 1000;
+constexpr int IDC_NAV_BAR = 100;
+constexpr int IDC_NAV_TREE = 1032;
+constexpr int IDC_EDIT_RX = 2127;
+constexpr int IDC_EDIT_TX = 2128;
+constexpr int IDC_CB_DECODE = 2132;
+constexpr int IDC_CB_ENCODE = 2133;
+constexpr int IDC_CB_POWER = 1129;
+constexpr int IDC_CB_SCAN_ADD = 1134;
+constexpr int IDC_CB_BUSY_LOCK = 1139;
+constexpr int IDC_CB_WIDTH = 1128;
+constexpr int IDC_CB_COMPAND = 2134;
+constexpr int IDC_CB_SCRAMBLER = 2135;
+constexpr int IDC_ABOUT_VERSION = 1001;
+constexpr int IDC_ABOUT_COPYRIGHTS = 1002;
+constexpr int IDC_ABOUT_OWNER = 1003;
+constexpr int IDC_ABOUT_LOGO = 1004;
+constexpr int IDC_LANG_ENGLISH = 1006;
+constexpr int IDC_LANG_CHINESE = 1007;
+
+// Help context of the main frame's own F1 (its resource help ID, as the
+// frame's help command computes it).
+constexpr int HELP_MAIN_FRAME = 0x20000 + IDR_MAINFRAME - 0x10000;
+
+} // namespace ids

@@ -1,0 +1,80 @@
+#pragma once
+// The main window: menus, toolbar, status bar, the navigation bar at the left
+// and the area holding the channel windows.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+
+class CBackgroundClient;
+class CChildFrame;
+class CNavigationBar;
+class CProgramDoc;
+class CProgramView;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QMdiSubWindow;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The action of a command ID (menu item, toolbar button, accelerator), or null.
+    QAction* action(int id) const;
+
+    // The channel window the user works in: the active one, or the last active
+    // one when it was hidden by its close box or File > Close.
+    CChildFrame* activeChildFrame() const;
+    CProgramDoc* activeDocument() const;
+    CProgramView* activeView() const;
+
+    QMdiArea* mdiArea() const;
+    CNavigationBar* navigationBar() const { return m_wndNavBar; }
+    QMenu* menu(int position) const; // 0 File .. 5 Help
+
+    // Frame-level command handlers. Commands are routed to the active view
+    // first, then here; without a handler a command is disabled.
+    void addCommand(int id, std::function<void()> handler);
+    bool canRun(int id) const;
+    void runCommand(int id);
+    void updateCommandStates();
+
+    // Adds a new channel window and makes it active.
+    void addChildFrame(CChildFrame* frame);
+
+    // Start-up menu changes: About item text, Language item, factory items.
+    void setAboutText(const QString& text);
+    void removeMenuCommand(int popup, int id);
+    // Factory mode: Power Adjust and Param Adjust appended to the Edit menu.
+    void appendFactoryCommands();
+
+    // Ctrl+F11 in a channel window.
+    void OnFactoryModeEntry();
+
+    void OnEditChannelInfo();
+    void OnViewControlBar();
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void installDialogCommands();
+    void onSubWindowActivated(QMdiSubWindow* w);
+    void showHelp();
+
+    std::map<int, QAction*> m_actions;
+    std::map<int, std::function<void()>> m_commands;
+    std::map<int, QMenu*> m_menus;
+    CBackgroundClient* m_wndMDIClient = nullptr;
+    CNavigationBar* m_wndNavBar = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    QPointer<CChildFrame> m_lastActive;
+};
