@@ -231,9 +231,9 @@ bool CIniFile::Save(bool makeBackup) {
         if (m_backupName.empty())
             m_backupName = nextBackupName();
         std::error_code ec;
-        // Never overwrite an older backup; each save gets its own number.
-        if (fs::copy_file(m_path, m_backupName, fs::copy_options::skip_existing, ec))
-            m_backupName.clear();
+        // Never overwrite an older backup; each save looks for its own number.
+        fs::copy_file(m_path, m_backupName, fs::copy_options::skip_existing, ec);
+        m_backupName.clear();
     }
 
     std::ofstream out(m_path, std::ios::binary | std::ios::trunc);

@@ -63,12 +63,4 @@ TEST(ParamAdjust, LimitAndEmphasisBits) {
     EXPECT_EQ(img[mm::ParamAdjust.offset + 8], 0xC8);
 }
 
-TEST(ParamAdjust, TextsAsTheRadioSpellsThem) {
-    EXPECT_EQ(formatString(false), "|Compnad Off|Compand On");
-    EXPECT_EQ(formatString(true), "|压扩关闭|压扩开启");
-    EXPECT_EQ(rowLabel(1, false), "Audio inpput");
-    EXPECT_EQ(rowLabel(5, true), "调制限幅(0-255)");
-    EXPECT_EQ(rowLabel(6, false), "");
-}
-
 } // namespace
