@@ -30,10 +30,18 @@ std::string trimmed(const std::string& text) {
     return text.substr(b, e - b);
 }
 
-// Stored step count of a look-back time, always within a byte.
+// Stored step count of a look-back time. The edits keep the time on the grid;
+// a step count the image already held (even 0 or past 91) reads back and is
+// stored unchanged, and nothing can spill beyond the byte.
 unsigned lookBackByte(double seconds) {
-    const double t = lookBackLeave(seconds);
-    return static_cast<unsigned>(std::trunc(DecimalMultiply(t - kLookBackBase, kStepsPerSecond)));
+    if (std::isnan(seconds))
+        return 0;
+    const double steps = std::trunc(DecimalMultiply(seconds - kLookBackBase, kStepsPerSecond));
+    return steps < 0 ? 0u : steps > 255 ? 255u : static_cast<unsigned>(steps);
+}
+
+unsigned counterWord(int value) {
+    return value < 0 ? 0u : value > 0xFFFF ? 0xFFFFu : static_cast<unsigned>(value);
 }
 
 } // namespace
@@ -192,8 +200,8 @@ OkResult encode(Image& img, const Values& v) {
     if (v.revert >= 0 && v.revert < size)
         mm::set(img, mm::RevertChannel,
                 unsigned(revertShowsPriorityOnly(v.priority) ? v.revert + 2 : v.revert));
-    mm::set16(img, mm::DropoutDelay, unsigned(counterLeave(v.dropout)));
-    mm::set16(img, mm::TxDwellTime, unsigned(counterLeave(v.dwell)));
+    mm::set16(img, mm::DropoutDelay, counterWord(v.dropout));
+    mm::set16(img, mm::TxDwellTime, counterWord(v.dwell));
     return OkResult::Stored;
 }
 

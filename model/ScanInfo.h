@@ -79,8 +79,9 @@ std::string channelMessage(bool chinese);
 
 // OK. In mode Fixed the priority channel must be 1..16 and programmed (byte 3
 // of its record neither 0x00 nor 0xFF); otherwise nothing is stored. The
-// times and counters are clamped as on leaving their edits; a Priority or
-// Revert list without selection keeps its byte.
+// times and counters are stored as given (the edits clamp them on leaving),
+// so values the image held are written back unchanged; a Priority or Revert
+// list without selection keeps its byte.
 OkResult encode(Image& img, const Values& values);
 
 } // namespace radio::scan

@@ -93,20 +93,24 @@ TEST(ScanInfo, StoredLookBackAndCounters) {
     v.lookBackA = 0.5;
     v.lookBackB = 5.0;
     v.dropout = 300;
-    v.dwell = 999; // clamped as on leaving the edit
+    v.dwell = counterLeave(999);
     ASSERT_EQ(encode(img, v), OkResult::Stored);
     EXPECT_EQ(img[mm::LookBackA.offset], 1);
     EXPECT_EQ(img[mm::LookBackB.offset], 91);
     EXPECT_EQ(img[mm::DropoutDelay.offset], 0x2C);
     EXPECT_EQ(img[mm::DropoutDelay.offset + 1], 0x01);
     EXPECT_EQ(mm::get16(img, mm::TxDwellTime), 300u);
-    // Every stored step reads back as the same time and stores the same step.
-    for (int n = 1; n <= 91; ++n) {
+    // Every stored step, even one off the scale, reads back and stores unchanged;
+    // so do counters past 300.
+    img[mm::DropoutDelay.offset] = 0xFF;
+    img[mm::DropoutDelay.offset + 1] = 0xFF;
+    for (int n = 0; n <= 255; ++n) {
         img[mm::LookBackA.offset] = std::uint8_t(n);
         Values r = decode(img);
         ASSERT_EQ(encode(img, r), OkResult::Stored);
         EXPECT_EQ(img[mm::LookBackA.offset], n);
     }
+    EXPECT_EQ(mm::get16(img, mm::DropoutDelay), 0xFFFFu);
 
     EXPECT_EQ(counterDown(0), 300);
     EXPECT_EQ(counterUp(300), 0);
