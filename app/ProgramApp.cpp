@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTranslator>
 
 namespace {
@@ -42,6 +43,8 @@ CProgramApp::CProgramApp(const QStringList& arguments, const QString& executable
       m_executableDir(executableDir.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : executableDir) {
     g_app = this;
+    // The pictures and icons built into the program live in a static library.
+    Q_INIT_RESOURCE(resources);
     askOpenFileName = [this] {
         return QFileDialog::getOpenFileName(m_pMainWnd, QString(), QString(),
                                             tr("Program Document (*.dat)"));
@@ -138,6 +141,9 @@ bool CProgramApp::InitInstance() {
         return false;
 
     // 11, 12. Shown maximized, with the program's icon.
+    // Where no window manager maximizes it, the frame still fills the screen.
+    if (const QScreen* screen = m_pMainWnd->screen())
+        m_pMainWnd->resize(screen->availableGeometry().size());
     m_pMainWnd->showMaximized();
     const QIcon icon(qs(st.programDir) + QStringLiteral("title.ico"));
     if (!icon.availableSizes().isEmpty())

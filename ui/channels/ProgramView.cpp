@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QProcess>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,15 +108,15 @@ void CProgramView::setUpGrid() {
     // The base width is chosen so that every column, at its share of it, holds
     // its header, its widest value and (for lists) the drop-down button.
     const QFontMetrics fm(font);
-    const int arrow = 22;
+    const int arrow = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6;
     double base = 0;
     for (int c = 0; c < radio::kGridCols; ++c) {
-        int need = fm.horizontalAdvance(qs(headers[c])) + 12;
+        int need = fm.horizontalAdvance(qs(headers[c])) + 10;
         if (c == radio::ColRx || c == radio::ColTx)
-            need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 12);
+            need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 10);
         if (c >= radio::ColDecode) {
             for (const std::string& e : radio::columnEntries(c, zh))
-                need = std::max(need, fm.horizontalAdvance(qs(e)) + arrow + 10);
+                need = std::max(need, fm.horizontalAdvance(qs(e)) + arrow + 6);
         }
         base = std::max(base, need / kWidthFactor[c]);
     }
