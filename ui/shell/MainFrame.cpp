@@ -290,9 +290,16 @@ void CMainFrame::addCommand(int id, std::function<void()> handler) {
     updateCommandStates();
 }
 
+void CMainFrame::addDocumentCommand(int id, std::function<void()> handler) {
+    m_documentCommands.insert(id);
+    addCommand(id, std::move(handler));
+}
+
 bool CMainFrame::canRun(int id) const {
     if (CProgramView* v = activeView(); v && v->hasCommand(id))
         return true;
+    if (m_documentCommands.count(id) && !activeDocument())
+        return false;
     return m_commands.count(id) != 0;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 class CBackgroundClient;
 class CChildFrame;
@@ -42,6 +43,8 @@ public:
     // Frame-level command handlers. Commands are routed to the active view
     // first, then here; without a handler a command is disabled.
     void addCommand(int id, std::function<void()> handler);
+    // A command that works on the active document: disabled while there is none.
+    void addDocumentCommand(int id, std::function<void()> handler);
     bool canRun(int id) const;
     void runCommand(int id);
     void updateCommandStates();
@@ -72,6 +75,7 @@ private:
 
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_commands;
+    std::set<int> m_documentCommands;
     std::map<int, QMenu*> m_menus;
     CBackgroundClient* m_wndMDIClient = nullptr;
     CNavigationBar* m_wndNavBar = nullptr;
