@@ -1,9 +1,377 @@
+// Radio link commands of radio-cli: read, write, ports, virtual-radio.
+
 #include "cli/Commands.h"
+#include "link/Transfer.h"
+#include "link/VirtualRadio.h"
+#include "link/qt/PortFactory.h"
+#include "link/qt/PtyServer.h"
+#include "model/Image.h"
+#include "model/StringTable.h"
+
+#include <QCoreApplication>
+#include <QSerialPortInfo>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace radio::cli {
 
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void onSignal(int) {
+    g_interrupted = true;
+}
+
+void catchInterrupts() {
+    g_interrupted = false;
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+bool stderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+// QSerialPort wants an application object for its notifiers.
+std::unique_ptr<QCoreApplication> ensureApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    static int argc = 1;
+    static char name[] = "radio-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+struct Options {
+    std::string port;
+    std::string file;
+    bool factory = false;
+    int retries = 2;
+};
+
+bool parseNumber(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 6)
+        return false;
+    int v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+// "--name VALUE" or "--name=VALUE"; returns false (with `error`) on a bad argument.
+bool takeValue(const Args& args, std::size_t& i, const std::string& name, std::string& value,
+               std::string& error) {
+    const std::string& a = args[i];
+    if (a.size() > name.size() && a.compare(0, name.size() + 1, name + "=") == 0) {
+        value = a.substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        error = "option '" + name + "' needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool isOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.compare(0, name.size() + 1, name + "=") == 0;
+}
+
+bool parseTransferArgs(const Args& args, Options& o, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (isOption(a, "--port")) {
+            if (!takeValue(args, i, "--port", o.port, error))
+                return false;
+        } else if (isOption(a, "--retries")) {
+            std::string v;
+            if (!takeValue(args, i, "--retries", v, error))
+                return false;
+            if (!parseNumber(v, 0, 1000, o.retries)) {
+                error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
+                return false;
+            }
+        } else if (a == "--factory") {
+            o.factory = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option '" + a + "'";
+            return false;
+        } else if (o.file.empty()) {
+            o.file = a;
+        } else {
+            error = "unexpected argument '" + a + "'";
+            return false;
+        }
+    }
+    if (o.port.empty()) {
+        error = "missing --port (for example --port /dev/ttyUSB0)";
+        return false;
+    }
+    if (o.file.empty()) {
+        error = "missing the .dat file";
+        return false;
+    }
+    return true;
+}
+
+// The transfer's sink on a terminal: a progress bar, non-interactive answers.
+class TerminalSink : public link::TransferSink {
+public:
+    TerminalSink(const char* verb, int retries)
+        : m_verb(verb), m_retriesLeft(retries), m_bar(stderrIsTerminal()) {}
+    ~TerminalSink() override { endBar(); }
+
+    void setRange(int maximum) override {
+        m_max = maximum;
+        m_pos = 0;
+        draw();
+    }
+    void step() override { ++m_pos; }
+    int position() const override { return m_pos; }
+    void setText(const std::string&) override { draw(); }
+    void pump() override {}
+    bool cancelled() const override { return g_interrupted.load(); }
+    Answer askRetry(int stringId) override {
+        endBar();
+        if (m_retriesLeft <= 0)
+            return Answer::Cancel;
+        --m_retriesLeft;
+        std::fprintf(stderr, "radio-cli: %s; retrying\n", englishString(stringId));
+        return Answer::Retry;
+    }
+    void showMessage(int, const std::string&) override { endBar(); }
+
+private:
+    void draw() {
+        if (!m_bar || m_max <= 0)
+            return;
+        constexpr int kWidth = 40;
+        const int filled = m_pos * kWidth / m_max;
+        std::fprintf(stderr, "\r%s [%s%s] %d/%d", m_verb,
+                     std::string(std::size_t(filled), '#').c_str(),
+                     std::string(std::size_t(kWidth - filled), '-').c_str(), m_pos, m_max);
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+    void endBar() {
+        if (m_drawn)
+            std::fputc('\n', stderr);
+        m_drawn = false;
+    }
+
+    const char* m_verb;
+    int m_retriesLeft;
+    bool m_bar;
+    bool m_drawn = false;
+    int m_max = 0;
+    int m_pos = 0;
+};
+
+// Reports how a transfer ended; returns the exit status.
+int report(const link::TransferResult& r, int retries) {
+    switch (r.status) {
+    case link::TransferStatus::Success:
+        return 0;
+    case link::TransferStatus::OpenFailed:
+        std::fprintf(stderr, "radio-cli: %s\n", englishString(r.messageId));
+        if (!r.detail.empty())
+            std::fprintf(stderr, "radio-cli: %s\n", r.detail.c_str());
+        return 1;
+    case link::TransferStatus::CommError:
+        std::fprintf(stderr, "radio-cli: %s (no answer after %d %s)\n", englishString(r.messageId),
+                     retries + 1, retries == 0 ? "attempt" : "attempts");
+        return 1;
+    case link::TransferStatus::Interrupted:
+        std::fprintf(stderr, "radio-cli: %s (after %d blocks)\n", englishString(r.messageId),
+                     r.blocksDone);
+        return 1;
+    case link::TransferStatus::Cancelled:
+        std::fprintf(stderr, "radio-cli: cancelled after %d blocks\n", r.blocksDone);
+        return 1;
+    }
+    return 1;
+}
+
+int runRead(const Args& args) {
+    Options o;
+    std::string error;
+    if (!parseTransferArgs(args, o, error))
+        return usageError(error);
+    namespace fs = std::filesystem;
+    const fs::path parent = fs::path(o.file).parent_path();
+    std::error_code ec;
+    if (!parent.empty() && !fs::is_directory(parent, ec))
+        return usageError("cannot write \"" + o.file + "\": no such directory");
+    if (fs::is_directory(o.file, ec))
+        return usageError("\"" + o.file + "\" is a directory");
+
+    const auto app = ensureApplication();
+    catchInterrupts();
+    // The bytes the radio never sends keep the values of a new configuration.
+    Image image = newDocumentImage();
+    auto port = link::createPort(o.port, &g_interrupted);
+    link::SystemClock clock;
+    link::TransferResult result;
+    {
+        TerminalSink sink("Reading", o.retries);
+        result = link::runTransfer({o.port, link::Direction::Read, o.factory}, *port, clock, sink,
+                                   image);
+    }
+    if (const int status = report(result, o.retries))
+        return status; // no file is written for a failed read
+    const LoadResult saved = saveDat(o.file, image);
+    if (!saved.ok)
+        return usageError(saved.error);
+    return 0;
+}
+
+int runWrite(const Args& args) {
+    Options o;
+    std::string error;
+    if (!parseTransferArgs(args, o, error))
+        return usageError(error);
+    Image image;
+    const LoadResult loaded = loadDat(o.file, image);
+    if (!loaded.ok)
+        return usageError(loaded.error);
+
+    const auto app = ensureApplication();
+    catchInterrupts();
+    auto port = link::createPort(o.port, &g_interrupted);
+    link::SystemClock clock;
+    link::TransferResult result;
+    {
+        TerminalSink sink("Writing", o.retries);
+        result = link::runTransfer({o.port, link::Direction::Write, o.factory}, *port, clock, sink,
+                                   image);
+    }
+    return report(result, o.retries);
+}
+
+int runPorts(const Args& args) {
+    if (!args.empty())
+        return usageError("ports takes no arguments");
+    const auto app = ensureApplication();
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& p : ports) {
+        std::printf("%s\t%s\t%s\n", p.systemLocation().toLocal8Bit().constData(),
+                    p.description().toLocal8Bit().constData(),
+                    p.manufacturer().toLocal8Bit().constData());
+    }
+    if (ports.isEmpty())
+        std::fprintf(stderr, "radio-cli: no serial ports found\n");
+    return 0;
+}
+
+int runVirtualRadio(const Args& args) {
+    std::string linkPath, imagePath, savePath, error;
+    int baud = 9600;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::string v;
+        if (isOption(a, "--link")) {
+            if (!takeValue(args, i, "--link", linkPath, error))
+                return usageError(error);
+        } else if (isOption(a, "--image")) {
+            if (!takeValue(args, i, "--image", imagePath, error))
+                return usageError(error);
+        } else if (isOption(a, "--save")) {
+            if (!takeValue(args, i, "--save", savePath, error))
+                return usageError(error);
+        } else if (isOption(a, "--baud")) {
+            if (!takeValue(args, i, "--baud", v, error))
+                return usageError(error);
+            if (!parseNumber(v, 0, 1000000, baud))
+                return usageError("--baud needs a whole number (0 for no pacing), not '" + v + "'");
+        } else {
+            return usageError("unexpected argument '" + a + "'");
+        }
+    }
+    if (linkPath.empty())
+        return usageError("missing --link PATH");
+    Image memory = link::VirtualRadio::sampleImage();
+    if (!imagePath.empty()) {
+        const LoadResult loaded = loadDat(imagePath, memory);
+        if (!loaded.ok)
+            return usageError(loaded.error);
+    }
+    link::VirtualRadio radio(memory);
+    link::PtyServer server(radio, baud);
+    if (!server.start(linkPath, error))
+        return usageError(error);
+    catchInterrupts();
+    std::printf("Virtual radio on %s, linked at %s\n", server.deviceName().c_str(),
+                linkPath.c_str());
+    std::fflush(stdout);
+
+    int savedWrites = 0;
+    const auto save = [&] {
+        if (savePath.empty() || radio.blocksWritten() == savedWrites)
+            return;
+        const LoadResult r = saveDat(savePath, radio.memory());
+        if (r.ok)
+            savedWrites = radio.blocksWritten();
+        else
+            std::fprintf(stderr, "radio-cli: %s\n", r.error.c_str());
+    };
+    server.serve(g_interrupted, save);
+    save();
+    server.shutdown();
+    return 0;
+}
+
+} // namespace
+
 const std::vector<Command>& linkCommands() {
-    static const std::vector<Command> commands;
+    static const std::vector<Command> commands = {
+        {"read", "read --port P OUT.dat [--factory] [--retries N]",
+         "radio-cli read --port P OUT.dat [--factory] [--retries N]\n\n"
+         "Reads the radio's memory over serial port P into OUT.dat. P is COM1..COM4 (on\n"
+         "Linux comN means /dev/ttyS(N-1)), a device such as /dev/ttyUSB0, or \"Virtual radio\".\n"
+         "A failed handshake is retried N times (default 2). A failed read writes no file.\n"
+         "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
+         runRead},
+        {"write", "write --port P FILE.dat [--factory] [--retries N]",
+         "radio-cli write --port P FILE.dat [--factory] [--retries N]\n\n"
+         "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
+         "bytes of the radio are left alone; --factory writes them too.\n"
+         "A failed handshake is retried N times (default 2).\n"
+         "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
+         runWrite},
+        {"ports", "ports",
+         "radio-cli ports\n\nLists the serial ports of this system: device, description, "
+         "manufacturer.",
+         runPorts},
+        {"virtual-radio", "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]",
+         "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n\n"
+         "Serves a virtual radio on a pseudo-terminal and links it at PATH, so that any\n"
+         "program can read and write it like a radio on a serial port. It starts with FILE\n"
+         "(default: a sample configuration), saves its memory to --save after each write,\n"
+         "and paces its answers like a line of the given baud rate (0: no pacing).\n"
+         "Runs until interrupted.",
+         runVirtualRadio},
+    };
     return commands;
 }
 

@@ -1,0 +1,128 @@
+#include "link/qt/TransferController.h"
+
+#include "link/qt/PortFactory.h"
+
+#include <QThread>
+
+namespace radio::link {
+
+// The engine's sink on the worker thread: progress is forwarded, questions
+// and messages wait for the window's thread.
+class TransferController::WorkerSink : public TransferSink {
+public:
+    explicit WorkerSink(TransferController* owner) : m_owner(owner) {}
+
+    void setRange(int maximum) override {
+        m_position = 0;
+        QMetaObject::invokeMethod(
+            m_owner, [o = m_owner, maximum] { emit o->rangeChanged(maximum); },
+            Qt::QueuedConnection);
+    }
+    void step() override { ++m_position; }
+    int position() const override { return m_position; }
+    void setText(const std::string& text) override {
+        QMetaObject::invokeMethod(
+            m_owner,
+            [o = m_owner, p = m_position, t = QString::fromStdString(text)] {
+                emit o->progressChanged(p, t);
+            },
+            Qt::QueuedConnection);
+    }
+    // The window runs its own event loop; nothing to pump here.
+    void pump() override {}
+    bool cancelled() const override { return m_owner->m_cancel.load(); }
+    Answer askRetry(int stringId) override {
+        bool retry = false;
+        m_owner->callOnOwnerThread(
+            [o = m_owner, stringId, &retry] { retry = o->m_question && o->m_question(stringId); });
+        return retry && !cancelled() ? Answer::Retry : Answer::Cancel;
+    }
+    void showMessage(int stringId, const std::string& detail) override {
+        m_owner->callOnOwnerThread([o = m_owner, stringId, d = QString::fromStdString(detail)] {
+            if (o->m_message)
+                o->m_message(stringId, d);
+        });
+    }
+
+private:
+    TransferController* m_owner;
+    int m_position = 0;
+};
+
+TransferController::TransferController(QObject* parent) : QObject(parent) {
+    m_factory = [](const std::string& name, const std::atomic<bool>* cancel) {
+        return createPort(name, cancel);
+    };
+}
+
+TransferController::~TransferController() {
+    if (!m_thread)
+        return;
+    m_cancel = true;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_abandon = true;
+    }
+    m_wake.notify_all();
+    m_thread->wait();
+    delete m_thread;
+}
+
+void TransferController::callOnOwnerThread(const std::function<void()>& call) {
+    // The state outlives this call: the queued functor may run after the
+    // worker gave up waiting (controller going away).
+    struct Pending {
+        bool done = false;
+    };
+    auto pending = std::make_shared<Pending>();
+    QMetaObject::invokeMethod(
+        this,
+        [this, pending, call] {
+            call();
+            {
+                std::lock_guard<std::mutex> guard(m_lock);
+                pending->done = true;
+            }
+            m_wake.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> guard(m_lock);
+    m_wake.wait(guard, [&] { return pending->done || m_abandon; });
+}
+
+bool TransferController::start(const TransferRequest& request, const Image& image) {
+    if (m_thread)
+        return false;
+    m_cancel = false;
+    m_abandon = false;
+    auto work = [this, request, image] {
+        // Created here so the port lives and dies in the worker thread.
+        std::unique_ptr<Port> port = m_factory(request.portName, &m_cancel);
+        SystemClock clock;
+        WorkerSink sink(this);
+        Image working = image;
+        const TransferResult result = runTransfer(request, *port, clock, sink, working);
+        port.reset();
+        QMetaObject::invokeMethod(
+            this,
+            [this, result, working] {
+                if (m_thread) {
+                    m_thread->wait();
+                    delete m_thread;
+                    m_thread = nullptr;
+                }
+                emit finished(result, working);
+            },
+            Qt::QueuedConnection);
+    };
+    m_thread = QThread::create(std::move(work));
+    m_thread->setObjectName(QStringLiteral("transfer"));
+    m_thread->start();
+    return true;
+}
+
+void TransferController::cancel() {
+    m_cancel = true;
+}
+
+} // namespace radio::link

@@ -1,0 +1,74 @@
+#pragma once
+// Runs a clone transfer on a worker thread so the window stays responsive.
+// The port is created inside that thread; progress comes back as signals,
+// and the Retry/Cancel question and the messages are asked on the thread
+// that owns the controller (the window's), through handlers it supplies.
+
+#include "link/Port.h"
+#include "link/Transfer.h"
+#include "model/Image.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QThread;
+
+namespace radio::link {
+
+class TransferController : public QObject {
+    Q_OBJECT
+public:
+    using PortFactory =
+        std::function<std::unique_ptr<Port>(const std::string& name, const std::atomic<bool>*)>;
+    // Returns true for Retry.
+    using QuestionHandler = std::function<bool(int stringId)>;
+    using MessageHandler = std::function<void(int stringId, const QString& detail)>;
+
+    explicit TransferController(QObject* parent = nullptr);
+    // Cancels a running transfer and waits for its thread.
+    ~TransferController() override;
+
+    void setPortFactory(PortFactory factory) { m_factory = std::move(factory); }
+    void setQuestionHandler(QuestionHandler handler) { m_question = std::move(handler); }
+    void setMessageHandler(MessageHandler handler) { m_message = std::move(handler); }
+
+    // Starts a transfer of `image` (what a write sends; what a read starts
+    // from). False when one is already running.
+    bool start(const TransferRequest& request, const Image& image);
+    // Asks the running transfer to stop; it ends within one block.
+    void cancel();
+    bool isRunning() const { return m_thread != nullptr; }
+
+signals:
+    void rangeChanged(int maximum);
+    void progressChanged(int position, const QString& text);
+    // `image` is the image given to start(); after a successful read it holds
+    // the radio's bytes in the transferred range.
+    void finished(const radio::link::TransferResult& result, const radio::Image& image);
+
+private:
+    class WorkerSink;
+    friend class WorkerSink;
+
+    // Runs `call` on the controller's thread and waits for it, unless the
+    // controller is being destroyed (then `call` may never run).
+    void callOnOwnerThread(const std::function<void()>& call);
+
+    PortFactory m_factory;
+    QuestionHandler m_question;
+    MessageHandler m_message;
+    QThread* m_thread = nullptr;
+    std::atomic<bool> m_cancel{false};
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    bool m_abandon = false;
+};
+
+} // namespace radio::link

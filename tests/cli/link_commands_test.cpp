@@ -1,0 +1,224 @@
+// radio-cli read and write against radio-cli virtual-radio over a real
+// pseudo-terminal, end to end.
+
+#include "model/Image.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string err;
+};
+
+pid_t spawn(const std::vector<std::string>& args, const std::string& errFile) {
+    std::vector<char*> argv;
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Waits for a child at most `limit`; kills it when it takes longer.
+int waitBounded(pid_t pid, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (std::chrono::steady_clock::now() < end) {
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(10ms);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -2;
+}
+
+class LinkCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("link_cli_" + std::to_string(getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        stopRadio();
+        fs::remove_all(dir);
+    }
+
+    CliRun cli(std::vector<std::string> args, std::chrono::milliseconds limit = 30s) {
+        args.insert(args.begin(), RADIO_CLI);
+        const std::string errFile = (dir / "stderr.txt").string();
+        CliRun r;
+        const pid_t pid = spawn(args, errFile);
+        EXPECT_GT(pid, 0);
+        if (pid <= 0)
+            return r;
+        r.status = waitBounded(pid, limit);
+        r.err = slurp(errFile);
+        return r;
+    }
+
+    // Starts the virtual radio and waits until its link appears.
+    void startRadio(const std::vector<std::string>& extra = {}) {
+        link = (dir / "radio").string();
+        std::vector<std::string> args = {RADIO_CLI, "virtual-radio", "--link", link};
+        args.insert(args.end(), extra.begin(), extra.end());
+        radioPid = spawn(args, (dir / "radio-stderr.txt").string());
+        ASSERT_GT(radioPid, 0);
+        for (int i = 0; i < 500 && !fs::is_symlink(link); ++i)
+            std::this_thread::sleep_for(10ms);
+        ASSERT_TRUE(fs::is_symlink(link)) << slurp(dir / "radio-stderr.txt");
+    }
+
+    void stopRadio() {
+        if (radioPid <= 0)
+            return;
+        kill(radioPid, SIGTERM);
+        EXPECT_EQ(waitBounded(radioPid, 5s), 0);
+        radioPid = -1;
+    }
+
+    static radio::Image patterned(std::uint8_t seed) {
+        radio::Image img;
+        for (std::size_t i = 0; i < img.size(); ++i)
+            img[i] = std::uint8_t(i * 13 + seed);
+        return img;
+    }
+
+    radio::Image load(const fs::path& p) {
+        radio::Image img{};
+        EXPECT_TRUE(radio::loadDat(p.string(), img).ok) << p;
+        return img;
+    }
+
+    fs::path dir;
+    std::string link;
+    pid_t radioPid = -1;
+};
+
+} // namespace
+
+TEST_F(LinkCommands, ReadFetchesTheRadioMemoryIntoANewFile) {
+    const radio::Image radioMemory = patterned(5);
+    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok);
+    startRadio({"--image", (dir / "radio.dat").string()});
+
+    const auto out = dir / "out.dat";
+    const CliRun r = cli({"read", "--port", link, out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(fs::file_size(out), 1024u);
+    const radio::Image got = load(out);
+    const radio::Image fresh = radio::newDocumentImage();
+    for (std::size_t i = 0; i < 1024; ++i)
+        ASSERT_EQ(got[i], i < 0x3F1 ? radioMemory[i] : fresh[i]) << i;
+}
+
+TEST_F(LinkCommands, WriteStoresTheFileAndLeavesCalibrationUnlessFactory) {
+    const radio::Image radioMemory = patterned(5);
+    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok);
+    const auto saved = dir / "saved.dat";
+    startRadio({"--image", (dir / "radio.dat").string(), "--save", saved.string()});
+
+    const radio::Image file = patterned(99);
+    ASSERT_TRUE(radio::saveDat((dir / "in.dat").string(), file).ok);
+    CliRun r = cli({"write", "--port", link, (dir / "in.dat").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    // Reading back through the link shows what the radio holds now.
+    r = cli({"read", "--port", link, (dir / "back.dat").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const radio::Image back = load(dir / "back.dat");
+    for (std::size_t i = 0; i < 0x3F1; ++i) {
+        const bool calibration =
+            (i >= 0x330 && i < 0x340) || (i >= 0x3D0 && i < 0x3DB) || (i >= 0x3E0 && i < 0x3F0);
+        ASSERT_EQ(back[i], calibration ? radioMemory[i] : file[i]) << std::hex << i;
+    }
+
+    r = cli({"write", "--factory", "--port", link, (dir / "in.dat").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    stopRadio(); // saves the memory as it exits
+    const radio::Image stored = load(saved);
+    for (std::size_t i = 0; i < 1024; ++i)
+        ASSERT_EQ(stored[i], i < 0x3F1 ? file[i] : radioMemory[i]) << std::hex << i;
+}
+
+TEST_F(LinkCommands, FailuresReportTheMessageAndWriteNoFile) {
+    const auto out = dir / "keep.dat";
+    const radio::Image previous = patterned(1);
+    ASSERT_TRUE(radio::saveDat(out.string(), previous).ok);
+
+    // No such port: message 61453 with the reason; the old file stays as it was.
+    CliRun r = cli({"read", "--port", (dir / "missing").string(), out.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Could not Open the Port,Please check whether the Port are occupied or "
+                         "the device are ok"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("does not exist"), std::string::npos) << r.err;
+    EXPECT_EQ(load(out), previous);
+
+    // A line where nobody answers: the communication error after the retries.
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const std::string silent = ptsname(master);
+    r = cli({"read", "--retries", "0", "--port", silent, out.string()});
+    close(master);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Communication Error,Please check all the connections and the radio "
+                         "power"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(load(out), previous);
+    EXPECT_FALSE(fs::exists(out.string() + ".tmp~"));
+}
+
+TEST_F(LinkCommands, BadArgumentsAreUsageErrors) {
+    EXPECT_EQ(cli({"read", (dir / "x.dat").string()}).status, 2); // no --port
+    EXPECT_EQ(cli({"write", "--port", "com1", (dir / "absent.dat").string()}).status, 2);
+    EXPECT_EQ(cli({"read", "--port", "com1", "--retries", "-1", (dir / "x.dat").string()}).status,
+              2);
+    EXPECT_EQ(cli({"read", "--port", "com1", (dir / "no-dir" / "x.dat").string()}).status, 2);
+    EXPECT_EQ(cli({"virtual-radio"}).status, 2);
+    EXPECT_FALSE(fs::exists(dir / "x.dat"));
+}
