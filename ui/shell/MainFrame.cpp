@@ -161,7 +161,13 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Children report their own teardown; nothing here may react to it.
+    for (QObject* sender :
+         {static_cast<QObject*>(m_wndMDIClient), static_cast<QObject*>(m_wndNavBar),
+          static_cast<QObject*>(m_wndToolBar), static_cast<QObject*>(statusBar())})
+        disconnect(sender, nullptr, this, nullptr);
+}
 
 void CMainFrame::createActions() {
     for (const CommandText& c : kCommands) {

@@ -1,0 +1,200 @@
+// Start-up: settings file location, language catalogue and flag, the
+// start-up error, and the menu changes made from the settings.
+
+#include "window_fixture.h"
+
+#include "app/core/Startup.h"
+#include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
+#include "ui/shell/NavigationBar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTreeWidget>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+
+    static QList<int> menuIds(QMenu* m) {
+        QList<int> ids;
+        for (QAction* a : m->actions())
+            ids << (a->isSeparator() ? 0 : a->data().toInt());
+        return ids;
+    }
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+
+    void languages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("flag");
+        QTest::addColumn<QString>("fileMenu");  // from the catalogue
+        QTest::addColumn<QString>("header");    // built by the code
+        QTest::addColumn<QString>("treeLabel"); // built by the code
+        QTest::addColumn<QString>("help");
+        QTest::newRow("English") << "English" << false << "&File"
+                                 << "CH"
+                                 << "Product Information"
+                                 << "enHelp.chm";
+        QTest::newRow("Chinese") << "Chinese" << true << "文件(&F)"
+                                 << "信道"
+                                 << "类型设置"
+                                 << "chHelp.chm";
+        // The catalogue is found whatever the case; the flag needs "Chinese" exactly.
+        QTest::newRow("chinese") << "chinese" << false << "文件(&F)"
+                                 << "CH"
+                                 << "Product Information"
+                                 << "enHelp.chm";
+    }
+    void languages() {
+        QFETCH(QString, language);
+        TempProgram prog(language.toUtf8().constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        const radio::AppState& st = radio::appState();
+        QCOMPARE(st.chinese, QTest::currentDataTag() == QByteArray("Chinese"));
+        QFETCH(bool, flag);
+        QCOMPARE(st.chinese, flag);
+        QCOMPARE(QString::fromStdString(st.languageName), language);
+        QFETCH(QString, help);
+        QCOMPARE(QString::fromStdString(st.helpFile), help);
+        CMainFrame* f = app->mainFrame();
+        QFETCH(QString, fileMenu);
+        QCOMPARE(f->menu(0)->title(), fileMenu);
+        QFETCH(QString, header);
+        QCOMPARE(f->activeView()->grid()->textMatrix(0, 0), header);
+        QFETCH(QString, treeLabel);
+        QCOMPARE(f->navigationBar()->tree()->topLevelItem(0)->child(0)->text(0), treeLabel);
+        QVERIFY(f->isVisible());
+        // Texts of the language section, whose name ignores case like every key.
+        const bool chineseSection = language.toLower() == QStringLiteral("chinese");
+        QCOMPARE(QCoreApplication::applicationName(),
+                 chineseSection ? QStringLiteral("测试公司") : QStringLiteral("Test Works"));
+        QCOMPARE(f->action(ids::ID_APP_ABOUT)->text(), chineseSection
+                                                           ? QStringLiteral("关于测试...")
+                                                           : QStringLiteral("About Test Tool..."));
+    }
+
+    void missingLanguageEndsStartUp_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<bool>("catalogues");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown") << QByteArray("Klingon") << true << "Load language DLL fail";
+        QTest::newRow("empty") << QByteArray("") << true << "Load language DLL fail";
+        QTest::newRow("missing key") << QByteArray() << true << "Load language DLL fail";
+        QTest::newRow("Chinese without catalogue")
+            << QByteArray("Chinese") << false << QString::fromUtf8("加载语言链接库失败");
+    }
+    void missingLanguageEndsStartUp() {
+        QFETCH(QByteArray, language);
+        QFETCH(bool, catalogues);
+        TempProgram prog(language.isNull() ? nullptr : language.constData(), "1", catalogues);
+        auto app = prog.app();
+        MessageBoxCloser closer;
+        const int status = app->run();
+        QVERIFY(status != 0);
+        QCOMPARE(closer.count, 1);
+        QFETCH(QString, message);
+        QCOMPARE(closer.text, message);
+        QVERIFY(app->mainFrame() == nullptr);
+    }
+
+    void missingSettingsFileEndsStartUp() {
+        TempProgram prog;
+        QFile::remove(prog.path("Program.ini"));
+        auto app = prog.app();
+        MessageBoxCloser closer;
+        QVERIFY(!app->InitInstance());
+        QCOMPARE(closer.text, QStringLiteral("Load language DLL fail"));
+    }
+
+    void settingsFileBesideFirstArgument() {
+        // A program started through the search path has no directory in its
+        // first argument: the executable's own directory holds the settings.
+        TempProgram exeDir("Chinese");
+        TempProgram other("English");
+        {
+            CProgramApp app(QStringList{QStringLiteral("Program")}, exeDir.dir.path());
+            QVERIFY(app.InitInstance());
+            QVERIFY(radio::appState().chinese);
+        }
+        {
+            CProgramApp app(QStringList{other.path("Program")}, exeDir.dir.path());
+            QVERIFY(app.InitInstance());
+            QVERIFY(!radio::appState().chinese);
+        }
+        QCOMPARE(QString::fromStdString(radio::settingsDirectory("/opt/radio/Program", "/x")),
+                 QStringLiteral("/opt/radio"));
+        QCOMPARE(QString::fromStdString(radio::settingsDirectory("Program", "/x")),
+                 QStringLiteral("/x"));
+    }
+
+    void languageCommandFollowsShowLang_data() {
+        QTest::addColumn<QByteArray>("showLang");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("1") << QByteArray("1") << true;
+        QTest::newRow("2abc") << QByteArray("2abc") << true;
+        QTest::newRow("0") << QByteArray("0") << false;
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("word") << QByteArray("yes") << false;
+        QTest::newRow("missing") << QByteArray() << false;
+    }
+    void languageCommandFollowsShowLang() {
+        QFETCH(QByteArray, showLang);
+        QFETCH(bool, shown);
+        TempProgram prog("English", showLang.isNull() ? nullptr : showLang.constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QCOMPARE(f->menu(4)->actions().contains(f->action(ids::ID_SETUP_LANGUAGE)), shown);
+        QVERIFY(f->menu(4)->actions().contains(f->action(ids::ID_SETUP_COM)));
+    }
+
+    void editMenuAfterStartUp() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QCOMPARE(menuIds(f->menu(1)),
+                 (QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
+                             ids::ID_EDIT_OPTIONAL_FEATURES}));
+        // Factory mode brings both back once, in the language of the code.
+        f->appendFactoryCommands();
+        f->appendFactoryCommands();
+        QCOMPARE(menuIds(f->menu(1)),
+                 (QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
+                             ids::ID_EDIT_OPTIONAL_FEATURES, ids::ID_EDIT_POWER_ADJUST,
+                             ids::ID_EDIT_PARAM_ADJUST}));
+        QCOMPARE(f->action(ids::ID_EDIT_POWER_ADJUST)->text(), QStringLiteral("Power Adjust"));
+    }
+
+    void commandLineFileIsOpened() {
+        TempProgram prog;
+        radio::Image img = radio::newDocumentImage();
+        img[0x10] = 0x00;
+        img[0x11] = 0x25;
+        img[0x12] = 0x46;
+        img[0x13] = 0x46;
+        prog.writeFile("given.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
+        auto app = prog.app({prog.path("given.dat")});
+        QVERIFY(app->InitInstance());
+        CProgramView* v = app->mainFrame()->activeView();
+        QCOMPARE(v->grid()->textMatrix(1, 1), QStringLiteral("464.62500"));
+        QVERIFY(!radio::appState().freshDocument);
+    }
+
+    void unreadableCommandLineFileEndsStartUp() {
+        TempProgram prog;
+        prog.writeFile("short.dat", QByteArray(1023, '\xff'));
+        auto app = prog.app({prog.path("short.dat")});
+        MessageBoxCloser closer;
+        QVERIFY(!app->InitInstance());
+        QCOMPARE(closer.count, 1);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

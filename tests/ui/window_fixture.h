@@ -1,0 +1,99 @@
+#pragma once
+// Shared set-up of the window tests: a temporary program directory with its
+// own Program.ini and catalogues, per-user values in a temporary place, and
+// closing of the message boxes the program shows.
+
+#include "app/ProgramApp.h"
+#include "app/core/AppState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+struct TempProgram {
+    QTemporaryDir dir;
+
+    // `language` null leaves the Language key out; `showLang` likewise.
+    explicit TempProgram(const char* language = "English", const char* showLang = "1",
+                         bool catalogues = true) {
+        if (catalogues) {
+            for (const char* qm : {"English.qm", "Chinese.qm"})
+                QFile::copy(QStringLiteral(STAGE_DIR "/") + QLatin1String(qm), path(qm));
+        }
+        QByteArray ini = "[Setup]\n";
+        if (language)
+            ini += QByteArray("Language=") + language + "\n";
+        if (showLang)
+            ini += QByteArray("ShowLang=") + showLang + "\n";
+        ini += "AppName=Test Radio Tool\n"
+               "Type1=TR-1\nField1=400-470|450-470\n"
+               "Type2=TR-2\nField2=136-174\n"
+               "Type3=TR-3\nField3=460-470\n"
+               "[English]\nCompany=Test Works\nAbout Title=About Test Tool...\n"
+               "AppName=TestTool\nVersion=Version 9.1\nCopyrights=Copyright 2026\n"
+               "Copyrights Owner=Test Works Ltd\n"
+               "[Chinese]\nCompany=测试公司\nAbout Title=关于测试...\nAppName=测试\n"
+               "Version=版本 9.1\nCopyrights=版权 2026\nCopyrights Owner=测试有限公司\n";
+        writeFile("Program.ini", ini);
+    }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    void writeFile(const char* name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString& p) const {
+        QFile f(p);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    std::unique_ptr<CProgramApp> app(const QStringList& extra = {}) const {
+        return std::make_unique<CProgramApp>(QStringList{path("Program")} + extra, dir.path());
+    }
+};
+
+// Per-user values go to a temporary directory, never the user's own.
+inline void isolateUserValues(const QTemporaryDir& dir) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+// Answers the next modal message box with `button`, keeping its text.
+class MessageBoxCloser : public QObject {
+public:
+    explicit MessageBoxCloser(QMessageBox::StandardButton button = QMessageBox::Ok)
+        : m_button(button) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, timer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            ++count;
+            if (QAbstractButton* b = box->button(m_button))
+                b->click();
+            else
+                box->reject();
+            if (m_once)
+                timer->stop();
+        });
+        timer->start(20);
+    }
+    void keepRunning() { m_once = false; }
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int count = 0;
+
+private:
+    QMessageBox::StandardButton m_button;
+    bool m_once = true;
+};
