@@ -28,8 +28,6 @@ TEST(ImageToTable, NewDocumentShowsOnlyHeadersAndNumbers) {
                 EXPECT_EQ(t[n][c], "") << n << "," << c;
         }
     }
-    EXPECT_EQ(columnHeaders(false)[3], "QT/DQT Dec");
-    EXPECT_EQ(columnHeaders(true)[8], "宽/窄");
 }
 
 TEST(ImageToTable, ShowsProgrammedAndEmptyChannels) {
@@ -58,9 +56,6 @@ TEST(ImageToTable, ShowsProgrammedAndEmptyChannels) {
               (std::array<std::string, kGridCols>{"12", "450.05000", "450.05000", "None", "D754I",
                                                   "Low", "Yes", "QT/DQT", "Narrow", "On", ""}));
     const ChannelTable zh = imageToTable(img, true);
-    EXPECT_EQ(zh[1],
-              (std::array<std::string, kGridCols>{" 1", "446.00625", "446.00500", "D023N", "88.5",
-                                                  "高", "有", "载波", "宽", "关", "3"}));
     EXPECT_EQ(zh[12][3], "无");
     EXPECT_EQ(zh[12][7], "QT/DQT");
     EXPECT_EQ(zh[12][9], "开");
@@ -91,8 +86,7 @@ TEST(TableToImage, EncodesRowsAndRebuildsScanAddBytes) {
     EXPECT_EQ(std::vector<int>(r16, r16 + 16),
               (std::vector<int>{0x00, 0x05, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17, 0xFF, 0xFF, 0xFF,
                                 0xFF, 0xF7, 0xDF, 0xF0, 0xFF}));
-    // Empty rows: no frequencies or tones, busy lock QT/DQT, Low, Narrow, compander on, scrambler
-    // 0.
+    // Empty rows: no frequencies or tones, busy lock QT/DQT, Low, Narrow, compander on.
     const std::uint8_t* r1 = &img[mm::channelOffset(1)];
     EXPECT_EQ(std::vector<int>(r1, r1 + 16),
               (std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
@@ -101,14 +95,8 @@ TEST(TableToImage, EncodesRowsAndRebuildsScanAddBytes) {
     EXPECT_EQ(img[mm::ScanAddHigh.offset], 0x81);
 }
 
-TEST(ColumnEntries, MatchTheEditorsLists) {
-    EXPECT_EQ(columnEntries(ColDecode, false).size(), 265u);
-    EXPECT_EQ(columnEntries(ColEncode, true)[0], "无");
-    EXPECT_EQ(columnEntries(ColBusyLock, true), (std::vector<std::string>{"关", "载波", "QT/DQT"}));
-    EXPECT_EQ(columnEntries(ColScrambler, false).size(), 9u);
+TEST(ColumnEntries, HoldEveryTextTheDecoderShows) {
     EXPECT_EQ(columnEntries(ColScrambler, true)[0], "关");
-    EXPECT_EQ(columnEntries(ColCompand, false), (std::vector<std::string>{"On", "Off"}));
-    EXPECT_TRUE(columnEntries(ColRx, false).empty());
     // Every decoded option text of a programmed channel is one of its column's entries.
     Image img = newDocumentImage();
     for (int n = 1; n <= 16; ++n)
