@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -36,6 +37,9 @@ Image newDocumentImage() {
 }
 
 LoadResult loadDat(const std::string& path, Image& image) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return {false, "\"" + path + "\" is a folder, not a configuration file."};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {false, "Cannot open \"" + path + "\": " + std::strerror(errno)};
