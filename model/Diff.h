@@ -1,0 +1,49 @@
+#pragma once
+// Comparison of two configurations by what the user sees: channel cells under
+// their grid headers, radio-wide settings under their dialog labels, then the
+// address of every differing byte that none of those explains, so two images
+// that differ in any bit never compare equal.
+
+#include "model/Image.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace radio::diff {
+
+// Model and band texts of an image as the settings file names them; empty
+// when unknown (the report then shows the stored index).
+struct ProductNames {
+    std::string model, band;
+};
+
+struct Options {
+    bool chinese = false;
+    ProductNames a, b;
+};
+
+// One differing value: `group` is "Channel 3", "Optional Features", ...;
+// `label` the grid header or dialog label; `a` and `b` the shown texts.
+struct Change {
+    std::string group, label, a, b;
+};
+
+struct ByteChange {
+    std::uint16_t address = 0;
+    std::uint8_t a = 0, b = 0;
+};
+
+struct Report {
+    std::vector<Change> changes;        // channels 1..16 first, then the settings
+    std::vector<ByteChange> otherBytes; // differing bits no change above covers
+    bool equal() const { return changes.empty() && otherBytes.empty(); }
+};
+
+Report compare(const Image& a, const Image& b, const Options& options);
+
+// The report as text, one group heading per channel or dialog with its
+// changes indented below it, then the other bytes; LF line ends.
+std::string formatReport(const Report& report, bool chinese);
+
+} // namespace radio::diff

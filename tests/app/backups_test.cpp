@@ -1,0 +1,97 @@
+#include "app/core/Backups.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace radio;
+
+namespace {
+
+std::tm at(int year, int month, int day, int h, int m, int s) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = h;
+    t.tm_min = m;
+    t.tm_sec = s;
+    return t;
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class BackupFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("radio_backups_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST(BackupName, DateTimeModelAndBandMadeSafe) {
+    const std::tm t = at(2026, 3, 4, 5, 6, 7);
+    EXPECT_EQ(backups::backupFileName(t, "FL-400U", "400-470"),
+              "2026-03-04_050607_FL-400U_400-470.dat");
+    EXPECT_EQ(backups::backupFileName(t, "FL-400U", "400-470", 3),
+              "2026-03-04_050607_FL-400U_400-470-3.dat");
+    EXPECT_EQ(backups::safeNamePart("a/b\\c:d*e?f\"g<h>i|j k.l\tm"), "a_b_c_d_e_f_g_h_i_j_k_l_m");
+    EXPECT_EQ(backups::safeNamePart("..\\..\\etc"), "______etc");
+    EXPECT_EQ(backups::safeNamePart(""), "unknown");
+    EXPECT_EQ(backups::safeNamePart("野联-400"), "野联-400");
+    // Cut to 40 bytes without splitting a character (3 bytes each here).
+    const std::string longName = backups::safeNamePart(std::string(39, 'x') + "野");
+    EXPECT_EQ(longName, std::string(39, 'x'));
+}
+
+TEST_F(BackupFolder, WritesTheImageAndNeverOverwritesAnOlderBackup) {
+    Image first = newDocumentImage();
+    Image second = first;
+    second[0x20] = 0x42;
+    const std::tm t = at(2026, 1, 2, 3, 4, 5);
+
+    // The folder is created on first use.
+    const backups::Result r1 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
+    ASSERT_TRUE(r1.ok) << r1.error;
+    EXPECT_EQ(fs::path(r1.path).filename(), "2026-01-02_030405_M_1_400-470.dat");
+    EXPECT_EQ(slurp(r1.path), std::string(first.begin(), first.end()));
+
+    // Same second, same radio: a new name; the first keeps its bytes.
+    const backups::Result r2 = backups::writeBackup(dir.string(), second, "M/1", "400-470", t);
+    ASSERT_TRUE(r2.ok) << r2.error;
+    EXPECT_EQ(fs::path(r2.path).filename(), "2026-01-02_030405_M_1_400-470-2.dat");
+    EXPECT_EQ(slurp(r2.path), std::string(second.begin(), second.end()));
+    EXPECT_EQ(slurp(r1.path), std::string(first.begin(), first.end()));
+
+    // A file the user put there under the next name is skipped, not replaced.
+    std::ofstream(dir / "2026-01-02_030405_M_1_400-470-3.dat") << "mine";
+    const backups::Result r3 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
+    ASSERT_TRUE(r3.ok);
+    EXPECT_EQ(fs::path(r3.path).filename(), "2026-01-02_030405_M_1_400-470-4.dat");
+    EXPECT_EQ(slurp(dir / "2026-01-02_030405_M_1_400-470-3.dat"), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
+}
+
+TEST_F(BackupFolder, ReportsAFolderThatCannotBeMade) {
+    fs::create_directories(dir);
+    std::ofstream(dir / "file") << "x";
+    const backups::Result r = backups::writeBackup((dir / "file").string(), newDocumentImage(), "M",
+                                                   "B", at(2026, 1, 1, 0, 0, 0));
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(slurp(dir / "file"), "x");
+}

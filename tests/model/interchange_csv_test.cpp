@@ -1,0 +1,181 @@
+#include "model/CellCommit.h"
+#include "model/ChannelTable.h"
+#include "model/InterchangeCsv.h"
+#include "model/MemoryMap.h"
+
+#include <gtest/gtest.h>
+
+using namespace radio;
+
+namespace {
+
+constexpr std::int64_t kLow = 40000000; // band 400-470
+constexpr std::int64_t kHigh = 47000000;
+
+const std::string kHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
+using Row = std::array<std::string, kGridCols>;
+
+// Channels typed into the grid, one per tone combination the layout names.
+Image typedImage() {
+    Image img = newDocumentImage();
+    ChannelTable t = imageToTable(img, false);
+    const auto type = [&t](int ch, const std::vector<std::string>& cells) {
+        Row row = t[ch];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const CommitResult r = commitCell(row, int(c) + 1, cells[c], kLow, kHigh, false);
+            ASSERT_EQ(r.message, 0) << "channel " << ch << " column " << c + 1;
+            row = r.row;
+        }
+        t[ch] = row;
+    };
+    type(1, {"446.00625", "446.00625", "None", "None", "High", "Yes", "Off", "Wide", "Off", "Off"});
+    type(2, {"440.00000", "445.00000", "None", "88.5", "Low", "No", "Off", "Narrow", "Off", "Off"});
+    type(3,
+         {"445.00000", "440.00000", "100.0", "100.0", "High", "Yes", "Off", "Wide", "Off", "Off"});
+    type(5,
+         {"430.02500", "430.02500", "D023I", "D023N", "High", "No", "Off", "Wide", "Off", "Off"});
+    type(6, {"430.05000", "430.05000", "D754N", "67.0", "High", "No", "Off", "Wide", "Off", "Off"});
+    type(7, {"430.07500", "430.07500", "None", "D125I", "High", "No", "Off", "Wide", "Off", "Off"});
+    type(8, {"430.10000", "430.10000", "254.1", "None", "High", "No", "Off", "Wide", "Off", "Off"});
+    type(9,
+         {"430.12500", "430.12500", "D023N", "D025N", "High", "Yes", "Off", "Wide", "Off", "Off"});
+    type(16,
+         {"469.99375", "400.00000", "71.9", "D023N", "Low", "Yes", "Off", "Narrow", "Off", "Off"});
+    tableToImage(t, img);
+    return img;
+}
+
+interchange::Import import(const std::string& csv, const Image& img = newDocumentImage()) {
+    return interchange::importCsv(csv, imageToTable(img, false), kLow, kHigh);
+}
+
+} // namespace
+
+TEST(InterchangeExport, WritesTheLayoutsColumnsAndValues) {
+    const std::string csv = interchange::exportCsv(typedImage());
+    ASSERT_EQ(csv.substr(0, kHeader.size()), kHeader);
+    const auto has = [&csv](const std::string& line) {
+        return csv.find("\r\n" + line + "\r\n") != std::string::npos;
+    };
+    EXPECT_TRUE(has("1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,High,,,,,"));
+    EXPECT_TRUE(
+        has("2,,440.000000,+,5.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,Low,,,,,"));
+    EXPECT_TRUE(
+        has("3,,445.000000,-,5.000000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"));
+    EXPECT_TRUE(
+        has("5,,430.025000,,0.000000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,S,High,,,,,"));
+    EXPECT_TRUE(
+        has("6,,430.050000,,0.000000,Cross,67.0,88.5,023,NN,754,Tone->DTCS,FM,5.00,S,High,,,,,"));
+    EXPECT_TRUE(
+        has("7,,430.075000,,0.000000,Cross,88.5,88.5,125,RN,023,DTCS->,FM,5.00,S,High,,,,,"));
+    EXPECT_TRUE(
+        has("8,,430.100000,,0.000000,Cross,88.5,254.1,023,NN,023,->Tone,FM,5.00,S,High,,,,,"));
+    EXPECT_EQ(csv.find("\r\n4,"), std::string::npos); // empty channels have no row
+}
+
+TEST(InterchangeImport, RoundTripRestoresEveryChannel) {
+    const Image original = typedImage();
+    const interchange::Import imp = import(interchange::exportCsv(original));
+    ASSERT_TRUE(imp.ok) << (imp.rejected.empty() ? imp.error
+                                                 : interchange::describe(imp.rejected[0]));
+    Image img = newDocumentImage();
+    interchange::apply(imp, img);
+    EXPECT_EQ(imageToTable(img, false), imageToTable(original, false));
+    // The exported channels' records and scan bits byte for byte.
+    for (int ch : {1, 2, 3, 5, 6, 7, 8, 9, 16}) {
+        ASSERT_TRUE(imp.listed[ch]);
+        for (int i = 0; i < mm::kRecordSize; ++i)
+            EXPECT_EQ(img[mm::channelOffset(ch) + i], original[mm::channelOffset(ch) + i])
+                << "channel " << ch << " byte " << i;
+    }
+    EXPECT_EQ(img[mm::ScanAddLow.offset], original[mm::ScanAddLow.offset]);
+    EXPECT_EQ(img[mm::ScanAddHigh.offset], original[mm::ScanAddHigh.offset]);
+    EXPECT_FALSE(imp.listed[4]);
+}
+
+TEST(InterchangeImport, FindsColumnsByNameInOlderAndShortFiles) {
+    // Only Location and Frequency, counted from 0, columns reordered and in other case.
+    interchange::Import imp = import("frequency,LOCATION\r\n446.00625,0\r\n430.05,15\r\n");
+    ASSERT_TRUE(imp.ok) << imp.error;
+    EXPECT_TRUE(imp.listed[1]);
+    EXPECT_TRUE(imp.listed[16]);
+    EXPECT_EQ(imp.table[1], (Row{" 1", "446.00625", "446.00625", "None", "None", "High", "No",
+                                 "Off", "Wide", "Off", "Off"}));
+    EXPECT_EQ(imp.table[16][ColRx], "430.05000");
+
+    // Counted from 1, location 16 is the last channel.
+    imp = import("Location,Frequency\n1,446.00625\n16,430.05\n");
+    ASSERT_TRUE(imp.ok);
+    EXPECT_TRUE(imp.listed[1] && imp.listed[16]);
+
+    // An older file: no RxDtcsCode or CrossMode; DTCS uses one code both ways.
+    imp = import("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                 "DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\n"
+                 "3,Base,446.00625,split,440.5,DTCS,88.5,88.5,23,RN,NFM,12.50,,note,,,\n");
+    ASSERT_TRUE(imp.ok) << (imp.rejected.empty() ? imp.error
+                                                 : interchange::describe(imp.rejected[0]));
+    EXPECT_EQ(imp.table[3], (Row{" 3", "446.00625", "440.50000", "D023N", "D023I", "High", "Yes",
+                                 "Off", "Narrow", "Off", "Off"}));
+
+    // A column of a newer layout is ignored; a channel without a row keeps its texts.
+    const Image current = typedImage();
+    imp = import("Location,Frequency,Bank\n4,446.1,A\n", current);
+    ASSERT_TRUE(imp.ok);
+    EXPECT_EQ(imp.table[1], imageToTable(current, false)[1]);
+    Image img = current;
+    interchange::apply(imp, img);
+    EXPECT_EQ(imageToTable(img, false)[2], imageToTable(current, false)[2]);
+    EXPECT_EQ(imageToTable(img, false)[4][ColRx], "446.10000");
+}
+
+TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
+    const std::string csv =
+        kHeader + "1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,,,,,,,,\r\n"
+                  "2,,480.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,,,,,,,,\r\n"
+                  "3,\"two\nlines\",446.003000,,0,,,,,,,,FM,,,,,,,,\r\n"
+                  "4,,446.1,off,0,,,,,,,,FM,,,,,,,,\r\n"
+                  "5,,446.1,+,30,Tone,69.4,,,,,,AM,,X,5W,,,,,\r\n"
+                  "1,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
+                  "17,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
+                  "x,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
+                  "9,,446.1,,0,Cross,,,23,NN,,DTCS->Tone,FM,,,,,,,,\r\n";
+    const Image current = typedImage();
+    const interchange::Import imp = import(csv, current);
+    EXPECT_FALSE(imp.ok);
+    std::vector<std::string> lines;
+    for (const auto& r : imp.rejected)
+        lines.push_back(interchange::describe(r));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "line 3: Frequency 480.000000: Out of range,please input again.");
+    EXPECT_EQ(lines[1], "line 4: Frequency 446.003000: Error data Value, please input according "
+                        "the step value(6.25K/5k).");
+    EXPECT_EQ(lines[2].substr(0, 21), "line 6: Duplex \"off\" ");
+    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: Out of range,please input again.; "
+                        "rToneFreq \"69.4\" is not a tone the radio offers; Power \"5W\" is "
+                        "neither High nor Low; Mode \"AM\" is not FM or NFM; Skip \"X\" is not "
+                        "\"\", S or P");
+    EXPECT_EQ(lines[4], "line 8: Location 1 already had a row on line 2");
+    EXPECT_EQ(lines[5], "line 9: Location 17 is not one of the radio's channels (1 to 16)");
+    EXPECT_EQ(lines[6], "line 10: Location \"x\" is not a whole number");
+    EXPECT_EQ(lines[7], "line 11: cToneFreq \"\" is not a tone the radio offers");
+    // Nothing of the good row 1 is taken either.
+    EXPECT_EQ(imp.table, imageToTable(current, false));
+    Image img = current;
+    interchange::apply(imp, img);
+    EXPECT_EQ(img, current);
+}
+
+TEST(InterchangeImport, FileShapeErrors) {
+    EXPECT_FALSE(import("").error.empty());
+    EXPECT_NE(import("Location,Name\n1,x\n").error.find("Frequency"), std::string::npos);
+    EXPECT_NE(import("Location,Frequency,location\n").error.find("twice"), std::string::npos);
+    EXPECT_FALSE(import("Location,Frequency\n1,\"446\n").error.empty());
+    // An empty Frequency clears the channel, like deleting its Rx cell.
+    const interchange::Import imp = import("Location,Frequency\n2,\n", typedImage());
+    ASSERT_TRUE(imp.ok);
+    EXPECT_EQ(imp.table[2][ColRx], "");
+    EXPECT_EQ(imp.table[2][ColPower], "");
+}
