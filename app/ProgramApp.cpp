@@ -211,6 +211,9 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
 
 void CProgramApp::OnAppFileNew() {
     CChildFrame* active = m_pMainWnd->activeChildFrame();
+    // A running transfer still uses its window and document.
+    if (active && CProgramView::transferRunning())
+        return;
     if (active) {
         QMessageBox box(QMessageBox::Warning, messageTitle(),
                         QCoreApplication::translate("StringTable",
@@ -262,6 +265,8 @@ bool CProgramApp::OnFileSaveAs() {
 }
 
 void CProgramApp::OnFileClose() {
+    if (CProgramView::transferRunning())
+        return;
     if (CChildFrame* f = m_pMainWnd->activeChildFrame())
         f->hide();
 }

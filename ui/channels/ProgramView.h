@@ -14,9 +14,14 @@
 
 class CChannelGrid;
 class CProgramDoc;
+class CProgressDlg;
 class CMainFrame;
 class QComboBox;
 class QLineEdit;
+namespace radio::link {
+class TransferController;
+struct TransferResult;
+} // namespace radio::link
 
 class CProgramView : public QWidget {
     Q_OBJECT
@@ -63,6 +68,18 @@ public:
     QString m_strPort = QStringLiteral("COM1");
     int m_bWrite = 0;
 
+    // Program > Read, Program > Write, Setup > Com Setup, and the start of a
+    // transfer (the progress window's OK). ViewTransfer.cpp.
+    void OnRead();
+    void OnWrite();
+    void OnComSetup();
+    void OnStartTransfer();
+    // The progress window exists while a transfer is prepared or runs.
+    QPointer<CProgressDlg> m_pProgressDlg;
+    bool isTransferring() const;
+    // Whether any view's transfer is running (closing is refused meanwhile).
+    static bool transferRunning();
+
     // Opens the current column's editor over the current cell.
     void ShowCellEditor();
     // The editor of the current column (the scrambler list for any other).
@@ -85,6 +102,9 @@ private:
     void installTransferCommands();
     void installPrintCommands();
     void installScanInfoCommands();
+    void openProgressDlg(int write);
+    void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
+    radio::link::TransferController* m_pTransfer = nullptr;
 
     void setUpGrid();
     void createEditors();

@@ -1,0 +1,299 @@
+// The window's Read and Write against the virtual radio on a real
+// pseudo-terminal through QSerialPort, the progress window's rules, COM
+// Setup, and the serial port's time-outs and purge.
+
+#include "window_fixture.h"
+
+#include "app/Help.h"
+#include "app/ProgramDoc.h"
+#include "link/VirtualRadio.h"
+#include "link/VirtualRadioPort.h"
+#include "link/qt/PtyServer.h"
+#include "link/qt/SerialPort.h"
+#include "model/Codecs.h"
+#include "model/StringTable.h"
+#include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/dialogs/ComSetupDlg.h"
+#include "ui/dialogs/ProgressDlg.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+using radio::Image;
+using radio::link::PtyServer;
+using radio::link::VirtualRadio;
+
+namespace {
+
+// A virtual radio served on a pseudo-terminal by a thread of the test.
+class PtyRadio {
+public:
+    PtyRadio(const QString& linkPath, const Image& memory)
+        : m_radio(memory), m_server(m_radio, 9600) {
+        std::string error;
+        m_ok = m_server.start(linkPath.toStdString(), error);
+        if (m_ok)
+            m_thread = std::thread([this] { m_server.serve(m_stop); });
+    }
+    ~PtyRadio() { stop(); }
+    // Stops serving; the memory may be inspected afterwards.
+    void stop() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    bool ok() const { return m_ok; }
+    const VirtualRadio& radio() const { return m_radio; }
+
+private:
+    VirtualRadio m_radio;
+    PtyServer m_server;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+    bool m_ok = false;
+};
+
+Image patterned(std::uint8_t seed) {
+    Image img;
+    for (std::size_t i = 0; i < img.size(); ++i)
+        img[i] = std::uint8_t(i * 11 + seed);
+    return img;
+}
+
+} // namespace
+
+class TransferTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+
+    void startTransfer(CProgramView* view, int command) {
+        view->mainFrame()->runCommand(command);
+        QVERIFY(view->m_pProgressDlg);
+        QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+
+    void readFromTheWindow() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CProgramDoc* doc = view->document();
+        QVERIFY(radio::appState().freshDocument);
+        for (std::size_t i = 0x3F1; i < 0x400; ++i)
+            doc->m_image[i] = 0x5A;
+        const Image before = doc->m_image;
+
+        PtyRadio radio(prog.path("radio"), VirtualRadio::sampleImage());
+        QVERIFY(radio.ok());
+        view->m_strPort = prog.path("radio");
+
+        f->runCommand(ids::ID_PROGRAM_READ);
+        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        QVERIFY(dlg && dlg->isVisible());
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Read Data"));
+        QCOMPARE(dlg->counter()->text(), QStringLiteral("0"));
+        QCOMPARE(dlg->maximum(), 63);
+        QCOMPARE(view->m_bWrite, 0);
+        // Write while the window exists changes neither direction nor title.
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QCOMPARE(view->m_pProgressDlg.data(), dlg.data());
+        QCOMPARE(view->m_bWrite, 0);
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Read Data"));
+
+        QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+        QVERIFY(!dlg->okButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(CProgramView::transferRunning(), 2000);
+        // Closing anything the transfer uses is refused while it runs.
+        QVERIFY(!f->close());
+        QVERIFY(f->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(dlg && dlg->position() > 10, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg, 15000);
+        QVERIFY(!CProgramView::transferRunning());
+
+        const Image& mem = radio.radio().memory();
+        for (std::size_t i = 0; i < 0x400; ++i)
+            QCOMPARE(doc->m_image[i], i < 0x3F1 ? mem[i] : before[i]);
+        QVERIFY(!radio::appState().freshDocument);
+        QCOMPARE(view->grid()->textMatrix(1, 1), QStringLiteral("462.56250"));
+        QCOMPARE(view->grid()->textMatrix(4, 2), QStringLiteral("455.12500"));
+        QVERIFY(view->grid()->textMatrix(5, 1).isEmpty());
+    }
+
+    void writeFromTheWindow() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CProgramDoc* doc = view->document();
+
+        const Image radioBefore = patterned(7);
+        PtyRadio radio(prog.path("radio"), radioBefore);
+        QVERIFY(radio.ok());
+        view->m_strPort = prog.path("radio");
+
+        // A channel typed into the grid goes out: the write runs GridToImage first.
+        view->grid()->setTextMatrix(5, 1, QStringLiteral("451.00000"));
+        view->grid()->setTextMatrix(5, 2, QStringLiteral("452.00000"));
+        startTransfer(view, ids::ID_PROGRAM_WRITE);
+        QCOMPARE(view->m_pProgressDlg->windowTitle(), QStringLiteral("Write Data"));
+        QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
+        radio.stop();
+
+        const Image& mem = radio.radio().memory();
+        const auto rx = radio::ParseFrequency("451.00000");
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(mem[std::size_t(5 * 16 + i)], rx[std::size_t(i)]);
+        for (std::size_t i = 0; i < 0x400; ++i) {
+            const bool kept = (i >= 0x330 && i < 0x340) || (i >= 0x3D0 && i < 0x3DB) ||
+                              (i >= 0x3E0 && i < 0x3F0) || i >= 0x3F1;
+            QCOMPARE(mem[i], kept ? radioBefore[i] : doc->m_image[i]);
+        }
+    }
+
+    void cancelAndFailuresLeaveTheDocumentAlone() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CProgramDoc* doc = view->document();
+        const Image before = doc->m_image;
+
+        PtyRadio radio(prog.path("radio"), patterned(3));
+        QVERIFY(radio.ok());
+        view->m_strPort = prog.path("radio");
+
+        // Cancel before OK: no port activity, and the next Read opens a fresh window.
+        f->runCommand(ids::ID_PROGRAM_READ);
+        QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY(!view->m_pProgressDlg);
+        QCOMPARE(radio.radio().handshakes(), 0);
+
+        // Cancel during the blocks: quiet, within one block, the image untouched.
+        startTransfer(view, ids::ID_PROGRAM_READ);
+        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        QTRY_VERIFY_WITH_TIMEOUT(dlg && dlg->position() >= 5, 10000);
+        QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg, 2000);
+        QCOMPARE(doc->m_image, before);
+        QVERIFY(radio::appState().freshDocument);
+
+        // A port that cannot be opened: message 61453 with the reason.
+        view->m_strPort = prog.path("no-such-port");
+        MessageBoxCloser closer;
+        startTransfer(view, ids::ID_PROGRAM_READ);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 5000);
+        QCOMPARE(closer.count, 1);
+        QCOMPARE(closer.text, QString::fromUtf8(radio::englishString(radio::IDS_OPEN_PORT_FAIL)));
+        QCOMPARE(doc->m_image, before);
+    }
+
+    void comSetupStoresTheChoice() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CProgramView* view = app->mainFrame()->activeView();
+        QCOMPARE(view->m_strPort, QStringLiteral("COM1"));
+        int helpContext = 0;
+        setHelpHandler([&](int c) { helpContext = c; });
+        {
+            CComSetupDlg dlg(view);
+            dlg.OnInitDialog();
+            QVERIFY(dlg.comButton(0)->isChecked()); // nothing stored yet
+            dlg.comButton(2)->setChecked(true);
+            QTest::keyClick(&dlg, Qt::Key_F1);
+            dlg.accept();
+        }
+        QCOMPARE(helpContext, 32777);
+        setHelpHandler({});
+        QCOMPARE(view->m_strPort, QStringLiteral("com3"));
+        {
+            CComSetupDlg dlg(view);
+            dlg.OnInitDialog();
+            QVERIFY(dlg.comButton(2)->isChecked());
+            const int vr = dlg.otherPorts()->findData(QStringLiteral("Virtual radio"));
+            QVERIFY(vr >= 0);
+            dlg.otherPorts()->setCurrentIndex(vr);
+            dlg.otherButton()->setChecked(true);
+            dlg.accept();
+        }
+        QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
+        {
+            CComSetupDlg dlg(view);
+            dlg.OnInitDialog();
+            QVERIFY(dlg.otherButton()->isChecked());
+            QCOMPARE(dlg.otherPorts()->currentData().toString(), QStringLiteral("Virtual radio"));
+            for (int i = 0; i < 4; ++i)
+                QVERIFY(!dlg.comButton(i)->isChecked());
+            dlg.reject();
+        }
+        // Cancel changed nothing.
+        QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
+    }
+
+    void serialPortTimeoutsAndPurge() {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0);
+        QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+        const std::string slave = ptsname(master);
+        radio::link::SerialPort port;
+        QVERIFY(port.open(slave));
+        port.configure();
+
+        // Silence: a 1-byte read gives up after 90 + 500 ms, as no bytes, not a failure.
+        std::uint8_t buf[8] = {};
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(port.read(buf, 1), 0);
+        QVERIFY2(t.elapsed() >= 560 && t.elapsed() < 1500, QByteArray::number(t.elapsed()));
+
+        // Once data flows, a 30 ms gap ends the read with what came.
+        const char two[] = {'a', 'b'};
+        QCOMPARE(::write(master, two, 2), ssize_t(2));
+        t.restart();
+        QCOMPARE(port.read(buf, 8), 2);
+        QVERIFY2(t.elapsed() < 400, QByteArray::number(t.elapsed()));
+
+        // A purge right after a write keeps the written byte and drops unread input.
+        QCOMPARE(::write(master, "zz", 2), ssize_t(2));
+        QTest::qWait(20);
+        const std::uint8_t confirm = 0x06;
+        QVERIFY(port.write(&confirm, 1));
+        port.purge();
+        pollfd p{master, POLLIN, 0};
+        QCOMPARE(::poll(&p, 1, 500), 1);
+        char got = 0;
+        QCOMPARE(::read(master, &got, 1), ssize_t(1));
+        QCOMPARE(got, char(0x06));
+        QCOMPARE(port.read(buf, 1), 0);
+        port.close();
+        ::close(master);
+
+        // Naming the reason of a failed open.
+        radio::link::SerialPort missing;
+        QVERIFY(!missing.open("/nonexistent/ttyUSB9"));
+        QVERIFY(QString::fromStdString(missing.openErrorText()).contains("does not exist"));
+    }
+};
+
+QTEST_MAIN(TransferTest)
+#include "transfer_test.moc"

@@ -1,0 +1,50 @@
+#pragma once
+// Setup > Com Setup: which port the transfers use. COM1..COM4 as buttons
+// (greyed out when they cannot be opened now), plus the serial ports the
+// system reports and the built-in virtual radio. The choice is remembered per
+// user and preselected the next time.
+
+#include <QDialog>
+
+#include <array>
+
+class CProgramView;
+class QButtonGroup;
+class QComboBox;
+class QRadioButton;
+
+class CComSetupDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int IDD = 135;
+    static constexpr int IDC_COM1 = 1007; // COM2..COM4 follow
+    static constexpr int kHelpContext = 32777;
+    // Per-user value of a port other than COM1..COM4, stored beside "com".
+    static constexpr const char* kPortNameValue = "comName";
+
+    explicit CComSetupDlg(CProgramView* view, QWidget* parent = nullptr);
+
+    // Greys out the ports that cannot be opened and checks the stored choice.
+    void OnInitDialog();
+    // Sets the view's port name and stores the choice.
+    void OnOK();
+    // OK: OnOK, then close.
+    void accept() override;
+
+    QRadioButton* comButton(int index) const { return m_com[std::size_t(index)]; }
+    QRadioButton* otherButton() const { return m_other; }
+    QComboBox* otherPorts() const { return m_otherPorts; }
+
+    // 0..3 for COM1..COM4, -1 when none is checked (or another port is).
+    int m_nCom = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    CProgramView* m_pView;
+    std::array<QRadioButton*, 4> m_com{};
+    QRadioButton* m_other;
+    QComboBox* m_otherPorts;
+    QButtonGroup* m_group;
+};
