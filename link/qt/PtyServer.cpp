@@ -14,6 +14,9 @@
 #include <termios.h>
 #include <unistd.h>
 #define RADIO_HAVE_PTY 1
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #endif
 
 namespace radio::link {
@@ -81,6 +84,10 @@ void PtyServer::serve(const std::atomic<bool>& stop, const std::function<void()>
     Clock::time_point lastTraffic = Clock::now();
     int savedWrites = m_radio.blocksWritten();
     std::vector<std::uint8_t> buffer(512);
+#ifdef __linux__
+    // Wake up on time: the default 50 us slack on every paced byte adds up.
+    prctl(PR_SET_TIMERSLACK, 1UL);
+#endif
     while (!stop.load()) {
         pollfd p{m_master, POLLIN, 0};
         const int ready = ::poll(&p, 1, 50);
@@ -100,19 +107,26 @@ void PtyServer::serve(const std::atomic<bool>& stop, const std::function<void()>
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
-        // The bytes are all here only once the line has carried them.
-        const auto now = Clock::now();
-        rxFree = std::max(now, rxFree) + byteTime * n;
-        if (m_baud > 0)
-            std::this_thread::sleep_until(rxFree);
+        // The radio has the bytes once the line has carried them, and its
+        // answer follows on the line from then on. Scheduling from those
+        // instants (instead of sleeping through each step) keeps wake-up
+        // delays from adding up.
+        const auto received = std::max(Clock::now(), rxFree) + byteTime * n;
+        rxFree = received;
         const auto answer = m_radio.receive(buffer.data(), std::size_t(n));
-        txFree = std::max(Clock::now(), txFree);
-        for (std::uint8_t b : answer) {
-            txFree += byteTime;
+        if (!answer.empty()) {
+            // The whole answer is handed over when its last byte would have
+            // arrived: the host sees the same end time with fewer wake-ups.
+            txFree = std::max(received, txFree) + byteTime * long(answer.size());
             if (m_baud > 0)
                 std::this_thread::sleep_until(txFree);
-            if (::write(m_master, &b, 1) != 1)
-                break;
+            std::size_t sent = 0;
+            while (sent < answer.size()) {
+                const ssize_t w = ::write(m_master, answer.data() + sent, answer.size() - sent);
+                if (w <= 0)
+                    break;
+                sent += std::size_t(w);
+            }
         }
         lastTraffic = Clock::now();
     }

@@ -77,20 +77,25 @@ bool SerialPort::open(const std::string& name) {
     const QString system = m_port->errorString();
     m_port.reset();
     if (name.empty()) {
-        m_openError = tr("No port is chosen.");
+        m_openError = QCoreApplication::translate("SerialPort", "No port is chosen.");
     } else if (error == QSerialPort::DeviceNotFoundError ||
                (location.startsWith('/') && !QFileInfo::exists(location))) {
-        m_openError = tr("The port %1 does not exist.").arg(location);
+        m_openError =
+            QCoreApplication::translate("SerialPort", "The port %1 does not exist.").arg(location);
     } else if (error == QSerialPort::PermissionError) {
 #ifdef Q_OS_UNIX
         // Linux reports both a busy port and a missing permission this way.
         if (::access(location.toLocal8Bit().constData(), R_OK | W_OK) != 0)
-            m_openError = tr("Permission denied for %1: your user must be in the \"dialout\" "
-                             "group (log in again after adding it).")
-                              .arg(location);
+            m_openError =
+                QCoreApplication::translate(
+                    "SerialPort", "Permission denied for %1: your user must be in the \"dialout\" "
+                                  "group (log in again after adding it).")
+                    .arg(location);
         else
 #endif
-            m_openError = tr("The port %1 is busy: another program holds it open.").arg(location);
+            m_openError = QCoreApplication::translate(
+                              "SerialPort", "The port %1 is busy: another program holds it open.")
+                              .arg(location);
     } else {
         m_openError = QStringLiteral("%1: %2").arg(location, system);
     }
