@@ -1,9 +1,187 @@
+// Report commands of radio-cli: the printed report as PDF and the options
+// page as text.
+
+#include "app/core/IniFile.h"
 #include "cli/Commands.h"
+#include "model/ChannelTable.h"
+#include "model/Image.h"
+#include "model/Report.h"
+#include "ui/shell/ReportPainter.h"
+
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QString>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <system_error>
 
 namespace radio::cli {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// Positional arguments plus an optional "--lang NAME" / "--lang=NAME".
+struct ReportArgs {
+    std::vector<std::string> positional;
+    bool chinese = false;
+    std::string language = "English";
+};
+
+bool parseReportArgs(const Args& args, ReportArgs& out, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a[0] != '-') {
+            out.positional.push_back(a);
+            continue;
+        }
+        std::string value;
+        if (a.rfind("--lang=", 0) == 0) {
+            value = a.substr(7);
+        } else if (a == "--lang") {
+            if (i + 1 >= args.size()) {
+                error = "option '--lang' needs a value";
+                return false;
+            }
+            value = args[++i];
+        } else {
+            error = "unknown option '" + a + "'";
+            return false;
+        }
+        if (value != "English" && value != "Chinese") {
+            error = "unknown language '" + value + "' (English or Chinese)";
+            return false;
+        }
+        out.language = value;
+        out.chinese = value == "Chinese";
+    }
+    return true;
+}
+
+std::string programDirectory() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+// "Copyrights Owner" of the language's section in the settings file beside
+// the tool; empty when there is no such file or value, as in the window.
+std::string copyrightsOwner(const std::string& language) {
+    const fs::path ini = fs::path(programDirectory()) / "Program.ini";
+    std::error_code ec;
+    if (!fs::is_regular_file(ini, ec))
+        return std::string();
+    CIniFile settings;
+    // Read only: the tool never rewrites the installation's settings.
+    if (!settings.Load(ini.string(), false, true, 0))
+        return std::string();
+    return settings.GetString(language, "Copyrights Owner");
+}
+
+bool readImage(const std::string& path, Image& image, std::string& error) {
+    const LoadResult r = loadDat(path, image);
+    if (!r.ok)
+        error = r.error;
+    return r.ok;
+}
+
+// Fonts need a GUI application object; the tool has no display, so it uses
+// the offscreen platform whatever the environment asks for.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    static int argc = 3;
+    static char arg0[] = "radio-cli";
+    static char arg1[] = "-platform";
+    static char arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int runReport(const Args& args) {
+    ReportArgs p;
+    std::string error;
+    if (!parseReportArgs(args, p, error))
+        return usageError(error);
+    if (p.positional.size() != 2)
+        return usageError(
+            "report expects an image and an output file: radio-cli report FILE.dat OUT.pdf");
+    const std::string& out = p.positional[1];
+    Image image{};
+    if (!readImage(p.positional[0], image, error))
+        return usageError(error);
+    std::error_code ec;
+    if (fs::is_directory(out, ec))
+        return usageError("\"" + out + "\" is a directory");
+
+    const auto app = ensureGuiApplication();
+    print::ReportSource source;
+    source.image = &image;
+    source.table = imageToTable(image, p.chinese);
+    source.chinese = p.chinese;
+    source.owner = copyrightsOwner(p.language);
+
+    // Written beside the target and renamed over it, so a failure never
+    // leaves a partial report or destroys the previous one.
+    const std::string tmp = out + ".tmp~";
+    bool ok = false;
+    {
+        QPdfWriter writer(QString::fromStdString(tmp));
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setTitle(QStringLiteral("Radio configuration report"));
+        ok = print::printReport(&writer, source);
+    }
+    if (!ok) {
+        fs::remove(tmp, ec);
+        return usageError("cannot write \"" + out + "\"");
+    }
+    fs::rename(tmp, out, ec);
+    if (ec) {
+        const std::string why = ec.message();
+        fs::remove(tmp, ec);
+        return usageError("cannot replace \"" + out + "\": " + why);
+    }
+    return 0;
+}
+
+int runOptions(const Args& args) {
+    ReportArgs p;
+    std::string error;
+    if (!parseReportArgs(args, p, error))
+        return usageError(error);
+    if (p.positional.size() != 1)
+        return usageError("options expects one image: radio-cli options FILE.dat");
+    Image image{};
+    if (!readImage(p.positional[0], image, error))
+        return usageError(error);
+    for (const report::Line& line : report::optionLines(image, p.chinese))
+        std::printf("%s\t%s\n", line.label.c_str(), line.value.c_str());
+    return 0;
+}
+
+} // namespace
+
 const std::vector<Command>& reportCommands() {
-    static const std::vector<Command> commands;
+    static const std::vector<Command> commands = {
+        {"report", "report FILE.dat OUT.pdf [--lang English|Chinese]",
+         "radio-cli report FILE.dat OUT.pdf [--lang English|Chinese]\n\n"
+         "Writes the printed report of the image as PDF: the options page, then the\n"
+         "programmed channels, seven per page. The footer's owner line is \"Copyrights\n"
+         "Owner\" of the language's section in Program.ini beside radio-cli.",
+         runReport},
+        {"options", "options FILE.dat [--lang English|Chinese]",
+         "radio-cli options FILE.dat [--lang English|Chinese]\n\n"
+         "Prints the options page of the report, one line per option: label<TAB>value.",
+         runOptions},
+    };
     return commands;
 }
 

@@ -169,6 +169,17 @@ Geometry pageGeometry(int printableWidthPx, int printableHeightPx, int logPixels
     return g;
 }
 
+void fitLineHeights(int printableHeightTwips, int& L1, int& L2) {
+    if (L1 <= 0 || L2 < 0 || printableHeightTwips <= 0)
+        return;
+    const long long needed = 36LL * L1 + L2;
+    if (needed <= printableHeightTwips)
+        return;
+    // Round down, so the scaled footer stays inside.
+    L1 = int(static_cast<long long>(L1) * printableHeightTwips / needed);
+    L2 = int(static_cast<long long>(L2) * printableHeightTwips / needed);
+}
+
 std::vector<DrawOp> layoutPage(const PageInput& in, const Geometry& g, int L1, int L2) {
     const int u = g.u;
     std::vector<DrawOp> ops;

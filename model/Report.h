@@ -62,6 +62,13 @@ struct Geometry {
 };
 Geometry pageGeometry(int printableWidthPx, int printableHeightPx, int logPixelsX, int logPixelsY);
 
+// The layout puts the footer at 36 L1, which fits a page of 45 v when the
+// face's line height is about 1.15 em. Faces with taller line metrics would
+// push the footer off the printable area, so both line heights shrink in
+// proportion until the footer (a small-font line) ends inside
+// `printableHeightTwips`. Heights that already fit are returned unchanged.
+void fitLineHeights(int printableHeightTwips, int& L1, int& L2);
+
 enum class Font { Large, Small };
 struct DrawOp {
     enum class Kind { Text, Rule } kind = Kind::Text;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <initializer_list>
 
@@ -177,6 +178,36 @@ TEST(ReportLayout, GeometryAndPositionsInTwips) {
 
     in.page = 5; // past the last possible channel page: frame and footer only
     EXPECT_EQ(layoutPage(in, g, L1, L2).size(), 6u);
+}
+
+// A face with tall line metrics must not push the footer off the page, and
+// a face that fits keeps the given line heights.
+TEST(ReportLayout, LineHeightsShrinkOnlyWhenTheFooterWouldLeaveThePage) {
+    const Geometry g = pageGeometry(4492, 6551, 600, 600); // A4 less 10 mm margins
+    const int height = 6551 * 1440 / 600;
+    int L1 = 400, L2 = 320; // about 1.15 em: fits
+    fitLineHeights(height, L1, L2);
+    EXPECT_EQ(L1, 400);
+    EXPECT_EQ(L2, 320);
+
+    L1 = 463; // about 1.33 em
+    L2 = 371;
+    fitLineHeights(height, L1, L2);
+    EXPECT_LE(36 * L1 + L2, height);
+    EXPECT_GT(36 * (L1 + 1) + L2, height - 36); // shrunk no more than needed
+    EXPECT_NEAR(double(L2) / L1, 371.0 / 463, 0.01);
+
+    // Every block of a full channel page still ends above the footer's rule.
+    ChannelTable t = tableWithRows({1, 2, 3, 4, 5, 6, 7});
+    PageInput in;
+    in.page = 2;
+    in.maxPage = 2;
+    in.table = &t;
+    int lowest = 0;
+    for (const DrawOp& op : layoutPage(in, g, L1, L2))
+        if (op.kind == DrawOp::Kind::Text && op.text != "Page 2 of 2" && !op.text.empty())
+            lowest = std::min(lowest, op.y - L2);
+    EXPECT_GT(lowest, -36 * L1 + L1 / 2);
 }
 
 } // namespace
