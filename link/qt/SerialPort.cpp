@@ -20,10 +20,6 @@ namespace radio::link {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SerialPort", text);
-}
-
 // Waits are sliced so that a cancel request is seen within this time.
 constexpr int kCancelSliceMs = 20;
 
