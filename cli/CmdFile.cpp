@@ -6,6 +6,7 @@
 #include "model/ChannelTable.h"
 #include "model/Csv.h"
 #include "model/Image.h"
+#include "model/InterchangeCsv.h"
 #include "model/MemoryMap.h"
 
 #include <cstdio>
@@ -122,6 +123,17 @@ bool writeText(const std::string& path, const std::string& text, std::string& er
     return true;
 }
 
+// "--format grid" (the grid's own columns, the default) or "--format interchange"
+// (the 21-column channel-list layout other programming tools share).
+bool interchangeOption(const ParsedArgs& p, bool& useInterchange, std::string& error) {
+    const auto it = p.options.find("--format");
+    useInterchange = it != p.options.end() && it->second == "interchange";
+    if (it == p.options.end() || useInterchange || it->second == "grid")
+        return true;
+    error = "unknown format '" + it->second + "' (grid or interchange)";
+    return false;
+}
+
 bool languageOption(const ParsedArgs& p, bool& chinese, std::string& error) {
     const auto it = p.options.find("--lang");
     chinese = false;
@@ -231,14 +243,17 @@ int runDump(const Args& args) {
 int runExportCsv(const Args& args) {
     ParsedArgs p;
     std::string error;
-    if (!parseArgs(args, {}, p, error))
+    bool useInterchange = false;
+    if (!parseArgs(args, {"--format"}, p, error) || !interchangeOption(p, useInterchange, error))
         return usageError(error);
     if (p.positional.size() != 2)
         return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    if (!writeText(p.positional[1], tableToCsv(imageToTable(image, false)), error))
+    const std::string csv =
+        useInterchange ? interchange::exportCsv(image) : tableToCsv(imageToTable(image, false));
+    if (!writeText(p.positional[1], csv, error))
         return usageError(error);
     return 0;
 }
@@ -246,7 +261,9 @@ int runExportCsv(const Args& args) {
 int runImportCsv(const Args& args) {
     ParsedArgs p;
     std::string error;
-    if (!parseArgs(args, {"--band"}, p, error))
+    bool useInterchange = false;
+    if (!parseArgs(args, {"--band", "--format"}, p, error) ||
+        !interchangeOption(p, useInterchange, error))
         return usageError(error);
     if (p.positional.size() != 2)
         return usageError(
@@ -263,6 +280,20 @@ int runImportCsv(const Args& args) {
                                    : !bandFromSettings(image, band, error))
         return usageError(error);
 
+    if (useInterchange) {
+        const interchange::Import rows =
+            interchange::importCsv(csv, imageToTable(image, false), band.low, band.high);
+        if (!rows.error.empty())
+            return usageError(csvPath + ": " + rows.error);
+        for (const auto& rejected : rows.rejected)
+            std::fprintf(stderr, "%s\n", interchange::describe(rejected).c_str());
+        if (!rows.ok)
+            return usageError(std::to_string(rows.rejected.size()) + " row(s) rejected; \"" +
+                              datPath + "\" is unchanged");
+        interchange::apply(rows, image);
+        const LoadResult saved = saveDat(datPath, image);
+        return saved.ok ? 0 : usageError(saved.error);
+    }
     const CsvImport import = importCsv(csv, imageToTable(image, false), band.low, band.high);
     if (!import.error.empty())
         return usageError(csvPath + ": " + import.error);
@@ -294,13 +325,17 @@ const std::vector<Command>& fileCommands() {
          "line and channels 1 to 16, 11 tab-separated cells each. --lang picks the\n"
          "language of the texts (default English).",
          runDump},
-        {"export-csv", "export-csv FILE.dat OUT.csv      write the channel grid as CSV",
-         "Usage: radio-cli export-csv FILE.dat OUT.csv\n\n"
+        {"export-csv", "export-csv FILE.dat OUT.csv [--format F]  write the channels as CSV",
+         "Usage: radio-cli export-csv FILE.dat OUT.csv [--format grid|interchange]\n\n"
          "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
-         "line of the grid's English column names.",
+         "line of the grid's English column names.\n\n"
+         "--format interchange writes the 21-column channel-list layout other\n"
+         "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
+         "one row per programmed channel, Location = channel number.",
          runExportCsv},
-        {"import-csv", "import-csv IN.csv FILE.dat [--band LOW-HIGH]  load channels from CSV",
-         "Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n\n"
+        {"import-csv", "import-csv IN.csv FILE.dat [--band LOW-HIGH] [--format F]  load channels",
+         "Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n"
+         "                           [--format grid|interchange]\n\n"
          "Loads channels from CSV into FILE.dat. The first line names the columns\n"
          "(the grid's English column names, in any order; \"CH\" is required and\n"
          "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
@@ -311,7 +346,13 @@ const std::vector<Command>& fileCommands() {
          "  row N, column NAME: message\n"
          "and then FILE.dat is left unchanged (exit status 2).\n\n"
          "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
-         "the one FILE.dat's model and band name in Program.ini beside radio-cli.",
+         "the one FILE.dat's model and band name in Program.ini beside radio-cli.\n\n"
+         "--format interchange reads the 21-column channel-list layout instead,\n"
+         "finding columns by name (Location and Frequency are required; Location\n"
+         "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
+         "if typed into the grid; every rejected row is reported as\n"
+         "  line N: reason\n"
+         "and then FILE.dat is left unchanged (exit status 2).",
          runImportCsv},
     };
     return commands;

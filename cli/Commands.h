@@ -20,6 +20,7 @@ struct Command {
 const std::vector<Command>& fileCommands();   // new, dump, export-csv, import-csv
 const std::vector<Command>& linkCommands();   // read, write, ports, virtual-radio
 const std::vector<Command>& reportCommands(); // report, options
+const std::vector<Command>& extraCommands();  // diff
 
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);

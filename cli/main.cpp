@@ -19,7 +19,7 @@ namespace {
 std::vector<radio::cli::Command> allCommands() {
     std::vector<radio::cli::Command> all;
     for (const auto* table : {&radio::cli::fileCommands(), &radio::cli::linkCommands(),
-                              &radio::cli::reportCommands()})
+                              &radio::cli::reportCommands(), &radio::cli::extraCommands()})
         all.insert(all.end(), table->begin(), table->end());
     return all;
 }

@@ -1,0 +1,189 @@
+// radio-cli's diff and interchange CSV, run as a real process on real files.
+
+#include "model/ChannelTable.h"
+#include "model/Image.h"
+#include "model/MemoryMap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+using namespace radio;
+
+namespace {
+
+struct CliResult {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class ExtraCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("radio_cli_extra_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        // A private copy of the tool, so the settings file beside it is ours.
+        cli = dir / "radio-cli";
+        fs::copy_file(RADIO_CLI, cli);
+        std::ofstream(dir / "Program.ini") << "[Setup]\nLanguage=English\nAppName=Test\n"
+                                              "Type1=M1\nField1=400-470|450-470\n"
+                                              "Type2=M2\nField2=136-174\n";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    CliResult run(const std::vector<std::string>& args) {
+        std::string cmd = quoted(cli.string());
+        for (const auto& a : args)
+            cmd += " " + quoted(a);
+        cmd += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
+        CliResult r;
+        const int raw = std::system(cmd.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(dir / "stdout");
+        r.err = slurp(dir / "stderr");
+        return r;
+    }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    fs::path dir, cli;
+};
+
+// Model 1, band 400-470; channel 1 on 446.00625 / 446.00500, D023N / 88.5.
+Image sampleImage() {
+    Image img = newDocumentImage();
+    const std::uint8_t ch1[16] = {0x25, 0x06, 0x60, 0x44, 0x00, 0x05, 0x60, 0x44,
+                                  0x13, 0x28, 0x75, 0x03, 0x00, 0x30, 0x10, 0xFF};
+    std::copy(ch1, ch1 + 16, &img[mm::channelOffset(1)]);
+    img[mm::ScanAddLow.offset] = 0x01;
+    mm::set(img, mm::ModelType, 0);
+    mm::set(img, mm::BandIndex, 0);
+    return img;
+}
+
+} // namespace
+
+TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
+    const Image a = sampleImage();
+    Image b = a;
+    mm::recordByte(b, 1, mm::rec::Width) &= std::uint8_t(~mm::rec::Width.mask);
+    mm::set(b, mm::SquelchLevel, 9);
+    mm::set(b, mm::BandIndex, 1);
+    b[0x3F5] = 0x00;
+    ASSERT_TRUE(saveDat(path("a.dat"), a).ok);
+    ASSERT_TRUE(saveDat(path("b.dat"), b).ok);
+
+    CliResult r = run({"diff", path("a.dat"), path("a.dat")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "The configurations are the same.\n");
+
+    r = run({"diff", path("a.dat"), path("b.dat")});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "Channel 1\n"
+                     "    W/N: Wide -> Narrow\n"
+                     "Optional Features\n"
+                     "    Squelch Level: 4 -> 9\n"
+                     "Product Information\n"
+                     "    Frequency: 400-470 -> 450-470\n"
+                     "Other bytes\n"
+                     "    0x3F5: FF -> 00\n");
+
+    r = run({"diff", path("a.dat"), path("b.dat"), "--lang", "Chinese"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("信道1\n    宽/窄: 宽 -> 窄\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("    静噪电平: 4 -> 9\n"), std::string::npos);
+
+    // Bad input is status 2 with a message, never a report.
+    std::ofstream(dir / "short.dat") << "abc";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"diff", path("a.dat")},
+          {"diff", path("a.dat"), path("short.dat")},
+          {"diff", path("a.dat"), path("missing.dat")},
+          {"diff", path("a.dat"), path("b.dat"), "--lang", "French"}}) {
+        r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("radio-cli: "), std::string::npos);
+    }
+}
+
+TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    CliResult r = run({"export-csv", path("a.dat"), path("list.csv"), "--format", "interchange"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string csv = slurp(dir / "list.csv");
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
+              "RPT2CALL,DVCODE");
+    EXPECT_NE(csv.find("\r\n1,,446.006250,-,0.001250,Cross,88.5,88.5,023,NN,023,Tone->DTCS,FM,"),
+              std::string::npos)
+        << csv;
+
+    // Into a new configuration of the same model and band: the same channel.
+    Image target = newDocumentImage();
+    mm::set(target, mm::ModelType, 0);
+    mm::set(target, mm::BandIndex, 0);
+    ASSERT_TRUE(saveDat(path("t.dat"), target).ok);
+    r = run({"import-csv", path("list.csv"), path("t.dat"), "--format=interchange"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Image back{};
+    ASSERT_TRUE(loadDat(path("t.dat"), back).ok);
+    // The layout has no busy lock, compander or scrambler: new-channel defaults.
+    auto expected = imageToTable(sampleImage(), false)[1];
+    expected[ColBusyLock] = "Off";
+    expected[ColCompand] = "Off";
+    expected[ColScrambler] = "Off";
+    EXPECT_EQ(imageToTable(back, false)[1], expected);
+
+    EXPECT_EQ(run({"export-csv", path("a.dat"), path("x.csv"), "--format", "chirpy"}).status, 2);
+    EXPECT_FALSE(fs::exists(dir / "x.csv"));
+}
+
+TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    const std::string before = slurp(dir / "a.dat");
+    std::ofstream(dir / "in.csv") << "Location,Frequency,Mode\n"
+                                     "2,446.1,FM\n"
+                                     "3,146.52,FM\n"
+                                     "4,446.1,DV\n";
+    CliResult r = run({"import-csv", path("in.csv"), path("a.dat"), "--format", "interchange"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("line 3: Frequency 146.52: Out of range,please input again.\n"
+                         "line 4: Mode \"DV\" is not FM or NFM\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("2 row(s) rejected"), std::string::npos);
+    EXPECT_EQ(slurp(dir / "a.dat"), before);
+
+    // The band from --band decides: 136-174 takes the VHF row and refuses the others.
+    std::ofstream(dir / "in.csv") << "Location,Frequency\n3,146.52\n";
+    r = run({"import-csv", path("in.csv"), path("a.dat"), "--format", "interchange", "--band",
+             "136-174"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    Image after{};
+    ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
+    EXPECT_EQ(imageToTable(after, false)[3][ColRx], "146.52000");
+    EXPECT_EQ(imageToTable(after, false)[1], imageToTable(sampleImage(), false)[1]);
+}
