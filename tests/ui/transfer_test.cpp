@@ -169,6 +169,20 @@ private slots:
         }
     }
 
+    void builtInVirtualRadio() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CProgramView* view = app->mainFrame()->activeView();
+        // The "Virtual radio" choice of COM Setup needs no device at all.
+        view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
+        startTransfer(view, ids::ID_PROGRAM_READ);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
+        const Image mem = radio::link::sharedVirtualRadio().memory();
+        QVERIFY(std::equal(mem.begin(), mem.begin() + 0x3F1, view->document()->m_image.begin()));
+        QCOMPARE(view->grid()->textMatrix(2, 3), QStringLiteral("67.0"));
+    }
+
     void cancelAndFailuresLeaveTheDocumentAlone() {
         TempProgram prog;
         auto app = prog.app();
