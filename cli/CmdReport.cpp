@@ -91,11 +91,19 @@ bool readImage(const std::string& path, Image& image, std::string& error) {
     return r.ok;
 }
 
+// Qt's own notes (runtime directory, painter warnings) are not the tool's
+// messages: scripts read standard error for ours only.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "radio-cli: %s\n", qPrintable(message));
+}
+
 // Fonts need a GUI application object; the tool has no display, so it uses
 // the offscreen platform whatever the environment asks for.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance())
         return nullptr;
+    qInstallMessageHandler(quietQtMessages);
     static int argc = 3;
     static char arg0[] = "radio-cli";
     static char arg1[] = "-platform";

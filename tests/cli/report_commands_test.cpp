@@ -146,6 +146,7 @@ TEST_F(ReportCommands, EnglishPdfHasTheOptionsPageAndTheChannelPages) {
     ASSERT_TRUE(saveDat(path("r.dat"), img).ok);
     const CliResult r = run({"report", path("r.dat"), path("r.pdf")});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
     ASSERT_EQ(pageCount(path("r.pdf")), 3);
 
     const std::string p1 = pageText(path("r.pdf"), 1);
@@ -252,7 +253,8 @@ TEST_F(ReportCommands, BadInputExitsTwoAndWritesNothing) {
     for (const auto& args : bad) {
         const CliResult r = run(args);
         EXPECT_EQ(r.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
-        EXPECT_NE(r.err.find("radio-cli: "), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.rfind("radio-cli: ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
     EXPECT_FALSE(fs::exists(dir / "x.pdf"));
