@@ -172,6 +172,25 @@ private slots:
         QCOMPARE(closer.text, QStringLiteral("The report could not be printed."));
     }
 
+    // What the print dialog hands back: a page range, and copies that a PDF
+    // printer cannot make itself; page numbers keep the whole report's count.
+    void pageRangeAndCopies() {
+        radio::Image img = imageWithChannels(16);
+        radio::print::ReportSource source;
+        source.image = &img;
+        source.table = radio::imageToTable(img, false);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_out.filePath("range.pdf"));
+        QVERIFY(radio::print::printReport(&printer, source, 2, 3, 2));
+        QCOMPARE(pdfPages(printer.outputFileName()), 4);
+        const QString text = pdfText(printer.outputFileName());
+        QCOMPARE(text.count("Page 2 of 4"), 2);
+        QCOMPARE(text.count("Page 3 of 4"), 2);
+        QVERIFY(!text.contains("Page 1 of 4") && !text.contains("Page 4 of 4"));
+        QVERIFY(!text.contains("Time Out Timer:"));
+    }
+
     void cleanup() { radio::print::applicationPrinter().setOutputFileName(QString()); }
 };
 

@@ -32,11 +32,13 @@ radio::print::ReportSource reportSource(const CProgramView& view) {
     return source;
 }
 
-// Prints on `printer` the pages its dialog asked for (all by default).
+// Prints on `printer` the pages its dialog asked for (all by default), and
+// the copies it asked for where the printer cannot make them itself (PDF).
 bool printOn(QPrinter* printer, const radio::print::ReportSource& source) {
-    if (printer->printRange() == QPrinter::PageRange)
-        return radio::print::printReport(printer, source, printer->fromPage(), printer->toPage());
-    return radio::print::printReport(printer, source);
+    const bool range = printer->printRange() == QPrinter::PageRange;
+    const int copies = printer->supportsMultipleCopies() ? 1 : printer->copyCount();
+    return radio::print::printReport(printer, source, range ? printer->fromPage() : 0,
+                                     range ? printer->toPage() : 0, copies);
 }
 
 // A job that could not start (no printer, an output file that cannot be
@@ -47,13 +49,14 @@ void reportFailure(QWidget* parent) {
         QCoreApplication::translate("CProgramView", "The report could not be printed."));
 }
 
-// Each job starts with all pages selected and the page range limited to the
+// Each job starts with all pages, one copy, and the page range limited to the
 // report's pages, counted from the grid before any dialog opens.
 int preparePrinting(QPrinter& printer, const radio::print::ReportSource& source) {
     radio::report::PrintCount count;
     const int maxPage = 1 + radio::report::CountPrintedChannels(source.table, count);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(1, maxPage);
+    printer.setCopyCount(1);
     return maxPage;
 }
 

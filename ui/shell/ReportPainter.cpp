@@ -119,7 +119,8 @@ void paintReportPage(QPainter& painter, QPaintDevice* device, const ReportSource
     painter.restore();
 }
 
-bool printReport(QPagedPaintDevice* device, const ReportSource& source, int fromPage, int toPage) {
+bool printReport(QPagedPaintDevice* device, const ReportSource& source, int fromPage, int toPage,
+                 int copies) {
     if (!device)
         return false;
     const int maxPage = report::reportPageCount(source.table);
@@ -128,12 +129,16 @@ bool printReport(QPagedPaintDevice* device, const ReportSource& source, int from
     QPainter painter;
     if (!painter.begin(device))
         return false;
-    for (int page = first; page <= last; ++page) {
-        if (page != first && !device->newPage()) {
-            painter.end();
-            return false;
+    bool firstPage = true;
+    for (int copy = 0; copy < std::max(copies, 1); ++copy) {
+        for (int page = first; page <= last; ++page) {
+            if (!firstPage && !device->newPage()) {
+                painter.end();
+                return false;
+            }
+            firstPage = false;
+            paintReportPage(painter, device, source, page, maxPage);
         }
-        paintReportPage(painter, device, source, page, maxPage);
     }
     return painter.end();
 }

@@ -42,10 +42,11 @@ void paintReportPage(QPainter& painter, QPaintDevice* device, const ReportSource
                      int maxPage);
 
 // Paints pages `fromPage`..`toPage` (0 for either: from the first / to the
-// last) on a paged device, one device page each. False when the device could
+// last) on a paged device, one device page each, `copies` times over (for
+// devices that cannot make copies themselves). False when the device could
 // not be opened for painting (no printer, output file not writable).
 bool printReport(QPagedPaintDevice* device, const ReportSource& source, int fromPage = 0,
-                 int toPage = 0);
+                 int toPage = 0, int copies = 1);
 
 // The application's printer: the one Print Setup configures and the print
 // commands use, kept until the application object goes away.
