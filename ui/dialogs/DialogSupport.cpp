@@ -1,0 +1,33 @@
+#include "ui/dialogs/DialogSupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace dialogs {
+
+int focusedControlId(const QWidget* dialog) {
+    for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w->property("controlId").isValid())
+            return w->property("controlId").toInt();
+        if (w == dialog)
+            break;
+    }
+    return 0;
+}
+
+QFont templateFont() {
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+void showMessage(QWidget* parent, const QString& text, const QString& caption) {
+    QMessageBox box(caption.isEmpty() ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    caption.isEmpty() ? QCoreApplication::applicationName() : caption, text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace dialogs

@@ -1,0 +1,57 @@
+#pragma once
+// Edit > Param Adjust (factory mode): audio and modulation levels for
+// compander off and on, and the two emphasis switches. A list or a small edit
+// floats over the cell being edited; everything is stored when the dialog
+// closes, however it is closed.
+
+#include <QDialog>
+
+class CAdjustGrid;
+class CMainFrame;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+class CParamAdjustDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CParamAdjustDlg(CMainFrame* frame, QWidget* parent = nullptr);
+
+    // Loads from the active document and runs the dialog; without an active
+    // document it does not open.
+    int DoModal();
+
+    CAdjustGrid* grid() const { return m_grid; }
+    QComboBox* list1to7() const { return m_cbOneToSeven; }
+    QComboBox* list0to7() const { return m_cbZeroToSeven; }
+    QLineEdit* limitEdit() const { return m_editLimit; }
+    QCheckBox* deEmphasis() const { return m_checkDeEmphasis; }
+    QCheckBox* preEmphasis() const { return m_checkPreEmphasis; }
+    // The editor open over a cell, or null.
+    QWidget* openEditor() const;
+    // Opens the current cell's editor.
+    void ShowEditor();
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool OnInitDialog();
+    QWidget* editorForRow(int row) const;
+    void commitEditor();
+    void storeValues();
+
+    CMainFrame* m_pFrame;
+    CAdjustGrid* m_grid;
+    QComboBox* m_cbOneToSeven;
+    QComboBox* m_cbZeroToSeven;
+    QLineEdit* m_editLimit;
+    QCheckBox* m_checkDeEmphasis;
+    QCheckBox* m_checkPreEmphasis;
+    int m_nEditRow = 0;
+    int m_nEditCol = 0;
+    bool m_bLoaded = false;
+};
