@@ -1,10 +1,11 @@
-// Extra commands of radio-cli: comparing two configurations.
+// Extra commands of radio-cli: comparing two configurations; backups of reads.
 
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"
+#include "ui/shell/Extras.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -89,6 +90,16 @@ int runDiff(const Args& args) {
 }
 
 } // namespace
+
+void keepReadBackup(const Image& image) {
+    const auto settings = installedSettings();
+    const backups::Result r = extras::backupRead(image, settings.get());
+    if (r.ok)
+        std::printf("Backup: %s\n", r.path.c_str());
+    else
+        std::fprintf(stderr, "radio-cli: warning: no backup of the read was kept: %s\n",
+                     r.error.c_str());
+}
 
 const std::vector<Command>& extraCommands() {
     static const std::vector<Command> commands = {

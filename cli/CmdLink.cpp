@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "link/Transfer.h"
+#include "link/Verify.h"
 #include "link/VirtualRadio.h"
 #include "link/qt/PortFactory.h"
 #include "link/qt/PtyServer.h"
@@ -60,6 +61,7 @@ struct Options {
     std::string port;
     std::string file;
     bool factory = false;
+    bool verify = false;
     int retries = 2;
 };
 
@@ -114,6 +116,8 @@ bool parseTransferArgs(const Args& args, Options& o, std::string& error) {
             }
         } else if (a == "--factory") {
             o.factory = true;
+        } else if (a == "--verify") {
+            o.verify = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option '" + a + "'";
             return false;
@@ -218,6 +222,8 @@ int runRead(const Args& args) {
     std::string error;
     if (!parseTransferArgs(args, o, error))
         return usageError(error);
+    if (o.verify)
+        return usageError("--verify checks a write; a read has nothing to compare");
     namespace fs = std::filesystem;
     const fs::path parent = fs::path(o.file).parent_path();
     std::error_code ec;
@@ -243,6 +249,7 @@ int runRead(const Args& args) {
     const LoadResult saved = saveDat(o.file, image);
     if (!saved.ok)
         return usageError(saved.error);
+    keepReadBackup(image);
     return 0;
 }
 
@@ -266,7 +273,22 @@ int runWrite(const Args& args) {
         result = link::runTransfer({o.port, link::Direction::Write, o.factory}, *port, clock, sink,
                                    image);
     }
-    return report(result, o.retries);
+    const int status = report(result, o.retries);
+    if (status != 0 || !o.verify)
+        return status;
+    // A second session reads the radio back: a radio that acknowledged a
+    // block without keeping it shows up only here.
+    link::VerifyOutcome outcome;
+    {
+        TerminalSink sink("Verifying", o.retries);
+        outcome = link::verifyWrite(o.port, o.factory, *port, clock, sink, image);
+    }
+    if (outcome.read.status != link::TransferStatus::Success)
+        report(outcome.read, o.retries);
+    const std::string text = link::verifyText(outcome, false, std::size_t(-1));
+    std::fprintf(outcome.verified() ? stdout : stderr, "%s%s\n",
+                 outcome.verified() ? "" : "radio-cli: ", text.c_str());
+    return outcome.verified() ? 0 : 1;
 }
 
 int runPorts(const Args& args) {
@@ -287,6 +309,7 @@ int runPorts(const Args& args) {
 int runVirtualRadio(const Args& args) {
     std::string linkPath, imagePath, savePath, error;
     int baud = 9600;
+    int ignoreWriteAt = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         std::string v;
@@ -304,6 +327,12 @@ int runVirtualRadio(const Args& args) {
                 return usageError(error);
             if (!parseNumber(v, 0, 1000000, baud))
                 return usageError("--baud needs a whole number (0 for no pacing), not '" + v + "'");
+        } else if (isOption(a, "--ignore-write-at")) {
+            if (!takeValue(args, i, "--ignore-write-at", v, error))
+                return usageError(error);
+            if (!parseNumber(v, 0, 1023, ignoreWriteAt))
+                return usageError("--ignore-write-at needs a block address from 0 to 1023, not '" +
+                                  v + "'");
         } else {
             return usageError("unexpected argument '" + a + "'");
         }
@@ -317,6 +346,7 @@ int runVirtualRadio(const Args& args) {
             return usageError(loaded.error);
     }
     link::VirtualRadio radio(memory);
+    radio.faults().ignoreWriteAt = ignoreWriteAt;
     link::PtyServer server(radio, baud);
     if (!server.start(linkPath, error))
         return usageError(error);
@@ -350,12 +380,16 @@ const std::vector<Command>& linkCommands() {
          "Reads the radio's memory over serial port P into OUT.dat. P is COM1..COM4 (on\n"
          "Linux comN means /dev/ttyS(N-1)), a device such as /dev/ttyUSB0, or \"Virtual radio\".\n"
          "A failed handshake is retried N times (default 2). A failed read writes no file.\n"
+         "A copy of every successful read is also kept in the per-user backups folder\n"
+         "(on Linux ~/.local/share/<AppName>/backups), never overwriting an older one.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runRead},
-        {"write", "write --port P FILE.dat [--factory] [--retries N]",
-         "radio-cli write --port P FILE.dat [--factory] [--retries N]\n\n"
+        {"write", "write --port P FILE.dat [--factory] [--verify] [--retries N]",
+         "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n\n"
          "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
          "bytes of the radio are left alone; --factory writes them too.\n"
+         "--verify then reads the radio back and compares the written bytes: it prints\n"
+         "\"Verified\" or lists the addresses that differ (exit status 1).\n"
          "A failed handshake is retried N times (default 2).\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runWrite},
@@ -364,12 +398,15 @@ const std::vector<Command>& linkCommands() {
          "manufacturer.",
          runPorts},
         {"virtual-radio", "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]",
-         "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n\n"
+         "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n"
+         "                        [--ignore-write-at ADDRESS]\n\n"
          "Serves a virtual radio on a pseudo-terminal and links it at PATH, so that any\n"
          "program can read and write it like a radio on a serial port. It starts with FILE\n"
          "(default: a sample configuration), saves its memory to --save after each write,\n"
          "and paces its answers like a line of the given baud rate (0: no pacing).\n"
-         "Runs until interrupted.",
+         "Runs until interrupted. --ignore-write-at makes it a faulty radio that\n"
+         "acknowledges the write block at that (decimal) address but keeps its old\n"
+         "bytes, to try out write --verify.",
          runVirtualRadio},
     };
     return commands;

@@ -61,14 +61,15 @@ Result writeBackup(const std::string& folder, const Image& image, const std::str
                    const std::string& band, const std::tm& localTime) {
     Result result;
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) {
+    // Names are UTF-8 everywhere in this program, also where the system's are not.
+    const fs::path dir = fs::u8path(folder);
+    fs::create_directories(dir, ec);
+    if (ec || !fs::is_directory(dir, ec)) {
         result.error = "cannot create the backups folder \"" + folder + "\"";
         return result;
     }
     for (int counter = 1; counter <= kMaxCounter; ++counter) {
-        const fs::path path =
-            fs::path(folder) / fs::u8path(backupFileName(localTime, model, band, counter));
+        const fs::path path = dir / fs::u8path(backupFileName(localTime, model, band, counter));
         // "x": create only, so an existing backup is never opened for writing.
 #ifdef _WIN32
         std::FILE* f = _wfopen(path.c_str(), L"wbx");
@@ -76,10 +77,11 @@ Result writeBackup(const std::string& folder, const Image& image, const std::str
         std::FILE* f = std::fopen(path.c_str(), "wbx");
 #endif
         if (!f) {
-            if (errno == EEXIST || fs::exists(path, ec))
+            const int why = errno;
+            if (why == EEXIST || fs::exists(path, ec))
                 continue;
             result.error =
-                "cannot write the backup \"" + path.string() + "\": " + std::strerror(errno);
+                "cannot write the backup \"" + path.string() + "\": " + std::strerror(why);
             return result;
         }
         const bool written = std::fwrite(image.data(), 1, image.size(), f) == image.size();
@@ -91,7 +93,7 @@ Result writeBackup(const std::string& folder, const Image& image, const std::str
             return result;
         }
         result.ok = true;
-        result.path = path.string();
+        result.path = path.u8string();
         return result;
     }
     result.error = "too many backups with the same time in \"" + folder + "\"";

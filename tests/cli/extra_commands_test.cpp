@@ -10,7 +10,15 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace fs = std::filesystem;
 using namespace radio;
@@ -54,7 +62,9 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     CliResult run(const std::vector<std::string>& args) {
-        std::string cmd = quoted(cli.string());
+        // Backups go below the test's own folder, never into the user's.
+        std::string cmd =
+            "XDG_DATA_HOME=" + quoted((dir / "data").string()) + " " + quoted(cli.string());
         for (const auto& a : args)
             cmd += " " + quoted(a);
         cmd += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
@@ -186,4 +196,66 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
     ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
     EXPECT_EQ(imageToTable(after, false)[3][ColRx], "146.52000");
     EXPECT_EQ(imageToTable(after, false)[1], imageToTable(sampleImage(), false)[1]);
+}
+
+TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {
+    const fs::path backups = dir / "data" / "Test" / "backups";
+    CliResult r = run({"read", "--port", "Virtual radio", path("one.dat")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run({"read", "--port", "Virtual radio", path("two.dat")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<fs::path> kept;
+    for (const auto& e : fs::directory_iterator(backups))
+        kept.push_back(e.path());
+    ASSERT_EQ(kept.size(), 2u);
+    for (const auto& p : kept) {
+        EXPECT_EQ(p.extension(), ".dat");
+        EXPECT_EQ(slurp(p), slurp(dir / "one.dat"));
+        EXPECT_NE(r.out.find("Backup: "), std::string::npos);
+    }
+    // A failed read keeps nothing.
+    r = run({"read", "--port", path("no-such-port"), path("three.dat")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 2);
+}
+
+TEST_F(ExtraCommands, WriteVerifyFindsARadioThatIgnoresABlock) {
+    using namespace std::chrono_literals;
+    const Image file = sampleImage();
+    ASSERT_TRUE(saveDat(path("in.dat"), file).ok);
+    const auto verifyAgainst = [&](const std::vector<std::string>& radioArgs) {
+        const std::string link = path("radio");
+        std::vector<std::string> args = {cli.string(), "virtual-radio", "--link", link};
+        args.insert(args.end(), radioArgs.begin(), radioArgs.end());
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        for (int i = 0; i < 500 && !fs::is_symlink(link); ++i)
+            std::this_thread::sleep_for(10ms);
+        const CliResult r = run({"write", "--verify", "--port", link, path("in.dat")});
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return r;
+    };
+
+    CliResult r = verifyAgainst({});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Verified: the radio holds what was written.\n");
+
+    // Channel 1's record lies at 16: the faulty radio acknowledges it and keeps its own.
+    r = verifyAgainst({"--ignore-write-at", "16"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("radio-cli: Verify failed: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("0x010"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("0x018"), std::string::npos) << r.err;
+
+    EXPECT_EQ(run({"read", "--verify", "--port", "Virtual radio", path("x.dat")}).status, 2);
 }
