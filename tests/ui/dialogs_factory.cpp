@@ -103,7 +103,6 @@ private slots:
     void wrongCodeThenCancel();
     void rightCodeAddsItemsOnce_data();
     void rightCodeAddsItemsOnce();
-    void f11AloneDoesNothing();
     void powerAdjustRowsAndClamps();
     void powerAdjustNarrowBandKeepsLastPair();
     void paramAdjustNewDocument();
@@ -186,17 +185,6 @@ void FactoryTest::rightCodeAddsItemsOnce() {
     pressCtrlF11(p);
     QCOMPARE(asked, 1);
     QCOMPARE(editMenu(p.frame.get()), before + (QStringList{power, param}));
-}
-
-void FactoryTest::f11AloneDoesNothing() {
-    Program p("English");
-    p.frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(p.frame.get()));
-    p.view()->grid()->setFocus();
-    QTest::keyClick(p.view()->grid(), Qt::Key_F11);
-    QTest::qWait(50);
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!radio::appState().factoryMode);
 }
 
 void FactoryTest::powerAdjustRowsAndClamps() {

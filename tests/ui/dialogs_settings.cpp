@@ -42,7 +42,6 @@ private slots:
     void scanInfoEnterClampsTypedValue();
     void productInfoStoresChoice_data();
     void productInfoStoresChoice();
-    void productInfoTypeChangeAndHelp();
 };
 
 void SettingsDialogsTest::optionalFeaturesShowsAndStores_data() {
@@ -200,73 +199,38 @@ void SettingsDialogsTest::commandsNeedADocument() {
 
 void SettingsDialogsTest::scanInfoModes() {
     Program p("Chinese");
-    struct Seen {
-        QString priority, channel, lookA, lookB, dropout, dwell;
-        bool channelEnabled = true, lookEnabled = true;
-        QStringList revert;
-        int revertIndex = 0;
-        QStringList fixedRevert;
-        bool fixedEnabled = false;
-        QStringList selectedRevert;
-        QStringList priorities;
-    } seen;
+    QStringList opened, fixed, selected;
     onNextModal([&](QWidget* w) {
         auto* dlg = qobject_cast<CScanInfoDlg*>(w);
         QVERIFY(dlg);
-        for (int i = 0; i < dlg->priorityList()->count(); ++i)
-            seen.priorities << dlg->priorityList()->itemText(i);
-        seen.priority = dlg->priorityList()->currentText();
-        seen.channel = dlg->priorityChannel()->text();
-        seen.channelEnabled = dlg->priorityChannel()->isEnabled();
-        seen.lookEnabled =
-            dlg->lookBackA()->isEnabled() || dlg->spin(radio::scan::IDC_SPIN_B)->isEnabled();
-        seen.lookA = dlg->lookBackA()->text();
-        seen.lookB = dlg->lookBackB()->text();
-        seen.dropout = dlg->dropout()->text();
-        seen.dwell = dlg->dwell()->text();
-        for (int i = 0; i < dlg->revertList()->count(); ++i)
-            seen.revert << dlg->revertList()->itemText(i);
-        seen.revertIndex = dlg->revertList()->currentIndex();
+        opened << items(dlg->priorityList()) << dlg->priorityList()->currentText()
+               << dlg->priorityChannel()->text() << dlg->lookBackA()->text()
+               << dlg->lookBackB()->text() << dlg->dropout()->text() << dlg->dwell()->text()
+               << items(dlg->revertList()) << QString::number(dlg->revertList()->currentIndex());
+        QVERIFY(!dlg->priorityChannel()->isEnabled() && !dlg->lookBackB()->isEnabled() &&
+                !dlg->spin(radio::scan::IDC_SPIN_A)->isEnabled() && dlg->dwell()->isEnabled());
         dlg->priorityList()->setCurrentIndex(radio::scan::PriorityFixed);
-        seen.fixedEnabled = dlg->priorityChannel()->isEnabled() && dlg->lookBackA()->isEnabled() &&
-                            dlg->spin(radio::scan::IDC_SPIN_A)->isEnabled();
-        for (int i = 0; i < dlg->revertList()->count(); ++i)
-            seen.fixedRevert << dlg->revertList()->itemText(i);
+        QVERIFY(dlg->priorityChannel()->isEnabled() && dlg->lookBackA()->isEnabled() &&
+                dlg->spin(radio::scan::IDC_SPIN_B)->isEnabled());
+        fixed = items(dlg->revertList());
         dlg->priorityList()->setCurrentIndex(radio::scan::PrioritySelected);
-        for (int i = 0; i < dlg->revertList()->count(); ++i)
-            seen.selectedRevert << dlg->revertList()->itemText(i);
+        selected = items(dlg->revertList());
         dlg->revertList()->setCurrentIndex(1); // "Priority+Talk back"
         dlg->okButton()->click();
     });
     p.frame->runCommand(ids::ID_PROGRAM_SCAN_INFO);
-
-    QCOMPARE(seen.priorities, (QStringList{"None", "Fixed", "Selected"}));
-    QCOMPARE(seen.priority, QStringLiteral("None"));
-    QCOMPARE(seen.channel, QString());
-    QVERIFY(!seen.channelEnabled);
-    QVERIFY(!seen.lookEnabled);
-    QCOMPARE(seen.lookA, QStringLiteral("0.9"));
-    QCOMPARE(seen.lookB, QStringLiteral("1.5"));
-    QCOMPARE(seen.dropout, QStringLiteral("48"));
-    QCOMPARE(seen.dwell, QStringLiteral("48"));
-    QCOMPARE(seen.revert, (QStringList{"选定", "选定+当前通话"}));
-    QCOMPARE(seen.revertIndex, -1);
-    QVERIFY(seen.fixedEnabled);
-    QCOMPARE(seen.fixedRevert.size(), 4);
-    QCOMPARE(seen.selectedRevert, (QStringList{"优先", "优先+当前通话"}));
+    QCOMPARE(opened, (QStringList{"None", "Fixed", "Selected", "None", "", "0.9", "1.5", "48", "48",
+                                  "选定", "选定+当前通话", "-1"}));
+    QCOMPARE(fixed, (QStringList{"选定", "选定+当前通话", "优先", "优先+当前通话"}));
+    QCOMPARE(selected, (QStringList{"优先", "优先+当前通话"}));
     QCOMPARE(int(p.image()[mm::ScanPriorityMode.offset]), 2);
     QCOMPARE(int(p.image()[mm::RevertChannel.offset]), 3);
 
     // Opening again shows what was stored.
-    QString priority, revert;
-    onNextModal([&](QWidget* w) {
-        auto* dlg = qobject_cast<CScanInfoDlg*>(w);
-        priority = dlg->priorityList()->currentText();
-        revert = dlg->revertList()->currentText();
-        w->close();
-    });
+    QString revert;
+    onNextModal(
+        [&](QWidget* w) { revert = qobject_cast<CScanInfoDlg*>(w)->revertList()->currentText(); });
     p.frame->runCommand(ids::ID_PROGRAM_SCAN_INFO);
-    QCOMPARE(priority, QStringLiteral("Selected"));
     QCOMPARE(revert, QStringLiteral("优先+当前通话"));
 }
 
@@ -400,20 +364,27 @@ void SettingsDialogsTest::productInfoStoresChoice() {
     QFETCH(QString, language);
     QFETCH(QString, title);
     Program p(language.toStdString(), "400-470");
-    QStringList types, bands;
+    QList<int> helped;
+    setHelpHandler([&](int id) { helped << id; });
+    QStringList shown;
     onNextModal([&](QWidget* w) {
         auto* dlg = qobject_cast<CProductInfoDlg*>(w);
         QVERIFY(dlg);
-        for (int i = 0; i < dlg->typeList()->count(); ++i)
-            types << dlg->typeList()->itemText(i);
-        for (int i = 0; i < dlg->frequencyList()->count(); ++i)
-            bands << dlg->frequencyList()->itemText(i);
+        shown << items(dlg->typeList()) << items(dlg->frequencyList());
+        // A Type change refills the bands and selects the first.
         dlg->frequencyList()->setCurrentIndex(1);
+        dlg->typeList()->setCurrentIndex(1);
+        shown << items(dlg->frequencyList()) << dlg->frequencyList()->currentText();
+        dlg->typeList()->setCurrentIndex(0);
+        dlg->frequencyList()->setCurrentIndex(1);
+        dlg->frequencyList()->setFocus();
+        QTest::keyClick(dlg->frequencyList(), Qt::Key_F1);
         dlg->okButton()->click();
     });
     p.frame->runCommand(ids::ID_EDIT_PRODUCT_INFO);
-    QCOMPARE(types, (QStringList{"M1", "M2"}));
-    QCOMPARE(bands, (QStringList{"400-470", "430-480"}));
+    setHelpHandler({});
+    QCOMPARE(shown, (QStringList{"M1", "M2", "400-470", "430-480", "136-174", "136-174"}));
+    QCOMPARE(helped, QList<int>{CProductInfoDlg::IDC_FREQUENCY});
     QCOMPARE(int(p.image()[mm::ModelType.offset]), 0);
     QCOMPARE(int(p.image()[mm::BandIndex.offset]), 1);
     QCOMPARE(p.values.numbers["RadioTest/Type"], 0u);
@@ -429,38 +400,11 @@ void SettingsDialogsTest::productInfoStoresChoice() {
         auto* dlg = qobject_cast<CProductInfoDlg*>(w);
         shownBand = dlg->frequencyList()->currentText();
         dlg->typeList()->setCurrentIndex(1);
-        w->close();
     });
     p.frame->runCommand(ids::ID_EDIT_PRODUCT_INFO);
     QCOMPARE(shownBand, QStringLiteral("430-480"));
     QVERIFY(p.image() == before);
     QCOMPARE(p.view()->bandLow(), 43000000);
-}
-
-void SettingsDialogsTest::productInfoTypeChangeAndHelp() {
-    Program p("English");
-    QList<int> helped;
-    setHelpHandler([&](int id) { helped << id; });
-    QStringList bandsAfterChange;
-    onNextModal([&](QWidget* w) {
-        auto* dlg = qobject_cast<CProductInfoDlg*>(w);
-        dlg->frequencyList()->setCurrentIndex(1);
-        dlg->typeList()->setCurrentIndex(1);
-        for (int i = 0; i < dlg->frequencyList()->count(); ++i)
-            bandsAfterChange << dlg->frequencyList()->itemText(i);
-        bandsAfterChange << dlg->frequencyList()->currentText();
-        dlg->frequencyList()->setFocus();
-        QTest::keyClick(dlg->frequencyList(), Qt::Key_F1);
-        dlg->okButton()->click();
-    });
-    p.frame->runCommand(ids::ID_EDIT_PRODUCT_INFO);
-    setHelpHandler({});
-    QCOMPARE(bandsAfterChange, (QStringList{"136-174", "136-174"}));
-    QCOMPARE(helped, QList<int>{CProductInfoDlg::IDC_FREQUENCY});
-    QCOMPARE(int(p.image()[mm::ModelType.offset]), 1);
-    QCOMPARE(int(p.image()[mm::BandIndex.offset]), 0);
-    QCOMPARE(p.view()->bandLow(), 13600000);
-    QCOMPARE(p.view()->bandHigh(), 17400000);
 }
 
 QTEST_MAIN(SettingsDialogsTest)

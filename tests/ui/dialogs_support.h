@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
@@ -121,6 +122,13 @@ inline void onNextModal(std::function<void(QWidget*)> act, QWidget* except = nul
             guard->close();
     });
     timer->start();
+}
+
+inline QStringList items(const QComboBox* cb) {
+    QStringList out;
+    for (int i = 0; i < cb->count(); ++i)
+        out << cb->itemText(i);
+    return out;
 }
 
 // Closes the next message box with OK, noting its text and caption.

@@ -29,7 +29,7 @@ CProductInfoDlg::CProductInfoDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(f
     m_cbFrequency->setProperty("controlId", int(IDC_FREQUENCY));
     m_cbFrequency->setObjectName(QStringLiteral("list1014"));
     for (QComboBox* cb : {m_cbType, m_cbFrequency}) {
-        cb->setMinimumWidth(150);
+        cb->setMinimumWidth(200);
         cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
 
