@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -28,8 +29,21 @@ void printHelp(const std::vector<radio::cli::Command>& commands) {
     std::printf("Usage: radio-cli COMMAND [ARGS...]\n\n"
                 "Reads, writes, converts and prints 16-channel radio configurations (.dat).\n\n"
                 "Commands:\n");
-    for (const auto& c : commands)
-        std::printf("  %s\n", c.synopsis);
+    // Synopses are "usage  description"; align the descriptions in one column.
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::size_t width = 0;
+    for (const auto& c : commands) {
+        const std::string text = c.synopsis;
+        const auto gap = text.find("  ");
+        std::string usage = text.substr(0, gap);
+        std::string what;
+        if (gap != std::string::npos)
+            what = text.substr(text.find_first_not_of(' ', gap));
+        width = std::max(width, usage.size());
+        rows.emplace_back(std::move(usage), std::move(what));
+    }
+    for (const auto& [usage, what] : rows)
+        std::printf("  %-*s  %s\n", int(width), usage.c_str(), what.c_str());
     std::printf("\nradio-cli COMMAND --help describes one command.\n"
                 "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad "
                 "input.\n");
