@@ -375,7 +375,7 @@ int runVirtualRadio(const Args& args) {
 
 const std::vector<Command>& linkCommands() {
     static const std::vector<Command> commands = {
-        {"read", "read --port P OUT.dat [--factory] [--retries N]",
+        {"read", "read --port P OUT.dat [--factory] [--retries N]  read a radio into a file",
          "radio-cli read --port P OUT.dat [--factory] [--retries N]\n\n"
          "Reads the radio's memory over serial port P into OUT.dat. P is COM1..COM4 (on\n"
          "Linux comN means /dev/ttyS(N-1)), a device such as /dev/ttyUSB0, or \"Virtual radio\".\n"
@@ -384,7 +384,8 @@ const std::vector<Command>& linkCommands() {
          "(on Linux ~/.local/share/<AppName>/backups), never overwriting an older one.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runRead},
-        {"write", "write --port P FILE.dat [--factory] [--verify] [--retries N]",
+        {"write",
+         "write --port P FILE.dat [--factory] [--verify] [--retries N]  write a file to a radio",
          "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n\n"
          "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
          "bytes of the radio are left alone; --factory writes them too.\n"
@@ -393,11 +394,13 @@ const std::vector<Command>& linkCommands() {
          "A failed handshake is retried N times (default 2).\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runWrite},
-        {"ports", "ports",
+        {"ports", "ports  list the serial ports",
          "radio-cli ports\n\nLists the serial ports of this system: device, description, "
          "manufacturer.",
          runPorts},
-        {"virtual-radio", "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]",
+        {"virtual-radio",
+         "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]  serve a virtual "
+         "radio",
          "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n"
          "                        [--ignore-write-at ADDRESS]\n\n"
          "Serves a virtual radio on a pseudo-terminal and links it at PATH, so that any\n"

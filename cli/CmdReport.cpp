@@ -179,13 +179,14 @@ int runOptions(const Args& args) {
 
 const std::vector<Command>& reportCommands() {
     static const std::vector<Command> commands = {
-        {"report", "report FILE.dat OUT.pdf [--lang English|Chinese]",
+        {"report",
+         "report FILE.dat OUT.pdf [--lang English|Chinese]  write the printed report as PDF",
          "radio-cli report FILE.dat OUT.pdf [--lang English|Chinese]\n\n"
          "Writes the printed report of the image as PDF: the options page, then the\n"
          "programmed channels, seven per page. The footer's owner line is \"Copyrights\n"
          "Owner\" of the language's section in Program.ini beside radio-cli.",
          runReport},
-        {"options", "options FILE.dat [--lang English|Chinese]",
+        {"options", "options FILE.dat [--lang English|Chinese]  print the options page",
          "radio-cli options FILE.dat [--lang English|Chinese]\n\n"
          "Prints the options page of the report, one line per option: label<TAB>value.",
          runOptions},

@@ -42,8 +42,14 @@ void printHelp(const std::vector<radio::cli::Command>& commands) {
         width = std::max(width, usage.size());
         rows.emplace_back(std::move(usage), std::move(what));
     }
-    for (const auto& [usage, what] : rows)
-        std::printf("  %-*s  %s\n", int(width), usage.c_str(), what.c_str());
+    // Long usages would push the descriptions off an 80-column terminal.
+    width = std::min<std::size_t>(width, 46);
+    for (const auto& [usage, what] : rows) {
+        if (usage.size() <= width)
+            std::printf("  %-*s  %s\n", int(width), usage.c_str(), what.c_str());
+        else
+            std::printf("  %s\n  %-*s  %s\n", usage.c_str(), int(width), "", what.c_str());
+    }
     std::printf("\nradio-cli COMMAND --help describes one command.\n"
                 "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad "
                 "input.\n");
