@@ -505,17 +505,12 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
             result.rejected.push_back({record.line, reason});
         }
     }
-    if (!result.rejected.empty()) {
-        result.table = current;
-        result.listed.fill(false);
-        return result;
-    }
-    result.ok = true;
+    result.ok = result.rejected.empty();
     return result;
 }
 
 void apply(const Import& import, Image& image) {
-    if (!import.ok)
+    if (!import.error.empty())
         return;
     CsvImport rows;
     rows.ok = true;

@@ -27,21 +27,22 @@ struct Rejected {
 };
 
 struct Import {
-    bool ok = false;
+    bool ok = false;                      // no file error and no rejected row
     std::string error;                    // a problem with the file as a whole
     std::vector<Rejected> rejected;       // every rejected row, in file order
-    ChannelTable table;                   // English texts; channels without a row as given
-    std::array<bool, kGridRows> listed{}; // channels that had a row
+    ChannelTable table;                   // English texts: `current` with the accepted rows
+    std::array<bool, kGridRows> listed{}; // channels of the accepted rows
 };
 
 // Reads the file against the current channels (an English table of the
-// image) and the band limits (10 Hz units, inclusive). Nothing is committed
-// unless every row passes (`ok`); the caller then applies it.
+// image) and the band limits (10 Hz units, inclusive). Nothing is applied
+// here: with rejected rows the caller decides (the tool refuses the file,
+// the window asks whether to take the accepted rows).
 Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
                  std::int64_t bandHigh);
 
-// Writes the channels that had a row (records and scan-add bits) into
-// `image`; every other byte stays as it is.
+// Writes the accepted rows' channels (records and scan-add bits) into
+// `image`; every other byte stays as it is. Nothing after a file error.
 void apply(const Import& import, Image& image);
 
 // "line 7: reason", for a list the user reads.

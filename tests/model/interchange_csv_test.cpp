@@ -161,11 +161,12 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     EXPECT_EQ(lines[5], "line 9: Location 17 is not one of the radio's channels (1 to 16)");
     EXPECT_EQ(lines[6], "line 10: Location \"x\" is not a whole number");
     EXPECT_EQ(lines[7], "line 11: cToneFreq \"\" is not a tone the radio offers");
-    // Nothing of the good row 1 is taken either.
-    EXPECT_EQ(imp.table, imageToTable(current, false));
-    Image img = current;
-    interchange::apply(imp, img);
-    EXPECT_EQ(img, current);
+    // Only the good row 1 is accepted; the caller decides whether to take it.
+    for (int ch = 1; ch <= 16; ++ch)
+        EXPECT_EQ(imp.listed[ch], ch == 1) << ch;
+    auto expected = imageToTable(current, false);
+    expected[1][ColRx] = expected[1][ColTx] = "446.00625";
+    EXPECT_EQ(imp.table, expected);
 }
 
 TEST(InterchangeImport, FileShapeErrors) {
