@@ -237,13 +237,13 @@ bool CProgramView::editorHasChanges() const {
     return false;
 }
 
-void CProgramView::moveBy(int dRow, int dCol) {
+void CProgramView::moveBy(int dRow, int dCol, bool wrap) {
     int row = m_grid->row() + dRow;
     int col = m_grid->col() + dCol;
-    if (dCol > 0 && col >= m_grid->cols()) { // Tab past the last column
+    if (wrap && dCol > 0 && col >= m_grid->cols()) { // Tab past the last column
         col = 1;
         row = row < m_grid->rows() - 1 ? row + 1 : 1;
-    } else if (dCol < 0 && col < 1) {
+    } else if (wrap && dCol < 0 && col < 1) {
         col = m_grid->cols() - 1;
         row = row > 1 ? row - 1 : m_grid->rows() - 1;
     }
@@ -308,7 +308,7 @@ bool CProgramView::handleKey(QObject* watched, QKeyEvent* key) {
         return true;
     }
     if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
-        moveBy(0, k == Qt::Key_Backtab || (mods & Qt::ShiftModifier) ? -1 : 1);
+        moveBy(0, k == Qt::Key_Backtab || (mods & Qt::ShiftModifier) ? -1 : 1, true);
         return true;
     }
     const bool arrow =
@@ -322,11 +322,19 @@ bool CProgramView::handleKey(QObject* watched, QKeyEvent* key) {
                                    : 0,
                k == Qt::Key_Left    ? -1
                : k == Qt::Key_Right ? 1
-                                    : 0);
+                                    : 0,
+               false);
         return true;
     }
-    if (onGrid && !editor && !key->text().isEmpty() && key->text().at(0).isPrint() &&
-        !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+    const bool printable = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                           !(mods & (Qt::ControlModifier | Qt::AltModifier));
+    if (onGrid && editor && printable) {
+        // Keys that reach the grid while its editor is open belong to the editor.
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(editor, &copy);
+        return true;
+    }
+    if (onGrid && !editor && printable) {
         // Typing on a cell starts editing it, with the typed text.
         ShowCellEditor();
         if (auto* edit = qobject_cast<QLineEdit*>(openEditor())) {

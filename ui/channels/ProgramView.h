@@ -112,7 +112,7 @@ private:
     void placeEditor();
     bool handleKey(QObject* watched, class QKeyEvent* key);
     bool editorHasChanges() const;
-    void moveBy(int dRow, int dCol);
+    void moveBy(int dRow, int dCol, bool wrap);
     void OnEnterCell();
     void OnLeaveCell();
     void OnGridScroll();

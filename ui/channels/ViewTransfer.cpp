@@ -8,6 +8,7 @@
 #include "app/core/AppState.h"
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
+#include "ui/channels/ViewEditing.h"
 #include "ui/dialogs/ComSetupDlg.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/CommandIds.h"
@@ -119,6 +120,8 @@ void CProgramView::openProgressDlg(int write) {
         dlg->m_strTitle = zh ? QStringLiteral("读数据") : QStringLiteral("Read Data");
     dlg->OnInitDialog();
     dlg->setRange(63);
+    if (write)
+        CViewEditing::addVerifyOption(dlg);
     connect(dlg, &CProgressDlg::startTransfer, this, &CProgramView::OnStartTransfer,
             Qt::QueuedConnection);
     connect(dlg, &CProgressDlg::cancelRequested, m_pTransfer,
@@ -159,7 +162,12 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         radio::link::copyTransferredRange(image, m_pDocument->m_image);
         radio::appState().freshDocument = false;
         ImageToGrid();
+        CViewEditing::of(this)->readFinished();
     }
+    // A requested check reads the radio back; it closes the window when done.
+    if (result.status == radio::link::TransferStatus::Success && m_bWrite &&
+        CViewEditing::of(this)->writeFinished())
+        return;
     if (m_pProgressDlg) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();

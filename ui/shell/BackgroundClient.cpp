@@ -2,8 +2,8 @@
 
 #include "app/core/AppState.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPixmap>
 
 CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -11,14 +11,15 @@ CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
 }
 
 void CBackgroundClient::paintEvent(QPaintEvent*) {
-    // Loaded at every repaint, so a replaced picture shows at the next one.
-    QPixmap picture(QString::fromStdString(radio::appState().programDir) +
-                    QStringLiteral("background.bmp"));
+    // Read from the file at every repaint (not through the pixmap cache), so a
+    // replaced picture shows at the next one.
+    QImage picture(QString::fromStdString(radio::appState().programDir) +
+                   QStringLiteral("background.bmp"));
     if (picture.isNull())
         picture.load(QStringLiteral(":/fallback_background.bmp"));
     QPainter p(viewport());
     if (picture.isNull())
         p.fillRect(viewport()->rect(), palette().dark());
     else
-        p.drawPixmap(viewport()->rect(), picture);
+        p.drawImage(viewport()->rect(), picture);
 }

@@ -1,10 +1,35 @@
 #include "ui/shell/Extras.h"
 
+#include "app/core/AppState.h"
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/channels/ViewEditing.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QUndoStack>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace extras {
 
@@ -24,6 +49,194 @@ radio::backups::Result backupRead(const radio::Image& image, const radio::CIniFi
         texts = radio::productTexts(*settings, image);
     return radio::backups::writeBackup(backupsFolder(settings).toStdString(), image, texts.model,
                                        texts.band);
+}
+
+namespace {
+
+QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("Extras", text, disambiguation, n);
+}
+
+CViewEditing* activeEditing(CMainFrame* frame) {
+    return CViewEditing::of(frame->activeView());
+}
+
+void showReport(CMainFrame* frame, const QString& title, const QString& text) {
+    QDialog dlg(frame);
+    dlg.setObjectName(QStringLiteral("compareDlg"));
+    dlg.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* view = new QPlainTextEdit(text, &dlg);
+    view->setReadOnly(true);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    layout->addWidget(buttons);
+    dlg.resize(640, 480);
+    dlg.exec();
+}
+
+void compareWith(CMainFrame* frame) {
+    CViewEditing* e = activeEditing(frame);
+    if (!e)
+        return;
+    const QString path = QFileDialog::getOpenFileName(frame, tx("Compare With"), QString(),
+                                                      tx("Configurations (*.dat)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    const QString report = e->compareWith(path, &error);
+    if (!error.isEmpty()) {
+        CViewEditing::showMessage(frame, error, true);
+        return;
+    }
+    showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
+}
+
+void importChannels(CMainFrame* frame) {
+    CViewEditing* e = activeEditing(frame);
+    if (!e)
+        return;
+    const QString path = QFileDialog::getOpenFileName(frame, tx("Import Channel List"), QString(),
+                                                      tx("Channel lists (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CViewEditing::showMessage(frame, tx("Cannot open \"%1\".").arg(path), true);
+        return;
+    }
+    const auto outcome =
+        e->importCsv(file.readAll(), [frame](const QStringList& rejected, int accepted) {
+            QMessageBox box(
+                QMessageBox::Warning, QCoreApplication::applicationName(),
+                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+                QMessageBox::Ok | QMessageBox::Cancel, frame);
+            box.setInformativeText(
+                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
+            box.setDetailedText(rejected.join(QStringLiteral("\n")));
+            return box.exec() == QMessageBox::Ok;
+        });
+    if (!outcome.error.isEmpty())
+        CViewEditing::showMessage(frame, outcome.error, true);
+    else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
+        CViewEditing::showMessage(frame,
+                                  tx("No row of the file can be imported:") + QStringLiteral("\n") +
+                                      outcome.rejected.join(QStringLiteral("\n")),
+                                  true);
+}
+
+void exportChannels(CMainFrame* frame) {
+    CViewEditing* e = activeEditing(frame);
+    if (!e)
+        return;
+    const QString path = QFileDialog::getSaveFileName(frame, tx("Export Channel List"), QString(),
+                                                      tx("Channel lists (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(e->exportCsv()) < 0 || !file.commit())
+        CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+}
+
+void openBackupsFolder(CMainFrame* frame) {
+    const QString folder = backupsFolder(radio::appState().settings);
+    QDir().mkpath(folder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        CViewEditing::showMessage(frame, tx("The backups are in %1").arg(folder), false);
+}
+
+QAction* makeAction(CMainFrame* frame, const char* name, const QString& text,
+                    const QKeySequence& keys, const std::function<void()>& run) {
+    auto* a = new QAction(text, frame);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(keys);
+    // The line editors keep their own Ctrl+Z, Ctrl+C, Delete while they are open.
+    a->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(a, &QAction::triggered, frame, run);
+    frame->addAction(a);
+    return a;
+}
+
+} // namespace
+
+void installCommands(CMainFrame* frame) {
+    const auto withView = [frame](void (*run)(CViewEditing*)) {
+        return [frame, run] {
+            CProgramView* view = frame->activeView();
+            if (view && !view->isTransferring())
+                run(CViewEditing::of(view));
+        };
+    };
+    QAction* undo = makeAction(frame, "actionUndo", tx("&Undo"), QKeySequence::Undo,
+                               withView([](CViewEditing* e) { e->undoStack()->undo(); }));
+    QAction* redo = makeAction(frame, "actionRedo", tx("&Redo"), QKeySequence(tx("Ctrl+Y")),
+                               withView([](CViewEditing* e) { e->undoStack()->redo(); }));
+    QAction* copy = makeAction(frame, "actionCopyRows", tx("&Copy Channels"), QKeySequence::Copy,
+                               withView([](CViewEditing* e) { e->copy(); }));
+    QAction* paste =
+        makeAction(frame, "actionPasteRows", tx("&Paste Channels"), QKeySequence::Paste,
+                   withView([](CViewEditing* e) { e->pasteFromClipboard(); }));
+    QAction* clear =
+        makeAction(frame, "actionClearRows", tx("C&lear Channels"), QKeySequence::Delete, [frame] {
+            // Delete elsewhere in the window (the navigation bar) is not meant for the rows.
+            CProgramView* view = frame->activeView();
+            QWidget* focus = QApplication::focusWidget();
+            if (view && !view->isTransferring() && (!focus || view->isAncestorOf(focus)))
+                CViewEditing::of(view)->clearRows();
+        });
+    QAction* compare = makeAction(frame, "actionCompareWith", tx("Co&mpare With..."), {},
+                                  [frame] { compareWith(frame); });
+    QAction* import = makeAction(frame, "actionImportChannels", tx("&Import Channel List..."), {},
+                                 [frame] { importChannels(frame); });
+    QAction* exportList = makeAction(frame, "actionExportChannels", tx("&Export Channel List..."),
+                                     {}, [frame] { exportChannels(frame); });
+    QAction* backups = makeAction(frame, "actionOpenBackups", tx("Open &Backups Folder"), {},
+                                  [frame] { openBackupsFolder(frame); });
+
+    if (QMenu* file = frame->menu(0)) {
+        // After Save As, before printing.
+        QAction* saveAs = frame->action(ids::ID_FILE_SAVE_AS);
+        const auto list = file->actions();
+        const qsizetype at = list.indexOf(saveAs);
+        QAction* before = at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr;
+        file->insertSeparator(before);
+        file->insertActions(before, {compare, import, exportList});
+    }
+    if (QMenu* edit = frame->menu(1)) {
+        QAction* first = edit->actions().value(0);
+        edit->insertActions(first, {undo, redo});
+        edit->insertSeparator(first);
+        edit->insertActions(first, {copy, paste, clear});
+        edit->insertSeparator(first);
+    }
+    if (QMenu* setup = frame->menu(4)) {
+        setup->addSeparator();
+        setup->addAction(backups);
+    }
+
+    // Enabled only with a channel window that is not busy with the radio.
+    const auto update = [=] {
+        CProgramView* view = frame->activeView();
+        const bool ready = view && !view->isTransferring();
+        CViewEditing* e = ready ? CViewEditing::of(view) : nullptr;
+        undo->setEnabled(e && e->undoStack()->canUndo());
+        redo->setEnabled(e && e->undoStack()->canRedo());
+        for (QAction* a : {copy, paste, clear, compare, import, exportList})
+            a->setEnabled(ready);
+    };
+    for (int position : {0, 1})
+        if (QMenu* m = frame->menu(position))
+            QObject::connect(m, &QMenu::aboutToShow, frame, update);
+    // Each channel window keeps its own history from the moment it is shown.
+    QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, frame, [frame, update] {
+        QTimer::singleShot(0, frame, [frame, update] {
+            CViewEditing::of(frame->activeView());
+            update();
+        });
+    });
 }
 
 } // namespace extras

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class CMainFrame;
+
 namespace radio {
 class CIniFile;
 }
@@ -20,5 +22,11 @@ QString backupsFolder(const radio::CIniFile* settings);
 // Keeps `image` (just read from a radio) there, named with the date, time,
 // model and band the settings file gives its bytes.
 radio::backups::Result backupRead(const radio::Image& image, const radio::CIniFile* settings);
+
+// Adds the commands of these features to the frame's menus: File > Compare
+// With..., Import / Export Channel List...; Edit > Undo, Redo, Copy, Paste
+// and Clear channel rows; Setup > Open Backups Folder. They work on the
+// active channel window.
+void installCommands(CMainFrame* frame);
 
 } // namespace extras

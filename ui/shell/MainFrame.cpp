@@ -6,6 +6,7 @@
 #include "ui/shell/BackgroundClient.h"
 #include "ui/shell/ChildFrame.h"
 #include "ui/shell/CommandIds.h"
+#include "ui/shell/Extras.h"
 #include "ui/shell/NavigationBar.h"
 
 #include <QAction>
@@ -155,6 +156,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     addCommand(ID_APP_EXIT, [this] { close(); });
     installDialogCommands();
+    extras::installCommands(this);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &CMainFrame::showHelp);

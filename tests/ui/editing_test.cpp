@@ -1,0 +1,269 @@
+// In-place editing driven with real key and mouse events: commits with the
+// radio's rules, the Caution box, the Enter walk, spreadsheet moves, help
+// contexts, and saving with an editor still open.
+
+#include "window_fixture.h"
+
+#include "app/Help.h"
+#include "app/ProgramDoc.h"
+#include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/shell/ChildFrame.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+class EditingTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+    std::unique_ptr<TempProgram> m_prog;
+    std::unique_ptr<CProgramApp> m_app;
+    CProgramView* m_view = nullptr;
+    CChannelGrid* m_grid = nullptr;
+
+    void start(const char* language = "English") {
+        m_app.reset();
+        m_prog = std::make_unique<TempProgram>(language);
+        m_app = m_prog->app();
+        QVERIFY(m_app->InitInstance());
+        m_view = m_app->mainFrame()->activeView();
+        m_grid = m_view->grid();
+        QApplication::setActiveWindow(m_app->mainFrame());
+        QVERIFY(QTest::qWaitForWindowActive(m_app->mainFrame()));
+        m_view->setBand(46000000, 47000000); // 460-470
+    }
+    void clickCell(int row, int col) {
+        const QRect r = m_grid->cellRect(row, col);
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QWidget* focused() const {
+        // Offscreen there is no window manager to give the frame back its
+        // activation after a message box.
+        if (!QApplication::activeWindow())
+            QApplication::setActiveWindow(m_app->mainFrame());
+        return QApplication::focusWidget();
+    }
+    // Types into whatever has the focus, then presses Enter.
+    void typeEnter(const QString& text) {
+        QTest::keyClicks(focused(), text);
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+    QStringList rowTexts(int row) const {
+        QStringList r;
+        for (int c = 1; c < 11; ++c)
+            r << m_grid->textMatrix(row, c);
+        return r;
+    }
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+    void cleanup() { setHelpHandler({}); }
+    void cleanupTestCase() { m_app.reset(); }
+
+    void newChannelGetsDefaultsAndEnterMovesRight() {
+        start();
+        clickCell(1, 1);
+        QCOMPARE(focused(), m_view->cellEditor(1));
+        typeEnter(QStringLiteral("465.125"));
+        QCOMPARE(rowTexts(1), (QStringList{"465.12500", "465.12500", "None", "None", "High", "No",
+                                           "Off", "Wide", "Off", "Off"}));
+        QCOMPARE(m_grid->row(), 1);
+        QCOMPARE(m_grid->col(), 2);
+        QCOMPARE(focused(), m_view->cellEditor(2)); // the next editor is open
+
+        // Changing Rx of an existing channel changes Rx only.
+        clickCell(1, 1);
+        typeEnter(QStringLiteral("462.005"));
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("462.00500"));
+        QCOMPARE(m_grid->textMatrix(1, 2), QStringLiteral("465.12500"));
+
+        // An emptied Tx takes Rx; an emptied Rx deletes the channel.
+        clickCell(1, 2);
+        QTest::keyClick(focused(), Qt::Key_Delete);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(m_grid->textMatrix(1, 2), QStringLiteral("462.00500"));
+        clickCell(1, 1);
+        QTest::keyClick(focused(), Qt::Key_Delete);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(rowTexts(1), QStringList(10, QString()));
+    }
+
+    void rejectedValueShowsCautionAndStays() {
+        start();
+        clickCell(2, 1);
+        typeEnter(QStringLiteral("465"));
+        clickCell(2, 1);
+        MessageBoxCloser closer;
+        typeEnter(QStringLiteral("470.00625"));
+        QCOMPARE(closer.count, 1);
+        QCOMPARE(closer.title, QStringLiteral("Caution"));
+        QCOMPARE(closer.text, QStringLiteral("Out of range,please input again."));
+        QCOMPARE(closer.icon, QMessageBox::Warning);
+        QCOMPARE(rowTexts(2), QStringList(10, QString())); // Rx rejected: row cleared
+        QCOMPARE(m_grid->row(), 2);
+        QCOMPARE(m_grid->col(), 1); // the cell did not move
+        QVERIFY(m_view->openEditor() == nullptr);
+
+        // Off the raster in Tx clears only that cell.
+        clickCell(2, 1);
+        typeEnter(QStringLiteral("465"));
+        MessageBoxCloser step;
+        typeEnter(QStringLiteral("462.001"));
+        QCOMPARE(
+            step.text,
+            QStringLiteral("Error data Value, please input according the step value(6.25K/5k)."));
+        QCOMPARE(m_grid->textMatrix(2, 1), QStringLiteral("465.00000"));
+        QCOMPARE(m_grid->textMatrix(2, 2), QString());
+        QCOMPARE(m_grid->col(), 2);
+    }
+
+    void zeroIsOutOfRangeEvenWithoutBand() {
+        start();
+        m_view->setBand(0, 0); // what an empty band text gives
+        clickCell(3, 1);
+        MessageBoxCloser closer;
+        typeEnter(QStringLiteral("abc"));
+        QCOMPARE(closer.text, QStringLiteral("Out of range,please input again."));
+        QCOMPARE(m_grid->textMatrix(3, 1), QString());
+    }
+
+    void leavingTheCellCommits() {
+        start();
+        clickCell(4, 1);
+        QTest::keyClicks(focused(), QStringLiteral("461.0125"));
+        clickCell(6, 5); // leave by mouse
+        QCOMPARE(m_grid->textMatrix(4, 1), QStringLiteral("461.01250"));
+        QCOMPARE(m_grid->textMatrix(4, 5), QStringLiteral("High"));
+        // A list opens on the cell's entry (prefix match) and commits the choice.
+        clickCell(4, 5);
+        auto* power = qobject_cast<QComboBox*>(m_view->cellEditor(5));
+        QCOMPARE(power->currentText(), QStringLiteral("High"));
+        power->setCurrentIndex(1);
+        QTest::keyClick(power, Qt::Key_Return);
+        QCOMPARE(m_grid->textMatrix(4, 5), QStringLiteral("Low"));
+        // On a row without frequencies a list cell stays empty.
+        clickCell(7, 5);
+        qobject_cast<QComboBox*>(m_view->cellEditor(5))->setCurrentIndex(1);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(m_grid->textMatrix(7, 5), QString());
+    }
+
+    void enterWalksToTheFirstCell() {
+        start();
+        clickCell(16, 9);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(m_grid->col(), 10);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(m_grid->row(), 1);
+        QCOMPARE(m_grid->col(), 1);
+        clickCell(5, 10);
+        QTest::keyClick(focused(), Qt::Key_Enter);
+        QCOMPARE(m_grid->row(), 6);
+        QCOMPARE(m_grid->col(), 1);
+    }
+
+    void arrowsAndTypingFeelLikeASpreadsheet() {
+        start();
+        clickCell(8, 1);
+        typeEnter(QStringLiteral("463"));
+        clickCell(8, 1);
+        // Unchanged: arrows move; the Rx editor's text is replaced by typing.
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(m_grid->row(), 9);
+        QTest::keyClick(focused(), Qt::Key_Up);
+        QTest::keyClick(focused(), Qt::Key_Right);
+        QCOMPARE(m_grid->col(), 2);
+        QTest::keyClick(focused(), Qt::Key_Left);
+        QCOMPARE(m_grid->col(), 1);
+        QTest::keyClick(focused(), Qt::Key_Left); // never onto the channel numbers
+        QCOMPARE(m_grid->col(), 1);
+        QTest::keyClicks(focused(), QStringLiteral("464"));
+        // Changed: Left edits the text instead of moving.
+        QTest::keyClick(focused(), Qt::Key_Left);
+        QCOMPARE(m_grid->col(), 1);
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(m_grid->col(), 2);
+        QCOMPARE(m_grid->textMatrix(8, 1), QStringLiteral("464.00000"));
+        // Escape closes the editor, keeping the cell; typing on the grid reopens it.
+        QTest::keyClicks(focused(), QStringLiteral("469"));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QCOMPARE(m_grid->textMatrix(8, 2), QStringLiteral("463.00000"));
+        QCOMPARE(focused(), static_cast<QWidget*>(m_grid));
+        QTest::keyClicks(m_grid, QStringLiteral("466"));
+        QCOMPARE(qobject_cast<QLineEdit*>(focused())->text(), QStringLiteral("466"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(m_grid->textMatrix(8, 2), QStringLiteral("466.00000"));
+    }
+
+    void scrollHidesWithoutCommitAndEditorFollowsItsCell() {
+        start();
+        CChildFrame* frame = m_app->mainFrame()->activeChildFrame();
+        frame->resize(500, 200);
+        QApplication::processEvents();
+        clickCell(1, 1);
+        QTest::keyClicks(focused(), QStringLiteral("465"));
+        m_grid->verticalScrollBar()->setValue(m_grid->verticalScrollBar()->maximum());
+        QVERIFY(m_view->openEditor() == nullptr);
+        QCOMPARE(m_grid->textMatrix(1, 1), QString());
+
+        m_grid->verticalScrollBar()->setValue(0);
+        clickCell(1, 2);
+        frame->resize(900, 600);
+        QApplication::processEvents();
+        QCOMPARE(m_view->openEditor()->geometry(), m_grid->cellRect(1, 2));
+    }
+
+    void savingCommitsTheOpenEditor() {
+        start();
+        const QString target = m_prog->path("saved.dat");
+        m_app->askSaveFileName = [&](const QString&) { return target; };
+        clickCell(1, 1);
+        QTest::keyClicks(focused(), QStringLiteral("467.5"));
+        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("467.50000"));
+        const QByteArray saved = m_prog->readFile(target);
+        QCOMPARE(saved.size(), 1024);
+        QCOMPARE(saved.mid(16, 4), QByteArray("\x00\x00\x75\x46", 4));
+
+        // A rejected value is reported, and the save still runs with the row
+        // as the commit left it.
+        clickCell(1, 1);
+        QTest::keyClicks(focused(), QStringLiteral("480"));
+        MessageBoxCloser closer;
+        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(closer.count, 1);
+        QCOMPARE(m_prog->readFile(target).mid(16, 4), QByteArray("\xff\xff\xff\xff", 4));
+    }
+
+    void helpNamesTheFocusedControl() {
+        start();
+        QList<int> contexts;
+        setHelpHandler([&](int c) { contexts << c; });
+        clickCell(1, 1);
+        QTest::keyClick(focused(), Qt::Key_F1);
+        clickCell(1, 3);
+        QTest::keyClick(focused(), Qt::Key_F1);
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTest::keyClick(m_grid, Qt::Key_F1);
+        QCOMPARE(contexts, (QList<int>{ids::IDC_EDIT_RX, ids::IDC_CB_DECODE, ids::IDC_GRID}));
+    }
+
+    void chineseDefaults() {
+        start("Chinese");
+        clickCell(1, 1);
+        typeEnter(QStringLiteral("460"));
+        QCOMPARE(rowTexts(1), (QStringList{"460.00000", "460.00000", "无", "无", "高", "无", "关",
+                                           "宽", "关", "关"}));
+        MessageBoxCloser closer;
+        clickCell(2, 1);
+        typeEnter(QStringLiteral("300"));
+        QCOMPARE(closer.title, QStringLiteral("注意"));
+        QCOMPARE(closer.text, QStringLiteral("超出范围，请重新输入。"));
+    }
+};
+
+QTEST_MAIN(EditingTest)
+#include "editing_test.moc"

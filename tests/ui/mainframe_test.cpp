@@ -1,0 +1,202 @@
+// Main frame: menus, accelerators and toolbar by command ID, the navigation
+// bar and its tree, the background picture, About and the language change.
+
+#include "window_fixture.h"
+
+#include "app/core/IniFile.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/shell/AboutDlg.h"
+#include "ui/shell/BackgroundClient.h"
+#include "ui/shell/ChildFrame.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/LanguageDlg.h"
+#include "ui/shell/MainFrame.h"
+#include "ui/shell/NavigationBar.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+
+    static QList<int> ids(const QList<QAction*>& actions) {
+        QList<int> r;
+        for (QAction* a : actions)
+            r << (a->isSeparator() ? 0 : a->data().toInt());
+        return r;
+    }
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+
+    void menusAndToolbar() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        using namespace ::ids;
+        QCOMPARE(ids(f->menu(0)->actions()),
+                 (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE,
+                             ID_FILE_SAVE_AS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                             ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}));
+        QCOMPARE(ids(f->menu(2)->actions()),
+                 (QList<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_SCAN_INFO}));
+        QCOMPARE(ids(f->menu(3)->actions()),
+                 (QList<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
+        QCOMPARE(f->action(ID_FILE_NEW)->text(), QStringLiteral("&New\tCtrl+N"));
+        QCOMPARE(f->action(ID_PROGRAM_READ)->text(), QStringLiteral("&Read    Ctrl+R"));
+        QCOMPARE(f->action(ID_PROGRAM_READ)->toolTip(), QStringLiteral("Read"));
+        QCOMPARE(f->action(ID_PROGRAM_READ)->statusTip(), QStringLiteral("Read Data From Radio"));
+        auto* bar = f->findChild<QToolBar*>();
+        QCOMPARE(ids(bar->actions()),
+                 (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ,
+                             ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, 0, ID_APP_ABOUT}));
+        // Commands nobody handles yet are disabled, not silently empty.
+        f->updateCommandStates();
+        QVERIFY(!f->action(ID_EDIT_OPTIONAL_FEATURES)->isEnabled() ||
+                f->canRun(ID_EDIT_OPTIONAL_FEATURES));
+        QVERIFY(f->action(ID_FILE_SAVE)->isEnabled());
+        // Accelerators reach their commands: Ctrl+N asks before replacing.
+        MessageBoxCloser closer(QMessageBox::Cancel);
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(closer.text, QStringLiteral("All data will be Cleared!"));
+    }
+
+    void treeActsOnTheChosenItem() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QTreeWidget* tree = f->navigationBar()->tree();
+        QTreeWidgetItem* root = tree->topLevelItem(0);
+        QCOMPARE(root->text(0), QStringLiteral("TestTool"));
+        QCOMPARE(root->childCount(), 3);
+        QVERIFY(root->isExpanded());
+        QCOMPARE(f->navigationBar()->caption(), QStringLiteral("Test Works"));
+
+        int runs = 0;
+        f->addCommand(::ids::ID_EDIT_OPTIONAL_FEATURES, [&] { ++runs; });
+        QTreeWidgetItem* optional = root->child(2);
+        const QPoint at = tree->visualItemRect(optional).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(runs, 1);
+        QCOMPARE(tree->currentItem(), root);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at); // again works again
+        QCOMPARE(runs, 2);
+
+        // Keyboard: the item chosen, wherever the mouse pointer is.
+        CChildFrame* child = f->activeChildFrame();
+        child->close();
+        tree->setFocus();
+        QTest::mouseMove(tree->viewport(), at); // pointer over "Optional Features"
+        tree->setCurrentItem(root->child(1));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(child->isVisible());
+        QCOMPARE(runs, 2);
+        QCOMPARE(tree->currentItem(), root);
+    }
+
+    void controlBarAndItsCloseButton() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CNavigationBar* bar = f->navigationBar();
+        QAction* toggle = f->action(::ids::ID_VIEW_CONTROL_BAR);
+        QVERIFY(bar->isVisible());
+        QVERIFY(toggle->isChecked());
+        QCOMPARE(bar->width(), 200);
+        QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("Close"));
+        QTest::mouseClick(bar->closeButton(), Qt::LeftButton);
+        QVERIFY(bar->isHidden());
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(bar->isVisible());
+        QVERIFY(toggle->isChecked());
+        QCOMPARE(bar->maximumWidth(), f->width() / 2);
+    }
+
+    void backgroundIsReloadedAtEachPaint() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        auto* area = qobject_cast<CBackgroundClient*>(f->mdiArea());
+        f->activeChildFrame()->hide();
+        auto centre = [&] {
+            return area->viewport()->grab().toImage().pixelColor(area->viewport()->rect().center());
+        };
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        red.save(prog.path("background.bmp"), "BMP");
+        QCOMPARE(centre(), QColor(Qt::red));
+        QImage blue(8, 8, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        blue.save(prog.path("background.bmp"), "BMP");
+        QCOMPARE(centre(), QColor(Qt::blue));
+        QFile::remove(prog.path("background.bmp"));
+        const QColor fallback = centre(); // the built-in picture
+        QVERIFY(fallback != QColor(Qt::blue));
+        QVERIFY(fallback != area->palette().dark().color());
+    }
+
+    void aboutShowsTheSettingsTexts() {
+        TempProgram prog;
+        QImage logo(10, 12, QImage::Format_RGB32);
+        logo.fill(Qt::green);
+        logo.save(prog.path("logo.bmp"), "BMP");
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CAboutDlg dlg;
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("About Test Tool..."));
+        QCOMPARE(dlg.line(::ids::IDC_ABOUT_VERSION)->text(), QStringLiteral("Version 9.1"));
+        QCOMPARE(dlg.line(::ids::IDC_ABOUT_COPYRIGHTS)->text(), QStringLiteral("Copyright 2026"));
+        QCOMPARE(dlg.line(::ids::IDC_ABOUT_OWNER)->text(), QStringLiteral("Test Works Ltd"));
+        QCOMPARE(dlg.logo()->pixmap().size(), QSize(10, 12));
+    }
+
+    void languageChangeSavesThenRestarts() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QByteArray iniAtRestart;
+        int restarts = 0;
+        CProgramView::restartProgram = [&] {
+            ++restarts;
+            iniAtRestart = prog.readFile(prog.path("Program.ini"));
+        };
+        auto answer = [](bool chinese) {
+            QTimer::singleShot(50, [chinese] {
+                auto* dlg = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dlg);
+                QVERIFY(dlg->englishButton()->isChecked()); // the running language
+                (chinese ? dlg->chineseButton() : dlg->englishButton())->setChecked(true);
+                dlg->accept();
+            });
+        };
+        answer(false); // the running language: nothing happens
+        f->runCommand(::ids::ID_SETUP_LANGUAGE);
+        QCOMPARE(restarts, 0);
+        QVERIFY(f->isVisible());
+
+        answer(true);
+        f->runCommand(::ids::ID_SETUP_LANGUAGE);
+        QCOMPARE(restarts, 1);
+        QVERIFY(iniAtRestart.contains("Language=Chinese"));
+        QVERIFY(!f->isVisible());
+        CProgramView::restartProgram = {};
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "mainframe_test.moc"

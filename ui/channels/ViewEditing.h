@@ -1,0 +1,108 @@
+#pragma once
+// Spreadsheet-like editing of one channel window: undo and redo of every
+// grid change, channel rows copied and pasted as tab-separated text, rows
+// cleared, the channel-list CSV imported and exported, the comparison with a
+// file, and what follows a transfer (a backup of every read, the optional
+// check of a write). One object per view, found or made with of().
+
+#include "link/Verify.h"
+#include "model/ChannelTable.h"
+#include "model/Image.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class CProgramView;
+class CProgressDlg;
+class QUndoStack;
+class QWidget;
+
+namespace radio::link {
+class TransferController;
+}
+
+class CViewEditing : public QObject {
+    Q_OBJECT
+public:
+    explicit CViewEditing(CProgramView* view);
+    ~CViewEditing() override;
+
+    // The view's editing object, made on first use.
+    static CViewEditing* of(CProgramView* view);
+
+    QUndoStack* undoStack() const { return m_stack; }
+    // Forgets the history: after a read the grid shows the radio, which is
+    // nothing to undo.
+    void resetHistory();
+
+    // Grid rows the row commands work on: the selected rows, else the current one.
+    std::vector<int> selectedRows() const;
+    QString copyText() const;
+    void copy() const;
+    // Pastes from the first selected row down as one undoable step. False,
+    // with the refused cells in `problems`, when nothing was pasted.
+    bool paste(const QString& text, QStringList* problems);
+    void pasteFromClipboard();
+    void clearRows();
+    // Puts `after` into the grid as one undoable step named `what`.
+    void applyTable(const radio::ChannelTable& after, const QString& what);
+
+    // The document's image with the channels as the grid shows them now.
+    radio::Image gridImage() const;
+
+    // The channel-list CSV. Rejected rows are listed with their line
+    // numbers; with some, `confirm` decides whether the accepted rows go in.
+    struct ImportOutcome {
+        QString error;
+        QStringList rejected;
+        int accepted = 0;
+        bool applied = false;
+    };
+    ImportOutcome importCsv(const QByteArray& csv,
+                            const std::function<bool(const QStringList&, int)>& confirm);
+    QByteArray exportCsv() const;
+    // The comparison report of this configuration against a .dat file; empty
+    // with `error` set when the file cannot be read.
+    QString compareWith(const QString& path, QString* error) const;
+
+    // ---- transfer hooks (called by the view's transfer code)
+    // The "Verify after writing" check box of a write's progress window.
+    static void addVerifyOption(CProgressDlg* dlg);
+    // After a successful read: a backup and a fresh history.
+    void readFinished();
+    // After a successful write: starts the read-back when the check box asks
+    // for it and returns true; the progress window then closes afterwards.
+    bool writeFinished();
+    QString lastVerifyText() const { return m_lastVerify; }
+    QString lastBackupPath() const { return m_lastBackup; }
+
+    // Message boxes; tests replace it (warning: a problem rather than news).
+    static std::function<void(QWidget* parent, const QString& text, bool warning)> showMessage;
+
+signals:
+    void verifyFinished(bool verified);
+
+private:
+    void gridChanged();
+    void settle();
+    void show(const radio::ChannelTable& table);
+    void verifyDone(const radio::link::TransferResult& result, const radio::Image& image);
+    void closeProgress();
+
+    friend class CTableCommand;
+    CProgramView* m_view;
+    QUndoStack* m_stack;
+    radio::ChannelTable m_last; // what the grid showed after the last recorded step
+    bool m_pending = false;
+    bool m_applying = false;
+
+    radio::link::TransferController* m_verify = nullptr;
+    radio::Image m_written{};
+    bool m_writtenFactory = false;
+    QString m_lastVerify;
+    QString m_lastBackup;
+};
