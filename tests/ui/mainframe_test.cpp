@@ -44,7 +44,8 @@ private slots:
         using namespace ::ids;
         QCOMPARE(ids(f->menu(0)->actions()),
                  (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE,
-                             ID_FILE_SAVE_AS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                             ID_FILE_SAVE_AS, 0, ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS,
+                             ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                              ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}));
         QCOMPARE(ids(f->menu(2)->actions()),
                  (QList<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_SCAN_INFO}));

@@ -158,16 +158,20 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
+        // Undo, Redo and the channel-row commands come first.
+        const QList<int> rowCommands = {
+            ids::ID_EDIT_UNDO,  ids::ID_EDIT_REDO,  0, ids::ID_EDIT_COPY,
+            ids::ID_EDIT_PASTE, ids::ID_EDIT_CLEAR, 0};
         QCOMPARE(menuIds(f->menu(1)),
-                 (QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
-                             ids::ID_EDIT_OPTIONAL_FEATURES}));
+                 (rowCommands + QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
+                                           ids::ID_EDIT_OPTIONAL_FEATURES}));
         // Factory mode brings both back once, in the language of the code.
         f->appendFactoryCommands();
         f->appendFactoryCommands();
         QCOMPARE(menuIds(f->menu(1)),
-                 (QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
-                             ids::ID_EDIT_OPTIONAL_FEATURES, ids::ID_EDIT_POWER_ADJUST,
-                             ids::ID_EDIT_PARAM_ADJUST}));
+                 (rowCommands + QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
+                                           ids::ID_EDIT_OPTIONAL_FEATURES,
+                                           ids::ID_EDIT_POWER_ADJUST, ids::ID_EDIT_PARAM_ADJUST}));
         QCOMPARE(f->action(ids::ID_EDIT_POWER_ADJUST)->text(), QStringLiteral("Power Adjust"));
     }
 

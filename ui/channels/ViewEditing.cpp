@@ -81,7 +81,10 @@ CViewEditing::CViewEditing(CProgramView* view)
     view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-CViewEditing::~CViewEditing() = default;
+CViewEditing::~CViewEditing() {
+    // The history empties itself as it goes; nobody may react to that any more.
+    m_stack->disconnect();
+}
 
 CViewEditing* CViewEditing::of(CProgramView* view) {
     if (!view)

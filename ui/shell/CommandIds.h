@@ -28,6 +28,19 @@ constexpr int ID_EDIT_PRODUCT_INFO = 32786;
 constexpr int ID_EDIT_CHANNEL_INFO = 32787;
 constexpr int ID_EDIT_OPTIONAL_FEATURES = 32788;
 
+// Undo, redo and channel rows on the clipboard (the framework's standard IDs).
+constexpr int ID_EDIT_CLEAR = 57632;
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_PASTE = 57637;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
+
+// Comparing configurations, the channel-list CSV and the read backups.
+constexpr int ID_FILE_COMPARE = 32810;
+constexpr int ID_FILE_IMPORT_CHANNELS = 32811;
+constexpr int ID_FILE_EXPORT_CHANNELS = 32812;
+constexpr int ID_SETUP_OPEN_BACKUPS = 32813;
+
 // ---- Program
 constexpr int ID_PROGRAM_READ = 32773;
 constexpr int ID_PROGRAM_WRITE = 32774;

@@ -148,10 +148,11 @@ void openBackupsFolder(CMainFrame* frame) {
         CViewEditing::showMessage(frame, tx("The backups are in %1").arg(folder), false);
 }
 
-QAction* makeAction(CMainFrame* frame, const char* name, const QString& text,
+QAction* makeAction(CMainFrame* frame, int id, const char* name, const QString& text,
                     const QKeySequence& keys, const std::function<void()>& run) {
     auto* a = new QAction(text, frame);
     a->setObjectName(QString::fromLatin1(name));
+    a->setData(id);
     a->setShortcut(keys);
     // The line editors keep their own Ctrl+Z, Ctrl+C, Delete while they are open.
     a->setShortcutContext(Qt::WindowShortcut);
@@ -170,31 +171,38 @@ void installCommands(CMainFrame* frame) {
                 run(CViewEditing::of(view));
         };
     };
-    QAction* undo = makeAction(frame, "actionUndo", tx("&Undo"), QKeySequence::Undo,
-                               withView([](CViewEditing* e) { e->undoStack()->undo(); }));
-    QAction* redo = makeAction(frame, "actionRedo", tx("&Redo"), QKeySequence(tx("Ctrl+Y")),
-                               withView([](CViewEditing* e) { e->undoStack()->redo(); }));
-    QAction* copy = makeAction(frame, "actionCopyRows", tx("&Copy Channels"), QKeySequence::Copy,
-                               withView([](CViewEditing* e) { e->copy(); }));
+    QAction* undo =
+        makeAction(frame, ids::ID_EDIT_UNDO, "actionUndo", tx("&Undo"), QKeySequence::Undo,
+                   withView([](CViewEditing* e) { e->undoStack()->undo(); }));
+    QAction* redo =
+        makeAction(frame, ids::ID_EDIT_REDO, "actionRedo", tx("&Redo"), QKeySequence(tx("Ctrl+Y")),
+                   withView([](CViewEditing* e) { e->undoStack()->redo(); }));
+    QAction* copy = makeAction(frame, ids::ID_EDIT_COPY, "actionCopyRows", tx("&Copy Channels"),
+                               QKeySequence::Copy, withView([](CViewEditing* e) { e->copy(); }));
     QAction* paste =
-        makeAction(frame, "actionPasteRows", tx("&Paste Channels"), QKeySequence::Paste,
-                   withView([](CViewEditing* e) { e->pasteFromClipboard(); }));
+        makeAction(frame, ids::ID_EDIT_PASTE, "actionPasteRows", tx("&Paste Channels"),
+                   QKeySequence::Paste, withView([](CViewEditing* e) { e->pasteFromClipboard(); }));
     QAction* clear =
-        makeAction(frame, "actionClearRows", tx("C&lear Channels"), QKeySequence::Delete, [frame] {
-            // Delete elsewhere in the window (the navigation bar) is not meant for the rows.
-            CProgramView* view = frame->activeView();
-            QWidget* focus = QApplication::focusWidget();
-            if (view && !view->isTransferring() && (!focus || view->isAncestorOf(focus)))
-                CViewEditing::of(view)->clearRows();
-        });
-    QAction* compare = makeAction(frame, "actionCompareWith", tx("Co&mpare With..."), {},
-                                  [frame] { compareWith(frame); });
-    QAction* import = makeAction(frame, "actionImportChannels", tx("&Import Channel List..."), {},
-                                 [frame] { importChannels(frame); });
-    QAction* exportList = makeAction(frame, "actionExportChannels", tx("&Export Channel List..."),
-                                     {}, [frame] { exportChannels(frame); });
-    QAction* backups = makeAction(frame, "actionOpenBackups", tx("Open &Backups Folder"), {},
-                                  [frame] { openBackupsFolder(frame); });
+        makeAction(frame, ids::ID_EDIT_CLEAR, "actionClearRows", tx("C&lear Channels"),
+                   QKeySequence::Delete, [frame] {
+                       // Delete elsewhere in the window (the navigation bar) is not meant for the
+                       // rows.
+                       CProgramView* view = frame->activeView();
+                       QWidget* focus = QApplication::focusWidget();
+                       if (view && !view->isTransferring() && (!focus || view->isAncestorOf(focus)))
+                           CViewEditing::of(view)->clearRows();
+                   });
+    QAction* compare = makeAction(frame, ids::ID_FILE_COMPARE, "actionCompareWith",
+                                  tx("Co&mpare With..."), {}, [frame] { compareWith(frame); });
+    QAction* import =
+        makeAction(frame, ids::ID_FILE_IMPORT_CHANNELS, "actionImportChannels",
+                   tx("&Import Channel List..."), {}, [frame] { importChannels(frame); });
+    QAction* exportList =
+        makeAction(frame, ids::ID_FILE_EXPORT_CHANNELS, "actionExportChannels",
+                   tx("&Export Channel List..."), {}, [frame] { exportChannels(frame); });
+    QAction* backups =
+        makeAction(frame, ids::ID_SETUP_OPEN_BACKUPS, "actionOpenBackups",
+                   tx("Open &Backups Folder"), {}, [frame] { openBackupsFolder(frame); });
 
     if (QMenu* file = frame->menu(0)) {
         // After Save As, before printing.
@@ -233,7 +241,13 @@ void installCommands(CMainFrame* frame) {
     // Each channel window keeps its own history from the moment it is shown.
     QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, frame, [frame, update] {
         QTimer::singleShot(0, frame, [frame, update] {
-            CViewEditing::of(frame->activeView());
+            // Undo and Redo follow the history, so Ctrl+Z works without a menu shown first.
+            if (CViewEditing* e = CViewEditing::of(frame->activeView());
+                e && !e->undoStack()->property("watched").toBool()) {
+                e->undoStack()->setProperty("watched", true);
+                QObject::connect(e->undoStack(), &QUndoStack::indexChanged, frame, update);
+                QObject::connect(e->undoStack(), &QUndoStack::cleanChanged, frame, update);
+            }
             update();
         });
     });

@@ -1,0 +1,273 @@
+// Undo and redo, copy and paste, import and comparison through the real
+// channel window; a backup of every read and the check after a write
+// against the built-in virtual radio.
+
+#include "window_fixture.h"
+
+#include "app/ProgramDoc.h"
+#include "link/VirtualRadioPort.h"
+#include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ProgramView.h"
+#include "ui/channels/ViewEditing.h"
+#include "ui/dialogs/ProgressDlg.h"
+#include "ui/shell/CommandIds.h"
+#include "ui/shell/MainFrame.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QUndoStack>
+
+#include <mutex>
+
+namespace {
+
+QStringList row(CProgramView* view, int r) {
+    QStringList cells;
+    for (int c = 1; c < 11; ++c)
+        cells << view->grid()->textMatrix(r, c);
+    return cells;
+}
+
+void type(CProgramView* view, int r, int c, const QString& text) {
+    view->grid()->setCurrent(r, c);
+    view->ShowCellEditor();
+    auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+    QVERIFY(edit);
+    edit->setText(text);
+    view->CommitCellEditor();
+    QCoreApplication::processEvents(); // the step is recorded once the commit is over
+}
+
+const QStringList kEmptyRow = {"", "", "", "", "", "", "", "", "", ""};
+
+} // namespace
+
+class ExtrasTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+    QTemporaryDir m_data;
+    QStringList m_messages;
+
+    QAction* action(CMainFrame* f, const char* name) {
+        return f->findChild<QAction*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() {
+        isolateUserValues(m_values);
+        // Backups land in the test's own folder.
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
+            m_messages << text;
+        };
+    }
+    void init() { m_messages.clear(); }
+
+    void undoRedoEditsPasteAndClear() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CViewEditing* e = CViewEditing::of(view);
+        QCOMPARE(view->bandLow(), 40000000);
+
+        type(view, 1, 1, QStringLiteral("446.00625"));
+        const QStringList typed = {"446.00625", "446.00625", "None", "None", "High",
+                                   "No",        "Off",       "Wide", "Off",  "Off"};
+        QCOMPARE(row(view, 1), typed);
+        type(view, 1, 2, QStringLiteral("446.5"));
+        QCOMPARE(e->undoStack()->count(), 2);
+
+        action(f, "actionUndo")->trigger();
+        QCOMPARE(row(view, 1), typed);
+        action(f, "actionUndo")->trigger();
+        QCOMPARE(row(view, 1), kEmptyRow);
+        action(f, "actionRedo")->trigger();
+        action(f, "actionRedo")->trigger();
+        QCOMPARE(view->grid()->textMatrix(1, 2), QStringLiteral("446.50000"));
+
+        // Copy row 1, paste it into rows 3 and 4 through the clipboard: one step.
+        view->grid()->setCurrent(1, 1);
+        action(f, "actionCopyRows")->trigger();
+        const QString copied = QApplication::clipboard()->text();
+        QCOMPARE(copied, QStringLiteral(" 1\t446.00625\t446.50000\tNone\tNone\tHigh\tNo\tOff\tWide"
+                                        "\tOff\tOff\n"));
+        QApplication::clipboard()->setText(copied + copied);
+        view->grid()->setCurrent(3, 5);
+        action(f, "actionPasteRows")->trigger();
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QCOMPARE(row(view, 3), row(view, 1));
+        QCOMPARE(row(view, 4), row(view, 1));
+        action(f, "actionUndo")->trigger();
+        QCOMPARE(row(view, 3), kEmptyRow);
+        QCOMPARE(row(view, 4), kEmptyRow);
+
+        // A pasted value is checked like a typed one: nothing goes in.
+        const int steps = e->undoStack()->count();
+        QStringList problems;
+        QVERIFY(!e->paste(QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"),
+                          &problems));
+        QCOMPARE(problems, QStringList{QStringLiteral(
+                               "Row 3, Rx Frequency: Out of range,please input again.")});
+        QCOMPARE(row(view, 3), kEmptyRow);
+        QCOMPARE(e->undoStack()->count(), steps);
+
+        // Delete clears the selected rows; undo brings them back.
+        view->grid()->setCurrent(1, 3);
+        view->grid()->setFocus();
+        action(f, "actionClearRows")->trigger();
+        QCOMPARE(row(view, 1), kEmptyRow);
+        action(f, "actionUndo")->trigger();
+        QCOMPARE(view->grid()->textMatrix(1, 1), QStringLiteral("446.00625"));
+
+        // The image follows the grid as before: Save writes what the grid shows.
+        view->GridToImage();
+        QCOMPARE(view->document()->m_image[0x10], std::uint8_t(0x25));
+    }
+
+    void importAsksAndUndoesInOneStep() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CProgramView* view = app->mainFrame()->activeView();
+        CViewEditing* e = CViewEditing::of(view);
+        const QByteArray csv = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Skip\n"
+                               "1,446.00625,+,1,Tone,88.5,NFM,\n"
+                               "2,146.52,,,,,FM,\n";
+        QStringList asked;
+        auto outcome = e->importCsv(csv, [&](const QStringList& rejected, int accepted) {
+            asked = rejected;
+            return accepted == 0; // Cancel
+        });
+        QCOMPARE(asked, QStringList{QStringLiteral(
+                            "line 3: Frequency 146.52: Out of range,please input again.")});
+        QVERIFY(!outcome.applied);
+        QCOMPARE(row(view, 1), kEmptyRow);
+
+        outcome = e->importCsv(csv, [](const QStringList&, int) { return true; });
+        QVERIFY(outcome.applied);
+        QCOMPARE(row(view, 1), (QStringList{"446.00625", "447.00625", "None", "88.5", "High", "Yes",
+                                            "Off", "Narrow", "Off", "Off"}));
+        QCOMPARE(row(view, 2), kEmptyRow);
+        e->undoStack()->undo();
+        QCOMPARE(row(view, 1), kEmptyRow);
+
+        // Export writes what the grid shows, also after an undo.
+        e->undoStack()->redo();
+        QVERIFY(e->exportCsv().contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
+
+        // Compare: the grid's configuration against the untouched file.
+        prog.writeFile(
+            "other.dat",
+            QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
+        QString error;
+        const QString report = e->compareWith(prog.path("other.dat"), &error);
+        QVERIFY(error.isEmpty());
+        QVERIFY2(report.startsWith(QStringLiteral("Channel 1\n    Rx Frequency: 446.00625 -> "
+                                                  "(empty)\n")),
+                 qPrintable(report));
+        QVERIFY(e->compareWith(prog.path("missing.dat"), &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+    }
+
+    void everyReadKeepsABackup() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CViewEditing* e = CViewEditing::of(view);
+        type(view, 1, 1, QStringLiteral("446.00625"));
+        QVERIFY(e->undoStack()->canUndo());
+        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
+
+        QStringList kept;
+        for (int i = 0; i < 2; ++i) {
+            f->runCommand(ids::ID_PROGRAM_READ);
+            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+            QVERIFY(dlg);
+            QVERIFY(!dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite")));
+            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg, 15000);
+            QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+            kept << e->lastBackupPath();
+        }
+        QVERIFY(kept[0] != kept[1]);
+        for (const QString& path : kept) {
+            QVERIFY2(path.startsWith(m_data.path() + QStringLiteral("/Test Radio Tool/backups/")),
+                     qPrintable(path));
+            QVERIFY(path.endsWith(QStringLiteral("_TR-1_400-470.dat")) ||
+                    path.endsWith(QStringLiteral("_TR-1_400-470-2.dat")));
+            const QByteArray bytes = prog.readFile(path);
+            QCOMPARE(
+                bytes,
+                QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
+        }
+        // What the radio sent is nothing to undo.
+        QVERIFY(!e->undoStack()->canUndo());
+    }
+
+    void verifyAfterWriteFindsAFaultyRadio() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CViewEditing* e = CViewEditing::of(view);
+        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
+        type(view, 1, 1, QStringLiteral("446.00625"));
+
+        const auto write = [&](bool check) -> int {
+            f->runCommand(ids::ID_PROGRAM_WRITE);
+            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+            auto* box = dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
+            box->setChecked(check);
+            QSignalSpy done(e, &CViewEditing::verifyFinished);
+            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+            if (!QTest::qWaitFor([&] { return !dlg; }, 15000))
+                return -1;
+            return int(done.count());
+        };
+
+        // Off by default; a plain write checks nothing.
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QVERIFY(!view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))
+                     ->isChecked());
+        view->m_pProgressDlg->OnCancel();
+        QTRY_VERIFY(!view->m_pProgressDlg);
+        QCOMPARE(write(false), 0);
+
+        {
+            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
+            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = 0x10;
+        }
+        type(view, 1, 1, QStringLiteral("430.5"));
+        QCOMPARE(write(true), 1);
+        QVERIFY2(e->lastVerifyText().startsWith(QStringLiteral("Verify failed: ")),
+                 qPrintable(e->lastVerifyText()));
+        QVERIFY(e->lastVerifyText().contains(QStringLiteral("0x010")));
+        QCOMPARE(m_messages.size(), 1);
+
+        {
+            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
+            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = -1;
+        }
+        // The choice is remembered for the next write.
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        auto* box = view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
+        QVERIFY(box->isChecked());
+        view->m_pProgressDlg->OnCancel();
+        QTRY_VERIFY(!view->m_pProgressDlg);
+        QCOMPARE(write(true), 1);
+        QCOMPARE(e->lastVerifyText(),
+                 QStringLiteral("Verified: the radio holds what was written."));
+    }
+};
+
+QTEST_MAIN(ExtrasTest)
+#include "extras_test.moc"
