@@ -175,6 +175,34 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    void chineseTexts() {
+        TempProgram prog("Chinese");
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QCOMPARE(action(f, "actionUndo")->text(), QStringLiteral("撤销(&U)"));
+        QCOMPARE(action(f, "actionOpenBackups")->text(), QStringLiteral("打开备份文件夹(&B)"));
+        CProgramView* view = f->activeView();
+        CViewEditing* e = CViewEditing::of(view);
+        prog.writeFile(
+            "other.dat",
+            QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
+        type(view, 2, 1, QStringLiteral("446.00625"));
+        QString error;
+        QVERIFY(e->compareWith(prog.path("other.dat"), &error)
+                    .startsWith(QStringLiteral("信道2\n    接收频率: 446.00625 -> (空)\n")));
+        QStringList problems;
+        QVERIFY(!e->paste(QStringLiteral("x"), &problems));
+        QCOMPARE(problems.value(0),
+                 QStringLiteral("第 2 行: 不是由 10 或 11 个制表符分隔单元组成的信道行"));
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QCOMPARE(
+            view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))->text(),
+            QStringLiteral("写入后校验"));
+        view->m_pProgressDlg->OnCancel();
+        QTRY_VERIFY(!view->m_pProgressDlg);
+    }
+
     void everyReadKeepsABackup() {
         TempProgram prog;
         auto app = prog.app();

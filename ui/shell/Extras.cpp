@@ -174,9 +174,9 @@ void installCommands(CMainFrame* frame) {
     QAction* undo =
         makeAction(frame, ids::ID_EDIT_UNDO, "actionUndo", tx("&Undo"), QKeySequence::Undo,
                    withView([](CViewEditing* e) { e->undoStack()->undo(); }));
-    QAction* redo =
-        makeAction(frame, ids::ID_EDIT_REDO, "actionRedo", tx("&Redo"), QKeySequence(tx("Ctrl+Y")),
-                   withView([](CViewEditing* e) { e->undoStack()->redo(); }));
+    QAction* redo = makeAction(frame, ids::ID_EDIT_REDO, "actionRedo", tx("&Redo"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Y),
+                               withView([](CViewEditing* e) { e->undoStack()->redo(); }));
     QAction* copy = makeAction(frame, ids::ID_EDIT_COPY, "actionCopyRows", tx("&Copy Channels"),
                                QKeySequence::Copy, withView([](CViewEditing* e) { e->copy(); }));
     QAction* paste =
