@@ -167,7 +167,7 @@ TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
     expected[ColScrambler] = "Off";
     EXPECT_EQ(imageToTable(back, false)[1], expected);
 
-    EXPECT_EQ(run({"export-csv", path("a.dat"), path("x.csv"), "--format", "chirpy"}).status, 2);
+    EXPECT_EQ(run({"export-csv", path("a.dat"), path("x.csv"), "--format", "columns"}).status, 2);
     EXPECT_FALSE(fs::exists(dir / "x.csv"));
 }
 
