@@ -114,6 +114,12 @@ inline void onNextModal(std::function<void(QWidget*)> act, QWidget* except = nul
         }
         if (!w || w == except || !w->isVisible())
             return;
+        // Focus and key handling need the dialog to be the active window;
+        // on a loaded machine activation can lag behind showing.
+        if (QApplication::activeWindow() != w && *tries < 400) {
+            w->activateWindow();
+            return;
+        }
         timer->stop();
         timer->deleteLater();
         QPointer<QWidget> guard(w);

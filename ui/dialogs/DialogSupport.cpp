@@ -8,7 +8,10 @@
 namespace dialogs {
 
 int focusedControlId(const QWidget* dialog) {
-    for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    // The dialog's own focus widget, so the answer does not depend on the
+    // dialog being the active window at that moment.
+    const QWidget* start = dialog ? dialog->focusWidget() : QApplication::focusWidget();
+    for (const QWidget* w = start; w; w = w->parentWidget()) {
         if (w->property("controlId").isValid())
             return w->property("controlId").toInt();
         if (w == dialog)
