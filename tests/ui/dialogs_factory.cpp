@@ -72,7 +72,7 @@ QList<int> bytes(const radio::Image& img, const mm::Field& f) {
 class PtyRadio {
 public:
     PtyRadio(const QString& path, const radio::Image& memory)
-        : m_radio(memory), m_server(m_radio, 0) {
+        : m_radio(memory), m_server(m_radio, 9600) { // paced like the real line
         std::string error;
         m_ok = m_server.start(path.toStdString(), error);
         if (m_ok)
