@@ -4,6 +4,8 @@
 #include "model/Image.h"
 #include "model/MemoryMap.h"
 
+#include "CliFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,62 +24,15 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 using namespace radio;
+using clitest::CliResult;
+using clitest::quoted;
+using clitest::slurp;
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class ExtraCommands : public ::testing::Test {
+class ExtraCommands : public clitest::CliTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("radio_cli_extra_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        // A private copy of the tool, so the settings file beside it is ours.
-        cli = dir / "radio-cli";
-        fs::copy_file(RADIO_CLI, cli);
-        std::ofstream(dir / "Program.ini") << "[Setup]\nLanguage=English\nAppName=Test\n"
-                                              "Type1=M1\nField1=400-470|450-470\n"
-                                              "Type2=M2\nField2=136-174\n";
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    CliResult run(const std::vector<std::string>& args) {
-        // Backups go below the test's own folder, never into the user's.
-        std::string cmd =
-            "XDG_DATA_HOME=" + quoted((dir / "data").string()) + " " + quoted(cli.string());
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
-        CliResult r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "stdout");
-        r.err = slurp(dir / "stderr");
-        return r;
-    }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    fs::path dir, cli;
+    ExtraCommands() : CliTest("radio_cli_extra_", clitest::kTwoModelSettings) {}
 };
 
 // Model 1, band 400-470; channel 1 on 446.00625 / 446.00500, D023N / 88.5.

@@ -4,6 +4,8 @@
 #include "model/Image.h"
 #include "model/MemoryMap.h"
 
+#include "CliFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,64 +15,15 @@
 
 namespace fs = std::filesystem;
 using namespace radio;
+using clitest::CliResult;
+using clitest::slurp;
+using clitest::spit;
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void spit(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-}
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class FileCommands : public ::testing::Test {
+class FileCommands : public clitest::CliTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("radio_cli_files_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        // A private copy of the tool, so the settings file beside it is ours.
-        cli = dir / "radio-cli";
-        fs::copy_file(RADIO_CLI, cli);
-        spit(dir / "Program.ini", "[Setup]\nLanguage=English\nAppName=Test\n"
-                                  "Type1=M1\nField1=400-470|450-470\nType2=M2\nField2=136-174\n");
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    CliResult run(const std::vector<std::string>& args) {
-        std::string cmd = quoted(cli.string());
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
-        CliResult r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "stdout");
-        r.err = slurp(dir / "stderr");
-        return r;
-    }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    fs::path dir, cli;
+    FileCommands() : CliTest("radio_cli_files_", clitest::kTwoModelSettings) {}
 };
 
 Image sampleImage() {

@@ -5,6 +5,8 @@
 #include "model/Image.h"
 #include "model/MemoryMap.h"
 
+#include "CliFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,32 +17,12 @@
 
 namespace fs = std::filesystem;
 using namespace radio;
+using clitest::CliResult;
+using clitest::quoted;
+using clitest::slurp;
+using clitest::spit;
 
 namespace {
-
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void spit(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-}
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // Qt's PDF text layer names a CJK glyph by its lowest code point, which for
 // glyphs shared with the Kangxi radicals is the radical: read them back as
@@ -56,39 +38,13 @@ std::string ideographs(std::string text) {
     return text;
 }
 
-class ReportCommands : public ::testing::Test {
+class ReportCommands : public clitest::CliTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("radio_cli_report_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        // A private copy of the tool, so the settings file beside it is ours.
-        cli = dir / "radio-cli";
-        fs::copy_file(RADIO_CLI, cli);
-        spit(dir / "Program.ini", "[Setup]\nLanguage=English\nAppName=Test\n"
-                                  "[English]\nCopyrights Owner=Harbour Test Works\n"
-                                  "[Chinese]\nCopyrights Owner=港口测试\n");
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    ReportCommands()
+        : CliTest("radio_cli_report_", "[Setup]\nLanguage=English\nAppName=Test\n"
+                                       "[English]\nCopyrights Owner=Harbour Test Works\n"
+                                       "[Chinese]\nCopyrights Owner=港口测试\n") {}
 
-    CliResult shell(const std::string& command) {
-        CliResult r;
-        const std::string cmd = command + " >" + quoted((dir / "stdout").string()) + " 2>" +
-                                quoted((dir / "stderr").string());
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "stdout");
-        r.err = slurp(dir / "stderr");
-        return r;
-    }
-    CliResult run(const std::vector<std::string>& args) {
-        std::string cmd = quoted(cli.string());
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        return shell(cmd);
-    }
     // One page of a PDF as text, laid out so a label and its value share a line.
     std::string pageText(const std::string& pdf, int page) {
         const CliResult r = shell("pdftotext -layout -f " + std::to_string(page) + " -l " +
@@ -101,9 +57,6 @@ protected:
         const auto at = info.find("Pages:");
         return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
     }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    fs::path dir, cli;
 };
 
 // The line of `text` holding `label`, or empty.
