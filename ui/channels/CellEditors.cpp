@@ -25,6 +25,12 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Columns past the scrambler share its list, like the grid's own lookup.
+int editorColumn(int column) {
+    return column < radio::ColRx || column > radio::ColScrambler ? int(radio::ColScrambler)
+                                                                 : column;
+}
+
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -32,40 +38,9 @@ bool isEnter(int key) {
 } // namespace
 
 void CProgramView::createEditors() {
-    const bool zh = radio::appState().chinese;
-    QWidget* host = m_grid->viewport();
-    auto makeEdit = [&](int id) {
-        auto* e = new QLineEdit(host);
-        e->setFrame(false);
-        e->setAlignment(Qt::AlignCenter);
-        e->setProperty("controlId", id);
-        e->setObjectName(QStringLiteral("edit%1").arg(id));
-        e->hide();
-        e->installEventFilter(this);
-        return e;
-    };
-    auto makeList = [&](int id, int column) {
-        auto* cb = new QComboBox(host);
-        for (const std::string& entry : radio::columnEntries(column, zh))
-            cb->addItem(qs(entry));
-        cb->setProperty("controlId", id);
-        cb->setObjectName(QStringLiteral("list%1").arg(id));
-        cb->setMaxVisibleItems(12);
-        cb->hide();
-        cb->installEventFilter(this);
-        return cb;
-    };
-    m_editRx = makeEdit(ids::IDC_EDIT_RX);
-    m_editTx = makeEdit(ids::IDC_EDIT_TX);
-    m_cbDecode = makeList(ids::IDC_CB_DECODE, radio::ColDecode);
-    m_cbEncode = makeList(ids::IDC_CB_ENCODE, radio::ColEncode);
-    m_cbPower = makeList(ids::IDC_CB_POWER, radio::ColPower);
-    m_cbScanAdd = makeList(ids::IDC_CB_SCAN_ADD, radio::ColScanAdd);
-    m_cbBusyLock = makeList(ids::IDC_CB_BUSY_LOCK, radio::ColBusyLock);
-    m_cbWidth = makeList(ids::IDC_CB_WIDTH, radio::ColWidth);
-    m_cbCompand = makeList(ids::IDC_CB_COMPAND, radio::ColCompand);
-    m_cbScrambler = makeList(ids::IDC_CB_SCRAMBLER, radio::ColScrambler);
-
+    // The editors themselves are built when a cell of their column is first
+    // edited (see cellEditor): the tone lists are long, and a window that is
+    // only looked at never needs them.
     m_grid->installEventFilter(this);
     connect(m_grid, &CChannelGrid::enterCell, this, [this] { OnEnterCell(); });
     connect(m_grid, &CChannelGrid::mouseDown, this, [this] { OnEnterCell(); });
@@ -81,29 +56,55 @@ void CProgramView::createEditors() {
     });
 }
 
-QWidget* CProgramView::cellEditor(int column) const {
-    switch (column) {
-    case radio::ColRx:
-        return m_editRx;
-    case radio::ColTx:
-        return m_editTx;
-    case radio::ColDecode:
-        return m_cbDecode;
-    case radio::ColEncode:
-        return m_cbEncode;
-    case radio::ColPower:
-        return m_cbPower;
-    case radio::ColScanAdd:
-        return m_cbScanAdd;
-    case radio::ColBusyLock:
-        return m_cbBusyLock;
-    case radio::ColWidth:
-        return m_cbWidth;
-    case radio::ColCompand:
-        return m_cbCompand;
-    default:
-        return m_cbScrambler;
+QWidget*& CProgramView::editorSlot(int column) const {
+    return m_editors[editorColumn(column)];
+}
+
+QWidget* CProgramView::createEditor(int column) const {
+    static const int kControlIds[radio::kGridCols] = {
+        0,
+        ids::IDC_EDIT_RX,
+        ids::IDC_EDIT_TX,
+        ids::IDC_CB_DECODE,
+        ids::IDC_CB_ENCODE,
+        ids::IDC_CB_POWER,
+        ids::IDC_CB_SCAN_ADD,
+        ids::IDC_CB_BUSY_LOCK,
+        ids::IDC_CB_WIDTH,
+        ids::IDC_CB_COMPAND,
+        ids::IDC_CB_SCRAMBLER,
+    };
+    auto* self = const_cast<CProgramView*>(this);
+    QWidget* host = m_grid->viewport();
+    const int id = kControlIds[column];
+    QWidget* editor = nullptr;
+    if (column == radio::ColRx || column == radio::ColTx) {
+        auto* e = new QLineEdit(host);
+        e->setFrame(false);
+        e->setAlignment(Qt::AlignCenter);
+        e->setObjectName(QStringLiteral("edit%1").arg(id));
+        editor = e;
+    } else {
+        auto* cb = new QComboBox(host);
+        QStringList entries;
+        for (const std::string& entry : radio::columnEntries(column, radio::appState().chinese))
+            entries << qs(entry);
+        cb->addItems(entries);
+        cb->setObjectName(QStringLiteral("list%1").arg(id));
+        cb->setMaxVisibleItems(12);
+        editor = cb;
     }
+    editor->setProperty("controlId", id);
+    editor->hide();
+    editor->installEventFilter(self);
+    return editor;
+}
+
+QWidget* CProgramView::cellEditor(int column) const {
+    QWidget*& slot = editorSlot(column);
+    if (!slot && !m_bFirstUpdate)
+        slot = createEditor(editorColumn(column));
+    return slot;
 }
 
 QWidget* CProgramView::GetCellEditor() const {
@@ -114,7 +115,7 @@ QWidget* CProgramView::openEditor() const {
     if (m_bFirstUpdate)
         return nullptr;
     for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
-        if (QWidget* e = cellEditor(c); e && !e->isHidden())
+        if (QWidget* e = editorSlot(c); e && !e->isHidden())
             return e;
     return nullptr;
 }
@@ -124,7 +125,8 @@ void CProgramView::hideEditors() {
         return;
     const bool hadFocus = openEditor() && openEditor()->hasFocus();
     for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
-        cellEditor(c)->hide();
+        if (QWidget* e = editorSlot(c))
+            e->hide();
     if (hadFocus)
         m_grid->setFocus();
 }
@@ -137,8 +139,8 @@ void CProgramView::ShowCellEditor() {
     if (row < 1 || col < 1)
         return;
     for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
-        if (c != col)
-            cellEditor(c)->hide();
+        if (QWidget* e = editorSlot(c); e && c != col)
+            e->hide();
     QWidget* editor = cellEditor(col);
     const QString text = m_grid->textMatrix(row, col);
     if (auto* cb = qobject_cast<QComboBox*>(editor)) {
@@ -260,10 +262,9 @@ void CProgramView::moveBy(int dRow, int dCol, bool wrap) {
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !m_bFirstUpdate)
         return handleKey(watched, static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::MouseButtonPress && watched == m_editRx)
-        m_editRx->setProperty("editMode", true);
-    if (event->type() == QEvent::MouseButtonPress && watched == m_editTx)
-        m_editTx->setProperty("editMode", true);
+    if (event->type() == QEvent::MouseButtonPress && watched &&
+        (watched == m_editors[radio::ColRx] || watched == m_editors[radio::ColTx]))
+        watched->setProperty("editMode", true);
     return QWidget::eventFilter(watched, event);
 }
 

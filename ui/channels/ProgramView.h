@@ -124,16 +124,10 @@ private:
     int m_nBandHigh = 0;
     int m_nBandLow = 0;
 
-    QLineEdit* m_editRx = nullptr;
-    QLineEdit* m_editTx = nullptr;
-    QComboBox* m_cbPower = nullptr;
-    QComboBox* m_cbDecode = nullptr;
-    QComboBox* m_cbEncode = nullptr;
-    QComboBox* m_cbScanAdd = nullptr;
-    QComboBox* m_cbBusyLock = nullptr;
-    QComboBox* m_cbWidth = nullptr;
-    QComboBox* m_cbCompand = nullptr;
-    QComboBox* m_cbScrambler = nullptr;
+    // One editor per column (Rx, Tx and the lists), built on first use.
+    mutable std::array<QWidget*, radio::kGridCols> m_editors{};
+    QWidget*& editorSlot(int column) const;
+    QWidget* createEditor(int column) const;
 
     // Cell the open editor belongs to, and the value it opened with.
     int m_nEditRow = 0;

@@ -5,11 +5,14 @@
 #include "ui/dialogs/ScanInfoDlg.h"
 #include "ui/shell/CommandIds.h"
 
+#include <QPointer>
+
 void CProgramView::installScanInfoCommands() {
-    // The view keeps its dialog for its whole life; the values it shows are
-    // reloaded from the image at each opening.
-    auto* dlgScanInfo = new CScanInfoDlg([this] { return m_pDocument; }, this);
-    addCommand(ids::ID_PROGRAM_SCAN_INFO, [this, dlgScanInfo] {
+    // The view keeps its dialog for its whole life, built at the first
+    // opening; the values it shows are reloaded from the image at each one.
+    addCommand(ids::ID_PROGRAM_SCAN_INFO, [this, dlgScanInfo = QPointer<CScanInfoDlg>()]() mutable {
+        if (!dlgScanInfo)
+            dlgScanInfo = new CScanInfoDlg([this] { return m_pDocument; }, this);
         // The priority-channel check must see the channels as edited so far.
         GridToImage();
         dlgScanInfo->DoModal();

@@ -12,16 +12,28 @@
 #include "ui/dialogs/ProductInfoDlg.h"
 #include "ui/shell/CommandIds.h"
 
+#include <QPointer>
+
+namespace {
+
+// Builds the frame's dialog on its first opening and keeps it from then on:
+// most sessions never open it, and building it costs start-up time.
+template <class Dialog> std::function<void()> keptDialog(CMainFrame* frame) {
+    return [frame, dlg = QPointer<Dialog>()]() mutable {
+        if (!dlg)
+            dlg = new Dialog(frame);
+        dlg->DoModal();
+    };
+}
+
+} // namespace
+
 void CMainFrame::installDialogCommands() {
     // The frame keeps one of each reused dialog for its whole life; each
     // opening reloads it from the active document.
-    auto* productInfo = new CProductInfoDlg(this);
-    auto* optionalFeatures = new COptionalFeaturesDlg(this);
-    auto* powerAdjust = new CPowerAdjustDlg(this);
-    addDocumentCommand(ids::ID_EDIT_PRODUCT_INFO, [productInfo] { productInfo->DoModal(); });
-    addDocumentCommand(ids::ID_EDIT_OPTIONAL_FEATURES,
-                       [optionalFeatures] { optionalFeatures->DoModal(); });
-    addDocumentCommand(ids::ID_EDIT_POWER_ADJUST, [powerAdjust] { powerAdjust->DoModal(); });
+    addDocumentCommand(ids::ID_EDIT_PRODUCT_INFO, keptDialog<CProductInfoDlg>(this));
+    addDocumentCommand(ids::ID_EDIT_OPTIONAL_FEATURES, keptDialog<COptionalFeaturesDlg>(this));
+    addDocumentCommand(ids::ID_EDIT_POWER_ADJUST, keptDialog<CPowerAdjustDlg>(this));
     addDocumentCommand(ids::ID_EDIT_PARAM_ADJUST, [this] {
         // A fresh dialog for every run.
         CParamAdjustDlg dlg(this, this);
