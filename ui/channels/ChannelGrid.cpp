@@ -9,7 +9,15 @@ constexpr int kRows = 17;
 constexpr int kCols = 11;
 } // namespace
 
-CChannelGrid::CChannelGrid(QWidget* parent) : QTableWidget(kRows - 1, kCols, parent) {
+CChannelGrid::CChannelGrid(QWidget* parent) : QTableWidget(parent) {
+    // The grid's face is known before it has columns, so the header measures
+    // itself once, in the face it shows.
+    QFont face(QStringLiteral("Times New Roman"), 9);
+    face.setStyleHint(QFont::Serif);
+    setFont(face);
+    horizontalHeader()->setFont(face);
+    setRowCount(kRows - 1);
+    setColumnCount(kCols);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);

@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -109,14 +111,20 @@ void CProgramView::setUpGrid() {
     // its header, its widest value and (for lists) the drop-down button.
     const QFontMetrics fm(font);
     const int arrow = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6;
+    // The decode and encode columns share one long tone list: measure it once.
+    std::map<const std::vector<std::string>*, int> widestEntry;
     double base = 0;
     for (int c = 0; c < radio::kGridCols; ++c) {
         int need = fm.horizontalAdvance(qs(headers[c])) + 10;
         if (c == radio::ColRx || c == radio::ColTx)
             need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 10);
         if (c >= radio::ColDecode) {
-            for (const std::string& e : radio::columnEntries(c, zh))
-                need = std::max(need, fm.horizontalAdvance(qs(e)) + arrow + 6);
+            const std::vector<std::string>& entries = radio::columnEntries(c, zh);
+            auto [it, fresh] = widestEntry.emplace(&entries, 0);
+            if (fresh)
+                for (const std::string& e : entries)
+                    it->second = std::max(it->second, fm.horizontalAdvance(qs(e)));
+            need = std::max(need, it->second + arrow + 6);
         }
         base = std::max(base, need / kWidthFactor[c]);
     }

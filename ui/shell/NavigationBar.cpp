@@ -71,8 +71,10 @@ CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
     m_pTree = new QTreeWidget;
     m_pTree->setObjectName(QStringLiteral("navTree"));
     m_pTree->setProperty("controlId", ids::IDC_NAV_TREE);
-    m_pTree->setFont(font);
+    // Hidden before the font is set: a visible header would measure itself in
+    // a bold face the window never shows.
     m_pTree->setHeaderHidden(true);
+    m_pTree->setFont(font);
     m_pTree->setRootIsDecorated(true);
     m_pTree->setFrameShape(QFrame::StyledPanel);
     auto* root = new QTreeWidgetItem(m_pTree, QStringList(settingsText("AppName")));
