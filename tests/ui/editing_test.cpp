@@ -6,6 +6,7 @@
 
 #include "app/Help.h"
 #include "app/ProgramDoc.h"
+#include "model/ChannelTable.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/shell/ChildFrame.h"
@@ -128,6 +129,36 @@ private slots:
         typeEnter(QStringLiteral("abc"));
         QCOMPARE(closer.text, QStringLiteral("Out of range,please input again."));
         QCOMPARE(m_grid->textMatrix(3, 1), QString());
+    }
+
+    void editorsAreBuiltOnFirstUse() {
+        start();
+        // Nothing is built before a cell is edited, and what hides the
+        // editors copes with none existing.
+        QVERIFY(m_grid->viewport()->findChildren<QComboBox*>().isEmpty());
+        QVERIFY(m_grid->viewport()->findChildren<QLineEdit*>().isEmpty());
+        QTest::keyClick(m_grid, Qt::Key_Escape);
+        m_grid->verticalScrollBar()->setValue(m_grid->verticalScrollBar()->maximum());
+        m_grid->verticalScrollBar()->setValue(0);
+        QVERIFY(!m_view->openEditor());
+
+        // A tone cell opens a list holding the whole tone list; the other
+        // tone column gets a list of its own.
+        clickCell(1, 3);
+        auto* decode = qobject_cast<QComboBox*>(m_view->cellEditor(3));
+        QVERIFY(decode);
+        QCOMPARE(m_view->openEditor(), decode);
+        QCOMPARE(decode->property("controlId").toInt(), int(ids::IDC_CB_DECODE));
+        const auto& tones = radio::columnEntries(radio::ColDecode, false);
+        QCOMPARE(decode->count(), int(tones.size()));
+        QCOMPARE(decode->itemText(decode->count() - 1), QString::fromStdString(tones.back()));
+        auto* encode = qobject_cast<QComboBox*>(m_view->cellEditor(4));
+        QVERIFY(encode && encode != decode);
+        QCOMPARE(encode->property("controlId").toInt(), int(ids::IDC_CB_ENCODE));
+        QCOMPARE(encode->count(), decode->count());
+        QCOMPARE(m_view->cellEditor(3), decode); // built once
+        QCOMPARE(m_view->openEditor(), decode);  // asking does not open another
+        QCOMPARE(m_grid->viewport()->findChildren<QComboBox*>().size(), 2);
     }
 
     void leavingTheCellCommits() {
