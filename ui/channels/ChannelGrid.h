@@ -5,28 +5,15 @@
 // header row is the widget's own header, so it stays put when scrolling) is
 // this class's business.
 
-#include <QTableWidget>
+#include "ui/channels/FlexGrid.h"
 
-class CChannelGrid : public QTableWidget {
+class CChannelGrid : public CFlexGrid {
     Q_OBJECT
 public:
     explicit CChannelGrid(QWidget* parent = nullptr);
 
-    int rows() const { return rowCount() + 1; }
-    int cols() const { return columnCount(); }
-
-    // Current cell; row >= 1 and col >= 1 (fixed cells are never current).
-    int row() const;
-    int col() const;
-    void setCurrent(int row, int col);
-
-    QString textMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, const QString& text);
     QString text() const { return textMatrix(row(), col()); }
     void setText(const QString& text) { setTextMatrix(row(), col(), text); }
-
-    // Rectangle of a cell in viewport coordinates.
-    QRect cellRect(int row, int col) const;
 
     void setFixedForeground(const QColor& color);
     void setColumnWidthUnits(int col, int width) { setColumnWidth(col, width); }
@@ -34,8 +21,6 @@ public:
     // the other widths.
     int baseColumnWidth() const { return m_baseWidth; }
     void setBaseColumnWidth(int w) { m_baseWidth = w; }
-    // Size that shows every cell without scroll bars.
-    QSize fullSize() const;
 
 signals:
     // Cell-level events, in grid coordinates.
@@ -52,7 +37,6 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    QTableWidgetItem* cellItem(int row, int col) const;
     int m_baseWidth = 64;
     bool m_moving = false;
 };
