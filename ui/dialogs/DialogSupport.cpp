@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace dialogs {
@@ -24,6 +28,20 @@ QFont templateFont() {
     QFont font(QStringLiteral("Times New Roman"), 9);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+void layOutWithOkCancel(QDialog* dialog, QLayout* body, QPushButton* ok, QPushButton* cancel) {
+    ok->setDefault(true);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(body);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
 }
 
 void showMessage(QWidget* parent, const QString& text, const QString& caption) {

@@ -1,12 +1,15 @@
 #pragma once
 // Small helpers the radio-wide dialogs share: text conversion, the control ID
-// that names a help topic, the dialogs' font and message boxes.
+// that names a help topic, the dialogs' font, layout and message boxes.
 
 #include <QFont>
 #include <QString>
 
 #include <string>
 
+class QDialog;
+class QLayout;
+class QPushButton;
 class QWidget;
 
 namespace dialogs {
@@ -21,6 +24,11 @@ int focusedControlId(const QWidget* dialog);
 
 // The templates' font.
 QFont templateFont();
+
+// Lays `dialog` out as `body` above a row with `ok` (the default button) and
+// `cancel` (which rejects the dialog) at the right. The caller makes the
+// buttons, so their texts stay in its own translation context.
+void layOutWithOkCancel(QDialog* dialog, QLayout* body, QPushButton* ok, QPushButton* cancel);
 
 // A message box with an OK button, modal to `parent`; returns when closed.
 // Without a caption it carries the program's name and a warning sign, as the

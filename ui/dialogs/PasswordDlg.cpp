@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace radio::factory;
 using dialogs::qs;
@@ -35,18 +34,8 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent) {
 
     m_btnOk = new QPushButton(tr("OK"));
     m_btnCancel = new QPushButton(tr("Cancel"));
-    m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CPasswordDlg::OnOK);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
+    dialogs::layOutWithOkCancel(this, row, m_btnOk, m_btnCancel);
     m_edit->setFocus();
 }
 

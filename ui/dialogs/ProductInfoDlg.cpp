@@ -10,10 +10,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using dialogs::qs;
 
@@ -39,18 +37,8 @@ CProductInfoDlg::CProductInfoDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(f
 
     m_btnOk = new QPushButton(tr("OK"));
     m_btnCancel = new QPushButton(tr("Cancel"));
-    m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CProductInfoDlg::OnOK);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
+    dialogs::layOutWithOkCancel(this, form, m_btnOk, m_btnCancel);
 
     connect(m_cbType, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_bLoading)

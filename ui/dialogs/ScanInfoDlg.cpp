@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,18 +104,8 @@ CScanInfoDlg::CScanInfoDlg(std::function<CProgramDoc*()> document, QWidget* pare
 
     m_btnOk = new QPushButton(tr("OK"));
     m_btnCancel = new QPushButton(tr("Cancel"));
-    m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CScanInfoDlg::OnOK);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
+    dialogs::layOutWithOkCancel(this, grid, m_btnOk, m_btnCancel);
 
     connect(m_cbPriority, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_bLoading)
