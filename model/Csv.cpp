@@ -133,16 +133,21 @@ CsvParse parseCsv(const std::string& input) {
     return result;
 }
 
+CsvParse parseImportCsv(const std::string& text) {
+    CsvParse parsed = parseCsv(text);
+    if (parsed.ok && parsed.records.empty()) {
+        parsed.ok = false;
+        parsed.error = "the file is empty; the first line must name the columns";
+    }
+    return parsed;
+}
+
 CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
                     std::int64_t bandHigh) {
     CsvImport result;
-    const CsvParse parsed = parseCsv(csvText);
+    const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
         result.error = parsed.error;
-        return result;
-    }
-    if (parsed.records.empty()) {
-        result.error = "the file is empty; the first line must name the columns";
         return result;
     }
 

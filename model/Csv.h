@@ -29,6 +29,9 @@ struct CsvParse {
 // RFC 4180 with LF or CRLF line ends; a leading UTF-8 byte order mark is
 // skipped and blank lines are dropped.
 CsvParse parseCsv(const std::string& text);
+// parseCsv for a file to import, whose first line names the columns: an
+// empty file fails too, with a message that says so.
+CsvParse parseImportCsv(const std::string& text);
 
 struct CsvImport {
     bool ok = false;

@@ -424,13 +424,9 @@ std::string exportCsv(const Image& image) {
 Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
                  std::int64_t bandHigh) {
     Import result;
-    const CsvParse parsed = parseCsv(csvText);
+    const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
         result.error = parsed.error;
-        return result;
-    }
-    if (parsed.records.empty()) {
-        result.error = "the file is empty; the first line must name the columns";
         return result;
     }
 
