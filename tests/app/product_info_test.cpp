@@ -2,6 +2,7 @@
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
 #include "model/MemoryMap.h"
+#include "tests/MemoryUserValues.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class MapValues : public UserValues {
-public:
-    std::optional<std::uint32_t> get(const std::string& app,
-                                     const std::string& name) const override {
-        auto it = numbers.find(app + "/" + name);
-        return it == numbers.end() ? std::nullopt : std::optional<std::uint32_t>(it->second);
-    }
-    void set(const std::string& app, const std::string& name, std::uint32_t value) override {
-        numbers[app + "/" + name] = value;
-    }
-    std::optional<std::string> getText(const std::string&, const std::string&) const override {
-        return std::nullopt;
-    }
-    void setText(const std::string&, const std::string&, const std::string&) override {}
-    std::map<std::string, std::uint32_t> numbers;
-};
+using MapValues = testsupport::MemoryUserValues;
 
 class ProductInfoTest : public ::testing::Test {
 protected:

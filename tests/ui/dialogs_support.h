@@ -6,6 +6,7 @@
 #include "app/ProgramDoc.h"
 #include "app/core/AppState.h"
 #include "app/core/IniFile.h"
+#include "tests/MemoryUserValues.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/shell/ChildFrame.h"
 #include "ui/shell/MainFrame.h"
@@ -26,22 +27,7 @@
 
 namespace dialogtest {
 
-class MapValues : public radio::UserValues {
-public:
-    std::optional<std::uint32_t> get(const std::string& app,
-                                     const std::string& name) const override {
-        auto it = numbers.find(app + "/" + name);
-        return it == numbers.end() ? std::nullopt : std::optional<std::uint32_t>(it->second);
-    }
-    void set(const std::string& app, const std::string& name, std::uint32_t value) override {
-        numbers[app + "/" + name] = value;
-    }
-    std::optional<std::string> getText(const std::string&, const std::string&) const override {
-        return std::nullopt;
-    }
-    void setText(const std::string&, const std::string&, const std::string&) override {}
-    std::map<std::string, std::uint32_t> numbers;
-};
+using MapValues = testsupport::MemoryUserValues;
 
 // One program run: settings, language, frame and a new document.
 struct Program {
