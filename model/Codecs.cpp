@@ -139,10 +139,9 @@ std::string multiplyDigits(const std::string& a, const std::string& b) {
     return out.empty() ? "0" : out;
 }
 
-} // namespace
-
-double atofC(const std::string& text) {
-    std::size_t i = 0;
+// Moves `i` past leading blanks and one sign, as the C conversions do;
+// true when that sign is '-'.
+bool skipBlanksAndSign(const std::string& text, std::size_t& i) {
     const std::size_t n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
@@ -151,6 +150,15 @@ double atofC(const std::string& text) {
         negative = text[i] == '-';
         ++i;
     }
+    return negative;
+}
+
+} // namespace
+
+double atofC(const std::string& text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    const bool negative = skipBlanksAndSign(text, i);
     const std::size_t start = i;
     std::size_t mantissaDigits = 0;
     while (i < n && isDigit(text[i])) {
@@ -206,13 +214,7 @@ double atofC(const std::string& text) {
 long atoiC(const std::string& text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
     // Saturate instead of overflowing: a long digit string must not be undefined behaviour.
     long value = 0;
     for (; i < n && isDigit(text[i]); ++i) {
