@@ -3,6 +3,7 @@
 // (virtual) radio that then covers the calibration bytes too.
 
 #include "dialogs_support.h"
+#include "pty_radio.h"
 
 #include "link/VirtualRadio.h"
 #include "link/qt/PtyServer.h"
@@ -67,33 +68,6 @@ QList<int> bytes(const radio::Image& img, const mm::Field& f) {
         out << img[std::size_t(f.offset + i)];
     return out;
 }
-
-// A virtual radio answering on a pseudo-terminal from a thread of the test.
-class PtyRadio {
-public:
-    PtyRadio(const QString& path, const radio::Image& memory)
-        : m_radio(memory), m_server(m_radio, 9600) { // paced like the real line
-        std::string error;
-        m_ok = m_server.start(path.toStdString(), error);
-        if (m_ok)
-            m_thread = std::thread([this] { m_server.serve(m_stop); });
-    }
-    ~PtyRadio() { stop(); }
-    void stop() {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    bool ok() const { return m_ok; }
-    const radio::link::VirtualRadio& radio() const { return m_radio; }
-
-private:
-    radio::link::VirtualRadio m_radio;
-    radio::link::PtyServer m_server;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
-    bool m_ok = false;
-};
 
 } // namespace
 

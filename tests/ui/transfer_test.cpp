@@ -2,6 +2,7 @@
 // pseudo-terminal through QSerialPort, the progress window's rules, COM
 // Setup, and the serial port's time-outs and purge.
 
+#include "pty_radio.h"
 #include "window_fixture.h"
 
 #include "app/Help.h"
@@ -34,38 +35,9 @@
 #include <unistd.h>
 
 using radio::Image;
-using radio::link::PtyServer;
 using radio::link::VirtualRadio;
 
 namespace {
-
-// A virtual radio served on a pseudo-terminal by a thread of the test.
-class PtyRadio {
-public:
-    PtyRadio(const QString& linkPath, const Image& memory)
-        : m_radio(memory), m_server(m_radio, 9600) {
-        std::string error;
-        m_ok = m_server.start(linkPath.toStdString(), error);
-        if (m_ok)
-            m_thread = std::thread([this] { m_server.serve(m_stop); });
-    }
-    ~PtyRadio() { stop(); }
-    // Stops serving; the memory may be inspected afterwards.
-    void stop() {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    bool ok() const { return m_ok; }
-    const VirtualRadio& radio() const { return m_radio; }
-
-private:
-    VirtualRadio m_radio;
-    PtyServer m_server;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
-    bool m_ok = false;
-};
 
 Image patterned(std::uint8_t seed) {
     Image img;
