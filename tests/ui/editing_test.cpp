@@ -229,6 +229,23 @@ private slots:
         QCOMPARE(m_grid->textMatrix(8, 2), QStringLiteral("466.00000"));
     }
 
+    void typingOnTheGridOpensTheEditorOverItsCell() {
+        // The first key typed on a cell opens its (not yet built) editor with
+        // one call; the editor must still land exactly on that cell.
+        start();
+        m_grid->setFocus();
+        m_grid->setCurrent(3, 1);
+        QTest::keyClicks(m_grid, QStringLiteral("4"));
+        QWidget* editor = m_view->openEditor();
+        QVERIFY(editor);
+        QCOMPARE(editor->geometry(), m_grid->cellRect(3, 1));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        m_grid->setCurrent(3, 2);
+        QTest::keyClicks(m_grid, QStringLiteral("4"));
+        QVERIFY(m_view->openEditor());
+        QCOMPARE(m_view->openEditor()->geometry(), m_grid->cellRect(3, 2));
+    }
+
     void scrollHidesWithoutCommitAndEditorFollowsItsCell() {
         start();
         CChildFrame* frame = m_app->mainFrame()->activeChildFrame();

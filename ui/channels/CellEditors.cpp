@@ -162,15 +162,16 @@ void CProgramView::ShowCellEditor() {
     }
     m_nEditRow = row;
     m_nEditCol = col;
-    placeEditor();
+    placeEditor(editor); // still hidden here, so name it
     editor->show();
     editor->raise();
     editor->setFocus();
     m_grid->viewport()->update();
 }
 
-void CProgramView::placeEditor() {
-    QWidget* editor = openEditor();
+void CProgramView::placeEditor(QWidget* editor) {
+    if (!editor)
+        editor = openEditor();
     if (!editor)
         return;
     const QRect cell = m_grid->cellRect(m_nEditRow, m_nEditCol);

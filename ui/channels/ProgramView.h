@@ -109,7 +109,8 @@ private:
     void setUpGrid();
     void createEditors();
     void refreshProductInfo();
-    void placeEditor();
+    // Puts `editor` (default: the open one) over the current edit cell.
+    void placeEditor(QWidget* editor = nullptr);
     bool handleKey(QObject* watched, class QKeyEvent* key);
     bool editorHasChanges() const;
     void moveBy(int dRow, int dCol, bool wrap);
