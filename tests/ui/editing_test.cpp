@@ -239,7 +239,11 @@ private slots:
         QWidget* editor = m_view->openEditor();
         QVERIFY(editor);
         QCOMPARE(editor->geometry(), m_grid->cellRect(3, 1));
+        // Escape gives the keys back to the grid even when the window is not
+        // the active one (no window manager to activate it).
+        QApplication::setActiveWindow(nullptr);
         QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(m_grid->window()->focusWidget(), static_cast<QWidget*>(m_grid));
         m_grid->setCurrent(3, 2);
         QTest::keyClicks(m_grid, QStringLiteral("4"));
         QVERIFY(m_view->openEditor());

@@ -123,7 +123,12 @@ QWidget* CProgramView::openEditor() const {
 void CProgramView::hideEditors() {
     if (m_bFirstUpdate)
         return;
-    const bool hadFocus = openEditor() && openEditor()->hasFocus();
+    // The window's focus widget, not hasFocus(): the window need not be the
+    // active one (no window manager, a message box just closed), and the grid
+    // must still get the keys back.
+    QWidget* open = openEditor();
+    QWidget* focus = m_grid->window()->focusWidget();
+    const bool hadFocus = open && focus && (focus == open || open->isAncestorOf(focus));
     for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
         if (QWidget* e = editorSlot(c))
             e->hide();
