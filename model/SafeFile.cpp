@@ -273,7 +273,7 @@ Result writeAtomically(const std::string& path, const void* data, std::size_t si
         return usable;
     const std::string target = writeTarget(path);
     StatBuf st{};
-    const bool exists = statPath(target, st) == 0;
+    [[maybe_unused]] const bool exists = statPath(target, st) == 0;
 
     fs::path dir = fs::u8path(target).parent_path();
     const std::string name = fs::u8path(target).filename().u8string();
