@@ -8,12 +8,11 @@
 #include "model/Image.h"
 #include "model/InterchangeCsv.h"
 #include "model/MemoryMap.h"
+#include "model/SafeFile.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -74,53 +73,20 @@ bool readImage(const std::string& path, Image& image, std::string& error) {
     return r.ok;
 }
 
+// A channel list is a few kilobytes: a FIFO, a device or a huge file is
+// refused before it can hang the tool or fill its memory.
 bool readText(const std::string& path, std::string& text, std::string& error) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = "\"" + path + "\" is a directory";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open \"" + path + "\"";
-        return false;
-    }
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad()) {
-        error = "cannot read \"" + path + "\"";
-        return false;
-    }
-    text = s.str();
-    return true;
+    const files::Result r = files::readInput(path, text, files::kMaxTextInput);
+    if (!r.ok)
+        error = r.error;
+    return r.ok;
 }
 
-// Writes beside the target and renames over it, so a failure never leaves a
-// partial file or destroys the previous one.
 bool writeText(const std::string& path, const std::string& text, std::string& error) {
-    const std::string tmp = path + ".tmp~";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "cannot write \"" + path + "\"";
-            return false;
-        }
-        out.write(text.data(), std::streamsize(text.size()));
-        out.close();
-        if (!out) {
-            std::remove(tmp.c_str());
-            error = "cannot write \"" + path + "\": the disk may be full";
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        std::remove(tmp.c_str());
-        error = "cannot replace \"" + path + "\": " + ec.message();
-        return false;
-    }
-    return true;
+    const files::Result r = files::writeAtomically(path, text);
+    if (!r.ok)
+        error = r.error;
+    return r.ok;
 }
 
 // "--format grid" (the grid's own columns, the default) or "--format interchange"
@@ -248,6 +214,11 @@ int runExportCsv(const Args& args) {
         return usageError(error);
     if (p.positional.size() != 2)
         return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
+    if (refuseSameFile(p.positional[0], p.positional[1], error))
+        return usageError(error);
+    const files::Result usable = files::checkOutput(p.positional[1]);
+    if (!usable.ok)
+        return usageError(usable.error);
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
@@ -270,6 +241,8 @@ int runImportCsv(const Args& args) {
             "import-csv expects two files: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]");
     const std::string& csvPath = p.positional[0];
     const std::string& datPath = p.positional[1];
+    if (refuseSameFile(csvPath, datPath, error))
+        return usageError(error);
     std::string csv;
     Image image;
     if (!readText(csvPath, csv, error) || !readImage(datPath, image, error))
@@ -286,7 +259,9 @@ int runImportCsv(const Args& args) {
         if (!rows.error.empty())
             return usageError(csvPath + ": " + rows.error);
         for (const auto& rejected : rows.rejected)
-            std::fprintf(stderr, "%s\n", interchange::describe(rejected).c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                files::printable(interchange::describe(rejected), std::string::npos).c_str());
         if (!rows.ok)
             return usageError(std::to_string(rows.rejected.size()) + " row(s) rejected; \"" +
                               datPath + "\" is unchanged");
@@ -299,7 +274,7 @@ int runImportCsv(const Args& args) {
         return usageError(csvPath + ": " + import.error);
     if (!import.ok) {
         for (const auto& line : import.rejected)
-            std::fprintf(stderr, "%s\n", line.c_str());
+            std::fprintf(stderr, "%s\n", files::printable(line, std::string::npos).c_str());
         return usageError(std::to_string(import.rejected.size()) + " cell(s) rejected; \"" +
                           datPath + "\" is unchanged");
     }

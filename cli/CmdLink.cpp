@@ -7,6 +7,7 @@
 #include "link/qt/PortFactory.h"
 #include "link/qt/PtyServer.h"
 #include "model/Image.h"
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
 
 #include <QCoreApplication>
@@ -229,8 +230,10 @@ int runRead(const Args& args) {
     std::error_code ec;
     if (!parent.empty() && !fs::is_directory(parent, ec))
         return usageError("cannot write \"" + o.file + "\": no such directory");
-    if (fs::is_directory(o.file, ec))
-        return usageError("\"" + o.file + "\" is a directory");
+    // Refused before the radio is read, not after.
+    const files::Result usable = files::checkOutput(o.file);
+    if (!usable.ok)
+        return usageError(usable.error);
 
     const auto app = ensureApplication();
     catchInterrupts();
@@ -363,7 +366,7 @@ int runVirtualRadio(const Args& args) {
         if (r.ok)
             savedWrites = radio.blocksWritten();
         else
-            std::fprintf(stderr, "radio-cli: %s\n", r.error.c_str());
+            printError(r.error);
     };
     server.serve(g_interrupted, save);
     save();

@@ -6,8 +6,11 @@
 #include "model/ChannelTable.h"
 #include "model/Image.h"
 #include "model/Report.h"
+#include "model/SafeFile.h"
 #include "ui/shell/ReportPainter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -121,12 +124,14 @@ int runReport(const Args& args) {
         return usageError(
             "report expects an image and an output file: radio-cli report FILE.dat OUT.pdf");
     const std::string& out = p.positional[1];
+    if (refuseSameFile(p.positional[0], out, error))
+        return usageError(error);
+    const files::Result usable = files::checkOutput(out);
+    if (!usable.ok)
+        return usageError(usable.error);
     Image image{};
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    std::error_code ec;
-    if (fs::is_directory(out, ec))
-        return usageError("\"" + out + "\" is a directory");
 
     const auto app = ensureGuiApplication();
     print::ReportSource source;
@@ -135,28 +140,26 @@ int runReport(const Args& args) {
     source.chinese = p.chinese;
     source.owner = copyrightsOwner(p.language);
 
-    // Written beside the target and renamed over it, so a failure never
-    // leaves a partial report or destroys the previous one.
-    const std::string tmp = out + ".tmp~";
+    // Drawn into memory first, then committed like every other output: a
+    // full disk fails the command and leaves any previous report as it was.
+    QByteArray pdf;
     bool ok = false;
     {
-        QPdfWriter writer(QString::fromStdString(tmp));
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setTitle(QStringLiteral("Radio configuration report"));
         ok = print::printReport(&writer, source);
     }
-    if (!ok) {
-        fs::remove(tmp, ec);
-        return usageError("cannot write \"" + out + "\"");
-    }
-    fs::rename(tmp, out, ec);
-    if (ec) {
-        const std::string why = ec.message();
-        fs::remove(tmp, ec);
-        return usageError("cannot replace \"" + out + "\": " + why);
-    }
+    if (!ok || pdf.isEmpty())
+        return usageError("cannot draw the report for " + files::quoted(out, 4096));
+    const files::Result written =
+        files::writeAtomically(out, pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    if (!written.ok)
+        return usageError(written.error);
     return 0;
 }
 

@@ -30,5 +30,11 @@ void keepReadBackup(const Image& image);
 
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);
+// The same line without the status; control characters are shown escaped.
+void printError(const std::string& message);
+
+// True (with `error` set) when `output` names the same file as `input`, also
+// through "./", links or hard links: writing it would destroy the input.
+bool refuseSameFile(const std::string& input, const std::string& output, std::string& error);
 
 } // namespace radio::cli

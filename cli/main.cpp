@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "model/SafeFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,8 +10,21 @@
 namespace radio::cli {
 
 int usageError(const std::string& message) {
-    std::fprintf(stderr, "radio-cli: %s\n", message.c_str());
+    printError(message);
     return 2;
+}
+
+void printError(const std::string& message) {
+    // Messages carry names and text from files: nothing in them may drive the terminal.
+    std::fprintf(stderr, "radio-cli: %s\n", files::printable(message, std::string::npos).c_str());
+}
+
+bool refuseSameFile(const std::string& input, const std::string& output, std::string& error) {
+    if (!files::sameFile(input, output))
+        return false;
+    error = "the output " + files::quoted(output, 4096) + " is the input " +
+            files::quoted(input, 4096) + "; give another output file";
+    return true;
 }
 
 } // namespace radio::cli

@@ -204,8 +204,16 @@ double atofC(const std::string& text) {
             return negative ? -0.0 : 0.0;
         order =
             firstNonZero < intLen ? long(intLen - firstNonZero) - 1 : -long(firstNonZero - intLen);
-        if (ePos != std::string::npos)
-            order += atoiC(number.substr(ePos + 1));
+        if (ePos != std::string::npos) {
+            // The exponent may be as large as a long holds: add without overflowing.
+            const long exponent = atoiC(number.substr(ePos + 1));
+            if (exponent > 0 && order > LONG_MAX - exponent)
+                order = LONG_MAX;
+            else if (exponent < 0 && order < LONG_MIN - exponent)
+                order = LONG_MIN;
+            else
+                order += exponent;
+        }
         value = order > 0 ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;

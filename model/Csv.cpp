@@ -2,6 +2,7 @@
 
 #include "model/CellCommit.h"
 #include "model/MemoryMap.h"
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
 
 #include <algorithm>
@@ -161,12 +162,12 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
         const std::string name = trimmed(head[f]);
         const auto it = std::find(headers.begin(), headers.end(), name);
         if (it == headers.end()) {
-            result.error = "unknown column \"" + name + "\" in the first line";
+            result.error = "unknown column " + files::quoted(name) + " in the first line";
             return result;
         }
         const int column = int(it - headers.begin());
         if (fieldOf[column] >= 0) {
-            result.error = "column \"" + name + "\" appears twice in the first line";
+            result.error = "column " + files::quoted(name) + " appears twice in the first line";
             return result;
         }
         fieldOf[column] = int(f);
@@ -191,7 +192,8 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                             chText.find_first_not_of("0123456789") == std::string::npos;
         const int channel = digits ? std::stoi(chText) : 0;
         if (channel < 1 || channel > 16) {
-            result.error = where + "channel \"" + chText + "\" is not a number from 1 to 16";
+            result.error =
+                where + "channel " + files::quoted(chText) + " is not a number from 1 to 16";
             return result;
         }
         if (result.listed[channel]) {
@@ -211,8 +213,9 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                 const bool noFrequencies = row[ColRx].empty() && row[ColTx].empty();
                 // Nobody sees a drop-down pick its first entry for an unknown text.
                 if (!isEntry(column, text) && !(text.empty() && noFrequencies)) {
-                    result.rejected.push_back(rejection(
-                        channel, column, "\"" + text + "\" is not one of the column's entries"));
+                    result.rejected.push_back(
+                        rejection(channel, column,
+                                  files::quoted(text) + " is not one of the column's entries"));
                     continue;
                 }
             }

@@ -1,14 +1,9 @@
 #include "model/Image.h"
 
 #include "model/MemoryMap.h"
+#include "model/SafeFile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace radio {
 
@@ -36,44 +31,34 @@ Image newDocumentImage() {
     return img;
 }
 
+namespace {
+
+// The helper's one-line messages begin a sentence here.
+LoadResult failure(std::string message) {
+    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z')
+        message[0] = char(message[0] - 'a' + 'A');
+    return {false, std::move(message)};
+}
+
+} // namespace
+
 LoadResult loadDat(const std::string& path, Image& image) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return {false, "\"" + path + "\" is a folder, not a configuration file."};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {false, "Cannot open \"" + path + "\": " + std::strerror(errno)};
-    Image buffer;
-    in.read(reinterpret_cast<char*>(buffer.data()), std::streamsize(buffer.size()));
-    const auto got = in.gcount();
-    if (got < std::streamsize(kImageSize))
-        return {false, "\"" + path + "\" is not a configuration file: it holds " +
-                           std::to_string(got) + " bytes, 1024 are needed."};
-    image = buffer; // bytes after the first 1024 are ignored
+    std::string bytes;
+    // Only the first 1024 bytes are read: a huge or endless file costs nothing.
+    const files::Result r = files::readInput(path, bytes, kImageSize, true);
+    if (!r.ok)
+        return failure(r.error);
+    if (bytes.size() < kImageSize)
+        return failure(files::quoted(path, 4096) + " is not a configuration file: it holds " +
+                       std::to_string(bytes.size()) + " bytes, 1024 are needed.");
+    std::memcpy(image.data(), bytes.data(), kImageSize); // bytes after the first 1024 are ignored
     return {true, {}};
 }
 
 LoadResult saveDat(const std::string& path, const Image& image) {
-    // Write a temporary file beside the target and rename it over the target,
-    // so a failed save never destroys the previous file.
-    const std::string tmp = path + ".tmp~";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return {false, "Cannot write \"" + path + "\": " + std::strerror(errno)};
-        out.write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(tmp.c_str());
-            return {false, "Cannot write \"" + path + "\": the disk may be full."};
-        }
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(tmp.c_str());
-        return {false, "Cannot replace \"" + path + "\": " + reason};
-    }
+    const files::Result r = files::writeAtomically(path, image.data(), image.size());
+    if (!r.ok)
+        return failure(r.error);
     return {true, {}};
 }
 

@@ -4,6 +4,7 @@
 #include "model/Codecs.h"
 #include "model/Csv.h"
 #include "model/MemoryMap.h"
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
 
 #include <algorithm>
@@ -59,8 +60,9 @@ bool same(const std::string& a, const char* b) {
     return lower(a) == lower(b);
 }
 
+// Text from the file, shortened and with control characters escaped.
 std::string quote(const std::string& s) {
-    return "\"" + s + "\"";
+    return files::quoted(s);
 }
 
 // Digits with at most one decimal point, no sign or exponent: what a

@@ -1,5 +1,7 @@
 #include "app/core/Backups.h"
 
+#include "model/SafeFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -70,26 +72,12 @@ Result writeBackup(const std::string& folder, const Image& image, const std::str
     }
     for (int counter = 1; counter <= kMaxCounter; ++counter) {
         const fs::path path = dir / fs::u8path(backupFileName(localTime, model, band, counter));
-        // "x": create only, so an existing backup is never opened for writing.
-#ifdef _WIN32
-        std::FILE* f = _wfopen(path.c_str(), L"wbx");
-#else
-        std::FILE* f = std::fopen(path.c_str(), "wbx");
-#endif
-        if (!f) {
-            const int why = errno;
-            if (why == EEXIST || fs::exists(path, ec))
-                continue;
-            result.error =
-                "cannot write the backup \"" + path.string() + "\": " + std::strerror(why);
-            return result;
-        }
-        const bool written = std::fwrite(image.data(), 1, image.size(), f) == image.size();
-        const bool closed = std::fclose(f) == 0;
-        if (!written || !closed) {
-            fs::remove(path, ec); // our own partial file, nobody else's
-            result.error =
-                "cannot write the backup \"" + path.string() + "\": the disk may be full";
+        // Create only: an existing backup is never opened for writing.
+        const files::Result created = files::createNew(path.u8string(), image.data(), image.size());
+        if (!created.ok && created.code == EEXIST)
+            continue;
+        if (!created.ok) {
+            result.error = created.error;
             return result;
         }
         result.ok = true;

@@ -1,10 +1,12 @@
 #include "app/core/IniFile.h"
 
+#include "model/SafeFile.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace radio {
@@ -12,6 +14,9 @@ namespace radio {
 namespace fs = std::filesystem;
 
 namespace {
+
+// A settings file is a few kilobytes; this only stops a runaway input.
+constexpr std::uint64_t kMaxSettingsBytes = 16u * 1024u * 1024u;
 
 bool isBlank(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -139,20 +144,30 @@ bool CIniFile::Load(const std::string& fullPath, bool writeBack, bool ignoreCase
     m_backupCount = backupCount;
 
     std::error_code ec;
-    if (!fs::exists(fullPath, ec)) {
-        std::ofstream create(fullPath, std::ios::binary);
-        if (!create)
+    if (!fs::exists(fs::u8path(fullPath), ec)) {
+        const files::Result created = files::createNew(fullPath, "", 0);
+        if (!created.ok && created.code != EEXIST)
             return false;
     }
-    std::ifstream in(fullPath, std::ios::binary);
-    if (!in)
+    // Read whole and bounded; a folder or a FIFO in its place fails the load
+    // instead of hanging start-up.
+    std::string text;
+    if (!files::readInput(fullPath, text, kMaxSettingsBytes).ok)
         return false;
+    // Editors on Windows like to start UTF-8 files with a byte order mark; it
+    // would otherwise become part of the first line and hide its section.
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.erase(0, 3);
 
     Section unnamed;
     m_sections.push_back(unnamed);
-    std::string raw;
-    while (std::getline(in, raw)) {
-        const std::string line = trim(raw); // also drops the '\r' of "\r\n" files
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t eol = text.find('\n', pos);
+        if (eol == std::string::npos)
+            eol = text.size();
+        const std::string line = trim(text.substr(pos, eol - pos)); // also drops a '\r'
+        pos = eol + 1;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             if (m_sections.size() == m_sections.capacity())
                 m_sections.reserve(m_sections.size() + static_cast<std::size_t>(m_growthStep));
@@ -169,10 +184,6 @@ bool CIniFile::Load(const std::string& fullPath, bool writeBack, bool ignoreCase
         Section& current = m_sections.back();
         current.keys.push_back(std::move(key));
         current.values.push_back(std::move(value));
-    }
-    if (in.bad()) {
-        clear();
-        return false;
     }
     m_path = fullPath;
     return true;
@@ -236,21 +247,23 @@ bool CIniFile::Save(bool makeBackup) {
         m_backupName.clear();
     }
 
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    for (const Section& sec : m_sections) {
-        if (!sec.name.empty())
-            out << '[' << sec.name << "]\n";
+    std::string out;
+    for (std::size_t n = 0; n < m_sections.size(); ++n) {
+        const Section& sec = m_sections[n];
+        // Only the first, unnamed section has no header; a later "[]" keeps
+        // its own, or its keys would join the section above on the next load.
+        if (n > 0 || !sec.name.empty())
+            out += '[' + sec.name + "]\n";
         for (std::size_t i = 0; i < sec.keys.size(); ++i) {
-            out << sec.keys[i];
+            out += sec.keys[i];
             if (!sec.keys[i].empty())
-                out << '=';
-            out << sec.values[i] << '\n';
+                out += '=';
+            out += sec.values[i] + '\n';
         }
     }
-    out.close();
-    if (!out)
+    // Replaced as a whole: a failed write leaves the previous settings, and a
+    // linked settings file and its permissions stay as they are.
+    if (!files::writeAtomically(m_path, out).ok)
         return false;
     m_modified = false;
     return true;

@@ -21,13 +21,14 @@ std::string numberedKey(const char* stem, long n) {
 
 // The band edges are whole MHz; a number too large for 10 Hz units in 32 bits
 // saturates instead of wrapping into a meaningless limit.
+// Compared before multiplying: the product itself could overflow.
 std::int32_t toUnits(long mhz) {
-    const long long units = static_cast<long long>(mhz) * 100000LL;
-    if (units > std::numeric_limits<std::int32_t>::max())
+    constexpr long kUnitsPerMhz = 100000;
+    if (mhz > std::numeric_limits<std::int32_t>::max() / kUnitsPerMhz)
         return std::numeric_limits<std::int32_t>::max();
-    if (units < std::numeric_limits<std::int32_t>::min())
+    if (mhz < std::numeric_limits<std::int32_t>::min() / kUnitsPerMhz)
         return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(units);
+    return static_cast<std::int32_t>(mhz * kUnitsPerMhz);
 }
 
 int indexIn(long long value, std::size_t size) {

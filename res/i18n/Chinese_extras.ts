@@ -159,5 +159,13 @@
             <numerusform>是否导入其余 %n 行？选择取消则不导入任何内容。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is too large: a channel list holds at most %2 KB.</source>
+        <translation>“%1”太大：信道表最多 %2 KB。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</source>
+        <translation>“%1”不是普通文件：无法读取文件夹、设备或管道。</translation>
+    </message>
 </context>
 </TS>

@@ -161,5 +161,13 @@
             <numerusform>Import the other %n rows? Cancel imports nothing.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is too large: a channel list holds at most %2 KB.</source>
+        <translation>&quot;%1&quot; is too large: a channel list holds at most %2 KB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</source>
+        <translation>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</translation>
+    </message>
 </context>
 </TS>

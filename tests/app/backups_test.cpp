@@ -1,7 +1,10 @@
 #include "app/core/Backups.h"
+#include "model/SafeFile.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,4 +97,41 @@ TEST_F(BackupFolder, ReportsAFolderThatCannotBeMade) {
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(slurp(dir / "file"), "x");
+}
+
+// Chinese names from end to end: the folder, the model in the backup's name
+// and a document saved twice over itself, then backed up twice in one second.
+TEST_F(BackupFolder, ChineseNamesSaveAndBackUpTwiceInOneSecond) {
+    const fs::path folder = dir / fs::u8path("备份");
+    fs::create_directories(folder);
+    const std::string doc = (folder / fs::u8path("备份.dat")).u8string();
+    Image image = newDocumentImage();
+    ASSERT_TRUE(saveDat(doc, image).ok);
+    image[0x20] = 0x11;
+    const LoadResult saved = saveDat(doc, image); // replaces the existing file
+    ASSERT_TRUE(saved.ok) << saved.error;
+    Image loaded{};
+    ASSERT_TRUE(loadDat(doc, loaded).ok);
+    EXPECT_EQ(loaded, image);
+
+    const std::tm t = at(2026, 3, 14, 15, 30, 12);
+    const backups::Result r1 =
+        backups::writeBackup(folder.u8string(), image, "对讲机", "400-470", t);
+    const backups::Result r2 =
+        backups::writeBackup(folder.u8string(), image, "对讲机", "400-470", t);
+    ASSERT_TRUE(r1.ok) << r1.error;
+    ASSERT_TRUE(r2.ok) << r2.error;
+    EXPECT_NE(r1.path, r2.path);
+    EXPECT_EQ(fs::u8path(r2.path).filename().u8string(), "2026-03-14_153012_对讲机_400-470-2.dat");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
+}
+
+TEST_F(BackupFolder, AFailedBackupLeavesNoFileAndSaysWhy) {
+    radio::files::failWriteForTesting(1, ENOSPC);
+    const backups::Result r =
+        backups::writeBackup(dir.string(), newDocumentImage(), "M", "B", at(2026, 1, 1, 0, 0, 0));
+    radio::files::failWriteForTesting(0, 0);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find(std::strerror(ENOSPC)), std::string::npos) << r.error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
 }

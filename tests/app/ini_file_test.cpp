@@ -1,10 +1,15 @@
 #include "app/core/IniFile.h"
+#include "model/SafeFile.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <sstream>
 
 using radio::CIniFile;
@@ -210,3 +215,58 @@ TEST_F(IniFileTest, HostileInputNeverBreaksIt) {
 }
 
 } // namespace
+
+TEST_F(IniFileTest, ByteOrderMarkAndEmptySectionNamesSurviveAWriteBack) {
+    const std::string path = write("Program.ini", "\xEF\xBB\xBF[Setup]\r\nLanguage=Chinese\r\n"
+                                                  "[]\r\nLoose=1\r\n[Chinese]\r\nA=B\r\n");
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, true, true, 0));
+        // The mark is not part of the first section's name.
+        EXPECT_EQ(ini.GetString("Setup", "Language"), "Chinese");
+        EXPECT_EQ(ini.GetString("Chinese", "A"), "B");
+        ini.SetString("Chinese", "A", "C");
+    }
+    // "[]" keeps its own header, so its key stays out of [Setup].
+    EXPECT_EQ(read(path), "[Setup]\nLanguage=Chinese\n[]\nLoose=1\n[Chinese]\nA=C\n");
+    CIniFile again;
+    ASSERT_TRUE(again.Load(path, false, true, 0));
+    EXPECT_EQ(again.GetString("Setup", "Loose", "none"), "none");
+}
+
+TEST_F(IniFileTest, FailedWriteBackKeepsThePreviousFile) {
+    const std::string before = "[Setup]\nLanguage=English\nAppName=Keep\n";
+    const std::string path = write("Program.ini", before);
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, true, true, 0));
+    ini.SetString("Setup", "Language", "Chinese");
+    radio::files::failWriteForTesting(1, ENOSPC);
+    EXPECT_FALSE(ini.Save());
+    radio::files::failWriteForTesting(0, 0);
+    EXPECT_EQ(read(path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "a temporary file is left";
+    EXPECT_TRUE(ini.modified());
+    EXPECT_TRUE(ini.Save());
+    EXPECT_EQ(read(path), "[Setup]\nLanguage=Chinese\nAppName=Keep\n");
+}
+
+TEST_F(IniFileTest, WriteBackKeepsALinkedFileAndItsPermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links and permission bits are POSIX things";
+#else
+    const std::string real = write("shared.ini", "[Setup]\nA=1\n");
+    ::chmod(real.c_str(), 0640);
+    const fs::path link = dir / "Program.ini";
+    fs::create_symlink(real, link);
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(link.string(), true, true, 0));
+        ini.SetString("Setup", "A", "2");
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(read(real), "[Setup]\nA=2\n");
+    struct stat st;
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+#endif
+}

@@ -49,6 +49,12 @@ TEST(BandLimits, ReadsBothEdgesLikeAtoi) {
     EXPECT_EQ(bandLimits("abc-x").high, 0);
     // Too large for 32 bits in 10 Hz units: saturates rather than wrapping.
     EXPECT_EQ(bandLimits("99999-999999").high, 2147483647);
+    // Numbers beyond what the reading itself holds saturate too, either way.
+    const BandLimits huge = bandLimits("99999999999999999999-99999999999999999999");
+    EXPECT_EQ(huge.low, 2147483647);
+    EXPECT_EQ(huge.high, 2147483647);
+    EXPECT_EQ(bandLimits("-99999999999999999999").low, -2147483647 - 1);
+    EXPECT_EQ(bandLimits("-30000").low, -2147483647 - 1);
 }
 
 TEST(SplitBands, KeepsEveryPieceAndTheTail) {

@@ -32,6 +32,16 @@ TEST(CRuntimeNumbers, ReadTheLeadingNumberOnly) {
     EXPECT_EQ(atoiC("99999999999999999999999"), LONG_MAX); // saturates, no overflow
 }
 
+TEST(CRuntimeNumbers, ExponentsBeyondALongSaturate) {
+    // The exponent itself saturates; adding the mantissa's order must not overflow.
+    const std::string maxExp = std::to_string(LONG_MAX), minExp = std::to_string(LONG_MIN);
+    EXPECT_TRUE(std::isinf(atofC("10e" + maxExp)));
+    EXPECT_TRUE(std::isinf(atofC("123.4e" + maxExp + "0")));
+    EXPECT_EQ(atofC("-10e" + maxExp), -HUGE_VAL);
+    EXPECT_EQ(atofC("0.01e" + minExp), 0.0);
+    EXPECT_EQ(atofC("0.01e-" + maxExp + "9"), 0.0);
+}
+
 TEST(Frequency, FormatsAndParsesPackedDecimal) {
     EXPECT_EQ(FormatFrequency({0x25, 0x06, 0x60, 0x44}), "446.00625");
     EXPECT_EQ(FormatFrequency({0x00, 0x05, 0x00, 0x45}), "450.00500");

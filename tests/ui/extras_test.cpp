@@ -6,6 +6,7 @@
 
 #include "app/ProgramDoc.h"
 #include "link/VirtualRadioPort.h"
+#include "model/SafeFile.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/channels/ViewEditing.h"
@@ -22,6 +23,8 @@
 #include <QUndoStack>
 
 #include <mutex>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -175,6 +178,33 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    // The window reads its inputs by the core's rules: a pipe is refused
+    // instead of freezing the window, a huge file before it is read.
+    void inputFilesAreBounded() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CViewEditing* e = CViewEditing::of(app->mainFrame()->activeView());
+        const QString fifo = prog.path("pipe.dat");
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        QString error;
+        QVERIFY(e->compareWith(fifo, &error).isEmpty());
+        QCOMPARE(error, QStringLiteral("\"%1\" is not a regular file: folders, devices and pipes "
+                                       "cannot be read.")
+                            .arg(fifo));
+        prog.writeFile("huge.csv", QByteArray(5 << 20, '1'));
+        QByteArray bytes = "unchanged";
+        QVERIFY(!CViewEditing::readInputFile(prog.path("huge.csv"), radio::files::kMaxTextInput,
+                                             false, bytes, &error));
+        QCOMPARE(error, QStringLiteral("\"%1\" is too large: a channel list holds at most 4096 KB.")
+                            .arg(prog.path("huge.csv")));
+        QCOMPARE(bytes, QByteArray("unchanged"));
+        prog.writeFile("list.csv", "CH\r\n1\r\n");
+        QVERIFY(CViewEditing::readInputFile(prog.path("list.csv"), radio::files::kMaxTextInput,
+                                            false, bytes, &error));
+        QCOMPARE(bytes, QByteArray("CH\r\n1\r\n"));
+    }
+
     void chineseTexts() {
         TempProgram prog("Chinese");
         auto app = prog.app();
@@ -191,6 +221,9 @@ private slots:
         QString error;
         QVERIFY(e->compareWith(prog.path("other.dat"), &error)
                     .startsWith(QStringLiteral("信道2\n    接收频率: 446.00625 -> (空)\n")));
+        QVERIFY(e->compareWith(prog.path(""), &error).isEmpty()); // the program's folder
+        QVERIFY2(error.endsWith(QStringLiteral("”不是普通文件：无法读取文件夹、设备或管道。")),
+                 qPrintable(error));
         QStringList problems;
         QVERIFY(!e->paste(QStringLiteral("x"), &problems));
         QCOMPARE(problems.value(0),

@@ -8,6 +8,7 @@
 #include "model/Diff.h"
 #include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
@@ -19,7 +20,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -28,6 +28,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 
 namespace {
@@ -246,13 +247,31 @@ QByteArray CViewEditing::exportCsv() const {
     return QByteArray::fromStdString(radio::interchange::exportCsv(gridImage()));
 }
 
-QString CViewEditing::compareWith(const QString& path, QString* error) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tx("Cannot open \"%1\".").arg(path);
-        return {};
+bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
+                                 QString* error) {
+    std::string bytes;
+    const radio::files::Result r =
+        radio::files::readInput(path.toStdString(), bytes, maxBytes, exact);
+    if (r.ok) {
+        out = QByteArray::fromStdString(bytes);
+        return true;
     }
-    const QByteArray bytes = file.read(qint64(radio::kImageSize));
+    if (r.code == EFBIG)
+        *error = tx("\"%1\" is too large: a channel list holds at most %2 KB.")
+                     .arg(path)
+                     .arg(maxBytes / 1024);
+    else if (r.code == 0)
+        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
+                     .arg(path);
+    else
+        *error = tx("Cannot open \"%1\".").arg(path);
+    return false;
+}
+
+QString CViewEditing::compareWith(const QString& path, QString* error) const {
+    QByteArray bytes;
+    if (!readInputFile(path, radio::kImageSize, true, bytes, error))
+        return {};
     if (bytes.size() < int(radio::kImageSize)) {
         *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
         return {};

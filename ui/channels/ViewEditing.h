@@ -68,6 +68,11 @@ public:
     // The comparison report of this configuration against a .dat file; empty
     // with `error` set when the file cannot be read.
     QString compareWith(const QString& path, QString* error) const;
+    // Reads an input file by the core's rules (a regular file, at most
+    // `maxBytes`; with `exact` the first `maxBytes` of a longer one); false
+    // with a message for the user in `error` otherwise.
+    static bool readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
+                              QString* error);
 
     // ---- transfer hooks (called by the view's transfer code)
     // The "Verify after writing" check box of a write's progress window.

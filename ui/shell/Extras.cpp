@@ -3,6 +3,7 @@
 #include "app/core/AppState.h"
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
+#include "model/SafeFile.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/channels/ViewEditing.h"
 #include "ui/shell/CommandIds.h"
@@ -103,22 +104,23 @@ void importChannels(CMainFrame* frame) {
                                                       tx("Channel lists (*.csv)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CViewEditing::showMessage(frame, tx("Cannot open \"%1\".").arg(path), true);
+    // Bounded and regular files only: a pipe or a huge file must not hang the window.
+    QByteArray csv;
+    QString error;
+    if (!CViewEditing::readInputFile(path, radio::files::kMaxTextInput, false, csv, &error)) {
+        CViewEditing::showMessage(frame, error, true);
         return;
     }
-    const auto outcome =
-        e->importCsv(file.readAll(), [frame](const QStringList& rejected, int accepted) {
-            QMessageBox box(
-                QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
-                QMessageBox::Ok | QMessageBox::Cancel, frame);
-            box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
-            box.setDetailedText(rejected.join(QStringLiteral("\n")));
-            return box.exec() == QMessageBox::Ok;
-        });
+    const auto outcome = e->importCsv(csv, [frame](const QStringList& rejected, int accepted) {
+        QMessageBox box(
+            QMessageBox::Warning, QCoreApplication::applicationName(),
+            tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+            QMessageBox::Ok | QMessageBox::Cancel, frame);
+        box.setInformativeText(
+            tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
+        box.setDetailedText(rejected.join(QStringLiteral("\n")));
+        return box.exec() == QMessageBox::Ok;
+    });
     if (!outcome.error.isEmpty())
         CViewEditing::showMessage(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())

@@ -1,0 +1,64 @@
+#pragma once
+// Every file the program writes or reads as input goes through here, so the
+// rules hold in one place:
+// - a write goes to a new, exclusively created temporary file with a random
+//   name beside the target, is flushed to disk and checked, and is then
+//   renamed over the target; on any failure the temporary file is removed
+//   and the old target is left as it was;
+// - the target keeps its permission bits; a symbolic link to a regular file
+//   is written through (the link stays); devices, FIFOs and folders are
+//   refused;
+// - inputs must be regular files, are looked at before they are opened (a
+//   FIFO would block the open) and are read only up to a limit.
+// Paths are UTF-8 everywhere; on Windows they become wide strings only
+// inside this file. Pure C++, no Qt.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace radio::files {
+
+struct Result {
+    bool ok = false;
+    int code = 0;      // the system's error number when a call failed, else 0
+    std::string error; // one line naming the path and the reason
+};
+
+// Replaces `path` with `data` as described above.
+Result writeAtomically(const std::string& path, const std::string& data);
+Result writeAtomically(const std::string& path, const void* data, std::size_t size);
+
+// The checks writeAtomically makes before it writes, for callers that want to
+// refuse a device, FIFO or folder before they do any work.
+Result checkOutput(const std::string& path);
+
+// Creates `path` holding `data` only when no file of that name exists yet
+// (code EEXIST otherwise): an existing file is never opened for writing.
+// A failed write removes only the file this call created.
+Result createNew(const std::string& path, const void* data, std::size_t size);
+
+// Reads at most `maxBytes` of a regular file into `out`. With `exact` false
+// a larger file is refused; with `exact` true the first `maxBytes` are read
+// and the rest ignored (shorter files are the caller's to judge).
+Result readInput(const std::string& path, std::string& out, std::uint64_t maxBytes,
+                 bool exact = false);
+
+// Channel lists are a few kilobytes; anything past this is not one.
+constexpr std::uint64_t kMaxTextInput = 4u * 1024u * 1024u;
+
+// True when both names lead to the same existing file (symbolic links and
+// "./" resolved, hard links included).
+bool sameFile(const std::string& a, const std::string& b);
+
+// Text from a file made safe to show: control characters (and bytes that are
+// not UTF-8) become \xNN, and more than `maxChars` characters are cut with
+// "…". quoted() adds the double quotes around it.
+std::string printable(const std::string& text, std::size_t maxChars = 60);
+std::string quoted(const std::string& text, std::size_t maxChars = 60);
+
+// Test seam: the `nth` write to a file from now on (1 = the next one) fails
+// with `error` (for example ENOSPC); 0 switches it off.
+void failWriteForTesting(int nth, int error);
+
+} // namespace radio::files
