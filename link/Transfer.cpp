@@ -166,9 +166,10 @@ private:
         std::uint8_t ident[kIdentReplySize];
         if (m_port.read(ident, sizeof ident) < 0)
             return AttemptResult::Ask;
+        // Purge only before sending: a purge after the confirm byte throws
+        // away the answer of a radio that replies at once.
         m_port.purge();
         writeByte(kAck);
-        m_port.purge();
         m_clock.sleepMs(1);
         std::uint8_t confirm[1] = {0};
         if (m_port.read(confirm, 1) == 1 && confirm[0] == kAck)
