@@ -91,9 +91,13 @@ int runDiff(const Args& args) {
 
 } // namespace
 
-void keepReadBackup(const Image& image) {
+backups::Result keepBackup(const Image& image) {
     const auto settings = installedSettings();
-    const backups::Result r = extras::backupRead(image, settings.get());
+    return extras::backupRead(image, settings.get());
+}
+
+void keepReadBackup(const Image& image) {
+    const backups::Result r = keepBackup(image);
     if (r.ok)
         std::printf("Backup: %s\n", r.path.c_str());
     else

@@ -1,6 +1,7 @@
 // Radio link commands of radio-cli: read, write, ports, virtual-radio.
 
 #include "cli/Commands.h"
+#include "link/Tracing.h"
 #include "link/Transfer.h"
 #include "link/Verify.h"
 #include "link/VirtualRadio.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QSerialPortInfo>
 
+#include <array>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -64,6 +66,7 @@ struct Options {
     bool factory = false;
     bool verify = false;
     int retries = 2;
+    std::string trace; // --trace FILE: the communication log
 };
 
 bool parseNumber(const std::string& text, int low, int high, int& value) {
@@ -115,6 +118,9 @@ bool parseTransferArgs(const Args& args, Options& o, std::string& error) {
                 error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
                 return false;
             }
+        } else if (isOption(a, "--trace")) {
+            if (!takeValue(args, i, "--trace", o.trace, error))
+                return false;
         } else if (a == "--factory") {
             o.factory = true;
         } else if (a == "--verify") {
@@ -193,6 +199,35 @@ private:
     int m_pos = 0;
 };
 
+// A session through the trace decorators when --trace was given.
+link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
+                            link::Direction direction, bool factory, link::Port& port,
+                            link::TransferSink& sink, Image& image) {
+    link::SystemClock clock;
+    if (!trace)
+        return link::runTransfer({portName, direction, factory}, port, clock, sink, image);
+    link::TracingPort tracingPort(port, *trace, portName);
+    link::TracingSink tracingSink(sink, *trace, portName);
+    const link::TransferResult r =
+        link::runTransfer({portName, direction, factory}, tracingPort, clock, tracingSink, image);
+    trace->event(portName, "result: " + link::resultText(r));
+    trace->flush();
+    return r;
+}
+
+// The trace file, checked before the radio is touched; null without --trace.
+std::unique_ptr<link::TraceLog> openTrace(const std::string& path, std::string& error) {
+    if (path.empty())
+        return nullptr;
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) {
+        error = "cannot append to \"" + path + "\"";
+        return nullptr;
+    }
+    std::fclose(f);
+    return std::make_unique<link::TraceLog>(path);
+}
+
 // Reports how a transfer ended; returns the exit status.
 int report(const link::TransferResult& r, int retries) {
     switch (r.status) {
@@ -235,17 +270,18 @@ int runRead(const Args& args) {
     if (!usable.ok)
         return usageError(usable.error);
 
+    const auto trace = openTrace(o.trace, error);
+    if (!error.empty())
+        return usageError(error);
     const auto app = ensureApplication();
     catchInterrupts();
     // The bytes the radio never sends keep the values of a new configuration.
     Image image = newDocumentImage();
     auto port = link::createPort(o.port, &g_interrupted);
-    link::SystemClock clock;
     link::TransferResult result;
     {
         TerminalSink sink("Reading", o.retries);
-        result = link::runTransfer({o.port, link::Direction::Read, o.factory}, *port, clock, sink,
-                                   image);
+        result = traced(trace.get(), o.port, link::Direction::Read, o.factory, *port, sink, image);
     }
     if (const int status = report(result, o.retries))
         return status; // no file is written for a failed read
@@ -266,6 +302,9 @@ int runWrite(const Args& args) {
     if (!loaded.ok)
         return usageError(loaded.error);
 
+    const auto trace = openTrace(o.trace, error);
+    if (!error.empty())
+        return usageError(error);
     const auto app = ensureApplication();
     catchInterrupts();
     auto port = link::createPort(o.port, &g_interrupted);
@@ -273,8 +312,7 @@ int runWrite(const Args& args) {
     link::TransferResult result;
     {
         TerminalSink sink("Writing", o.retries);
-        result = link::runTransfer({o.port, link::Direction::Write, o.factory}, *port, clock, sink,
-                                   image);
+        result = traced(trace.get(), o.port, link::Direction::Write, o.factory, *port, sink, image);
     }
     const int status = report(result, o.retries);
     if (status != 0 || !o.verify)
@@ -284,7 +322,15 @@ int runWrite(const Args& args) {
     link::VerifyOutcome outcome;
     {
         TerminalSink sink("Verifying", o.retries);
-        outcome = link::verifyWrite(o.port, o.factory, *port, clock, sink, image);
+        if (trace) {
+            link::TracingPort tracingPort(*port, *trace, o.port);
+            link::TracingSink tracingSink(sink, *trace, o.port);
+            outcome = link::verifyWrite(o.port, o.factory, tracingPort, clock, tracingSink, image);
+            trace->event(o.port, "verify: " + link::verifyText(outcome, false, 8));
+            trace->flush();
+        } else {
+            outcome = link::verifyWrite(o.port, o.factory, *port, clock, sink, image);
+        }
     }
     if (outcome.read.status != link::TransferStatus::Success)
         report(outcome.read, o.retries);
@@ -313,6 +359,8 @@ int runVirtualRadio(const Args& args) {
     std::string linkPath, imagePath, savePath, error;
     int baud = 9600;
     int ignoreWriteAt = -1;
+    std::string ident;
+    bool identGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         std::string v;
@@ -330,6 +378,10 @@ int runVirtualRadio(const Args& args) {
                 return usageError(error);
             if (!parseNumber(v, 0, 1000000, baud))
                 return usageError("--baud needs a whole number (0 for no pacing), not '" + v + "'");
+        } else if (isOption(a, "--ident")) {
+            if (!takeValue(args, i, "--ident", ident, error))
+                return usageError(error);
+            identGiven = true;
         } else if (isOption(a, "--ignore-write-at")) {
             if (!takeValue(args, i, "--ignore-write-at", v, error))
                 return usageError(error);
@@ -350,6 +402,14 @@ int runVirtualRadio(const Args& args) {
     }
     link::VirtualRadio radio(memory);
     radio.faults().ignoreWriteAt = ignoreWriteAt;
+    if (identGiven) {
+        // Exactly 8 bytes on the wire: longer text is cut, shorter padded with blanks.
+        std::array<std::uint8_t, 8> reply;
+        reply.fill(' ');
+        for (std::size_t k = 0; k < reply.size() && k < ident.size(); ++k)
+            reply[k] = std::uint8_t(ident[k]);
+        radio.setIdentification(reply);
+    }
     link::PtyServer server(radio, baud);
     if (!server.start(linkPath, error))
         return usageError(error);
@@ -379,22 +439,27 @@ int runVirtualRadio(const Args& args) {
 const std::vector<Command>& linkCommands() {
     static const std::vector<Command> commands = {
         {"read", "read --port P OUT.dat [--factory] [--retries N]  read a radio into a file",
-         "radio-cli read --port P OUT.dat [--factory] [--retries N]\n\n"
+         "radio-cli read --port P OUT.dat [--factory] [--retries N] [--trace TRACE.txt]\n\n"
          "Reads the radio's memory over serial port P into OUT.dat. P is COM1..COM4 (on\n"
          "Linux comN means /dev/ttyS(N-1)), a device such as /dev/ttyUSB0, or \"Virtual radio\".\n"
          "A failed handshake is retried N times (default 2). A failed read writes no file.\n"
          "A copy of every successful read is also kept in the per-user backups folder\n"
          "(on Linux ~/.local/share/<AppName>/backups), never overwriting an older one.\n"
+         "--trace appends a time-stamped log of every byte sent and received, every\n"
+         "purge, time-out, retry and the result to TRACE.txt, for support.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runRead},
         {"write",
          "write --port P FILE.dat [--factory] [--verify] [--retries N]  write a file to a radio",
-         "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n\n"
+         "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n"
+         "                [--trace TRACE.txt]\n\n"
          "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
          "bytes of the radio are left alone; --factory writes them too.\n"
          "--verify then reads the radio back and compares the written bytes: it prints\n"
          "\"Verified\" or lists the addresses that differ (exit status 1).\n"
          "A failed handshake is retried N times (default 2).\n"
+         "--trace appends a time-stamped log of the communication to TRACE.txt.\n"
+         "To write many radios at once, see clone.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
          runWrite},
         {"ports", "ports  list the serial ports",
@@ -405,14 +470,16 @@ const std::vector<Command>& linkCommands() {
          "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]  serve a virtual "
          "radio",
          "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n"
-         "                        [--ignore-write-at ADDRESS]\n\n"
+         "                        [--ignore-write-at ADDRESS] [--ident TEXT]\n\n"
          "Serves a virtual radio on a pseudo-terminal and links it at PATH, so that any\n"
          "program can read and write it like a radio on a serial port. It starts with FILE\n"
          "(default: a sample configuration), saves its memory to --save after each write,\n"
          "and paces its answers like a line of the given baud rate (0: no pacing).\n"
          "Runs until interrupted. --ignore-write-at makes it a faulty radio that\n"
          "acknowledges the write block at that (decimal) address but keeps its old\n"
-         "bytes, to try out write --verify.",
+         "bytes, to try out write --verify. --ident TEXT sets the 8-byte identification\n"
+         "reply of the handshake (cut or padded with blanks to 8 bytes), so that several\n"
+         "virtual radios, each on its own --link, can be told apart in a clone record.",
          runVirtualRadio},
     };
     return commands;

@@ -2,6 +2,7 @@
 // radio-cli commands. Each returns the exit status: 0 success, 1 radio or
 // communication failure, 2 usage or bad input.
 
+#include "app/core/Backups.h"
 #include "model/Image.h"
 
 #include <string>
@@ -23,10 +24,13 @@ const std::vector<Command>& fileCommands();   // new, dump, export-csv, import-c
 const std::vector<Command>& linkCommands();   // read, write, ports, virtual-radio
 const std::vector<Command>& reportCommands(); // report, options
 const std::vector<Command>& extraCommands();  // diff
+const std::vector<Command>& cloneCommands();  // clone
 
 // Keeps an image just read from a radio in the per-user backups folder and
 // prints where; a failure is reported but does not fail the read.
 void keepReadBackup(const Image& image);
+// The same without printing: where the backup went, or why it failed.
+backups::Result keepBackup(const Image& image);
 
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);

@@ -33,8 +33,9 @@ namespace {
 
 std::vector<radio::cli::Command> allCommands() {
     std::vector<radio::cli::Command> all;
-    for (const auto* table : {&radio::cli::fileCommands(), &radio::cli::linkCommands(),
-                              &radio::cli::reportCommands(), &radio::cli::extraCommands()})
+    for (const auto* table :
+         {&radio::cli::fileCommands(), &radio::cli::linkCommands(), &radio::cli::reportCommands(),
+          &radio::cli::extraCommands(), &radio::cli::cloneCommands()})
         all.insert(all.end(), table->begin(), table->end());
     return all;
 }

@@ -95,6 +95,7 @@ public:
             result.messageId = e.messageId;
         }
         result.blocksDone = m_blocksDone;
+        result.identification = m_identification;
         m_port.close();
         return result;
     }
@@ -164,11 +165,14 @@ private:
         writeByte(kIdentRequest);
         m_clock.sleepMs(1);
         std::uint8_t ident[kIdentReplySize];
-        if (m_port.read(ident, sizeof ident) < 0)
+        const int identSize = m_port.read(ident, sizeof ident);
+        if (identSize < 0)
             return AttemptResult::Ask;
+        m_identification.assign(ident, ident + identSize);
+        // Purge only before sending: a purge after the confirm byte throws
+        // away the answer of a radio that replies at once.
         m_port.purge();
         writeByte(kAck);
-        m_port.purge();
         m_clock.sleepMs(1);
         std::uint8_t confirm[1] = {0};
         if (m_port.read(confirm, 1) == 1 && confirm[0] == kAck)
@@ -227,6 +231,7 @@ private:
     Clock& m_clock;
     TransferSink& m_sink;
     int m_blocksDone = 0;
+    std::vector<std::uint8_t> m_identification;
 };
 
 } // namespace

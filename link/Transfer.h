@@ -84,6 +84,9 @@ struct TransferResult {
     int messageId = 0;  // the message shown at the end, 0 for none
     std::string detail; // the system's reason for a failed open
     int blocksDone = 0;
+    // The radio's identification reply from the last handshake attempt (up
+    // to 8 bytes; fewer when the radio sent fewer). Not examined here.
+    std::vector<std::uint8_t> identification;
 };
 
 struct TransferRequest {

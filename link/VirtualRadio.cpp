@@ -13,7 +13,9 @@ const std::uint8_t VirtualRadio::kIdentification[8] = {'V', 'R', 'A', 'D', '1', 
 
 VirtualRadio::VirtualRadio() : VirtualRadio(sampleImage()) {}
 
-VirtualRadio::VirtualRadio(const Image& memory) : m_memory(memory) {}
+VirtualRadio::VirtualRadio(const Image& memory) : m_memory(memory) {
+    std::copy(std::begin(kIdentification), std::end(kIdentification), m_ident.begin());
+}
 
 Image VirtualRadio::sampleImage() {
     Image img = newDocumentImage();
@@ -100,7 +102,7 @@ void VirtualRadio::interpret(std::uint8_t b, std::vector<std::uint8_t>& out) {
         break;
     case State::Answered:
         if (b == kIdentRequest) {
-            out.insert(out.end(), std::begin(kIdentification), std::end(kIdentification));
+            out.insert(out.end(), m_ident.begin(), m_ident.end());
             m_state = State::Identified;
         }
         break;

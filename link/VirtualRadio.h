@@ -5,6 +5,7 @@
 
 #include "model/Image.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -32,6 +33,10 @@ public:
     const Image& memory() const { return m_memory; }
     void setMemory(const Image& memory) { m_memory = memory; }
     VirtualRadioFaults& faults() { return m_faults; }
+    // The identification reply this radio sends; kIdentification unless set,
+    // so that several virtual radios can be told apart.
+    void setIdentification(const std::array<std::uint8_t, 8>& ident) { m_ident = ident; }
+    const std::array<std::uint8_t, 8>& identification() const { return m_ident; }
 
     int handshakes() const { return m_handshakes; } // confirms answered with 0x06
     int blocksWritten() const { return m_blocksWritten; }
@@ -51,6 +56,7 @@ private:
 
     Image m_memory;
     VirtualRadioFaults m_faults;
+    std::array<std::uint8_t, 8> m_ident;
     State m_state = State::Idle;
     std::size_t m_programMatched = 0;
     std::vector<std::uint8_t> m_command;

@@ -67,6 +67,8 @@ bool VirtualRadioPort::write(const std::uint8_t* data, std::size_t n) {
         return false;
     m_toRadio.insert(m_toRadio.end(), data, data + n);
     wireTime(n);
+    if (m_answerAtOnce)
+        deliver();
     return true;
 }
 

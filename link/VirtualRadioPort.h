@@ -25,6 +25,10 @@ public:
                               Clock* pacing = nullptr);
     ~VirtualRadioPort() override;
 
+    // The radio answers the moment the host's bytes are written, so its answer
+    // is already waiting when the host purges or reads: a fast radio on a real line.
+    void setAnswerAtOnce(bool atOnce) { m_answerAtOnce = atOnce; }
+
     bool open(const std::string& name) override;
     std::string openErrorText() const override { return m_openError; }
     void configure() override {}
@@ -42,6 +46,7 @@ private:
     std::mutex* m_lock;
     Clock* m_pacing;
     bool m_open = false;
+    bool m_answerAtOnce = false;
     std::string m_openError;
     std::deque<std::uint8_t> m_toRadio;
     std::deque<std::uint8_t> m_fromRadio;

@@ -273,7 +273,13 @@ std::int64_t frequencyUnits(const std::string& text) {
 }
 
 std::string formatFrequencyText(const std::string& text) {
-    return formatFixed(atofC(text), 5);
+    // Format the truncated count the band and raster checks saw: "%3.5f" of
+    // the typed number would round 446.006258 up to 446.00626, off the raster.
+    const std::int64_t v = frequencyUnits(text);
+    const std::uint64_t magnitude = v < 0 ? 0 - std::uint64_t(v) : std::uint64_t(v);
+    std::string fraction = std::to_string(magnitude % 100000);
+    fraction.insert(0, 5 - fraction.size(), '0');
+    return (v < 0 ? "-" : "") + std::to_string(magnitude / 100000) + "." + fraction;
 }
 
 FreqBytes ParseFrequency(const std::string& text) {

@@ -25,11 +25,13 @@ double DecimalMultiply(double a, double b);
 using FreqBytes = std::array<std::uint8_t, 4>; // b0 least significant pair
 using ToneBytes = std::array<std::uint8_t, 2>; // {L, H}
 
-std::string FormatFrequency(const FreqBytes& b); // "" when absent, else "%3.5f" MHz
+std::string FormatFrequency(const FreqBytes& b);   // "" when absent, else "%3.5f" MHz
 FreqBytes ParseFrequency(const std::string& text); // 0 / no number -> FF FF FF FF
 // Frequency text -> integer count of 10 Hz (truncated DecimalMultiply x 100000).
 std::int64_t frequencyUnits(const std::string& text);
-// "%3.5f" formatting of a frequency text's value, as stored in a cell.
+// The text a cell stores for a typed frequency: the truncated 10 Hz count
+// (frequencyUnits) written with five decimals, so the stored value is the
+// value that was checked.
 std::string formatFrequencyText(const std::string& text);
 
 std::string FormatTone(const ToneBytes& lh, bool channelEmpty, bool chinese);

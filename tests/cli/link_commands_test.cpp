@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -221,4 +222,35 @@ TEST_F(LinkCommands, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(cli({"read", "--port", "com1", (dir / "no-dir" / "x.dat").string()}).status, 2);
     EXPECT_EQ(cli({"virtual-radio"}).status, 2);
     EXPECT_FALSE(fs::exists(dir / "x.dat"));
+}
+
+TEST_F(LinkCommands, AnUnpacedRadioIsReadEveryTimeOnABusyMachine) {
+    // A radio that answers the confirm byte at once must not lose that answer
+    // to a purge, however the scheduler interleaves the two ends.
+    startRadio({"--baud", "0"});
+    std::atomic<bool> stop{false};
+    std::vector<std::thread> load;
+    for (int i = 0; i < 2; ++i)
+        load.emplace_back([&stop] {
+            volatile unsigned long spin = 0;
+            while (!stop.load(std::memory_order_relaxed))
+                spin = spin + 1;
+        });
+    const auto start = std::chrono::steady_clock::now();
+    int failures = 0;
+    std::string firstError;
+    for (int i = 0; i < 30 && std::chrono::steady_clock::now() - start < 50s; ++i) {
+        const CliRun r = cli({"read", "--retries", "0", "--port", link,
+                              (dir / ("r" + std::to_string(i) + ".dat")).string()});
+        if (r.status != 0) {
+            ++failures;
+            if (firstError.empty())
+                firstError = r.err;
+        }
+    }
+    stop = true;
+    for (auto& t : load)
+        t.join();
+    EXPECT_EQ(failures, 0) << firstError;
+    EXPECT_TRUE(fs::exists(dir / "r29.dat")) << "not all 30 reads ran within the time";
 }

@@ -80,6 +80,9 @@ public:
         return {digits[b >> 4], digits[b & 15]};
     }
 
+    // The radio's answer is in the input buffer as soon as the host writes.
+    void setAnswerAtOnce(bool atOnce) { m_inner.setAnswerAtOnce(atOnce); }
+
     bool failOpen = false;
     // Called after each read with the 1-based read count; a value overrides
     // the result (the buffer may be rewritten too).

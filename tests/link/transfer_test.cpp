@@ -106,11 +106,11 @@ TEST(Transfer, ReadPutsExactBytesOnTheWireAndFillsTheDocument) {
 
     // The handshake, step by step, then the first block.
     const std::vector<std::string> head = {
-        "open",          "configure", "purgeAll", "purge", "w:02",  "purge", "w:50",
-        "purge",         "w:52",      "purge",    "w:4F",  "purge", "w:47",  "purge",
-        "w:52",          "purge",     "w:41",     "purge", "w:4D",  "r1",    "purge",
-        "w:02",          "r8",        "purge",    "w:06",  "purge", "r1",    "purge",
-        "w:52 00 00 08", "r4",        "r8",       "purge", "w:06",  "r1"};
+        "open",  "configure", "purgeAll", "purge", "w:02",  "purge", "w:50",
+        "purge", "w:52",      "purge",    "w:4F",  "purge", "w:47",  "purge",
+        "w:52",  "purge",     "w:41",     "purge", "w:4D",  "r1",    "purge",
+        "w:02",  "r8",        "purge",    "w:06",  "r1",    "purge", "w:52 00 00 08",
+        "r4",    "r8",        "purge",    "w:06",  "r1"};
     ASSERT_GE(rig.port.events.size(), head.size());
     EXPECT_TRUE(std::equal(head.begin(), head.end(), rig.port.events.begin()));
     EXPECT_EQ(rig.port.events.back(), "close");
@@ -179,6 +179,32 @@ TEST(Transfer, FactoryWriteAlsoSendsTheCalibrationBytes) {
     const auto& mem = rig.radio.memory();
     for (std::size_t i = 0; i < 0x400; ++i)
         ASSERT_EQ(mem[i], i < 0x3F1 ? rig.doc[i] : radioBefore[i]) << std::hex << i;
+}
+
+TEST(Transfer, ARadioThatAnswersAtOnceKeepsItsAnswers) {
+    // Its answer to each byte is already waiting when the host purges: no
+    // purge may come between sending a byte and reading the answer to it.
+    struct Case {
+        Direction direction;
+        bool factory;
+        int blocks;
+    };
+    for (const Case c : {Case{Direction::Read, false, 127}, Case{Direction::Write, false, 122},
+                         Case{Direction::Write, true, 127}}) {
+        Rig rig;
+        rig.port.setAnswerAtOnce(true);
+        const auto result = rig.run(c.direction, c.factory);
+        EXPECT_EQ(result.status, TransferStatus::Success) << c.blocks << " " << c.factory;
+        EXPECT_EQ(result.blocksDone, c.blocks);
+        EXPECT_TRUE(rig.sink.questions.empty());
+        EXPECT_EQ(countProgramRequests(rig.port.wire), 1);
+        EXPECT_EQ(rig.radio.handshakes(), 1);
+        if (c.direction == Direction::Read)
+            EXPECT_TRUE(
+                std::equal(rig.doc.begin(), rig.doc.begin() + 0x3F1, rig.radio.memory().begin()));
+        else
+            EXPECT_EQ(rig.radio.memory()[0x3F0], rig.doc[0x3F0]);
+    }
 }
 
 TEST(TransferFailure, PortThatCannotBeOpenedShowsTheMessageWithTheReason) {

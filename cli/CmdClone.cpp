@@ -1,0 +1,330 @@
+// radio-cli clone: one configuration written to the radios on several ports
+// at once, with backups, read-back checks, a programming record and a trace.
+
+#include "cli/Commands.h"
+#include "link/Fleet.h"
+#include "link/ProgrammingRecord.h"
+#include "link/Tracing.h"
+#include "link/qt/PortFactory.h"
+#include "model/Image.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace radio::cli {
+
+namespace {
+
+std::atomic<bool> g_cloneInterrupted{false};
+
+extern "C" void onCloneSignal(int) {
+    g_cloneInterrupted = true;
+}
+
+struct CloneOptions {
+    std::string file;
+    std::vector<std::string> ports;
+    link::FleetOptions fleet;
+    std::string log;
+    std::string trace;
+};
+
+// "--name VALUE" or "--name=VALUE".
+bool optionValue(const Args& args, std::size_t& i, const std::string& name, std::string& value,
+                 std::string& error) {
+    const std::string& a = args[i];
+    if (a.compare(0, name.size() + 1, name + "=") == 0) {
+        value = a.substr(name.size() + 1);
+        return true;
+    }
+    if (a != name)
+        return false;
+    if (i + 1 >= args.size()) {
+        error = "option '" + name + "' needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool parse(const Args& args, CloneOptions& o, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::string v;
+        if (optionValue(args, i, "--port", v, error)) {
+            if (v.empty()) {
+                error = "--port needs a port name";
+                return false;
+            }
+            o.ports.push_back(v);
+        } else if (optionValue(args, i, "--log", o.log, error) ||
+                   optionValue(args, i, "--trace", o.trace, error)) {
+        } else if (optionValue(args, i, "--retries", v, error)) {
+            const bool digits =
+                !v.empty() && v.size() <= 4 && v.find_first_not_of("0123456789") == v.npos;
+            if (!digits || std::stoi(v) > 1000) {
+                error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
+                return false;
+            }
+            o.fleet.retries = std::stoi(v);
+        } else if (!error.empty()) {
+            return false;
+        } else if (a == "--verify") {
+            o.fleet.verify = true;
+        } else if (a == "--factory") {
+            o.fleet.factory = true;
+        } else if (a == "--backup") {
+            o.fleet.backup = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option '" + a + "'";
+            return false;
+        } else if (o.file.empty()) {
+            o.file = a;
+        } else {
+            error = "unexpected argument '" + a + "'";
+            return false;
+        }
+    }
+    if (o.file.empty()) {
+        error = "missing the .dat file";
+        return false;
+    }
+    if (o.ports.empty()) {
+        error = "missing --port (give one --port for each radio)";
+        return false;
+    }
+    return true;
+}
+
+// Two names for one device (COM1 and com1, a link and its target) are one port.
+std::string samePortTwice(const std::vector<std::string>& ports) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> keys;
+    for (const std::string& p : ports) {
+        std::error_code ec;
+        const fs::path real = fs::canonical(p, ec);
+        keys.push_back(ec ? p : real.string());
+    }
+    const std::string twice = link::duplicatePort(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] == twice)
+            return ports[i];
+    return {};
+}
+
+// The file can be appended to; checked before any radio is touched.
+bool appendable(const std::string& path, std::string& error) {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) {
+        error = "cannot append to \"" + path + "\"";
+        return false;
+    }
+    std::fclose(f);
+    return true;
+}
+
+bool stderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+class CliHooks : public link::FleetHooks {
+public:
+    explicit CliHooks(bool plainLines) : m_plainLines(plainLines) {}
+
+    // Serial ports want threads Qt knows, for their notifiers.
+    std::unique_ptr<link::FleetThread> startWorker(std::function<void()> work) override {
+        class Worker : public link::FleetThread {
+        public:
+            explicit Worker(std::function<void()> w) : m_thread(QThread::create(std::move(w))) {
+                m_thread->start();
+            }
+            void join() override { m_thread->wait(); }
+
+        private:
+            std::unique_ptr<QThread> m_thread;
+        };
+        return std::make_unique<Worker>(std::move(work));
+    }
+
+    std::unique_ptr<link::Port> createPort(const std::string& name,
+                                           const std::atomic<bool>* cancel) override {
+        return link::createPort(name, cancel);
+    }
+    bool keepBackup(const std::string&, const Image& image, std::string& path,
+                    std::string& error) override {
+        // Backups named by the same second must not race for one file name.
+        std::lock_guard<std::mutex> guard(m_backupLock);
+        const backups::Result r = cli::keepBackup(image);
+        path = r.path;
+        error = r.error;
+        return r.ok;
+    }
+    void phaseChanged(const link::RadioProgress& p) override {
+        if (m_plainLines)
+            std::fprintf(stderr, "%s: %s\n", p.port.c_str(), link::phaseText(p.phase));
+    }
+
+private:
+    bool m_plainLines;
+    std::mutex m_backupLock;
+};
+
+// One line per port, redrawn in place.
+class ProgressLines {
+public:
+    void draw(const std::vector<link::RadioProgress>& progress) {
+        if (m_drawn)
+            std::fprintf(stderr, "\033[%zuA", progress.size());
+        std::size_t width = 0;
+        for (const auto& p : progress)
+            width = std::max(width, p.port.size());
+        for (const auto& p : progress) {
+            constexpr int kWidth = 30;
+            const int filled = p.maximum > 0 ? p.position * kWidth / p.maximum : 0;
+            std::fprintf(stderr, "\r\033[K%-*s %-15s [%s%s] %d/%d\n", int(width), p.port.c_str(),
+                         link::phaseText(p.phase), std::string(std::size_t(filled), '#').c_str(),
+                         std::string(std::size_t(kWidth - filled), '-').c_str(), p.position,
+                         p.maximum);
+        }
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+
+private:
+    bool m_drawn = false;
+};
+
+std::unique_ptr<QCoreApplication> ensureApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    static int argc = 1;
+    static char name[] = "radio-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int runClone(const Args& args) {
+    CloneOptions o;
+    std::string error;
+    if (!parse(args, o, error))
+        return usageError(error);
+    const std::string twice = samePortTwice(o.ports);
+    if (!twice.empty())
+        return usageError("port \"" + twice + "\" is given twice");
+    Image image;
+    const LoadResult loaded = loadDat(o.file, image);
+    if (!loaded.ok)
+        return usageError(loaded.error);
+    if (!o.log.empty() && !appendable(o.log, error))
+        return usageError(error);
+    if (!o.trace.empty() && !appendable(o.trace, error))
+        return usageError(error);
+    o.fleet.configuration = std::filesystem::path(o.file).filename().string();
+
+    const auto app = ensureApplication();
+    g_cloneInterrupted = false;
+    std::signal(SIGINT, onCloneSignal);
+    std::signal(SIGTERM, onCloneSignal);
+
+    const bool terminal = stderrIsTerminal();
+    CliHooks hooks(!terminal);
+    link::SystemClock clock;
+    std::unique_ptr<link::TraceLog> trace;
+    if (!o.trace.empty())
+        trace = std::make_unique<link::TraceLog>(o.trace);
+    std::unique_ptr<link::RecordWriter> record;
+    if (!o.log.empty())
+        record = std::make_unique<link::RecordWriter>(o.log);
+
+    link::FleetProgrammer fleet(o.ports, image, o.fleet, hooks, clock, trace.get(), record.get());
+    ProgressLines lines;
+    fleet.start();
+    while (!fleet.done()) {
+        if (g_cloneInterrupted && !fleet.isCancelled())
+            fleet.cancel();
+        if (terminal)
+            lines.draw(fleet.progress());
+        std::this_thread::sleep_for(std::chrono::milliseconds(terminal ? 100 : 20));
+    }
+    const std::vector<link::RadioOutcome> outcomes = fleet.wait();
+    if (terminal)
+        lines.draw(fleet.progress());
+    const bool cancelled = fleet.isCancelled();
+
+    bool ok = !cancelled;
+    for (const link::RadioOutcome& r : outcomes) {
+        std::printf("%s: %s, %.1f s, verified: %s, backup: %s\n", r.port.c_str(),
+                    r.programmed ? "programmed" : ("failed: " + r.failure).c_str(), r.seconds,
+                    r.verified.c_str(), r.backup.empty() ? "-" : r.backup.c_str());
+        ok = ok && r.programmed;
+        if (!r.recordError.empty()) {
+            std::fprintf(stderr, "radio-cli: %s\n", r.recordError.c_str());
+            ok = false;
+        }
+    }
+    std::printf("%s\n", link::fleetSummary(outcomes, cancelled).c_str());
+    std::fflush(stdout);
+    if (trace) {
+        std::string traceError;
+        if (!trace->flush(traceError)) {
+            std::fprintf(stderr, "radio-cli: %s\n", traceError.c_str());
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+const std::vector<Command>& cloneCommands() {
+    static const std::vector<Command> commands = {
+        {"clone",
+         "clone FILE.dat --port P [--port P ...] [--verify] [--backup] [--log LOG.csv]  write "
+         "many radios at once",
+         "radio-cli clone FILE.dat --port P [--port P ...] [--verify] [--factory] [--backup]\n"
+         "                [--log LOG.csv] [--retries N] [--trace TRACE.txt]\n\n"
+         "Writes FILE.dat to the radios on all given ports at the same time, one complete\n"
+         "write session per port, exactly as `write` does; nothing is asked: a failed\n"
+         "handshake is retried N times (default 2) and then counts as failed.\n"
+         "  --factory  also writes the calibration bytes.\n"
+         "  --backup   first reads each radio and keeps its memory in the backups folder\n"
+         "             (as `read` does); a radio whose backup fails is not written.\n"
+         "  --verify   reads each radio back and compares the written bytes.\n"
+         "  --log      appends one row per radio to LOG.csv (a header row when the file is\n"
+         "             new): date and time, port, the radio's identification reply (hex\n"
+         "             and text), configuration file, CRC-32 of the written bytes, result,\n"
+         "             verified (yes/no/-) and backup file. Earlier rows are never changed.\n"
+         "  --trace    appends a time-stamped log of every byte sent and received, every\n"
+         "             purge, time-out, retry and result to TRACE.txt: one file for all\n"
+         "             ports, each line naming its port.\n"
+         "A terminal shows one progress line per port; otherwise a line per phase change.\n"
+         "The end shows one line per radio and a summary, such as\n"
+         "\"4 of 5 radios programmed; COM3 failed: Program Interrupt\".\n"
+         "Ctrl+C cancels every port. The same port may not be given twice.\n"
+         "Exit status: 0 every radio programmed, 1 any radio failed or cancelled,\n"
+         "2 usage or bad input.",
+         runClone},
+    };
+    return commands;
+}
+
+} // namespace radio::cli

@@ -1,0 +1,113 @@
+#include "link/ProgrammingRecord.h"
+
+#include "link/Tracing.h"
+#include "model/Csv.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace radio::link {
+
+namespace {
+
+const char* const kColumns[] = {"Date and time",
+                                "Port",
+                                "Identification (hex)",
+                                "Identification (text)",
+                                "Configuration",
+                                "CRC-32 of written bytes",
+                                "Result",
+                                "Verified",
+                                "Backup"};
+
+std::string joined(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        line += csvField(fields[i]);
+    }
+    return line;
+}
+
+} // namespace
+
+std::string recordHeader() {
+    return joined(std::vector<std::string>(std::begin(kColumns), std::end(kColumns)));
+}
+
+std::string recordLine(const RecordRow& row) {
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08X", unsigned(row.checksum));
+    return joined({row.time, row.port, identificationHex(row.identification),
+                   identificationText(row.identification), row.configuration, crc, row.result,
+                   row.verified, row.backup});
+}
+
+std::string identificationHex(const std::vector<std::uint8_t>& ident) {
+    return hexBytes(ident.data(), ident.size());
+}
+
+std::string identificationText(const std::vector<std::uint8_t>& ident) {
+    std::string text;
+    for (std::uint8_t b : ident)
+        text += b >= 0x20 && b < 0x7F ? char(b) : '.';
+    return text;
+}
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t n, std::uint32_t crc) {
+    crc = ~crc;
+    for (std::size_t i = 0; i < n; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::uint32_t writtenChecksum(const Image& image, bool factory) {
+    std::uint32_t crc = 0;
+    for (const Range& r : transferRanges(Direction::Write, factory))
+        crc = crc32(&image[r.start], std::size_t(r.end - r.start), crc);
+    return crc;
+}
+
+std::string localIsoTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    return text;
+}
+
+bool RecordWriter::append(const RecordRow& row, std::string& error) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    const std::string header = recordHeader() + "\r\n";
+    const std::string line = recordLine(row) + "\r\n";
+    // Append mode: every write lands at the end, whatever else the file holds.
+    std::FILE* f = std::fopen(m_path.c_str(), "ab");
+    if (!f) {
+        error = "cannot open the record \"" + m_path + "\"";
+        return false;
+    }
+    // A buffer that holds the whole text: one write, so a row is never split.
+    std::setvbuf(f, nullptr, _IOFBF, header.size() + line.size() + 1);
+    std::string text;
+    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == 0)
+        text = header;
+    text += line;
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        error = "cannot write the record \"" + m_path + "\"";
+        return false;
+    }
+    return true;
+}
+
+} // namespace radio::link
