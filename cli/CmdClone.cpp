@@ -7,6 +7,7 @@
 #include "link/Tracing.h"
 #include "link/qt/PortFactory.h"
 #include "model/Image.h"
+#include "model/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -129,13 +130,10 @@ std::string samePortTwice(const std::vector<std::string>& ports) {
 
 // The file can be appended to; checked before any radio is touched.
 bool appendable(const std::string& path, std::string& error) {
-    std::FILE* f = std::fopen(path.c_str(), "ab");
-    if (!f) {
-        error = "cannot append to \"" + path + "\"";
-        return false;
-    }
-    std::fclose(f);
-    return true;
+    const files::Result r = files::appendTo(path, {});
+    if (!r.ok)
+        error = r.error;
+    return r.ok;
 }
 
 bool stderrIsTerminal() {

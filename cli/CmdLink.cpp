@@ -211,7 +211,9 @@ link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
     const link::TransferResult r =
         link::runTransfer({portName, direction, factory}, tracingPort, clock, tracingSink, image);
     trace->event(portName, "result: " + link::resultText(r));
-    trace->flush();
+    std::string traceError;
+    if (!trace->flush(traceError))
+        std::fprintf(stderr, "radio-cli: %s\n", traceError.c_str());
     return r;
 }
 
@@ -219,12 +221,11 @@ link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
 std::unique_ptr<link::TraceLog> openTrace(const std::string& path, std::string& error) {
     if (path.empty())
         return nullptr;
-    std::FILE* f = std::fopen(path.c_str(), "ab");
-    if (!f) {
-        error = "cannot append to \"" + path + "\"";
+    const files::Result r = files::appendTo(path, {});
+    if (!r.ok) {
+        error = r.error;
         return nullptr;
     }
-    std::fclose(f);
     return std::make_unique<link::TraceLog>(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/Tracing.h"
 #include "model/Csv.h"
+#include "model/SafeFile.h"
 
 #include <cstdio>
 #include <ctime>
@@ -89,22 +90,9 @@ bool RecordWriter::append(const RecordRow& row, std::string& error) {
     std::lock_guard<std::mutex> guard(m_lock);
     const std::string header = recordHeader() + "\r\n";
     const std::string line = recordLine(row) + "\r\n";
-    // Append mode: every write lands at the end, whatever else the file holds.
-    std::FILE* f = std::fopen(m_path.c_str(), "ab");
-    if (!f) {
-        error = "cannot open the record \"" + m_path + "\"";
-        return false;
-    }
-    // A buffer that holds the whole text: one write, so a row is never split.
-    std::setvbuf(f, nullptr, _IOFBF, header.size() + line.size() + 1);
-    std::string text;
-    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == 0)
-        text = header;
-    text += line;
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        error = "cannot write the record \"" + m_path + "\"";
+    const files::Result r = files::appendTo(m_path, line, header);
+    if (!r.ok) {
+        error = r.error;
         return false;
     }
     return true;

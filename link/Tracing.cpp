@@ -1,5 +1,6 @@
 #include "link/Tracing.h"
 
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
 
 #include <cstdio>
@@ -42,15 +43,9 @@ bool TraceLog::flush(std::string& error) {
     std::string text;
     for (const Line& line : m_lines)
         text += timestamp(line.time) + " " + line.port + " " + line.text + "\n";
-    std::FILE* f = std::fopen(m_path.c_str(), "ab");
-    if (!f) {
-        error = "cannot write the trace \"" + m_path + "\"";
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        error = "cannot write the trace \"" + m_path + "\"";
+    const files::Result r = files::appendTo(m_path, text);
+    if (!r.ok) {
+        error = r.error;
         return false;
     }
     m_lines.clear();

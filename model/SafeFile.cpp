@@ -353,6 +353,36 @@ Result createNew(const std::string& path, const void* data, std::size_t size) {
     return succeeded();
 }
 
+Result appendTo(const std::string& path, const std::string& data,
+                const std::string& headerIfEmpty) {
+    const Result usable = checkOutput(path);
+    if (!usable.ok)
+        return usable;
+#ifdef _WIN32
+    constexpr int kAppendFlags = _O_WRONLY | _O_CREAT | _O_APPEND;
+#else
+    // Non-blocking: a FIFO put in place after the check cannot hang the open.
+    constexpr int kAppendFlags = O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK;
+#endif
+    const int fd = openPath(path, kAppendFlags, kNewFileMode);
+    if (fd < 0)
+        return cannot("append to", path, errno);
+    StatBuf st{};
+    if (fileStat(fd, st) != 0 || !isRegular(st)) {
+        closeFile(fd);
+        return notRegular(path, st);
+    }
+    // One write of the whole text, so concurrent writers never interleave a row.
+    const std::string text = (st.st_size == 0 ? headerIfEmpty : std::string()) + data;
+    int code = 0;
+    const bool written = writeAll(fd, text.data(), text.size(), code);
+    if (!written)
+        closeFile(fd);
+    if (!written || !syncAndClose(fd, code))
+        return cannot("append to", path, code);
+    return succeeded();
+}
+
 Result readInput(const std::string& path, std::string& out, std::uint64_t maxBytes, bool exact) {
     // Looked at before opening: opening a FIFO for reading waits for a writer.
     StatBuf st{};

@@ -38,6 +38,14 @@ Result checkOutput(const std::string& path);
 // A failed write removes only the file this call created.
 Result createNew(const std::string& path, const void* data, std::size_t size);
 
+// Appends `data` to the end of `path` (created when missing) in one checked
+// write, for records and logs whose earlier lines must never be rewritten.
+// `headerIfEmpty` goes first when the file is new or empty. Devices, FIFOs and
+// folders are refused as for writeAtomically. With empty `data` and header it
+// only checks that the file can be appended to (and creates it).
+Result appendTo(const std::string& path, const std::string& data,
+                const std::string& headerIfEmpty = {});
+
 // Reads at most `maxBytes` of a regular file into `out`. With `exact` false
 // a larger file is refused; with `exact` true the first `maxBytes` are read
 // and the rest ignored (shorter files are the caller's to judge).

@@ -106,6 +106,23 @@ TEST_F(SafeFileTest, CreateNewNeverOverwritesAndCleansUpAfterAFailure) {
     EXPECT_EQ(entries(), 1u);
 }
 
+TEST_F(SafeFileTest, AppendingKeepsEarlierBytesAndWritesTheHeaderOnce) {
+    const std::string log = at("record.csv");
+    ASSERT_TRUE(files::appendTo(log, {}).ok) << "checking creates the file";
+    ASSERT_TRUE(files::appendTo(log, "row 1\r\n", "head\r\n").ok);
+    ASSERT_TRUE(files::appendTo(log, "row 2\r\n", "head\r\n").ok);
+    EXPECT_EQ(slurp(log), "head\r\nrow 1\r\nrow 2\r\n");
+
+    files::failWriteForTesting(1, ENOSPC);
+    const files::Result full = files::appendTo(log, "row 3\r\n", "head\r\n");
+    EXPECT_FALSE(full.ok);
+    EXPECT_NE(full.error.find(std::strerror(ENOSPC)), std::string::npos) << full.error;
+    EXPECT_EQ(slurp(log), "head\r\nrow 1\r\nrow 2\r\n");
+
+    fs::create_directories(dir / "folder");
+    EXPECT_FALSE(files::appendTo(at("folder"), "x").ok);
+}
+
 TEST_F(SafeFileTest, FoldersAreRefusedAsOutputsAndInputs) {
     fs::create_directories(dir / "sub");
     const files::Result w = files::writeAtomically(at("sub"), std::string("x"));
@@ -240,6 +257,11 @@ TEST_F(SafeFileTest, DevicesAndFifosAreRefusedWithoutBlocking) {
     }
     EXPECT_FALSE(files::writeAtomically(fifo, std::string("x")).ok);
     EXPECT_FALSE(files::checkOutput(fifo).ok);
+    // A record or trace named as a FIFO would block its open as well.
+    auto appending = std::async(std::launch::async, [&] { return files::appendTo(fifo, "x"); });
+    ASSERT_EQ(appending.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "appending to a FIFO blocked";
+    EXPECT_FALSE(appending.get().ok);
 }
 
 TEST_F(SafeFileTest, SameFileSeesThroughDotsLinksAndHardLinks) {
