@@ -4,6 +4,7 @@
 #include "ui/channels/ProgramView.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 
 CChildFrame::CChildFrame(CProgramDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(doc) {
@@ -19,6 +20,11 @@ CChildFrame::CChildFrame(CProgramDoc* doc, QWidget* parent)
 }
 
 CChildFrame::~CChildFrame() {
+    // Leave the window area while this is still a channel window: the area
+    // announces the change of active window, and whoever asks then must not
+    // find a half-destroyed one.
+    if (QMdiArea* area = mdiArea())
+        area->removeSubWindow(this);
     // The view and its helpers use the document up to their last moment:
     // they go first, then the document. Left to QObject, the document (the
     // older child) would be deleted first.
