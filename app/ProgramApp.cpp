@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTranslator>
 
@@ -175,6 +176,45 @@ void CProgramApp::registerCommands() {
     f->addCommand(ids::ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     f->addCommand(ids::ID_FILE_CLOSE, [this] { OnFileClose(); });
     f->addCommand(ids::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    f->queryClose = [this] { return saveAllModified(); };
+}
+
+bool CProgramApp::SaveModified(CProgramDoc* doc, bool* discarded) {
+    if (discarded)
+        *discarded = false;
+    if (!doc || !doc->IsModified())
+        return true;
+    QMessageBox box(
+        QMessageBox::Warning, messageTitle(),
+        tr("The configuration \"%1\" has changes that are not saved.").arg(doc->title()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_pMainWnd);
+    box.setInformativeText(tr("Save the changes?"));
+    box.button(QMessageBox::Save)->setText(tr("Save"));
+    box.button(QMessageBox::Discard)->setText(tr("Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveDocument(doc, false);
+    case QMessageBox::Discard:
+        if (discarded)
+            *discarded = true;
+        else
+            doc->markSaved(); // dropped by the user: not asked about again
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CProgramApp::saveAllModified() {
+    if (!m_pMainWnd)
+        return true;
+    for (CChildFrame* frame : m_pMainWnd->findChildren<CChildFrame*>())
+        if (!SaveModified(frame->document()))
+            return false;
+    return true;
 }
 
 CProgramDoc* CProgramApp::newDocument() {
@@ -214,7 +254,12 @@ void CProgramApp::OnAppFileNew() {
     // A running transfer still uses its window and document.
     if (active && CProgramView::transferRunning())
         return;
-    if (active) {
+    if (active && active->document() && active->document()->IsModified()) {
+        // The save question says all the warning would say, and offers to save.
+        if (!SaveModified(active->document()))
+            return;
+        delete active;
+    } else if (active) {
         QMessageBox box(QMessageBox::Warning, messageTitle(),
                         QCoreApplication::translate("StringTable",
                                                     radio::englishString(radio::IDS_DATA_CLEARED)),
@@ -229,12 +274,25 @@ void CProgramApp::OnAppFileNew() {
 
 void CProgramApp::OnFileOpen() {
     const QString path = askOpenFileName ? askOpenFileName() : QString();
-    if (!path.isEmpty())
-        openDocumentFile(path);
+    if (path.isEmpty())
+        return;
+    // The window that is active now steps aside for the opened file, and with
+    // it its unsaved changes. A file that fails to load keeps it as it was.
+    CChildFrame* previous = m_pMainWnd->activeChildFrame();
+    QPointer<CProgramDoc> previousDoc = previous ? previous->document() : nullptr;
+    bool discarded = false;
+    if (previousDoc && !SaveModified(previousDoc, &discarded))
+        return;
+    if (openDocumentFile(path) && discarded && previousDoc)
+        previousDoc->markSaved();
 }
 
 bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
     if (!doc)
+        return false;
+    // A refused value in the open editor stops the save before any file is
+    // asked for or written; the editor stays open for the correction.
+    if (CProgramView* view = doc->view(); view && !view->commitBeforeCommand())
         return false;
     QString path = doc->pathName();
     const QFileInfo info(path);
@@ -253,6 +311,7 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
         return false;
     }
     doc->setPathName(QFileInfo(path).absoluteFilePath());
+    doc->markSaved();
     return true;
 }
 

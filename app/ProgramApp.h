@@ -50,6 +50,15 @@ public:
     // no writable file yet.
     bool saveDocument(CProgramDoc* doc, bool prompt);
 
+    // Before a command throws `doc`'s unsaved changes away: Save, Discard or
+    // Cancel. True when the command may go on (saved, discarded, or nothing
+    // to save); false on Cancel or when the save failed or was cancelled.
+    // `discarded`, when given, is set instead of forgetting the changes, for a
+    // caller that may still fail.
+    bool SaveModified(CProgramDoc* doc, bool* discarded = nullptr);
+    // The same for every open document, hidden windows included.
+    bool saveAllModified();
+
     // File dialogs; tests replace them. An empty result means Cancel.
     std::function<QString()> askOpenFileName;
     std::function<QString(const QString& proposed)> askSaveFileName;

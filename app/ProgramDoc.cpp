@@ -23,6 +23,32 @@ void CProgramDoc::setPathName(const QString& path, bool addToTitle) {
         setTitle(QFileInfo(path).fileName());
 }
 
+void CProgramDoc::notifyModified(bool before) {
+    if (IsModified() != before)
+        emit modifiedChanged(IsModified());
+}
+
+void CProgramDoc::SetModifiedFlag() {
+    const bool before = IsModified();
+    m_bChangedBeside = true;
+    notifyModified(before);
+}
+
+void CProgramDoc::setHistoryClean(bool clean) {
+    const bool before = IsModified();
+    m_bHistoryClean = clean;
+    notifyModified(before);
+}
+
+void CProgramDoc::markSaved() {
+    const bool before = IsModified();
+    m_bChangedBeside = false;
+    // The history takes its present state as the clean one (and reports it).
+    emit saved();
+    m_bHistoryClean = true;
+    notifyModified(before);
+}
+
 bool CProgramDoc::OnNewDocument() {
     const radio::AppState& st = radio::appState();
     m_image = radio::newDocumentImage();
@@ -55,8 +81,13 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
     if (m_pView) {
-        // A value still in an open editor is part of what the user saves.
-        m_pView->CommitCellEditor();
+        // A value still in an open editor is part of what the user saves; a
+        // refused one stops the save, with the editor still open.
+        if (!m_pView->commitBeforeCommand()) {
+            if (error)
+                error->clear();
+            return false;
+        }
         m_pView->GridToImage();
     }
     const radio::LoadResult res = radio::saveDat(path.toStdString(), m_image);

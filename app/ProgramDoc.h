@@ -32,16 +32,34 @@ public:
     // Also retitles the document with the file's name, as an opened file is.
     void setPathName(const QString& path, bool addToTitle = true);
 
+    // Unsaved changes. The grid's history reports whether it is back at the
+    // saved state; a change made beside it (a dialog's OK, a read from the
+    // radio) counts until the next save or open.
+    bool IsModified() const { return m_bChangedBeside || !m_bHistoryClean; }
+    // A change of the image that the grid's history does not hold.
+    void SetModifiedFlag();
+    // The grid's history is (or is no longer) at the saved state.
+    void setHistoryClean(bool clean);
+    // Saved, or the user chose to drop the changes: nothing is unsaved now.
+    void markSaved();
+
     void setView(CProgramView* view) { m_pView = view; }
     CProgramView* view() const { return m_pView; }
     void setMainFrame(CMainFrame* frame) { m_pMainFrame = frame; }
 
 signals:
     void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
+    // The state just saved is the new reference of the grid's history.
+    void saved();
 
 private:
     QString m_strTitle;
     QString m_strPathName;
+    void notifyModified(bool before);
+
+    bool m_bChangedBeside = false;
+    bool m_bHistoryClean = true;
     CProgramView* m_pView = nullptr;
     CMainFrame* m_pMainFrame = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "ui/shell/CommandIds.h"
 #include "ui/shell/MainFrame.h"
 
+#include <QAction>
 #include <QMdiArea>
 
 namespace {
@@ -56,7 +57,8 @@ private slots:
         CMainFrame* f = app->mainFrame();
         CProgramDoc* doc = f->activeDocument();
         QCOMPARE(doc->title(), QStringLiteral("Channel Information"));
-        QCOMPARE(f->activeChildFrame()->windowTitle(), QStringLiteral("Channel Information"));
+        // "[*]" marks where unsaved changes are shown.
+        QCOMPARE(f->activeChildFrame()->windowTitle(), QStringLiteral("Channel Information[*]"));
         QVERIFY(radio::appState().freshDocument);
 
         QString proposed;
@@ -178,12 +180,20 @@ private slots:
         QCOMPARE(f->mdiArea()->subWindowList().size(), 1);
     }
 
-    void quittingNeverAsks() {
+    void quittingAsksOnlyAfterEdits() {
         TempProgram prog;
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        f->activeView()->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));
+        {
+            MessageBoxCloser closer;
+            f->activeView()->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));
+            QTRY_VERIFY(f->activeDocument()->IsModified());
+            QVERIFY(!f->close()); // nothing answers Save or Discard: the edit stays
+            QCOMPARE(closer.count, 1);
+        }
+        f->findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
+        QVERIFY(!f->activeDocument()->IsModified()); // back to the state it started from
         MessageBoxCloser closer;
         QVERIFY(f->close());
         QTest::qWait(50);

@@ -280,14 +280,26 @@ private slots:
         QCOMPARE(saved.size(), 1024);
         QCOMPARE(saved.mid(16, 4), QByteArray("\x00\x00\x75\x46", 4));
 
-        // A rejected value is reported, and the save still runs with the row
-        // as the commit left it.
+        // A rejected value is reported and stops the save: the file keeps the
+        // channel, the row keeps it, and the editor still holds what was typed.
         clickCell(1, 1);
         QTest::keyClicks(focused(), QStringLiteral("480"));
-        MessageBoxCloser closer;
-        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(closer.count, 1);
-        QCOMPARE(m_prog->readFile(target).mid(16, 4), QByteArray("\xff\xff\xff\xff", 4));
+        {
+            MessageBoxCloser closer;
+            QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(closer.count, 1);
+        }
+        QCOMPARE(m_prog->readFile(target), saved);
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("467.50000"));
+        auto* edit = qobject_cast<QLineEdit*>(m_view->openEditor());
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("480"));
+
+        // Corrected, the same save goes through.
+        edit->setText(QStringLiteral("462.5"));
+        edit->setModified(true);
+        m_view->mainFrame()->runCommand(ids::ID_FILE_SAVE);
+        QCOMPARE(m_prog->readFile(target).mid(16, 4), QByteArray("\x00\x00\x25\x46", 4));
     }
 
     void helpNamesTheFocusedControl() {

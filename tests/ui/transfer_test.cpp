@@ -15,17 +15,23 @@
 #include "model/StringTable.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
+#include "ui/channels/ViewEditing.h"
 #include "ui/dialogs/ComSetupDlg.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/CommandIds.h"
 #include "ui/shell/MainFrame.h"
+#include "ui/shell/NavigationBar.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
 
 #include <atomic>
 #include <thread>
@@ -44,6 +50,36 @@ Image patterned(std::uint8_t seed) {
     for (std::size_t i = 0; i < img.size(); ++i)
         img[i] = std::uint8_t(i * 11 + seed);
     return img;
+}
+
+// Closes every modal dialog that opens, counting them: a dialog that should
+// not have opened must not leave the test waiting.
+class ModalCounter : public QObject {
+public:
+    ModalCounter() {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                names << w->metaObject()->className();
+                w->reject();
+                w->close();
+            }
+        });
+        timer->start(10);
+    }
+    QStringList names;
+};
+
+// Opens the editor of a cell and types `text` into it.
+QLineEdit* typeInto(CProgramView* view, int row, int col, const QString& text) {
+    view->grid()->setCurrent(row, col);
+    view->ShowCellEditor();
+    auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+    if (edit) {
+        edit->setText(text);
+        edit->setModified(true);
+    }
+    return edit;
 }
 
 } // namespace
@@ -234,6 +270,179 @@ private slots:
         }
         // Cancel changed nothing.
         QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
+    }
+
+    void refusedValueStopsTheWrite() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        const Image radioBefore = patterned(9);
+        PtyRadio radio(prog.path("radio"), radioBefore);
+        QVERIFY(radio.ok());
+        view->m_strPort = prog.path("radio");
+        view->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));
+        view->grid()->setTextMatrix(1, 2, QStringLiteral("460.00000"));
+        const QStringList row =
+            QStringList{view->grid()->textMatrix(1, 1), view->grid()->textMatrix(1, 2)};
+
+        // Refused at the command: no progress window, no word to the radio.
+        QVERIFY(typeInto(view, 1, 1, QStringLiteral("999")));
+        {
+            MessageBoxCloser closer;
+            f->runCommand(ids::ID_PROGRAM_WRITE);
+            QCOMPARE(closer.count, 1);
+            QCOMPARE(closer.text, QString::fromUtf8(radio::englishString(radio::IDS_OUT_OF_RANGE)));
+        }
+        QVERIFY(!view->m_pProgressDlg);
+        QCOMPARE(view->grid()->textMatrix(1, 1), row[0]);
+        QCOMPARE(view->grid()->textMatrix(1, 2), row[1]);
+        auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("999"));
+
+        // Typed while the progress window waits for OK: refused at the start.
+        view->hideEditors();
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        QVERIFY(dlg);
+        QVERIFY(typeInto(view, 1, 1, QStringLiteral("999")));
+        {
+            MessageBoxCloser closer;
+            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+            QTRY_COMPARE(closer.count, 1);
+        }
+        QTRY_VERIFY(!dlg);
+        QTest::qWait(300);
+        QVERIFY(!CProgramView::transferRunning());
+        QCOMPARE(view->grid()->textMatrix(1, 1), row[0]);
+        QCOMPARE(qobject_cast<QLineEdit*>(view->openEditor())->text(), QStringLiteral("999"));
+        radio.stop();
+        QCOMPARE(radio.radio().handshakes(), 0);
+        QCOMPARE(radio.radio().memory(), radioBefore);
+    }
+
+    void readLocksTheDocument() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CProgramDoc* doc = view->document();
+        // Something to undo, and rows on the clipboard to paste.
+        view->grid()->setTextMatrix(2, 1, QStringLiteral("461.00000"));
+        QUndoStack* history = CViewEditing::of(view)->undoStack();
+        QTRY_VERIFY(history->canUndo());
+        QApplication::clipboard()->setText(
+            QStringLiteral("1\t462.00000\t462.00000\tNone\tNone\tHigh\tYes\tNo\tWide\tOff\tOff"));
+
+        PtyRadio radio(prog.path("radio"), VirtualRadio::sampleImage());
+        QVERIFY(radio.ok());
+        view->m_strPort = prog.path("radio");
+        startTransfer(view, ids::ID_PROGRAM_READ);
+        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        QTRY_VERIFY_WITH_TIMEOUT(dlg && dlg->position() >= 3, 10000);
+        QVERIFY(CProgramView::transferRunning());
+
+        ModalCounter modals;
+        const int dialogs[] = {ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_OPTIONAL_FEATURES,
+                               ids::ID_PROGRAM_SCAN_INFO, ids::ID_EDIT_POWER_ADJUST,
+                               ids::ID_EDIT_PARAM_ADJUST};
+        for (int id : dialogs) {
+            QVERIFY2(!f->canRun(id), QByteArray::number(id));
+            f->runCommand(id);
+            emit f->navigationBar()->commandRequested(id);
+        }
+        // No editor opens, by click, by typing or by Enter.
+        view->grid()->setCurrent(3, 1);
+        view->ShowCellEditor();
+        QVERIFY(!view->openEditor());
+        QTest::keyClick(view->grid(), Qt::Key_4);
+        QTest::keyClick(view->grid(), Qt::Key_Return);
+        QVERIFY(!view->openEditor());
+        for (const char* name : {"actionPasteRows", "actionUndo", "actionRedo", "actionClearRows",
+                                 "actionImportChannels"})
+            f->findChild<QAction*>(QLatin1String(name))->trigger();
+        QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("461.00000"));
+        // The window still shows the progress.
+        QVERIFY(dlg->isVisible());
+
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg, 20000);
+        QVERIFY(!CProgramView::transferRunning());
+        QCOMPARE(modals.names, QStringList());
+        radio.stop();
+        // The document is the radio's image, and so is the grid.
+        const Image& mem = radio.radio().memory();
+        QVERIFY(std::equal(mem.begin(), mem.begin() + 0x3F1, doc->m_image.begin()));
+        const radio::ChannelTable fromRadio = radio::imageToTable(mem, false);
+        const radio::ChannelTable shown = view->table();
+        for (int r = 1; r < radio::kGridRows; ++r)
+            for (int c = 1; c < radio::kGridCols; ++c)
+                QCOMPARE(shown[r][c], fromRadio[r][c]);
+        // Afterwards the document is editable again.
+        QVERIFY(f->canRun(ids::ID_EDIT_OPTIONAL_FEATURES));
+        view->grid()->setCurrent(3, 1);
+        view->ShowCellEditor();
+        QVERIFY(view->openEditor());
+    }
+
+    void everyWindowUsesTheStoredPort() {
+        QTemporaryDir values;
+        isolateUserValues(values);
+        TempProgram prog;
+        {
+            auto app = prog.app();
+            QVERIFY(app->InitInstance());
+            CMainFrame* f = app->mainFrame();
+            QCOMPARE(f->activeView()->m_strPort, QStringLiteral("COM1")); // nothing stored
+            {
+                CComSetupDlg dlg(f->activeView());
+                dlg.OnInitDialog();
+                dlg.comButton(2)->setChecked(true);
+                dlg.accept();
+            }
+            // New: the new window transfers on the stored port, and shows it.
+            {
+                MessageBoxCloser ok(QMessageBox::Ok);
+                f->runCommand(ids::ID_FILE_NEW);
+            }
+            CProgramView* fresh = f->activeView();
+            QCOMPARE(fresh->m_strPort, QStringLiteral("com3"));
+            {
+                CComSetupDlg dlg(fresh);
+                dlg.OnInitDialog();
+                QVERIFY(dlg.comButton(2)->isChecked());
+            }
+            // Open, after another port was stored from the list.
+            {
+                CComSetupDlg dlg(fresh);
+                dlg.OnInitDialog();
+                dlg.otherPorts()->setCurrentIndex(
+                    dlg.otherPorts()->findData(QStringLiteral("Virtual radio")));
+                dlg.otherButton()->setChecked(true);
+                dlg.accept();
+            }
+            prog.writeFile("a.dat", QByteArray(1024, '\xff'));
+            app->askOpenFileName = [&] { return prog.path("a.dat"); };
+            f->runCommand(ids::ID_FILE_OPEN);
+            QVERIFY(f->activeView() != fresh);
+            QCOMPARE(f->activeView()->m_strPort, QStringLiteral("Virtual radio"));
+        }
+        {
+            // The next run of the program.
+            auto app = prog.app();
+            QVERIFY(app->InitInstance());
+            CProgramView* view = app->mainFrame()->activeView();
+            QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
+            // What the dialog shows is what this window will use, also when set otherwise.
+            view->m_strPort = QStringLiteral("com2");
+            CComSetupDlg dlg(view);
+            dlg.OnInitDialog();
+            QVERIFY(dlg.comButton(1)->isChecked());
+            QVERIFY(!dlg.otherButton()->isChecked());
+        }
+        isolateUserValues(m_values);
     }
 
     void serialPortTimeoutsAndPurge() {

@@ -137,7 +137,7 @@ void CProgramView::hideEditors() {
 }
 
 void CProgramView::ShowCellEditor() {
-    if (m_bFirstUpdate || m_bCommitting)
+    if (m_bFirstUpdate || m_bCommitting || documentLocked())
         return;
     const int row = m_grid->row();
     const int col = m_grid->col();
@@ -188,6 +188,14 @@ void CProgramView::placeEditor(QWidget* editor) {
 }
 
 bool CProgramView::CommitCellEditor() {
+    return commitEditor(false);
+}
+
+bool CProgramView::commitBeforeCommand() {
+    return !commitEditor(true);
+}
+
+bool CProgramView::commitEditor(bool keepOnRefusal) {
     QWidget* editor = openEditor();
     if (!editor || m_bCommitting)
         return false;
@@ -212,6 +220,16 @@ bool CProgramView::CommitCellEditor() {
             QCoreApplication::translate("StringTable", radio::englishString(res.message)),
             QMessageBox::Ok, this);
         box.exec();
+        if (keepOnRefusal) {
+            // The command stops; the user corrects the value where it was typed.
+            m_bCommitting = false;
+            if (editor->isHidden()) {
+                placeEditor(editor);
+                editor->show();
+            }
+            editor->setFocus();
+            return true;
+        }
     }
     for (int c = 1; c < radio::kGridCols; ++c)
         m_grid->setTextMatrix(row, c, qs(res.row[c]));

@@ -6,6 +6,8 @@
 #include "app/core/ProductInfo.h"
 #include "model/Codecs.h"
 #include "ui/channels/ChannelGrid.h"
+#include "ui/channels/ViewEditing.h"
+#include "ui/dialogs/ComSetupDlg.h"
 #include "ui/shell/CommandIds.h"
 #include "ui/shell/LanguageDlg.h"
 #include "ui/shell/MainFrame.h"
@@ -49,6 +51,8 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
 
+    // The port shown by Com Setup is the one the transfers use, from the start.
+    m_strPort = CComSetupDlg::storedPort();
     addCommand(ids::ID_SETUP_LANGUAGE, [this] { OnSetupLanguage(); });
     installTransferCommands();
     installPrintCommands();
@@ -82,6 +86,7 @@ bool CProgramView::runCommand(int id) {
 }
 
 void CProgramView::OnInitialUpdate() {
+    const bool first = m_bFirstUpdate;
     if (m_bFirstUpdate) {
         setUpGrid();
         createEditors();
@@ -91,6 +96,9 @@ void CProgramView::OnInitialUpdate() {
     if (!icon.availableSizes().isEmpty() && parentWidget())
         parentWidget()->setWindowIcon(icon);
     ImageToGrid();
+    // From here on every change of the grid is recorded (and marks the document).
+    if (first)
+        CViewEditing::of(this);
 }
 
 void CProgramView::setUpGrid() {
@@ -162,7 +170,7 @@ void CProgramView::refreshProductInfo() {
                                   st.freshDocument, st.languageName, st.chinese);
     setBand(pr.limits.low, pr.limits.high);
     if (CMainFrame* f = mainFrame())
-        f->setWindowTitle(qs(pr.title));
+        f->setWindowTitle(qs(pr.title) + QStringLiteral("[*]"));
 }
 
 radio::ChannelTable CProgramView::table() const {
@@ -178,18 +186,38 @@ void CProgramView::GridToImage() {
 }
 
 void CProgramView::OnSetupLanguage() {
+    radio::CIniFile* settings = radio::appState().settings;
+    const std::string running = settings ? settings->GetString("Setup", "Language") : "";
+    const bool changedBefore = m_bLanguageChanged;
     CLanguageDlg dlg(this);
     dlg.m_bChanged = m_bLanguageChanged;
     const bool ok = dlg.exec() == QDialog::Accepted;
     m_bLanguageChanged = dlg.m_bChanged;
     if (!ok || !m_bLanguageChanged)
         return;
+    // The restart ends this instance: unsaved changes are asked about first,
+    // and when the user keeps them (or the window may not close now, as
+    // during a transfer) nothing changes, not even the stored language.
+    CMainFrame* f = mainFrame();
+    const auto keepRunning = [&] {
+        if (settings)
+            settings->SetString("Setup", "Language", running);
+        m_bLanguageChanged = changedBefore;
+    };
+    if (f && f->queryClose && !f->queryClose()) {
+        keepRunning();
+        return;
+    }
     // The new instance reads the settings file at once, so it must hold the
     // new language before that instance starts.
-    if (radio::appState().settings)
-        radio::appState().settings->Save();
-    if (CMainFrame* f = mainFrame())
-        f->close();
+    if (settings)
+        settings->Save();
+    if (f && !f->close()) {
+        keepRunning();
+        if (settings)
+            settings->Save();
+        return;
+    }
     if (restartProgram)
         restartProgram();
 }

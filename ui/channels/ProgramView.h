@@ -2,6 +2,7 @@
 // The channel window's view: the 16 channels of its document as a grid of
 // texts, edited in place by one editor per column.
 
+#include "app/ProgramDoc.h"
 #include "model/ChannelTable.h"
 
 #include <QPointer>
@@ -43,6 +44,14 @@ public:
     // Commits the open cell editor into its cell with the radio's rules.
     // Returns true when a message was shown (the value was rejected).
     bool CommitCellEditor();
+    // The commit a command (save, print, transfer, export...) makes on its
+    // own before it reads the grid. A refused value shows its message and
+    // stops the command: the row keeps its content and the editor stays open
+    // with the typed text. True when the command may go on.
+    bool commitBeforeCommand();
+    // While a transfer runs the document is read-only: no editor opens and
+    // the commands that change the document do nothing.
+    static bool documentLocked() { return transferRunning(); }
     // The grid's texts in grid coordinates.
     radio::ChannelTable table() const;
 
@@ -112,6 +121,8 @@ private:
     // Puts `editor` (default: the open one) over the current edit cell.
     void placeEditor(QWidget* editor = nullptr);
     bool handleKey(QObject* watched, class QKeyEvent* key);
+    // Shared by both commits; `keepOnRefusal` is the command's own commit.
+    bool commitEditor(bool keepOnRefusal);
     bool editorHasChanges() const;
     void moveBy(int dRow, int dCol, bool wrap);
     void OnEnterCell();
@@ -119,7 +130,9 @@ private:
     void OnGridScroll();
     void showHelpForFocus();
 
-    CProgramDoc* m_pDocument;
+    // The frame deletes the view before the document; the guard keeps a
+    // late use from touching a deleted one.
+    QPointer<CProgramDoc> m_pDocument;
     CChannelGrid* m_grid;
     bool m_bFirstUpdate = true;
     int m_nBandHigh = 0;

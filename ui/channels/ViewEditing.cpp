@@ -80,6 +80,14 @@ CViewEditing::CViewEditing(CProgramView* view)
     connect(view->grid(), &QTableWidget::itemChanged, this, &CViewEditing::gridChanged);
     // Several rows are selected like in a spreadsheet.
     view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The history tells the document whether the grid is back where it was saved.
+    if (CProgramDoc* doc = view->document()) {
+        connect(m_stack, &QUndoStack::cleanChanged, doc, &CProgramDoc::setHistoryClean);
+        connect(doc, &CProgramDoc::saved, this, [this] {
+            settle(); // a change still waiting to be recorded is part of what was saved
+            m_stack->setClean();
+        });
+    }
 }
 
 CViewEditing::~CViewEditing() {
@@ -155,7 +163,9 @@ void CViewEditing::copy() const {
 }
 
 bool CViewEditing::paste(const QString& text, QStringList* problems) {
-    m_view->CommitCellEditor();
+    if (!m_view->commitBeforeCommand())
+        return false; // the refused value has had its message
+
     const std::vector<int> rows = selectedRows();
     const int first = rows.empty() ? 1 : rows.front();
     const radio::clipboard::Paste p =
@@ -191,7 +201,7 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
 
 void CViewEditing::pasteFromClipboard() {
     QStringList problems;
-    if (!paste(QApplication::clipboard()->text(), &problems))
+    if (!paste(QApplication::clipboard()->text(), &problems) && !problems.isEmpty())
         showMessage(m_view,
                     tx("Nothing was pasted:") + QStringLiteral("\n") +
                         problems.join(QStringLiteral("\n")),
@@ -217,7 +227,8 @@ CViewEditing::ImportOutcome
 CViewEditing::importCsv(const QByteArray& csv,
                         const std::function<bool(const QStringList&, int)>& confirm) {
     ImportOutcome out;
-    m_view->CommitCellEditor();
+    if (!m_view->commitBeforeCommand())
+        return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
     const radio::interchange::Import imp = radio::interchange::importCsv(
         csv.toStdString(), radio::imageToTable(img, false), m_view->bandLow(), m_view->bandHigh());

@@ -61,6 +61,9 @@ int preparePrinting(QPrinter& printer, const radio::print::ReportSource& source)
 }
 
 void filePrint(CProgramView* view, bool withDialog) {
+    // The report shows what the user typed; a refused value stops the job.
+    if (!view->commitBeforeCommand())
+        return;
     QPrinter& printer = radio::print::applicationPrinter();
     const radio::print::ReportSource source = reportSource(*view);
     const int maxPage = preparePrinting(printer, source);
@@ -77,6 +80,8 @@ void filePrint(CProgramView* view, bool withDialog) {
 }
 
 void filePrintPreview(CProgramView* view) {
+    if (!view->commitBeforeCommand())
+        return;
     QPrinter& printer = radio::print::applicationPrinter();
     const radio::print::ReportSource source = reportSource(*view);
     preparePrinting(printer, source);

@@ -2,6 +2,8 @@
 
 #include "ui/channels/ProgramView.h"
 
+#include "app/ProgramDoc.h"
+
 #include "ui/dialogs/ScanInfoDlg.h"
 #include "ui/shell/CommandIds.h"
 
@@ -15,6 +17,9 @@ void CProgramView::installScanInfoCommands() {
             dlgScanInfo = new CScanInfoDlg([this] { return m_pDocument; }, this);
         // The priority-channel check must see the channels as edited so far.
         GridToImage();
+        const radio::Image before = m_pDocument->m_image;
         dlgScanInfo->DoModal();
+        if (m_pDocument && m_pDocument->m_image != before)
+            m_pDocument->SetModifiedFlag();
     });
 }

@@ -95,6 +95,11 @@ bool CProgramView::transferRunning() {
 }
 
 void CProgramView::OnRead() {
+    if (m_pProgressDlg && m_pProgressDlg->isVisible())
+        return;
+    // A refused value in the open editor stops the read before it starts.
+    if (!commitBeforeCommand())
+        return;
     openProgressDlg(0);
 }
 
@@ -102,7 +107,8 @@ void CProgramView::OnWrite() {
     // The direction of a pending or running transfer never changes.
     if (m_pProgressDlg && m_pProgressDlg->isVisible())
         return;
-    CommitCellEditor();
+    if (!commitBeforeCommand())
+        return;
     openProgressDlg(1);
 }
 
@@ -137,7 +143,14 @@ void CProgramView::openProgressDlg(int write) {
 void CProgramView::OnStartTransfer() {
     if (!m_pProgressDlg || m_pTransfer->isRunning() || m_pProgressDlg->m_bCancel)
         return;
-    CommitCellEditor();
+    // An editor opened while the window waited for OK: a refused value stops
+    // the transfer before anything is sent or read.
+    if (!commitBeforeCommand()) {
+        m_pProgressDlg->hide();
+        m_pProgressDlg->deleteLater();
+        m_pProgressDlg = nullptr;
+        return;
+    }
     if (m_bWrite)
         GridToImage();
     radio::link::TransferRequest request;
@@ -149,8 +162,13 @@ void CProgramView::OnStartTransfer() {
     auto* guard = new CloseGuard(m_pTransfer);
     if (QWidget* frame = parentWidget())
         frame->installEventFilter(guard);
-    if (CMainFrame* main = mainFrame())
+    if (CMainFrame* main = mainFrame()) {
         main->installEventFilter(guard);
+        main->updateCommandStates(); // the document is read-only meanwhile
+    }
+    // Whatever editor is still open would write what it opened with over
+    // what the radio sends.
+    hideEditors();
 }
 
 void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
@@ -163,7 +181,11 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         radio::appState().freshDocument = false;
         ImageToGrid();
         CViewEditing::of(this)->readFinished();
+        // What came from the radio is not in any file yet.
+        m_pDocument->SetModifiedFlag();
     }
+    if (CMainFrame* main = mainFrame())
+        main->updateCommandStates();
     // A requested check reads the radio back; it closes the window when done.
     if (result.status == radio::link::TransferStatus::Success && m_bWrite &&
         CViewEditing::of(this)->writeFinished())

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
@@ -68,7 +69,6 @@ CComSetupDlg::CComSetupDlg(CProgramView* view, QWidget* parent)
 }
 
 void CComSetupDlg::OnInitDialog() {
-    const std::string app = appName();
     for (int n = 1; n <= 4; ++n)
         m_com[std::size_t(n - 1)]->setEnabled(
             radio::link::SerialPort::canOpen("com" + std::to_string(n)));
@@ -84,18 +84,21 @@ void CComSetupDlg::OnInitDialog() {
     m_otherPorts->addItem(tr("Virtual radio"),
                           QString::fromUtf8(radio::link::kVirtualRadioPortName));
 
-    radio::UserValues* values = radio::appState().userValues;
-    m_nCom = 1;
-    if (values) {
-        if (const auto stored = values->get(app, "com"))
-            m_nCom = int(*stored);
-    }
-    m_nCom -= 1;
-
+    // The port the next transfer of this window uses, which is the stored
+    // choice unless this window was set otherwise.
+    const QString port = m_pView ? m_pView->m_strPort : storedPort();
+    static const QRegularExpression comN(QStringLiteral("^com(\\d+)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = comN.match(port);
     std::string other;
-    if (values) {
-        if (const auto stored = values->getText(app, kPortNameValue))
-            other = *stored;
+    if (m.hasMatch()) {
+        bool ok = false;
+        m_nCom = m.captured(1).toInt(&ok) - 1;
+        if (!ok)
+            m_nCom = -1;
+    } else {
+        m_nCom = -1;
+        other = port.toStdString();
     }
     m_group->setExclusive(false);
     for (auto* b : m_group->buttons())
@@ -114,6 +117,18 @@ void CComSetupDlg::OnInitDialog() {
     } else if (m_nCom >= 0 && m_nCom < 4) {
         m_com[std::size_t(m_nCom)]->setChecked(true);
     }
+}
+
+QString CComSetupDlg::storedPort() {
+    const std::string app = appName();
+    const radio::UserValues* values = radio::appState().userValues;
+    if (!values)
+        return QStringLiteral("COM1");
+    if (const auto other = values->getText(app, kPortNameValue); other && !other->empty())
+        return QString::fromStdString(*other);
+    if (const auto stored = values->get(app, "com"))
+        return QStringLiteral("com%1").arg(int(*stored));
+    return QStringLiteral("COM1");
 }
 
 void CComSetupDlg::OnOK() {

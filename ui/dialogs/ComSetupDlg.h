@@ -24,6 +24,10 @@ public:
 
     explicit CComSetupDlg(CProgramView* view, QWidget* parent = nullptr);
 
+    // The port the user chose last (per user): what every new channel window
+    // transfers on. "COM1" when nothing is stored.
+    static QString storedPort();
+
     // Greys out the ports that cannot be opened and checks the stored choice.
     void OnInitDialog();
     // Sets the view's port name and stores the choice.

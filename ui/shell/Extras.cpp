@@ -81,7 +81,8 @@ void showReport(CMainFrame* frame, const QString& title, const QString& text) {
 
 void compareWith(CMainFrame* frame) {
     CViewEditing* e = activeEditing(frame);
-    if (!e)
+    // The comparison reads the grid: a refused value in its editor stops it.
+    if (!e || !frame->activeView()->commitBeforeCommand())
         return;
     const QString path = QFileDialog::getOpenFileName(frame, tx("Compare With"), QString(),
                                                       tx("Configurations (*.dat)"));
@@ -98,7 +99,8 @@ void compareWith(CMainFrame* frame) {
 
 void importChannels(CMainFrame* frame) {
     CViewEditing* e = activeEditing(frame);
-    if (!e)
+    // While a transfer runs the document is read-only.
+    if (!e || CProgramView::documentLocked() || !frame->activeView()->commitBeforeCommand())
         return;
     const QString path = QFileDialog::getOpenFileName(frame, tx("Import Channel List"), QString(),
                                                       tx("Channel lists (*.csv)"));
@@ -132,7 +134,7 @@ void importChannels(CMainFrame* frame) {
 
 void exportChannels(CMainFrame* frame) {
     CViewEditing* e = activeEditing(frame);
-    if (!e)
+    if (!e || !frame->activeView()->commitBeforeCommand())
         return;
     const QString path = QFileDialog::getSaveFileName(frame, tx("Export Channel List"), QString(),
                                                       tx("Channel lists (*.csv)"));
@@ -169,7 +171,7 @@ void installCommands(CMainFrame* frame) {
     const auto withView = [frame](void (*run)(CViewEditing*)) {
         return [frame, run] {
             CProgramView* view = frame->activeView();
-            if (view && !view->isTransferring())
+            if (view && !view->isTransferring() && !CProgramView::documentLocked())
                 run(CViewEditing::of(view));
         };
     };
@@ -191,7 +193,8 @@ void installCommands(CMainFrame* frame) {
                        // rows.
                        CProgramView* view = frame->activeView();
                        QWidget* focus = QApplication::focusWidget();
-                       if (view && !view->isTransferring() && (!focus || view->isAncestorOf(focus)))
+                       if (view && !view->isTransferring() && !CProgramView::documentLocked() &&
+                           (!focus || view->isAncestorOf(focus)))
                            CViewEditing::of(view)->clearRows();
                    });
     QAction* compare = makeAction(frame, ids::ID_FILE_COMPARE, "actionCompareWith",
@@ -230,7 +233,7 @@ void installCommands(CMainFrame* frame) {
     // Enabled only with a channel window that is not busy with the radio.
     const auto update = [=] {
         CProgramView* view = frame->activeView();
-        const bool ready = view && !view->isTransferring();
+        const bool ready = view && !view->isTransferring() && !CProgramView::documentLocked();
         CViewEditing* e = ready ? CViewEditing::of(view) : nullptr;
         undo->setEnabled(e && e->undoStack()->canUndo());
         redo->setEnabled(e && e->undoStack()->canRedo());

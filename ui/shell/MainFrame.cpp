@@ -1,6 +1,7 @@
 #include "ui/shell/MainFrame.h"
 
 #include "app/Help.h"
+#include "app/ProgramDoc.h"
 #include "app/core/AppState.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/shell/BackgroundClient.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -278,19 +280,54 @@ CProgramView* CMainFrame::activeView() const {
     return f ? f->view() : nullptr;
 }
 
+void CMainFrame::closeEvent(QCloseEvent* e) {
+    if (queryClose && !queryClose()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
+}
+
+void CMainFrame::refreshModifiedMark() {
+    const CProgramDoc* doc = activeDocument();
+    setWindowModified(doc && doc->IsModified());
+}
+
+bool CMainFrame::changesDocument(int id) {
+    switch (id) {
+    case ID_EDIT_PRODUCT_INFO:
+    case ID_EDIT_OPTIONAL_FEATURES:
+    case ID_EDIT_POWER_ADJUST:
+    case ID_EDIT_PARAM_ADJUST:
+    case ID_PROGRAM_SCAN_INFO:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_CLEAR:
+    case ID_FILE_IMPORT_CHANNELS:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CMainFrame::addChildFrame(CChildFrame* frame) {
+    if (CProgramDoc* doc = frame->document())
+        connect(doc, &CProgramDoc::modifiedChanged, this, &CMainFrame::refreshModifiedMark);
     m_wndMDIClient->addSubWindow(frame);
     frame->move(0, 0);
     frame->show();
     m_wndMDIClient->setActiveSubWindow(frame);
     m_lastActive = frame;
     updateCommandStates();
+    refreshModifiedMark();
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* w) {
     if (auto* f = qobject_cast<CChildFrame*>(w))
         m_lastActive = f;
     updateCommandStates();
+    refreshModifiedMark();
 }
 
 void CMainFrame::addCommand(int id, std::function<void()> handler) {
@@ -304,6 +341,9 @@ void CMainFrame::addDocumentCommand(int id, std::function<void()> handler) {
 }
 
 bool CMainFrame::canRun(int id) const {
+    // While a transfer runs the document belongs to it.
+    if (changesDocument(id) && CProgramView::documentLocked())
+        return false;
     if (CProgramView* v = activeView(); v && v->hasCommand(id))
         return true;
     if (m_documentCommands.count(id) && !activeDocument())
@@ -313,6 +353,9 @@ bool CMainFrame::canRun(int id) const {
 
 void CMainFrame::runCommand(int id) {
     // Like the framework's command routing: the active view first, then the frame.
+    // The navigation tree comes here too, so a locked document is checked here.
+    if (changesDocument(id) && CProgramView::documentLocked())
+        return;
     if (CProgramView* v = activeView(); v && v->runCommand(id))
         return;
     auto it = m_commands.find(id);

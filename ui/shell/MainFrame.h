@@ -64,6 +64,17 @@ public:
     void OnEditChannelInfo();
     void OnViewControlBar();
 
+    // Asked before the window closes (Exit, its close box, a restart);
+    // false keeps it open. The application asks about unsaved changes here.
+    std::function<bool()> queryClose;
+    // The title's unsaved-changes mark follows the active document.
+    void refreshModifiedMark();
+    // Commands that change the document; refused while a transfer runs.
+    static bool changesDocument(int id);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void createActions();
     void createMenus();

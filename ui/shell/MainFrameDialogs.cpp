@@ -4,6 +4,7 @@
 
 #include "ui/shell/MainFrame.h"
 
+#include "app/ProgramDoc.h"
 #include "app/core/AppState.h"
 #include "ui/dialogs/OptionalFeaturesDlg.h"
 #include "ui/dialogs/ParamAdjustDlg.h"
@@ -16,13 +17,23 @@
 
 namespace {
 
+// Runs a dialog of the active document and marks the document changed when
+// the dialog changed its bytes (an OK, or any close of the adjustment dialogs).
+void runMarkingChanges(CMainFrame* frame, const std::function<void()>& run) {
+    QPointer<CProgramDoc> doc = frame->activeDocument();
+    const radio::Image before = doc ? doc->m_image : radio::Image{};
+    run();
+    if (doc && doc->m_image != before)
+        doc->SetModifiedFlag();
+}
+
 // Builds the frame's dialog on its first opening and keeps it from then on:
 // most sessions never open it, and building it costs start-up time.
 template <class Dialog> std::function<void()> keptDialog(CMainFrame* frame) {
     return [frame, dlg = QPointer<Dialog>()]() mutable {
         if (!dlg)
             dlg = new Dialog(frame);
-        dlg->DoModal();
+        runMarkingChanges(frame, [&dlg] { dlg->DoModal(); });
     };
 }
 
@@ -36,8 +47,10 @@ void CMainFrame::installDialogCommands() {
     addDocumentCommand(ids::ID_EDIT_POWER_ADJUST, keptDialog<CPowerAdjustDlg>(this));
     addDocumentCommand(ids::ID_EDIT_PARAM_ADJUST, [this] {
         // A fresh dialog for every run.
-        CParamAdjustDlg dlg(this, this);
-        dlg.DoModal();
+        runMarkingChanges(this, [this] {
+            CParamAdjustDlg dlg(this, this);
+            dlg.DoModal();
+        });
     });
 }
 
