@@ -28,6 +28,11 @@ const std::vector<Command>& extraCommands();  // diff
 // prints where; a failure is reported but does not fail the read.
 void keepReadBackup(const Image& image);
 
+// The settings file to read ("Program.ini" beside the tool, or the user's own
+// copy when that one is not writable and the copy exists); empty when the
+// tool's own path is unknown. The tool only ever reads it.
+std::string settingsFilePath();
+
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);
 
