@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build clean format
+.PHONY: run test deps build clean format package package-deps
 
 deps:
 	bash scripts/install-deps
@@ -22,6 +22,13 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, in $(BUILD)/: radio-programmer_<version>_<arch>.deb.
+package: package-deps build
+	cd $(BUILD) && cpack -G DEB
+
+package-deps:
+	bash scripts/install-deps --package
 
 format:
 	find model app link ui cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,9 +1,9 @@
 #include "app/Help.h"
 
 #include "app/core/AppState.h"
+#include "app/core/Startup.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QString>
 #include <QUrl>
 
@@ -24,8 +24,9 @@ void appHelp(int context) {
         return;
     }
     const radio::AppState& st = radio::appState();
-    const QString path = QString::fromStdString(st.programDir + st.helpFile);
+    // Installed, the program's documentation lives in the system's doc folder.
+    const std::string path = radio::helpDocument(st.programDir, st.helpFile, RADIO_DOC_DIR);
     // Desktop viewers cannot jump to a topic number; the file opens at its start.
-    if (!st.helpFile.empty() && QFileInfo::exists(path))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!path.empty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }

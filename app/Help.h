@@ -1,6 +1,7 @@
 #pragma once
 // Context help: opens the language's help file next to the program with the
-// desktop's viewer when it exists; otherwise a help request does nothing.
+// desktop's viewer when it exists, else the installed documentation;
+// otherwise a help request does nothing.
 
 #include <functional>
 

@@ -4,6 +4,7 @@
 #include "app/UserValuesQt.h"
 #include "app/core/AppState.h"
 #include "app/core/IniFile.h"
+#include "app/core/SettingsLocation.h"
 #include "app/core/Startup.h"
 #include "model/StringTable.h"
 #include "ui/channels/ProgramView.h"
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -105,8 +107,16 @@ bool CProgramApp::InitInstance() {
     // 2. The settings file, written back when the program ends.
     const std::string argv0 = m_arguments.isEmpty() ? std::string() : m_arguments[0].toStdString();
     const std::string dir = radio::settingsDirectory(argv0, m_executableDir.toStdString());
+    // Installed, the file is the system's: the user's changes go to a per-user copy.
+    const radio::SettingsPaths paths = radio::locateSettings(
+        dir + "/Program.ini",
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
     m_settings = std::make_unique<radio::CIniFile>();
-    m_settings->Load(dir + "/Program.ini", true, true, 0);
+    m_settings->Load(paths.load, true, true, 0);
+    if (paths.save != paths.load) {
+        QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
+        m_settings->SetSavePath(paths.save);
+    }
     st.settings = m_settings.get();
 
     // 3. The language.

@@ -20,18 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string programDirectory() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
-// The settings file beside the tool, read only; null when there is none.
+// The settings file the tool reads (beside it, or the user's copy), read
+// only; null when there is none.
 std::unique_ptr<CIniFile> installedSettings() {
-    const std::string dir = programDirectory();
-    const fs::path ini = fs::path(dir) / "Program.ini";
+    const fs::path ini = settingsFilePath();
     std::error_code ec;
-    if (dir.empty() || !fs::is_regular_file(ini, ec))
+    if (ini.empty() || !fs::is_regular_file(ini, ec))
         return nullptr;
     auto settings = std::make_unique<CIniFile>();
     if (!settings->Load(ini.string(), false, true, 0))

@@ -133,19 +133,12 @@ bool bandOption(const std::string& text, BandLimits& limits, std::string& error)
     return true;
 }
 
-std::string programDirectory() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
 // The band the image's model and band bytes name in the settings file next to
 // the program, as the channel window would use it.
 bool bandFromSettings(const Image& image, BandLimits& limits, std::string& error) {
-    const std::string dir = programDirectory();
-    const fs::path ini = fs::path(dir) / "Program.ini";
+    const fs::path ini = settingsFilePath();
     std::error_code ec;
-    if (dir.empty() || !fs::is_regular_file(ini, ec)) {
+    if (ini.empty() || !fs::is_regular_file(ini, ec)) {
         error = "no settings file Program.ini beside radio-cli to find the band; give --band "
                 "LOW-HIGH";
         return false;

@@ -67,18 +67,12 @@ bool parseReportArgs(const Args& args, ReportArgs& out, std::string& error) {
     return true;
 }
 
-std::string programDirectory() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
 // "Copyrights Owner" of the language's section in the settings file beside
 // the tool; empty when there is no such file or value, as in the window.
 std::string copyrightsOwner(const std::string& language) {
-    const fs::path ini = fs::path(programDirectory()) / "Program.ini";
+    const fs::path ini = settingsFilePath();
     std::error_code ec;
-    if (!fs::is_regular_file(ini, ec))
+    if (ini.empty() || !fs::is_regular_file(ini, ec))
         return std::string();
     CIniFile settings;
     // Read only: the tool never rewrites the installation's settings.

@@ -32,6 +32,11 @@ void keepReadBackup(const Image& image);
 // The same without printing: where the backup went, or why it failed.
 backups::Result keepBackup(const Image& image);
 
+// The settings file to read ("Program.ini" beside the tool, or the user's own
+// copy when that one is not writable and the copy exists); empty when the
+// tool's own path is unknown. The tool only ever reads it.
+std::string settingsFilePath();
+
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);
 // The same line without the status; control characters are shown escaped.

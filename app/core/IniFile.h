@@ -35,6 +35,13 @@ public:
     bool Save(bool makeBackup = false);
 
     const std::string& path() const { return m_path; }
+    // Saves from now on, the write-back included, go to `fullPath` (a loaded
+    // file's contents kept as they are): the per-user copy of a settings file
+    // the user cannot write.
+    void SetSavePath(const std::string& fullPath) {
+        if (!m_path.empty())
+            m_path = fullPath;
+    }
     bool modified() const { return m_modified; }
 
 private:

@@ -54,4 +54,18 @@ bool showLanguageCommand(const std::string& showLang) {
     return atoiC(showLang) != 0;
 }
 
+std::string helpDocument(const std::string& programDir, const std::string& helpFile,
+                         const std::string& docDir) {
+    std::error_code ec;
+    if (!helpFile.empty()) {
+        const fs::path own = fs::path(programDir) / helpFile;
+        if (fs::is_regular_file(own, ec))
+            return own.string();
+    }
+    if (docDir.empty())
+        return {};
+    const fs::path readme = (fs::path(programDir) / docDir / "README.md").lexically_normal();
+    return fs::is_regular_file(readme, ec) ? readme.string() : std::string();
+}
+
 } // namespace radio

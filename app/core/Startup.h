@@ -20,4 +20,11 @@ std::string findCatalogue(const std::string& dir, const std::string& languageNam
 // "ShowLang" read like atoi: 0, empty or no number hides the Language command.
 bool showLanguageCommand(const std::string& showLang);
 
+// The file a help request opens: the language's help file in the program
+// directory when it is there, else the installed documentation
+// ("README.md" in `docDir`, relative to the program directory unless
+// absolute); empty when neither exists.
+std::string helpDocument(const std::string& programDir, const std::string& helpFile,
+                         const std::string& docDir);
+
 } // namespace radio

@@ -3,15 +3,19 @@
 
 #include "window_fixture.h"
 
+#include "app/core/IniFile.h"
 #include "app/core/Startup.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/shell/CommandIds.h"
+#include "ui/shell/LanguageDlg.h"
 #include "ui/shell/MainFrame.h"
 #include "ui/shell/NavigationBar.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 class StartupTest : public QObject {
@@ -130,6 +134,69 @@ private slots:
                  QStringLiteral("/opt/radio"));
         QCOMPARE(QString::fromStdString(radio::settingsDirectory("Program", "/x")),
                  QStringLiteral("/x"));
+    }
+
+    void readOnlySettingsKeepTheLanguageInAPerUserCopy() {
+        TempProgram prog("English");
+        QTemporaryDir config;
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        // Installed: neither the file nor its folder may be written (by mode, even for root).
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(prog.path("Program.ini"), readOnly));
+        QVERIFY(QFile::setPermissions(prog.dir.path(), readOnly | QFile::ExeOwner |
+                                                           QFile::ExeGroup | QFile::ExeOther));
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(prog.dir.path(), readOnly | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(prog.path("Program.ini"), readOnly | QFile::WriteOwner);
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+            CProgramView::restartProgram = {};
+        });
+        const QByteArray system = prog.readFile(prog.path("Program.ini"));
+        // Named after the settings file's AppName, like the per-user values.
+        const QString perUser = config.filePath(QStringLiteral("Test Radio Tool/Program.ini"));
+        {
+            auto app = prog.app();
+            MessageBoxCloser closer;
+            QVERIFY(app->InitInstance());
+            QByteArray atRestart;
+            CProgramView::restartProgram = [&] { atRestart = prog.readFile(perUser); };
+            QTimer::singleShot(50, [] {
+                auto* dlg = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dlg);
+                dlg->chineseButton()->setChecked(true);
+                dlg->accept();
+            });
+            app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
+            QCOMPARE(closer.count, 0); // no complaint about the system's file
+            // The new instance must find the language already in the copy, with the rest.
+            QVERIFY(atRestart.contains("Language=Chinese"));
+            QVERIFY(atRestart.contains("Type1=TR-1"));
+            QVERIFY(atRestart.contains("Copyrights Owner=Test Works Ltd"));
+        }
+        QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
+        {
+            auto app = prog.app();
+            QVERIFY(app->InitInstance());
+            QVERIFY(radio::appState().chinese);
+            QCOMPARE(app->mainFrame()->menu(0)->title(), QStringLiteral("文件(&F)"));
+        }
+        QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
+    }
+
+    void writableSettingsStayBesideTheProgram() {
+        TempProgram prog("English");
+        QTemporaryDir config;
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldConfig); });
+        {
+            auto app = prog.app();
+            QVERIFY(app->InitInstance());
+            radio::appState().settings->SetString("Setup", "Language", "Chinese");
+        }
+        QVERIFY(prog.readFile(prog.path("Program.ini")).contains("Language=Chinese"));
+        QVERIFY(QDir(config.path()).isEmpty());
     }
 
     void languageCommandFollowsShowLang_data() {
