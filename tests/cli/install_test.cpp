@@ -29,11 +29,6 @@ namespace {
 using Options = std::set<std::string>;
 using CommandOptions = std::map<std::string, Options>; // command -> its --options
 
-// Commands documented ahead of the tool: written up with the cable-fleet
-// work, which adds them to radio-cli. They may be missing from --help until
-// it lands; every other command must match exactly.
-const std::set<std::string> kDocumentedAhead = {"clone"};
-
 Options optionsIn(const std::string& text) {
     Options found;
     static const std::regex option("--[a-z][a-z-]*");
@@ -127,7 +122,7 @@ protected:
         return commands;
     }
 
-    // Same commands both ways (bar the ones documented ahead), and every
+    // Same commands both ways, and every
     // option the tool's synopsis shows is documented for its command.
     static void expectMatches(const CommandOptions& tool, const CommandOptions& documented,
                               const char* what) {
@@ -141,7 +136,7 @@ protected:
                 EXPECT_TRUE(doc->second.count(o)) << what << ": " << name << " lacks " << o;
         }
         for (const auto& [name, options] : documented) {
-            EXPECT_TRUE(tool.count(name) || kDocumentedAhead.count(name))
+            EXPECT_TRUE(tool.count(name))
                 << what << " names " << name << ", which radio-cli --help does not list";
         }
     }
