@@ -1,6 +1,8 @@
 // radio-cli clone against several radio-cli virtual-radio processes, each on
 // its own pseudo-terminal, end to end.
 
+#include "CliFixture.h"
+#include "Spawn.h"
 #include "link/ProgrammingRecord.h"
 #include "model/Image.h"
 
@@ -28,44 +30,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-pid_t spawn(const std::vector<std::string>& args, const std::string& outFile,
-            const std::string& errFile) {
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-int waitBounded(pid_t pid, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (std::chrono::steady_clock::now() < end) {
-        if (waitpid(pid, &status, WNOHANG) == pid)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::this_thread::sleep_for(10ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    return -2;
-}
+using clitest::slurp;
+using clitest::spawn;
+using clitest::waitBounded;
 
 radio::Image patterned(std::uint8_t seed) {
     radio::Image img;

@@ -1,6 +1,8 @@
 // radio-cli read and write against radio-cli virtual-radio over a real
 // pseudo-terminal, end to end.
 
+#include "CliFixture.h"
+#include "Spawn.h"
 #include "model/Image.h"
 
 #include <gtest/gtest.h>
@@ -28,48 +30,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
+using clitest::slurp;
+using clitest::spawn;
+using clitest::waitBounded;
+
 struct CliRun {
     int status = -1;
     std::string err;
 };
-
-pid_t spawn(const std::vector<std::string>& args, const std::string& errFile) {
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Waits for a child at most `limit`; kills it when it takes longer.
-int waitBounded(pid_t pid, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (std::chrono::steady_clock::now() < end) {
-        if (waitpid(pid, &status, WNOHANG) == pid)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::this_thread::sleep_for(10ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    return -2;
-}
 
 class LinkCommands : public ::testing::Test {
 protected:
@@ -89,7 +57,7 @@ protected:
         args.insert(args.begin(), RADIO_CLI);
         const std::string errFile = (dir / "stderr.txt").string();
         CliRun r;
-        const pid_t pid = spawn(args, errFile);
+        const pid_t pid = spawn(args, "/dev/null", errFile);
         EXPECT_GT(pid, 0);
         if (pid <= 0)
             return r;
@@ -103,7 +71,7 @@ protected:
         link = (dir / "radio").string();
         std::vector<std::string> args = {RADIO_CLI, "virtual-radio", "--link", link};
         args.insert(args.end(), extra.begin(), extra.end());
-        radioPid = spawn(args, (dir / "radio-stderr.txt").string());
+        radioPid = spawn(args, "/dev/null", (dir / "radio-stderr.txt").string());
         ASSERT_GT(radioPid, 0);
         for (int i = 0; i < 500 && !fs::is_symlink(link); ++i)
             std::this_thread::sleep_for(10ms);
