@@ -25,7 +25,7 @@ double DecimalMultiply(double a, double b);
 using FreqBytes = std::array<std::uint8_t, 4>; // b0 least significant pair
 using ToneBytes = std::array<std::uint8_t, 2>; // {L, H}
 
-std::string FormatFrequency(const FreqBytes& b); // "" when absent, else "%3.5f" MHz
+std::string FormatFrequency(const FreqBytes& b);   // "" when absent, else "%3.5f" MHz
 FreqBytes ParseFrequency(const std::string& text); // 0 / no number -> FF FF FF FF
 // Frequency text -> integer count of 10 Hz (truncated DecimalMultiply x 100000).
 std::int64_t frequencyUnits(const std::string& text);
