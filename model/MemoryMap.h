@@ -157,6 +157,13 @@ inline void set16(Image& img, const Field& f, unsigned value) {
     img[f.offset + 1] = std::uint8_t((value >> 8) & 0xFF);
 }
 
+// Writes all `f.size` bytes of a field, low byte first, regardless of its
+// mask: for building an image from scratch, where no other bits need keeping.
+inline void setWhole(Image& img, const Field& f, unsigned value) {
+    for (std::uint16_t i = 0; i < f.size && i < sizeof value; ++i)
+        img[f.offset + i] = std::uint8_t((value >> (8 * i)) & 0xFF);
+}
+
 // Byte of a channel record.
 inline std::uint8_t& recordByte(Image& img, int channel, const Field& f, int i = 0) {
     return img[channelOffset(channel) + f.offset + i];
