@@ -1,11 +1,11 @@
 // Extra commands of radio-cli: comparing two configurations; backups of reads.
 
+#include "app/core/Backups.h"
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"
-#include "ui/shell/Extras.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -93,7 +93,7 @@ int runDiff(const Args& args) {
 
 void keepReadBackup(const Image& image) {
     const auto settings = installedSettings();
-    const backups::Result r = extras::backupRead(image, settings.get());
+    const backups::Result r = backups::backupRead(image, settings.get());
     if (r.ok)
         std::printf("Backup: %s\n", r.path.c_str());
     else
