@@ -24,7 +24,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 format:
-	find model app link ui cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find model app link report ui cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)
