@@ -1,11 +1,11 @@
 // Extra commands of radio-cli: comparing two configurations; backups of reads.
 
+#include "app/core/Backups.h"
 #include "app/core/IniFile.h"
 #include "app/core/ProductInfo.h"
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"
-#include "ui/shell/Extras.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -87,7 +87,7 @@ int runDiff(const Args& args) {
 
 backups::Result keepBackup(const Image& image) {
     const auto settings = installedSettings();
-    return extras::backupRead(image, settings.get());
+    return backups::backupRead(image, settings.get());
 }
 
 void keepReadBackup(const Image& image) {

@@ -7,7 +7,7 @@
 #include "model/Image.h"
 #include "model/Report.h"
 #include "model/SafeFile.h"
-#include "ui/shell/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QBuffer>
 #include <QByteArray>

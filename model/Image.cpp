@@ -10,23 +10,36 @@ namespace radio {
 Image newDocumentImage() {
     Image img;
     img.fill(0xFF);
-    struct Byte {
-        std::uint16_t offset;
-        std::uint8_t value;
+    // The header row is not interpreted, but a new image carries these bytes
+    // in it; the five bytes 0x003-0x007 stay erased.
+    static constexpr std::uint8_t kHeader[] = {0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                               0x00, 0x03, 0x01, 0x00, 0x02, 0x00, 0x24, 0x11};
+    static_assert(sizeof kHeader == mm::Header.size);
+    std::memcpy(&img[mm::Header.offset], kHeader, sizeof kHeader);
+
+    // Whole stored values: a new image sets every bit of these bytes, also the
+    // bits a dialog does not own.
+    struct Default {
+        const mm::Field* field;
+        unsigned value;
     };
-    static constexpr Byte kDefaults[] = {
-        {0x000, 0x00}, {0x001, 0x00}, {0x002, 0x00}, {0x008, 0x00}, {0x009, 0x03}, {0x00A, 0x01},
-        {0x00B, 0x00}, {0x00C, 0x02}, {0x00D, 0x00}, {0x00E, 0x24}, {0x00F, 0x11}, {0x12F, 0x01},
-        {0x130, 0x04}, {0x131, 0x09}, {0x134, 0x04}, {0x135, 0x01}, {0x136, 0x01}, {0x13A, 0x05},
-        {0x13B, 0x02}, {0x160, 0x00}, {0x161, 0x11}, {0x162, 0x09}, {0x163, 0x15}, {0x165, 0x30},
-        {0x166, 0x00}, {0x167, 0x30}, {0x168, 0x00}, {0x17E, 0x00}, {0x17F, 0x00}, {0x3F0, 0x00},
+    static constexpr Default kDefaults[] = {
+        {&mm::VoiceAnnunciation, 0x01}, {&mm::TimeOutTimer, 0x04},  {&mm::TotPreAlert, 0x09},
+        {&mm::SquelchLevel, 0x04},      {&mm::BatterySaver, 0x01},  {&mm::KeyBeep, 0x01},
+        {&mm::VoxGain, 0x05},           {&mm::VoxDelay, 0x02},      {&mm::ScanPriorityMode, 0x00},
+        {&mm::PriorityChannel, 0x11},   {&mm::LookBackA, 0x09},     {&mm::LookBackB, 0x15},
+        {&mm::DropoutDelay, 0x0030},    {&mm::TxDwellTime, 0x0030}, {&mm::ScanAddLow, 0x00},
+        {&mm::ScanAddHigh, 0x00},       {&mm::CallTone, 0x00},
     };
-    for (const Byte& b : kDefaults)
-        img[b.offset] = b.value;
-    static constexpr std::uint8_t kTag[8] = {'Q', '4', '1', '8', '6', '2', 0xF0, 0x01};
+    for (const Default& d : kDefaults)
+        mm::setWhole(img, *d.field, d.value);
+
+    static constexpr std::uint8_t kTag[] = {'Q', '4', '1', '8', '6', '2', 0xF0, 0x01};
+    static_assert(sizeof kTag == mm::NewImageTag.size);
     std::memcpy(&img[mm::NewImageTag.offset], kTag, sizeof kTag);
-    static constexpr std::uint8_t kPower[16] = {0x2F, 0xA0, 0x29, 0xA0, 0x26, 0xB4, 0x26, 0xBE,
-                                                0x28, 0xB4, 0x2D, 0xAA, 0x2D, 0xA0, 0x27, 0xFA};
+    static constexpr std::uint8_t kPower[] = {0x2F, 0xA0, 0x29, 0xA0, 0x26, 0xB4, 0x26, 0xBE,
+                                              0x28, 0xB4, 0x2D, 0xAA, 0x2D, 0xA0, 0x27, 0xFA};
+    static_assert(sizeof kPower == mm::PowerAdjust.size);
     std::memcpy(&img[mm::PowerAdjust.offset], kPower, sizeof kPower);
     return img;
 }

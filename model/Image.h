@@ -21,7 +21,7 @@ struct LoadResult {
     bool ok = false;
     std::string error; // one line, for the user
 };
-LoadResult loadDat(const std::string& path, Image& image); // image untouched on failure
+LoadResult loadDat(const std::string& path, Image& image);       // image untouched on failure
 LoadResult saveDat(const std::string& path, const Image& image); // old file intact on failure
 
 } // namespace radio

@@ -19,7 +19,9 @@ struct Field {
     std::uint8_t mask; // 0xFF for whole bytes and multi-byte fields
 };
 
-constexpr std::uint16_t end(const Field& f) { return std::uint16_t(f.offset + f.size); }
+constexpr std::uint16_t end(const Field& f) {
+    return std::uint16_t(f.offset + f.size);
+}
 
 // ---- header row
 inline constexpr Field Header{"header", 0x000, 16, 0xFF};
@@ -28,7 +30,9 @@ inline constexpr Field Header{"header", 0x000, 16, 0xFF};
 inline constexpr std::uint16_t kChannelCount = 16;
 inline constexpr std::uint16_t kRecordSize = 16;
 inline constexpr Field Channels{"channel records", 0x010, 16 * 16, 0xFF};
-constexpr std::uint16_t channelOffset(int n) { return std::uint16_t(n * kRecordSize); }
+constexpr std::uint16_t channelOffset(int n) {
+    return std::uint16_t(n * kRecordSize);
+}
 
 // Bytes inside a channel record (offsets relative to the record).
 namespace rec {
@@ -90,15 +94,42 @@ inline constexpr Field NeverTransferred{"never transferred", 0x3F1, 15, 0xFF};
 
 // Every named field of the image (channel record fields are relative and
 // listed separately in `rec`).
-inline constexpr std::array<Field, 36> kAll = {
-    Header,       Channels,         VoiceAnnunciation, TimeOutTimer,   TotPreAlert,
-    SquelchLevel, BatterySaver,     KeyBeep,           VoxGain,        VoxDelay,
-    CallKey,      ScanPriorityMode, PriorityChannel,   LookBackA,      LookBackB,
-    RevertChannel, DropoutDelay,    TxDwellTime,       ScanAddLow,     ScanAddHigh,
-    NewImageTag,  FactoryBlock,     VoxFunction,       ScanFunction,   ParamAdjust,
-    Emphasis,     DeEmphasis,       PreEmphasis,       ModelType,      BandIndex,
-    PowerAdjust,  CallTone,         NeverTransferred,  Field{"unused 0x110", 0x110, 31, 0xFF},
-    Field{"unused 0x132", 0x132, 2, 0xFF}, Field{"unused 0x3DB", 0x3DB, 3, 0xFF}};
+inline constexpr std::array<Field, 36> kAll = {Header,
+                                               Channels,
+                                               VoiceAnnunciation,
+                                               TimeOutTimer,
+                                               TotPreAlert,
+                                               SquelchLevel,
+                                               BatterySaver,
+                                               KeyBeep,
+                                               VoxGain,
+                                               VoxDelay,
+                                               CallKey,
+                                               ScanPriorityMode,
+                                               PriorityChannel,
+                                               LookBackA,
+                                               LookBackB,
+                                               RevertChannel,
+                                               DropoutDelay,
+                                               TxDwellTime,
+                                               ScanAddLow,
+                                               ScanAddHigh,
+                                               NewImageTag,
+                                               FactoryBlock,
+                                               VoxFunction,
+                                               ScanFunction,
+                                               ParamAdjust,
+                                               Emphasis,
+                                               DeEmphasis,
+                                               PreEmphasis,
+                                               ModelType,
+                                               BandIndex,
+                                               PowerAdjust,
+                                               CallTone,
+                                               NeverTransferred,
+                                               Field{"unused 0x110", 0x110, 31, 0xFF},
+                                               Field{"unused 0x132", 0x132, 2, 0xFF},
+                                               Field{"unused 0x3DB", 0x3DB, 3, 0xFF}};
 
 // Bit position of the lowest set bit of a mask.
 constexpr int shiftOf(std::uint8_t mask) {
@@ -124,6 +155,13 @@ inline unsigned get16(const Image& img, const Field& f) {
 inline void set16(Image& img, const Field& f, unsigned value) {
     img[f.offset] = std::uint8_t(value & 0xFF);
     img[f.offset + 1] = std::uint8_t((value >> 8) & 0xFF);
+}
+
+// Writes all `f.size` bytes of a field, low byte first, regardless of its
+// mask: for building an image from scratch, where no other bits need keeping.
+inline void setWhole(Image& img, const Field& f, unsigned value) {
+    for (std::uint16_t i = 0; i < f.size && i < sizeof value; ++i)
+        img[f.offset + i] = std::uint8_t((value >> (8 * i)) & 0xFF);
 }
 
 // Byte of a channel record.

@@ -1,12 +1,15 @@
 #include "app/core/Backups.h"
 
+#include "app/core/ProductInfo.h"
 #include "model/SafeFile.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace radio::backups {
 
@@ -32,7 +35,110 @@ std::tm now() {
     return local;
 }
 
+// Qt's cleanPath for the paths met here: no empty or "." segments, ".."
+// removes the segment before it, no trailing '/' except for the root.
+std::string cleanPath(const std::string& path) {
+    const bool absolute = !path.empty() && path.front() == '/';
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t next = path.find('/', pos);
+        if (next == std::string::npos)
+            next = path.size();
+        const std::string part = path.substr(pos, next - pos);
+        pos = next + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part == ".." && !parts.empty() && parts.back() != "..") {
+            parts.pop_back();
+            continue;
+        }
+        if (part == ".." && absolute)
+            continue;
+        parts.push_back(part);
+    }
+    std::string out = absolute ? "/" : "";
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        out += (i ? "/" : "") + parts[i];
+    return out.empty() ? "." : out;
+}
+
+std::string processEnvironment(const char* name) {
+#ifdef _WIN32
+    // The wide environment, so a user name outside the ANSI code page survives.
+    const std::wstring wide(name, name + std::strlen(name));
+    const wchar_t* value = _wgetenv(wide.c_str());
+    return value ? fs::path(value).u8string() : std::string();
+#else
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+#endif
+}
+
+std::string homePath(const Environment& env) {
+    const std::string home = env("HOME");
+    return cleanPath(home.empty() ? "/" : home);
+}
+
 } // namespace
+
+std::string userDataLocation(Platform platform, const Environment& env) {
+    switch (platform) {
+    case Platform::Windows: {
+        std::string local = env("LOCALAPPDATA");
+        for (char& c : local)
+            if (c == '\\')
+                c = '/';
+        return local;
+    }
+    case Platform::MacOS:
+        return homePath(env) + "/Library/Application Support";
+    case Platform::Unix:
+        break;
+    }
+    // A relative XDG_DATA_HOME is invalid by its own rules: it would put the
+    // folder wherever the program happens to be started.
+    const std::string xdg = env("XDG_DATA_HOME");
+    if (!xdg.empty() && xdg.front() == '/')
+        return xdg;
+    return homePath(env) + "/.local/share";
+}
+
+std::string userDataLocation() {
+#if defined(_WIN32)
+    constexpr Platform platform = Platform::Windows;
+#elif defined(__APPLE__)
+    constexpr Platform platform = Platform::MacOS;
+#else
+    constexpr Platform platform = Platform::Unix;
+#endif
+    return userDataLocation(platform, processEnvironment);
+}
+
+std::string backupsFolder(const std::string& dataLocation, std::string appName) {
+    for (char& c : appName)
+        if (c == '/' || c == '\\')
+            c = '_';
+    if (appName.empty() || appName == "." || appName == "..")
+        appName = "RadioProgrammer";
+    std::string base = dataLocation;
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
+    if (base.empty())
+        return appName + "/backups";
+    return (base == "/" ? base : base + "/") + appName + "/backups";
+}
+
+std::string backupsFolder(const CIniFile* settings) {
+    return backupsFolder(userDataLocation(), settings ? userValuesKey(*settings) : std::string());
+}
+
+Result backupRead(const Image& image, const CIniFile* settings) {
+    ProductTexts texts;
+    if (settings)
+        texts = productTexts(*settings, image);
+    return writeBackup(backupsFolder(settings), image, texts.model, texts.band);
+}
 
 std::string safeNamePart(const std::string& text) {
     std::string out;

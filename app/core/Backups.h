@@ -7,9 +7,35 @@
 #include "model/Image.h"
 
 #include <ctime>
+#include <functional>
 #include <string>
 
+namespace radio {
+class CIniFile;
+}
+
 namespace radio::backups {
+
+// The platform's per-user data folder, the same one Qt names the generic
+// data location, so the window and radio-cli agree without radio-cli
+// needing Qt for it:
+//   Linux and other Unix: $XDG_DATA_HOME when it is an absolute path, else
+//     $HOME/.local/share ("/" for an empty HOME);
+//   Windows: %LOCALAPPDATA% with forward slashes;
+//   macOS: $HOME/Library/Application Support.
+// `environment` answers a variable's value, "" when it is unset.
+enum class Platform { Unix, Windows, MacOS };
+using Environment = std::function<std::string(const char* name)>;
+std::string userDataLocation(Platform platform, const Environment& environment);
+// The same for the running program's platform and environment.
+std::string userDataLocation();
+
+// <dataLocation>/<appName>/backups, where a "/" or "\" of the name becomes
+// '_' so it cannot climb out, and an empty, "." or ".." name gives
+// "RadioProgrammer".
+std::string backupsFolder(const std::string& dataLocation, std::string appName);
+// The folder for the settings file's "AppName" (none without settings).
+std::string backupsFolder(const CIniFile* settings);
 
 // A text made safe as part of a file name on every platform: characters that
 // some file system forbids or treats specially (/ \ : * ? " < > |, control
@@ -37,5 +63,9 @@ Result writeBackup(const std::string& folder, const Image& image, const std::str
 // The same at the current local time.
 Result writeBackup(const std::string& folder, const Image& image, const std::string& model,
                    const std::string& band);
+
+// Keeps `image`, just read from a radio, in backupsFolder(settings), named
+// with the model and band the settings file gives its bytes.
+Result backupRead(const Image& image, const CIniFile* settings);
 
 } // namespace radio::backups

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -134,4 +135,53 @@ TEST_F(BackupFolder, AFailedBackupLeavesNoFileAndSaysWhy) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find(std::strerror(ENOSPC)), std::string::npos) << r.error;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
+}
+
+namespace {
+
+// An environment of the given variables only; the others are unset.
+backups::Environment env(std::map<std::string, std::string> vars) {
+    return [vars](const char* name) {
+        const auto it = vars.find(name);
+        return it == vars.end() ? std::string() : it->second;
+    };
+}
+
+} // namespace
+
+TEST(DataLocation, FollowsEachPlatformsRule) {
+    using backups::Platform;
+    using backups::userDataLocation;
+    EXPECT_EQ(userDataLocation(Platform::Unix, env({{"HOME", "/home/ann"}})),
+              "/home/ann/.local/share");
+    EXPECT_EQ(userDataLocation(Platform::Unix,
+                               env({{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data/ann"}})),
+              "/data/ann");
+    // A relative or empty XDG_DATA_HOME is not a location: the home rule applies.
+    EXPECT_EQ(userDataLocation(Platform::Unix,
+                               env({{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "rel/data"}})),
+              "/home/ann/.local/share");
+    EXPECT_EQ(userDataLocation(Platform::Unix, env({{"HOME", "/home/ann"}, {"XDG_DATA_HOME", ""}})),
+              "/home/ann/.local/share");
+    // HOME is cleaned as a path; without it the root stands in.
+    EXPECT_EQ(userDataLocation(Platform::Unix, env({{"HOME", "/home//ann/./x/../"}})),
+              "/home/ann/.local/share");
+    EXPECT_EQ(userDataLocation(Platform::Unix, env({})), "//.local/share");
+
+    EXPECT_EQ(
+        userDataLocation(Platform::Windows, env({{"LOCALAPPDATA", "C:\\Users\\ann\\AppData\\Local"},
+                                                 {"XDG_DATA_HOME", "/ignored"}})),
+        "C:/Users/ann/AppData/Local");
+    EXPECT_EQ(userDataLocation(Platform::MacOS, env({{"HOME", "/Users/ann"}})),
+              "/Users/ann/Library/Application Support");
+}
+
+TEST(DataLocation, BackupsFolderNameStaysInsideTheLocation) {
+    EXPECT_EQ(backups::backupsFolder("/d", "Radio Tool"), "/d/Radio Tool/backups");
+    EXPECT_EQ(backups::backupsFolder("/d/", "野联"), "/d/野联/backups");
+    EXPECT_EQ(backups::backupsFolder("/d", "../../etc"), "/d/.._.._etc/backups");
+    EXPECT_EQ(backups::backupsFolder("/d", "a\\b"), "/d/a_b/backups");
+    for (const char* unnamed : {"", ".", ".."})
+        EXPECT_EQ(backups::backupsFolder("/d", unnamed), "/d/RadioProgrammer/backups") << unnamed;
+    EXPECT_EQ(backups::backupsFolder("/", "X"), "/X/backups");
 }

@@ -66,6 +66,9 @@ TEST_F(IniFileTest, LookupRulesOfTheFileFormat) {
     // The cut keeps the blank before the marker, so the value is not "Chinese".
     EXPECT_EQ(ini.GetString("Setup", "Language"), "Chinese ");
     EXPECT_EQ(ini.GetString("Setup", "Skipped", "d"), "d");
+    // Comment lines are no keys at all, also when asked for by their full text.
+    for (const char* comment : {";Language", "/Skipped", "\\Skipped", "*Skipped"})
+        EXPECT_EQ(ini.GetString("Setup", comment, "d"), "d") << comment;
     EXPECT_EQ(ini.GetString("Setup", "AppName"), "Second");
     EXPECT_EQ(ini.GetString("setup", "COMPANY"), "Upper");
     EXPECT_EQ(ini.GetString("Setup", "Tabbed"), "abc");

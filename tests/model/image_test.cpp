@@ -1,4 +1,5 @@
 #include "model/Image.h"
+#include "model/MemoryMap.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,31 @@ TEST(NewImage, HoldsExactlyTheDefaultBytes) {
         const auto it = expected.find(i);
         EXPECT_EQ(img[i], it == expected.end() ? 0xFF : it->second) << "offset " << i;
     }
+}
+
+TEST(NewImage, EqualsTheGoldenFileOfEarlierReleases) {
+    // new.dat was written by an earlier `radio-cli new`: new documents must
+    // not change from one release to the next.
+    Image golden{};
+    ASSERT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/new.dat", golden).ok);
+    EXPECT_EQ(newDocumentImage(), golden);
+}
+
+TEST(MemoryMap, SetWholeWritesOnlyTheFieldLowByteFirst) {
+    Image img;
+    img.fill(0xFF);
+    // Masks do not narrow a whole write: the time-out timer owns bits 0-6 only.
+    mm::setWhole(img, mm::TimeOutTimer, 0x04);
+    EXPECT_EQ(img[mm::TimeOutTimer.offset], 0x04);
+    mm::setWhole(img, mm::DropoutDelay, 0x0130);
+    EXPECT_EQ(img[mm::DropoutDelay.offset], 0x30);
+    EXPECT_EQ(img[mm::DropoutDelay.offset + 1], 0x01);
+    EXPECT_EQ(mm::get16(img, mm::DropoutDelay), 0x0130u);
+    // Neighbours keep their bytes.
+    EXPECT_EQ(img[mm::TimeOutTimer.offset - 1], 0xFF);
+    EXPECT_EQ(img[mm::TimeOutTimer.offset + 1], 0xFF);
+    EXPECT_EQ(img[mm::DropoutDelay.offset - 1], 0xFF);
+    EXPECT_EQ(img[end(mm::DropoutDelay)], 0xFF);
 }
 
 TEST(DatFile, LoadsExactlyTheFirst1024BytesOrNothing) {

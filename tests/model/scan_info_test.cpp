@@ -126,6 +126,12 @@ TEST(ScanInfo, FixedPriorityChannelMustBeProgrammed) {
     v.revert = 3;
     v.dropout = 10;
     v.priorityChannel = " 3";
+    // The header row and the bytes after channel 16 look like programmed
+    // records here: only the range check can refuse channels 0 and 17.
+    for (int outside : {0, 17}) {
+        img[mm::channelOffset(outside) + mm::rec::kRxMsb] = 0x44;
+        img[mm::channelOffset(outside) + mm::rec::kTxMsb] = 0x44;
+    }
     const Image before = img;
     EXPECT_EQ(encode(img, v), OkResult::ChannelNotProgrammed);
     EXPECT_EQ(img, before);

@@ -2,7 +2,6 @@
 
 #include "app/core/AppState.h"
 #include "app/core/IniFile.h"
-#include "app/core/ProductInfo.h"
 #include "model/SafeFile.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/channels/ViewEditing.h"
@@ -26,7 +25,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -35,21 +33,11 @@
 namespace extras {
 
 QString backupsFolder(const radio::CIniFile* settings) {
-    QString app = settings ? QString::fromStdString(radio::userValuesKey(*settings)) : QString();
-    // The name becomes a folder: nothing in it may climb out of the data location.
-    app.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    if (app.isEmpty() || app == QLatin1String(".") || app == QLatin1String(".."))
-        app = QStringLiteral("RadioProgrammer");
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(base).filePath(app + QStringLiteral("/backups"));
+    return QString::fromStdString(radio::backups::backupsFolder(settings));
 }
 
 radio::backups::Result backupRead(const radio::Image& image, const radio::CIniFile* settings) {
-    radio::ProductTexts texts;
-    if (settings)
-        texts = radio::productTexts(*settings, image);
-    return radio::backups::writeBackup(backupsFolder(settings).toStdString(), image, texts.model,
-                                       texts.band);
+    return radio::backups::backupRead(image, settings);
 }
 
 namespace {
