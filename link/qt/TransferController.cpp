@@ -95,17 +95,36 @@ bool TransferController::start(const TransferRequest& request, const Image& imag
         return false;
     m_cancel = false;
     m_abandon = false;
-    auto work = [this, request, image] {
+    m_traceError.clear();
+    auto work = [this, request, image, trace = m_trace] {
         // Created here so the port lives and dies in the worker thread.
         std::unique_ptr<Port> port = m_factory(request.portName, &m_cancel);
         SystemClock clock;
         WorkerSink sink(this);
+        // Without a log nothing is wrapped at all.
+        std::unique_ptr<TracingPort> tracedPort;
+        std::unique_ptr<TracingSink> tracedSink;
+        if (trace) {
+            trace->event(request.portName,
+                         request.direction == Direction::Write ? "write" : "read");
+            tracedPort = std::make_unique<TracingPort>(*port, *trace, request.portName);
+            tracedSink = std::make_unique<TracingSink>(sink, *trace, request.portName);
+        }
         Image working = image;
-        const TransferResult result = runTransfer(request, *port, clock, sink, working);
+        const TransferResult result =
+            runTransfer(request, tracedPort ? static_cast<Port&>(*tracedPort) : *port, clock,
+                        tracedSink ? static_cast<TransferSink&>(*tracedSink) : sink, working);
+        std::string traceError;
+        if (trace) {
+            trace->event(request.portName, "result: " + resultText(result));
+            trace->flush(traceError); // after the last byte: the wire timing stays as it is
+        }
+        tracedPort.reset();
         port.reset();
         QMetaObject::invokeMethod(
             this,
-            [this, result, working] {
+            [this, result, working, traceError] {
+                m_traceError = QString::fromStdString(traceError);
                 if (m_thread) {
                     m_thread->wait();
                     delete m_thread;

@@ -5,6 +5,7 @@
 // that owns the controller (the window's), through handlers it supplies.
 
 #include "link/Port.h"
+#include "link/Tracing.h"
 #include "link/Transfer.h"
 #include "model/Image.h"
 
@@ -37,6 +38,11 @@ public:
     void setPortFactory(PortFactory factory) { m_factory = std::move(factory); }
     void setQuestionHandler(QuestionHandler handler) { m_question = std::move(handler); }
     void setMessageHandler(MessageHandler handler) { m_message = std::move(handler); }
+    // The transfers started from now on are logged there, or not at all with
+    // null; the log is written out when each transfer ends.
+    void setTraceLog(std::shared_ptr<TraceLog> log) { m_trace = std::move(log); }
+    // Why the last transfer's log could not be written; empty when it was.
+    QString traceError() const { return m_traceError; }
 
     // Starts a transfer of `image` (what a write sends; what a read starts
     // from). False when one is already running.
@@ -63,6 +69,8 @@ private:
     PortFactory m_factory;
     QuestionHandler m_question;
     MessageHandler m_message;
+    std::shared_ptr<TraceLog> m_trace;
+    QString m_traceError;
     QThread* m_thread = nullptr;
     std::atomic<bool> m_cancel{false};
 

@@ -48,7 +48,8 @@ private slots:
                              ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                              ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}));
         QCOMPARE(ids(f->menu(2)->actions()),
-                 (QList<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_SCAN_INFO}));
+                 (QList<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
+                             ID_PROGRAM_SCAN_INFO}));
         QCOMPARE(ids(f->menu(3)->actions()),
                  (QList<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
         QCOMPARE(f->action(ID_FILE_NEW)->text(), QStringLiteral("&New\tCtrl+N"));

@@ -14,6 +14,7 @@
 #include "ui/channels/ProgramView.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/Extras.h"
+#include "ui/shell/FleetWrite.h"
 #include "ui/shell/MainFrame.h"
 
 #include <QApplication>
@@ -379,11 +380,13 @@ bool CViewEditing::writeFinished() {
     dlg->setWindowTitle(tx("Verify"));
     connect(dlg, &CProgressDlg::cancelRequested, m_verify, &radio::link::TransferController::cancel,
             Qt::UniqueConnection);
+    m_verify->setTraceLog(fleetui::communicationLog());
     return m_verify->start(request, m_written);
 }
 
 void CViewEditing::verifyDone(const radio::link::TransferResult& result,
                               const radio::Image& image) {
+    fleetui::reportTraceError(m_view, m_verify->traceError());
     radio::link::VerifyOutcome outcome;
     outcome.read = result;
     if (result.status == radio::link::TransferStatus::Success)

@@ -12,6 +12,7 @@
 #include "ui/dialogs/ComSetupDlg.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/CommandIds.h"
+#include "ui/shell/FleetWrite.h"
 #include "ui/shell/MainFrame.h"
 
 #include <QApplication>
@@ -48,7 +49,26 @@ protected:
     }
 };
 
+int g_severalRadios = 0;
+
+class SeveralRadiosGuard : public CloseGuard {
+public:
+    explicit SeveralRadiosGuard(QObject* parent) : CloseGuard(parent) {
+        setObjectName(QStringLiteral("severalRadiosGuard"));
+        ++g_severalRadios;
+    }
+    ~SeveralRadiosGuard() override { --g_severalRadios; }
+};
+
 } // namespace
+
+QObject* CProgramView::holdForSeveralRadios(QObject* parent) {
+    return new SeveralRadiosGuard(parent);
+}
+
+bool CProgramView::severalRadiosRunning() {
+    return g_severalRadios > 0;
+}
 
 void CProgramView::installTransferCommands() {
     addCommand(ids::ID_PROGRAM_READ, [this] { OnRead(); });
@@ -95,7 +115,7 @@ bool CProgramView::transferRunning() {
 }
 
 void CProgramView::OnRead() {
-    if (m_pProgressDlg && m_pProgressDlg->isVisible())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
         return;
     // A refused value in the open editor stops the read before it starts.
     if (!commitBeforeCommand())
@@ -105,7 +125,7 @@ void CProgramView::OnRead() {
 
 void CProgramView::OnWrite() {
     // The direction of a pending or running transfer never changes.
-    if (m_pProgressDlg && m_pProgressDlg->isVisible())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
         return;
     if (!commitBeforeCommand())
         return;
@@ -144,8 +164,9 @@ void CProgramView::OnStartTransfer() {
     if (!m_pProgressDlg || m_pTransfer->isRunning() || m_pProgressDlg->m_bCancel)
         return;
     // An editor opened while the window waited for OK: a refused value stops
-    // the transfer before anything is sent or read.
-    if (!commitBeforeCommand()) {
+    // the transfer before anything is sent or read. The radios may be busy
+    // with a write to several of them begun meanwhile.
+    if (severalRadiosRunning() || !commitBeforeCommand()) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();
         m_pProgressDlg = nullptr;
@@ -157,6 +178,7 @@ void CProgramView::OnStartTransfer() {
     request.portName = m_strPort.toStdString();
     request.direction = m_bWrite ? radio::link::Direction::Write : radio::link::Direction::Read;
     request.factory = radio::appState().factoryMode;
+    m_pTransfer->setTraceLog(fleetui::communicationLog());
     if (!m_pTransfer->start(request, m_pDocument->m_image))
         return;
     auto* guard = new CloseGuard(m_pTransfer);
@@ -186,9 +208,14 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
     }
     if (CMainFrame* main = mainFrame())
         main->updateCommandStates();
+    fleetui::reportTraceError(this, m_pTransfer->traceError());
     // A requested check reads the radio back; it closes the window when done.
-    if (result.status == radio::link::TransferStatus::Success && m_bWrite &&
-        CViewEditing::of(this)->writeFinished())
+    const bool verifying = result.status == radio::link::TransferStatus::Success && m_bWrite &&
+                           CViewEditing::of(this)->writeFinished();
+    // Every write goes into the programming record, after its check when one runs.
+    if (m_bWrite)
+        fleetui::recordSingleWrite(this, result, verifying);
+    if (verifying)
         return;
     if (m_pProgressDlg) {
         m_pProgressDlg->hide();

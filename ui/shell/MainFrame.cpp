@@ -8,6 +8,7 @@
 #include "ui/shell/ChildFrame.h"
 #include "ui/shell/CommandIds.h"
 #include "ui/shell/Extras.h"
+#include "ui/shell/FleetWrite.h"
 #include "ui/shell/NavigationBar.h"
 
 #include <QAction>
@@ -159,6 +160,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_APP_EXIT, [this] { close(); });
     installDialogCommands();
     extras::installCommands(this);
+    fleetui::installCommands(this);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &CMainFrame::showHelp);
@@ -343,6 +345,8 @@ void CMainFrame::addDocumentCommand(int id, std::function<void()> handler) {
 bool CMainFrame::canRun(int id) const {
     // While a transfer runs the document belongs to it.
     if (changesDocument(id) && CProgramView::documentLocked())
+        return false;
+    if ((id == ID_PROGRAM_READ || id == ID_PROGRAM_WRITE) && CProgramView::severalRadiosRunning())
         return false;
     if (CProgramView* v = activeView(); v && v->hasCommand(id))
         return true;
