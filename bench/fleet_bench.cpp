@@ -8,10 +8,10 @@
 #include "link/VirtualRadio.h"
 #include "link/qt/PortFactory.h"
 #include "link/qt/PtyServer.h"
+#include "link/qt/SerialFleetHooks.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <atomic>
 #include <chrono>
@@ -40,27 +40,13 @@ private:
     int m_pos = 0;
 };
 
-class SerialHooks : public FleetHooks {
-public:
-    std::unique_ptr<FleetThread> startWorker(std::function<void()> work) override {
-        class Worker : public FleetThread {
-        public:
-            explicit Worker(std::function<void()> w) : m_thread(QThread::create(std::move(w))) {
-                m_thread->start();
-            }
-            void join() override { m_thread->wait(); }
-
-        private:
-            std::unique_ptr<QThread> m_thread;
-        };
-        return std::make_unique<Worker>(std::move(work));
-    }
-    std::unique_ptr<Port> createPort(const std::string& name,
-                                     const std::atomic<bool>* cancel) override {
-        return link::createPort(name, cancel);
-    }
-    bool keepBackup(const std::string&, const Image&, std::string&, std::string&) override {
-        return true;
+// The benchmark keeps no backups.
+class SerialHooks : public link::SerialFleetHooks {
+protected:
+    backups::Result backupImage(const Image&) override {
+        backups::Result r;
+        r.ok = true;
+        return r;
     }
 };
 

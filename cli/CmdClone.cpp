@@ -5,12 +5,11 @@
 #include "link/Fleet.h"
 #include "link/ProgrammingRecord.h"
 #include "link/Tracing.h"
-#include "link/qt/PortFactory.h"
+#include "link/qt/SerialFleetHooks.h"
 #include "model/Image.h"
 #include "model/SafeFile.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <atomic>
 #include <chrono>
@@ -18,7 +17,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -144,46 +142,20 @@ bool stderrIsTerminal() {
 #endif
 }
 
-class CliHooks : public link::FleetHooks {
+class CliHooks : public link::SerialFleetHooks {
 public:
     explicit CliHooks(bool plainLines) : m_plainLines(plainLines) {}
 
-    // Serial ports want threads Qt knows, for their notifiers.
-    std::unique_ptr<link::FleetThread> startWorker(std::function<void()> work) override {
-        class Worker : public link::FleetThread {
-        public:
-            explicit Worker(std::function<void()> w) : m_thread(QThread::create(std::move(w))) {
-                m_thread->start();
-            }
-            void join() override { m_thread->wait(); }
-
-        private:
-            std::unique_ptr<QThread> m_thread;
-        };
-        return std::make_unique<Worker>(std::move(work));
-    }
-
-    std::unique_ptr<link::Port> createPort(const std::string& name,
-                                           const std::atomic<bool>* cancel) override {
-        return link::createPort(name, cancel);
-    }
-    bool keepBackup(const std::string&, const Image& image, std::string& path,
-                    std::string& error) override {
-        // Backups named by the same second must not race for one file name.
-        std::lock_guard<std::mutex> guard(m_backupLock);
-        const backups::Result r = cli::keepBackup(image);
-        path = r.path;
-        error = r.error;
-        return r.ok;
-    }
     void phaseChanged(const link::RadioProgress& p) override {
         if (m_plainLines)
             std::fprintf(stderr, "%s: %s\n", p.port.c_str(), link::phaseText(p.phase));
     }
 
+protected:
+    backups::Result backupImage(const Image& image) override { return cli::keepBackup(image); }
+
 private:
     bool m_plainLines;
-    std::mutex m_backupLock;
 };
 
 // One line per port, redrawn in place.

@@ -6,6 +6,7 @@
 #include "app/core/ProductInfo.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PortFactory.h"
+#include "link/qt/SerialFleetHooks.h"
 #include "model/StringTable.h"
 #include "ui/channels/ProgramView.h"
 #include "ui/channels/ViewEditing.h"
@@ -31,11 +32,8 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <mutex>
 
 namespace {
 
@@ -118,40 +116,12 @@ QString samePortTwice(const QStringList& ports) {
 
 } // namespace
 
-// What the fleet needs from the window: Qt threads (serial ports want
-// them), the ports Com Setup offers and the backups every read keeps.
-class CFleetDlg::Hooks : public radio::link::FleetHooks {
-public:
-    std::unique_ptr<radio::link::FleetThread> startWorker(std::function<void()> work) override {
-        class Worker : public radio::link::FleetThread {
-        public:
-            explicit Worker(std::function<void()> w) : m_thread(QThread::create(std::move(w))) {
-                m_thread->setObjectName(QStringLiteral("fleet"));
-                m_thread->start();
-            }
-            void join() override { m_thread->wait(); }
-
-        private:
-            std::unique_ptr<QThread> m_thread;
-        };
-        return std::make_unique<Worker>(std::move(work));
+// Backups of the radios are kept like the window's own reads.
+class CFleetDlg::Hooks : public radio::link::SerialFleetHooks {
+protected:
+    radio::backups::Result backupImage(const radio::Image& image) override {
+        return extras::backupRead(image, radio::appState().settings);
     }
-    std::unique_ptr<radio::link::Port> createPort(const std::string& name,
-                                                  const std::atomic<bool>* cancel) override {
-        return radio::link::createPort(name, cancel);
-    }
-    bool keepBackup(const std::string&, const radio::Image& image, std::string& path,
-                    std::string& error) override {
-        // Backups named in the same second must not race for one file name.
-        std::lock_guard<std::mutex> guard(m_lock);
-        const radio::backups::Result r = extras::backupRead(image, radio::appState().settings);
-        path = r.path;
-        error = r.error;
-        return r.ok;
-    }
-
-private:
-    std::mutex m_lock;
 };
 
 CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
