@@ -5,7 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "model/SafeFile.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,10 +57,30 @@ bool modeGrantsWrite(const std::string& path) {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 #else
+// Windows guards folders with access lists, not mode bits: the honest answer
+// is whether a file can be opened for writing (without changing it) or, for a
+// folder, whether a new file can be created there.
 bool modeGrantsWrite(const std::string& path) {
     std::error_code ec;
-    const fs::file_status s = fs::status(path, ec);
-    return !ec && (s.permissions() & fs::perms::owner_write) != fs::perms::none;
+    const fs::path p = fs::u8path(path);
+    const fs::file_status s = fs::status(p, ec);
+    if (ec)
+        return false;
+    if (fs::is_directory(s)) {
+        const std::string probe =
+            (p / fs::u8path(".write-probe-" + std::to_string(GetCurrentProcessId()))).u8string();
+        if (!files::createNew(probe, "", 0).ok)
+            return false;
+        fs::remove(fs::u8path(probe), ec);
+        return true;
+    }
+    if ((s.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return false;
+    const int fd = _wopen(p.c_str(), _O_WRONLY | _O_APPEND | _O_BINARY);
+    if (fd < 0)
+        return false;
+    _close(fd);
+    return true;
 }
 #endif
 
@@ -79,20 +105,21 @@ std::string perUserSettingsPath(const std::string& configDir, const std::string&
     }
     if (folder.empty() || folder == "." || folder == "..")
         folder = "RadioProgrammer";
-    return (fs::path(configDir) / folder / "Program.ini").string();
+    // UTF-8 in and out (a Chinese AppName is common); '/' as Qt writes paths.
+    return (fs::u8path(configDir) / fs::u8path(folder) / "Program.ini").generic_u8string();
 }
 
 bool settingsWritable(const std::string& path) {
     std::error_code ec;
-    if (fs::exists(path, ec))
+    if (fs::exists(fs::u8path(path), ec))
         return modeGrantsWrite(path);
     if (ec)
         return false;
     // A missing file is created beside the program when its folder allows it.
-    fs::path folder = fs::path(path).parent_path();
+    fs::path folder = fs::u8path(path).parent_path();
     if (folder.empty())
         folder = ".";
-    return modeGrantsWrite(folder.string());
+    return modeGrantsWrite(folder.u8string());
 }
 
 SettingsPaths locateSettings(const std::string& besideProgram, const std::string& configDir) {
@@ -101,13 +128,13 @@ SettingsPaths locateSettings(const std::string& besideProgram, const std::string
         return chooseSettingsPaths(besideProgram, true, {}, false);
     std::string appName;
     std::error_code ec;
-    if (fs::is_regular_file(besideProgram, ec)) {
+    if (fs::is_regular_file(fs::u8path(besideProgram), ec)) {
         CIniFile system; // read only: nothing is written back
         if (system.Load(besideProgram, false, true, 0))
             appName = system.GetString("Setup", "AppName");
     }
     const std::string perUser = perUserSettingsPath(configDir, appName);
-    const bool exists = !perUser.empty() && fs::is_regular_file(perUser, ec);
+    const bool exists = !perUser.empty() && fs::is_regular_file(fs::u8path(perUser), ec);
     return chooseSettingsPaths(besideProgram, false, perUser, exists);
 }
 

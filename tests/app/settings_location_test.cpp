@@ -58,7 +58,8 @@ protected:
         return ss.str();
     }
     std::string perUser(const std::string& appName = "Field Radio") const {
-        return (dir / "config" / appName / "Program.ini").string();
+        // Written the way the program writes paths: UTF-8 with '/'.
+        return (dir / "config" / fs::u8path(appName) / "Program.ini").generic_u8string();
     }
 
     fs::path dir;
@@ -104,6 +105,9 @@ TEST(SettingsPathsRule, PerUserFolderIsTheAppNameMadeSafe) {
 }
 
 TEST_F(SettingsLocationTest, WritabilityFollowsTheModeBitsEvenForRoot) {
+#ifdef _WIN32
+    GTEST_SKIP() << "folders are guarded by access lists there, not by mode bits";
+#endif
     write(beside, kSystem);
     EXPECT_TRUE(radio::settingsWritable(beside));
     // A missing file counts as writable where its folder is.
@@ -138,6 +142,9 @@ TEST_F(SettingsLocationTest, LocatesTheFilesOnDisk) {
 }
 
 TEST_F(SettingsLocationTest, MissingSystemFileInReadOnlyFolderIsNotCreated) {
+#ifdef _WIN32
+    GTEST_SKIP() << "folders are guarded by access lists there, not by mode bits";
+#endif
     lockProgramDir();
     const SettingsPaths p = radio::locateSettings(beside, config);
     EXPECT_FALSE(fs::exists(beside));
