@@ -43,46 +43,31 @@ struct CloneOptions {
     std::string trace;
 };
 
-// "--name VALUE" or "--name=VALUE".
-bool optionValue(const Args& args, std::size_t& i, const std::string& name, std::string& value,
-                 std::string& error) {
-    const std::string& a = args[i];
-    if (a.compare(0, name.size() + 1, name + "=") == 0) {
-        value = a.substr(name.size() + 1);
-        return true;
-    }
-    if (a != name)
-        return false;
-    if (i + 1 >= args.size()) {
-        error = "option '" + name + "' needs a value";
-        return false;
-    }
-    value = args[++i];
-    return true;
-}
-
 bool parse(const Args& args, CloneOptions& o, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         std::string v;
-        if (optionValue(args, i, "--port", v, error)) {
+        if (isOption(a, "--port")) {
+            if (!takeValue(args, i, "--port", v, error))
+                return false;
             if (v.empty()) {
                 error = "--port needs a port name";
                 return false;
             }
             o.ports.push_back(v);
-        } else if (optionValue(args, i, "--log", o.log, error) ||
-                   optionValue(args, i, "--trace", o.trace, error)) {
-        } else if (optionValue(args, i, "--retries", v, error)) {
-            const bool digits =
-                !v.empty() && v.size() <= 4 && v.find_first_not_of("0123456789") == v.npos;
-            if (!digits || std::stoi(v) > 1000) {
+        } else if (isOption(a, "--log")) {
+            if (!takeValue(args, i, "--log", o.log, error))
+                return false;
+        } else if (isOption(a, "--trace")) {
+            if (!takeValue(args, i, "--trace", o.trace, error))
+                return false;
+        } else if (isOption(a, "--retries")) {
+            if (!takeValue(args, i, "--retries", v, error))
+                return false;
+            if (!parseNumber(v, 0, 1000, o.fleet.retries)) {
                 error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
                 return false;
             }
-            o.fleet.retries = std::stoi(v);
-        } else if (!error.empty()) {
-            return false;
         } else if (a == "--verify") {
             o.fleet.verify = true;
         } else if (a == "--factory") {

@@ -37,6 +37,15 @@ backups::Result keepBackup(const Image& image);
 // tool's own path is unknown. The tool only ever reads it.
 std::string settingsFilePath();
 
+// Options: "--name VALUE" or "--name=VALUE". isOption tells whether args[i]
+// is the option; takeValue then takes its value (moving i past it) or sets
+// `error` when it is missing.
+bool isOption(const std::string& arg, const std::string& name);
+bool takeValue(const Args& args, std::size_t& i, const std::string& name, std::string& value,
+               std::string& error);
+// A whole number from `low` to `high`, digits only.
+bool parseNumber(const std::string& text, int low, int high, int& value);
+
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);
 // The same line without the status; control characters are shown escaped.
