@@ -12,9 +12,9 @@
 #include "model/StringTable.h"
 #include "ui/channels/ChannelGrid.h"
 #include "ui/channels/ProgramView.h"
+#include "ui/channels/TransferRecord.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/Extras.h"
-#include "ui/shell/FleetWrite.h"
 #include "ui/shell/MainFrame.h"
 
 #include <QApplication>

@@ -8,11 +8,11 @@
 #include "app/core/AppState.h"
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
+#include "ui/channels/TransferRecord.h"
 #include "ui/channels/ViewEditing.h"
 #include "ui/dialogs/ComSetupDlg.h"
 #include "ui/dialogs/ProgressDlg.h"
 #include "ui/shell/CommandIds.h"
-#include "ui/shell/FleetWrite.h"
 #include "ui/shell/MainFrame.h"
 
 #include <QApplication>
