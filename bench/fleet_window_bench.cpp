@@ -4,14 +4,14 @@
 // loop. Also one single Write from the window in the same run, for the ratio.
 // Prints the results only.
 
-#include "app/ProgramApp.h"
+#include "app/qt/ProgramApp.h"
 #include "link/VirtualRadio.h"
 #include "link/qt/PtyServer.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/dialogs/ProgressDlg.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/FleetDlg.h"
-#include "ui/shell/MainFrame.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/FleetDlg.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,8 +5,8 @@
 // floor); an empty QMainWindow is measured too, for reference. Each side
 // runs as its own child process.
 
-#include "app/ProgramApp.h"
-#include "ui/shell/MainFrame.h"
+#include "app/qt/ProgramApp.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

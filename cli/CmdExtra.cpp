@@ -1,8 +1,8 @@
 // Extra commands of radio-cli: comparing two configurations; backups of reads.
 
-#include "app/core/Backups.h"
-#include "app/core/IniFile.h"
-#include "app/core/ProductInfo.h"
+#include "app/Backups.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"

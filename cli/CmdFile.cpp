@@ -1,7 +1,7 @@
 // File commands of radio-cli: new image, grid dump, CSV export and import.
 
-#include "app/core/IniFile.h"
-#include "app/core/ProductInfo.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
 #include "cli/Commands.h"
 #include "model/ChannelTable.h"
 #include "model/Csv.h"

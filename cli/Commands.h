@@ -2,7 +2,7 @@
 // radio-cli commands. Each returns the exit status: 0 success, 1 radio or
 // communication failure, 2 usage or bad input.
 
-#include "app/core/Backups.h"
+#include "app/Backups.h"
 #include "model/Image.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // Per-user values kept in memory, so tests neither read nor leave anything in
 // the user's own settings. Numbers only: texts are never stored.
 
-#include "app/core/AppState.h"
+#include "app/AppState.h"
 
 #include <cstdint>
 #include <map>

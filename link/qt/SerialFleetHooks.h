@@ -3,7 +3,7 @@
 // serial port needs a thread Qt knows for its notifiers), ports from the
 // port factory, and backups kept one at a time.
 
-#include "app/core/Backups.h"
+#include "app/Backups.h"
 #include "link/Fleet.h"
 
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "app/core/Backups.h"
+#include "app/Backups.h"
 #include "model/SafeFile.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/core/IniFile.h"
+#include "app/IniFile.h"
 #include "model/SafeFile.h"
 
 #include <gtest/gtest.h>

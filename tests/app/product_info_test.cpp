@@ -1,6 +1,6 @@
-#include "app/core/AppState.h"
-#include "app/core/IniFile.h"
-#include "app/core/ProductInfo.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
 #include "model/MemoryMap.h"
 #include "tests/MemoryUserValues.h"
 

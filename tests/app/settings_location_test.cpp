@@ -1,9 +1,9 @@
 // Which settings file is read and which is written: the file beside the
 // program while the user can write it, else the user's own copy.
 
-#include "app/core/IniFile.h"
-#include "app/core/SettingsLocation.h"
-#include "app/core/Startup.h"
+#include "app/IniFile.h"
+#include "app/SettingsLocation.h"
+#include "app/Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The core's per-user data location must be the folder Qt names, or the
 // window's and radio-cli's backups would part ways with earlier releases.
 
-#include "app/core/Backups.h"
+#include "app/Backups.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -4,15 +4,15 @@
 
 #include "dialogs_support.h"
 
-#include "app/Help.h"
+#include "ui/qt/dialogs/Help.h"
 #include "model/ChannelTable.h"
 #include "model/MemoryMap.h"
-#include "ui/channels/ChannelGrid.h"
-#include "ui/dialogs/OptionalFeaturesDlg.h"
-#include "ui/dialogs/ProductInfoDlg.h"
-#include "ui/dialogs/ScanInfoDlg.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/NavigationBar.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/dialogs/OptionalFeaturesDlg.h"
+#include "ui/qt/dialogs/ProductInfoDlg.h"
+#include "ui/qt/dialogs/ScanInfoDlg.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,13 +3,13 @@
 // settings and per-user values in memory, the language catalogue, and a way
 // to act on a modal dialog or message box while it runs.
 
-#include "app/ProgramDoc.h"
-#include "app/core/AppState.h"
-#include "app/core/IniFile.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
 #include "tests/MemoryUserValues.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/shell/ChildFrame.h"
-#include "ui/shell/MainFrame.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>

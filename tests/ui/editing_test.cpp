@@ -4,14 +4,14 @@
 
 #include "window_fixture.h"
 
-#include "app/Help.h"
-#include "app/ProgramDoc.h"
+#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
-#include "ui/channels/ChannelGrid.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/shell/ChildFrame.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/MainFrame.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,19 +4,19 @@
 #include "pty_radio.h"
 #include "window_fixture.h"
 
-#include "app/ProgramDoc.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "link/ProgrammingRecord.h"
 #include "link/Verify.h"
 #include "link/VirtualRadio.h"
 #include "model/StringTable.h"
-#include "ui/channels/ChannelGrid.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/channels/ViewEditing.h"
-#include "ui/dialogs/ProgressDlg.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/FleetDlg.h"
-#include "ui/shell/FleetWrite.h"
-#include "ui/shell/MainFrame.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/FleetDlg.h"
+#include "ui/qt/shell/FleetWrite.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
 #include <QCheckBox>

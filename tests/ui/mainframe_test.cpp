@@ -3,15 +3,15 @@
 
 #include "window_fixture.h"
 
-#include "app/core/IniFile.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/shell/AboutDlg.h"
-#include "ui/shell/BackgroundClient.h"
-#include "ui/shell/ChildFrame.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/LanguageDlg.h"
-#include "ui/shell/MainFrame.h"
-#include "ui/shell/NavigationBar.h"
+#include "app/IniFile.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/AboutDlg.h"
+#include "ui/qt/shell/BackgroundClient.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
 #include <QImage>

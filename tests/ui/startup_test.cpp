@@ -3,14 +3,14 @@
 
 #include "window_fixture.h"
 
-#include "app/core/IniFile.h"
-#include "app/core/Startup.h"
-#include "ui/channels/ChannelGrid.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/LanguageDlg.h"
-#include "ui/shell/MainFrame.h"
-#include "ui/shell/NavigationBar.h"
+#include "app/IniFile.h"
+#include "app/Startup.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,18 +5,18 @@
 #include "dialogs_support.h"
 #include "window_fixture.h"
 
-#include "app/ProgramDoc.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "link/VirtualRadioPort.h"
 #include "model/Image.h"
-#include "ui/channels/ChannelGrid.h"
-#include "ui/channels/ProgramView.h"
-#include "ui/channels/ViewEditing.h"
-#include "ui/dialogs/OptionalFeaturesDlg.h"
-#include "ui/dialogs/ProgressDlg.h"
-#include "ui/shell/ChildFrame.h"
-#include "ui/shell/CommandIds.h"
-#include "ui/shell/LanguageDlg.h"
-#include "ui/shell/MainFrame.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/OptionalFeaturesDlg.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QMdiArea>
 #include <QPushButton>

@@ -1,0 +1,179 @@
+#include "app/ProductInfo.h"
+
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "model/Codecs.h"
+#include "model/MemoryMap.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace radio {
+
+namespace {
+
+constexpr int kMaxTypes = 19;
+const char* const kSetup = "Setup";
+
+std::string numberedKey(const char* stem, long n) {
+    return stem + std::to_string(n);
+}
+
+// The band edges are whole MHz; a number too large for 10 Hz units in 32 bits
+// saturates instead of wrapping into a meaningless limit.
+// Compared before multiplying: the product itself could overflow.
+std::int32_t toUnits(long mhz) {
+    constexpr long kUnitsPerMhz = 100000;
+    if (mhz > std::numeric_limits<std::int32_t>::max() / kUnitsPerMhz)
+        return std::numeric_limits<std::int32_t>::max();
+    if (mhz < std::numeric_limits<std::int32_t>::min() / kUnitsPerMhz)
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(mhz * kUnitsPerMhz);
+}
+
+int indexIn(long long value, std::size_t size) {
+    return value >= 0 && static_cast<unsigned long long>(value) < size ? static_cast<int>(value)
+                                                                       : -1;
+}
+
+} // namespace
+
+BandLimits bandLimits(const std::string& bandText) {
+    BandLimits limits;
+    limits.low = toUnits(atoiC(bandText));
+    const std::size_t dash = bandText.find('-');
+    limits.high =
+        dash == std::string::npos ? limits.low : toUnits(atoiC(bandText.substr(dash + 1)));
+    return limits;
+}
+
+std::vector<std::string> typeList(const CIniFile& settings) {
+    std::vector<std::string> types;
+    for (int n = 1; n <= kMaxTypes; ++n) {
+        std::string name = settings.GetString(kSetup, numberedKey("Type", n));
+        if (name.empty())
+            break;
+        types.push_back(std::move(name));
+    }
+    return types;
+}
+
+std::vector<std::string> splitBands(const std::string& fieldText) {
+    std::vector<std::string> bands;
+    if (fieldText.empty())
+        return bands;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = fieldText.find('|', start);
+        bands.push_back(fieldText.substr(start, bar - start));
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    return bands;
+}
+
+std::vector<std::string> bandList(const CIniFile& settings, int typeIndex) {
+    return splitBands(settings.GetString(kSetup, numberedKey("Field", long(typeIndex) + 1)));
+}
+
+ProductTexts productTexts(const CIniFile& settings, const Image& image) {
+    const long t = long(mm::get(image, mm::ModelType)) + 1;
+    ProductTexts texts;
+    texts.model = settings.GetString(kSetup, numberedKey("Type", t));
+    const std::vector<std::string> bands =
+        splitBands(settings.GetString(kSetup, numberedKey("Field", t)));
+    if (!bands.empty()) {
+        const std::size_t index = mm::get(image, mm::BandIndex);
+        texts.band = index < bands.size() ? bands[index] : bands.back();
+    }
+    return texts;
+}
+
+std::string dialogTitle(const std::string& appName, const std::string& model,
+                        const std::string& band) {
+    return appName + "  [ Type:" + model + "  Fre:" + band + " ]";
+}
+
+std::string viewTitle(const std::string& appName, const std::string& model, const std::string& band,
+                      bool chinese) {
+    if (chinese)
+        return appName + " 写频软件" + "  [ 类型:" + model + "  频率:" + band + " ]";
+    return appName + " Programming Software" + "  [ Type:" + model + "  Fre:" + band + " ]";
+}
+
+std::string userValuesKey(const CIniFile& settings) {
+    return settings.GetString(kSetup, "AppName");
+}
+
+std::string localizedAppName(const CIniFile& settings, const std::string& languageName) {
+    return settings.GetString(languageName, "AppName");
+}
+
+ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserValues* values,
+                                  bool freshDocument, const std::string& languageName,
+                                  bool chinese) {
+    const std::string key = userValuesKey(settings);
+    if (freshDocument) {
+        const std::uint32_t type = values ? values->get(key, "Type").value_or(0) : 0;
+        const std::uint32_t field = values ? values->get(key, "Field").value_or(0) : 0;
+        mm::set(image, mm::ModelType, type & 0xFFu);
+        mm::set(image, mm::BandIndex, field & 0xFFu);
+    } else if (values) {
+        values->set(key, "Type", mm::get(image, mm::ModelType));
+        values->set(key, "Field", mm::get(image, mm::BandIndex));
+    }
+    ProductRefresh result;
+    result.texts = productTexts(settings, image);
+    result.title = viewTitle(localizedAppName(settings, languageName), result.texts.model,
+                             result.texts.band, chinese);
+    result.limits = bandLimits(result.texts.band);
+    return result;
+}
+
+ProductDialogState openProductDialog(const CIniFile& settings, const UserValues* values) {
+    ProductDialogState state;
+    state.types = typeList(settings);
+    // The per-user values, not the image, decide what the dialog shows.
+    const std::string key = userValuesKey(settings);
+    const std::uint32_t type = values ? values->get(key, "Type").value_or(0) : 0;
+    const std::uint32_t field = values ? values->get(key, "Field").value_or(0) : 0;
+    selectProductType(state, settings, indexIn(type, state.types.size()));
+    state.bandIndex = indexIn(field, state.bands.size());
+    return state;
+}
+
+void selectProductType(ProductDialogState& state, const CIniFile& settings, int typeIndex) {
+    state.typeIndex =
+        typeIndex >= 0 && static_cast<std::size_t>(typeIndex) < state.types.size() ? typeIndex : -1;
+    state.bands =
+        state.typeIndex < 0 ? std::vector<std::string>() : bandList(settings, state.typeIndex);
+    state.bandIndex = state.bands.empty() ? -1 : 0;
+}
+
+ProductChoice applyProductDialog(const ProductDialogState& state, Image& image,
+                                 const CIniFile& settings, UserValues* values,
+                                 const std::string& languageName) {
+    const bool hasType =
+        state.typeIndex >= 0 && static_cast<std::size_t>(state.typeIndex) < state.types.size();
+    const bool hasBand =
+        state.bandIndex >= 0 && static_cast<std::size_t>(state.bandIndex) < state.bands.size();
+    mm::set(image, mm::ModelType, hasType ? unsigned(state.typeIndex) & 0xFFu : 0xFFu);
+    mm::set(image, mm::BandIndex, hasBand ? unsigned(state.bandIndex) & 0xFFu : 0xFFu);
+
+    const std::string model = hasType ? state.types[std::size_t(state.typeIndex)] : std::string();
+    const std::string band = hasBand ? state.bands[std::size_t(state.bandIndex)] : std::string();
+    ProductChoice choice;
+    choice.title = dialogTitle(localizedAppName(settings, languageName), model, band);
+    choice.limits = bandLimits(band);
+    if (values) {
+        // The same numbers as the image bytes, so a new document picks up
+        // exactly what this one holds.
+        const std::string key = userValuesKey(settings);
+        values->set(key, "Type", mm::get(image, mm::ModelType));
+        values->set(key, "Field", mm::get(image, mm::BandIndex));
+    }
+    return choice;
+}
+
+} // namespace radio

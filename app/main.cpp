@@ -1,9 +1,0 @@
-#include "app/ProgramApp.h"
-
-#include <QApplication>
-
-int main(int argc, char** argv) {
-    QApplication qapp(argc, argv);
-    CProgramApp app(QCoreApplication::arguments());
-    return app.run();
-}

@@ -1,0 +1,346 @@
+#include "app/qt/ProgramApp.h"
+
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/qt/UserValuesQt.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/SettingsLocation.h"
+#include "app/Startup.h"
+#include "model/StringTable.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/AboutDlg.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace {
+
+CProgramApp* g_app = nullptr;
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString settingsText(const std::string& section, const char* key) {
+    const radio::AppState& st = radio::appState();
+    return st.settings ? qs(st.settings->GetString(section, key)) : QString();
+}
+
+} // namespace
+
+CProgramApp::CProgramApp(const QStringList& arguments, const QString& executableDir)
+    : m_arguments(arguments),
+      m_executableDir(executableDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                              : executableDir) {
+    g_app = this;
+    // The pictures and icons built into the program live in a static library.
+    Q_INIT_RESOURCE(resources);
+    askOpenFileName = [this] {
+        return QFileDialog::getOpenFileName(m_pMainWnd, QString(), QString(),
+                                            tr("Program Document (*.dat)"));
+    };
+    askSaveFileName = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(m_pMainWnd, QString(), proposed,
+                                            tr("Program Document (*.dat)"));
+    };
+}
+
+CProgramApp::~CProgramApp() {
+    delete m_pMainWnd.data();
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    radio::AppState& st = radio::appState();
+    st.settings = nullptr;
+    st.userValues = nullptr;
+    m_settings.reset(); // writes Program.ini back
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CProgramApp* CProgramApp::instance() {
+    return g_app;
+}
+
+CMainFrame* CProgramApp::mainFrame() const {
+    return m_pMainWnd.data();
+}
+
+QString CProgramApp::messageTitle() {
+    return QCoreApplication::applicationName();
+}
+
+int CProgramApp::run() {
+    if (!InitInstance())
+        return 1;
+    return QApplication::exec();
+}
+
+bool CProgramApp::InitInstance() {
+    radio::AppState& st = radio::appState();
+    st.freshDocument = false;
+    st.factoryMode = false;
+
+    // 1. The command line: a file name opens that file, nothing a new document.
+    QString fileToOpen;
+    for (int i = 1; i < m_arguments.size(); ++i) {
+        if (!m_arguments[i].startsWith(QLatin1Char('-'))) {
+            fileToOpen = m_arguments[i];
+            break;
+        }
+    }
+
+    // 2. The settings file, written back when the program ends.
+    const std::string argv0 = m_arguments.isEmpty() ? std::string() : m_arguments[0].toStdString();
+    const std::string dir = radio::settingsDirectory(argv0, m_executableDir.toStdString());
+    // Installed, the file is the system's: the user's changes go to a per-user copy.
+    const radio::SettingsPaths paths = radio::locateSettings(
+        dir + "/Program.ini",
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+    m_settings = std::make_unique<radio::CIniFile>();
+    m_settings->Load(paths.load, true, true, 0);
+    if (paths.save != paths.load) {
+        QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
+        m_settings->SetSavePath(paths.save);
+    }
+    st.settings = m_settings.get();
+
+    // 3. The language.
+    radio::setLanguage(st, m_settings->GetString("Setup", "Language"));
+
+    // 4. The language catalogue next to the program.
+    const std::string catalogue =
+        radio::findCatalogue(m_executableDir.toStdString(), st.languageName);
+    m_translator = new QTranslator;
+    if (catalogue.empty() || !m_translator->load(qs(catalogue))) {
+        QMessageBox box(QMessageBox::NoIcon, messageTitle(),
+                        st.chinese ? QStringLiteral("加载语言链接库失败")
+                                   : QStringLiteral("Load language DLL fail"),
+                        QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    QCoreApplication::installTranslator(m_translator);
+
+    // 6. The program directory, where pictures and help files are looked up.
+    st.programDir = QDir(m_executableDir).absolutePath().toStdString() + "/";
+
+    // 7. The per-user values.
+    m_userValues = std::make_unique<QSettingsUserValues>();
+    st.userValues = m_userValues.get();
+
+    // 9. The main frame.
+    m_pMainWnd = new CMainFrame;
+    registerCommands();
+
+    // 10. The command line's document.
+    if (!fileToOpen.isEmpty() ? openDocumentFile(fileToOpen) == nullptr : newDocument() == nullptr)
+        return false;
+
+    // 11, 12. Shown maximized, with the program's icon.
+    // Where no window manager maximizes it, the frame still fills the screen.
+    if (const QScreen* screen = m_pMainWnd->screen())
+        m_pMainWnd->resize(screen->availableGeometry().size());
+    m_pMainWnd->showMaximized();
+    const QIcon icon(qs(st.programDir) + QStringLiteral("title.ico"));
+    if (!icon.availableSizes().isEmpty())
+        m_pMainWnd->setWindowIcon(icon);
+
+    // 13. The name message boxes carry.
+    QCoreApplication::setApplicationName(settingsText(st.languageName, "Company"));
+
+    // 14-16. Menu changes.
+    applyMenuSettings();
+    return true;
+}
+
+void CProgramApp::applyMenuSettings() {
+    const radio::AppState& st = radio::appState();
+    m_pMainWnd->setAboutText(settingsText(st.languageName, "About Title"));
+    if (!radio::showLanguageCommand(m_settings->GetString("Setup", "ShowLang")))
+        m_pMainWnd->removeMenuCommand(4, ids::ID_SETUP_LANGUAGE);
+    // Factory mode adds these back.
+    m_pMainWnd->removeMenuCommand(1, ids::ID_EDIT_PARAM_ADJUST);
+    m_pMainWnd->removeMenuCommand(1, ids::ID_EDIT_POWER_ADJUST);
+}
+
+void CProgramApp::registerCommands() {
+    CMainFrame* f = m_pMainWnd;
+    f->addCommand(ids::ID_FILE_NEW, [this] { OnAppFileNew(); });
+    f->addCommand(ids::ID_FILE_OPEN, [this] { OnFileOpen(); });
+    f->addCommand(ids::ID_FILE_SAVE, [this] { OnFileSave(); });
+    f->addCommand(ids::ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    f->addCommand(ids::ID_FILE_CLOSE, [this] { OnFileClose(); });
+    f->addCommand(ids::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    f->queryClose = [this] { return saveAllModified(); };
+}
+
+bool CProgramApp::SaveModified(CProgramDoc* doc, bool* discarded) {
+    if (discarded)
+        *discarded = false;
+    if (!doc || !doc->IsModified())
+        return true;
+    QMessageBox box(
+        QMessageBox::Warning, messageTitle(),
+        tr("The configuration \"%1\" has changes that are not saved.").arg(doc->title()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_pMainWnd);
+    box.setInformativeText(tr("Save the changes?"));
+    box.button(QMessageBox::Save)->setText(tr("Save"));
+    box.button(QMessageBox::Discard)->setText(tr("Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveDocument(doc, false);
+    case QMessageBox::Discard:
+        if (discarded)
+            *discarded = true;
+        else
+            doc->markSaved(); // dropped by the user: not asked about again
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CProgramApp::saveAllModified() {
+    if (!m_pMainWnd)
+        return true;
+    for (CChildFrame* frame : m_pMainWnd->findChildren<CChildFrame*>())
+        if (!SaveModified(frame->document()))
+            return false;
+    return true;
+}
+
+CProgramDoc* CProgramApp::newDocument() {
+    auto* doc = new CProgramDoc;
+    doc->setMainFrame(m_pMainWnd);
+    if (!doc->OnNewDocument()) {
+        delete doc;
+        return nullptr;
+    }
+    auto* frame = new CChildFrame(doc);
+    m_pMainWnd->addChildFrame(frame);
+    frame->view()->OnInitialUpdate();
+    frame->fitToView();
+    return doc;
+}
+
+CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
+    auto* doc = new CProgramDoc;
+    doc->setMainFrame(m_pMainWnd);
+    QString error;
+    if (!doc->OnOpenDocument(path, &error)) {
+        delete doc;
+        QMessageBox::warning(m_pMainWnd, messageTitle(),
+                             tr("Failed to open document.") + QLatin1Char('\n') + error);
+        return nullptr;
+    }
+    doc->setPathName(QFileInfo(path).absoluteFilePath());
+    auto* frame = new CChildFrame(doc);
+    m_pMainWnd->addChildFrame(frame);
+    frame->view()->OnInitialUpdate();
+    frame->fitToView();
+    return doc;
+}
+
+void CProgramApp::OnAppFileNew() {
+    CChildFrame* active = m_pMainWnd->activeChildFrame();
+    // A running transfer still uses its window and document.
+    if (active && CProgramView::transferRunning())
+        return;
+    if (active && active->document() && active->document()->IsModified()) {
+        // The save question says all the warning would say, and offers to save.
+        if (!SaveModified(active->document()))
+            return;
+        delete active;
+    } else if (active) {
+        QMessageBox box(QMessageBox::Warning, messageTitle(),
+                        QCoreApplication::translate("StringTable",
+                                                    radio::englishString(radio::IDS_DATA_CLEARED)),
+                        QMessageBox::Ok | QMessageBox::Cancel, m_pMainWnd);
+        if (box.exec() != QMessageBox::Ok)
+            return;
+        // Replaced without a save prompt.
+        delete active;
+    }
+    newDocument();
+}
+
+void CProgramApp::OnFileOpen() {
+    const QString path = askOpenFileName ? askOpenFileName() : QString();
+    if (path.isEmpty())
+        return;
+    // The window that is active now steps aside for the opened file, and with
+    // it its unsaved changes. A file that fails to load keeps it as it was.
+    CChildFrame* previous = m_pMainWnd->activeChildFrame();
+    QPointer<CProgramDoc> previousDoc = previous ? previous->document() : nullptr;
+    bool discarded = false;
+    if (previousDoc && !SaveModified(previousDoc, &discarded))
+        return;
+    if (openDocumentFile(path) && discarded && previousDoc)
+        previousDoc->markSaved();
+}
+
+bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
+    if (!doc)
+        return false;
+    // A refused value in the open editor stops the save before any file is
+    // asked for or written; the editor stays open for the correction.
+    if (CProgramView* view = doc->view(); view && !view->commitBeforeCommand())
+        return false;
+    QString path = doc->pathName();
+    const QFileInfo info(path);
+    if (prompt || path.isEmpty() || !info.isFile() || !info.isWritable()) {
+        QString proposed = path.isEmpty() ? doc->title() : path;
+        if (QFileInfo(proposed).suffix().isEmpty())
+            proposed += QStringLiteral(".dat");
+        path = askSaveFileName ? askSaveFileName(proposed) : QString();
+        if (path.isEmpty())
+            return false;
+    }
+    QString error;
+    if (!doc->OnSaveDocument(path, &error)) {
+        QMessageBox::warning(m_pMainWnd, messageTitle(),
+                             tr("Failed to save document.") + QLatin1Char('\n') + error);
+        return false;
+    }
+    doc->setPathName(QFileInfo(path).absoluteFilePath());
+    doc->markSaved();
+    return true;
+}
+
+bool CProgramApp::OnFileSave() {
+    return saveDocument(m_pMainWnd->activeDocument(), false);
+}
+
+bool CProgramApp::OnFileSaveAs() {
+    return saveDocument(m_pMainWnd->activeDocument(), true);
+}
+
+void CProgramApp::OnFileClose() {
+    if (CProgramView::transferRunning())
+        return;
+    if (CChildFrame* f = m_pMainWnd->activeChildFrame())
+        f->hide();
+}
+
+void CProgramApp::OnAppAbout() {
+    CAboutDlg dlg(m_pMainWnd);
+    dlg.exec();
+}

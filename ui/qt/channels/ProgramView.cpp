@@ -1,0 +1,223 @@
+#include "ui/qt/channels/ProgramView.h"
+
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
+#include "model/Codecs.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/ComSetupDlg.h"
+#include "ui/qt/shell/CommandIds.h"
+#include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QIcon>
+#include <QProcess>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Column widths relative to the channel-number column's own width.
+constexpr double kWidthFactor[radio::kGridCols] = {0.5, 1.2, 1.2, 1.1, 1.1, 0.9,
+                                                   0.9, 0.9, 0.9, 0.9, 1.0};
+
+} // namespace
+
+std::function<void()> CProgramView::restartProgram = [] {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+};
+
+CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
+    : QWidget(parent), m_pDocument(doc), m_grid(new CChannelGrid(this)) {
+    doc->setView(this);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setProperty("controlId", ids::IDC_GRID);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+
+    // The port shown by Com Setup is the one the transfers use, from the start.
+    m_strPort = CComSetupDlg::storedPort();
+    addCommand(ids::ID_SETUP_LANGUAGE, [this] { OnSetupLanguage(); });
+    installTransferCommands();
+    installPrintCommands();
+    installScanInfoCommands();
+}
+
+CProgramView::~CProgramView() {
+    if (m_pDocument && m_pDocument->view() == this)
+        m_pDocument->setView(nullptr);
+}
+
+CMainFrame* CProgramView::mainFrame() const {
+    if (auto* f = qobject_cast<CMainFrame*>(window()))
+        return f;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<CMainFrame*>(w))
+            return f;
+    return nullptr;
+}
+
+void CProgramView::addCommand(int id, std::function<void()> handler) {
+    m_commands[id] = std::move(handler);
+}
+
+bool CProgramView::runCommand(int id) {
+    auto it = m_commands.find(id);
+    if (it == m_commands.end() || !it->second)
+        return false;
+    it->second();
+    return true;
+}
+
+void CProgramView::OnInitialUpdate() {
+    const bool first = m_bFirstUpdate;
+    if (m_bFirstUpdate) {
+        setUpGrid();
+        createEditors();
+        m_bFirstUpdate = false;
+    }
+    const QIcon icon(qs(radio::appState().programDir) + QStringLiteral("title.ico"));
+    if (!icon.availableSizes().isEmpty() && parentWidget())
+        parentWidget()->setWindowIcon(icon);
+    ImageToGrid();
+    // From here on every change of the grid is recorded (and marks the document).
+    if (first)
+        CViewEditing::of(this);
+}
+
+void CProgramView::setUpGrid() {
+    const bool zh = radio::appState().chinese;
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    m_grid->setFont(font);
+    m_grid->horizontalHeader()->setFont(font);
+    m_grid->setFixedForeground(QColor(0, 50, 240));
+
+    const auto& headers = radio::columnHeaders(zh);
+    for (int c = 0; c < radio::kGridCols; ++c)
+        m_grid->setTextMatrix(0, c, qs(headers[c]));
+    for (int r = 1; r < radio::kGridRows; ++r)
+        m_grid->setTextMatrix(r, 0, QString::asprintf("%2d", r));
+
+    // The base width is chosen so that every column, at its share of it, holds
+    // its header, its widest value and (for lists) the drop-down button.
+    const QFontMetrics fm(font);
+    const int arrow = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6;
+    // The decode and encode columns share one long tone list: measure it once.
+    std::map<const std::vector<std::string>*, int> widestEntry;
+    double base = 0;
+    for (int c = 0; c < radio::kGridCols; ++c) {
+        int need = fm.horizontalAdvance(qs(headers[c])) + 10;
+        if (c == radio::ColRx || c == radio::ColTx)
+            need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 10);
+        if (c >= radio::ColDecode) {
+            const std::vector<std::string>& entries = radio::columnEntries(c, zh);
+            auto [it, fresh] = widestEntry.emplace(&entries, 0);
+            if (fresh)
+                for (const std::string& e : entries)
+                    it->second = std::max(it->second, fm.horizontalAdvance(qs(e)));
+            need = std::max(need, it->second + arrow + 6);
+        }
+        base = std::max(base, need / kWidthFactor[c]);
+    }
+    const int w = int(base);
+    m_grid->setBaseColumnWidth(w);
+    for (int c = 0; c < radio::kGridCols; ++c)
+        m_grid->setColumnWidth(c, c == radio::ColScrambler ? w : int(w * kWidthFactor[c]));
+    const int rowHeight = std::max(fm.height() + 8, 22);
+    for (int r = 0; r < m_grid->rowCount(); ++r)
+        m_grid->setRowHeight(r, rowHeight);
+    m_grid->horizontalHeader()->setFixedHeight(rowHeight);
+    m_grid->setMinimumSize(m_grid->fullSize().boundedTo(QSize(320, 200)));
+    updateGeometry();
+}
+
+QSize CProgramView::sizeHint() const {
+    return m_grid->fullSize();
+}
+
+void CProgramView::ImageToGrid() {
+    radio::AppState& st = radio::appState();
+    const radio::ChannelTable t = radio::imageToTable(m_pDocument->m_image, st.chinese);
+    for (int r = 1; r < radio::kGridRows; ++r)
+        for (int c = 1; c < radio::kGridCols; ++c)
+            m_grid->setTextMatrix(r, c, qs(t[r][c]));
+    refreshProductInfo();
+}
+
+void CProgramView::refreshProductInfo() {
+    radio::AppState& st = radio::appState();
+    if (!st.settings)
+        return;
+    const radio::ProductRefresh pr =
+        radio::refreshProductInfo(m_pDocument->m_image, *st.settings, st.userValues,
+                                  st.freshDocument, st.languageName, st.chinese);
+    setBand(pr.limits.low, pr.limits.high);
+    if (CMainFrame* f = mainFrame())
+        f->setWindowTitle(qs(pr.title) + QStringLiteral("[*]"));
+}
+
+radio::ChannelTable CProgramView::table() const {
+    radio::ChannelTable t;
+    for (int r = 0; r < radio::kGridRows; ++r)
+        for (int c = 0; c < radio::kGridCols; ++c)
+            t[r][c] = m_grid->textMatrix(r, c).toStdString();
+    return t;
+}
+
+void CProgramView::GridToImage() {
+    radio::tableToImage(table(), m_pDocument->m_image);
+}
+
+void CProgramView::OnSetupLanguage() {
+    radio::CIniFile* settings = radio::appState().settings;
+    const std::string running = settings ? settings->GetString("Setup", "Language") : "";
+    const bool changedBefore = m_bLanguageChanged;
+    CLanguageDlg dlg(this);
+    dlg.m_bChanged = m_bLanguageChanged;
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    m_bLanguageChanged = dlg.m_bChanged;
+    if (!ok || !m_bLanguageChanged)
+        return;
+    // The restart ends this instance: unsaved changes are asked about first,
+    // and when the user keeps them (or the window may not close now, as
+    // during a transfer) nothing changes, not even the stored language.
+    CMainFrame* f = mainFrame();
+    const auto keepRunning = [&] {
+        if (settings)
+            settings->SetString("Setup", "Language", running);
+        m_bLanguageChanged = changedBefore;
+    };
+    if (f && f->queryClose && !f->queryClose()) {
+        keepRunning();
+        return;
+    }
+    // The new instance reads the settings file at once, so it must hold the
+    // new language before that instance starts.
+    if (settings)
+        settings->Save();
+    if (f && !f->close()) {
+        keepRunning();
+        if (settings)
+            settings->Save();
+        return;
+    }
+    if (restartProgram)
+        restartProgram();
+}

@@ -1,0 +1,159 @@
+#pragma once
+// The channel window's view: the 16 channels of its document as a grid of
+// texts, edited in place by one editor per column.
+
+#include "ui/qt/channels/ProgramDoc.h"
+#include "model/ChannelTable.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class CChannelGrid;
+class CProgramDoc;
+class CProgressDlg;
+class CMainFrame;
+class QComboBox;
+class QLineEdit;
+namespace radio::link {
+class TransferController;
+struct TransferResult;
+} // namespace radio::link
+
+class CProgramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CProgramView(CProgramDoc* doc, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    CProgramDoc* document() const { return m_pDocument; }
+    CChannelGrid* grid() const { return m_grid; }
+    CMainFrame* mainFrame() const;
+
+    // First showing of the window with its document: sets up the grid once,
+    // then shows the image.
+    void OnInitialUpdate();
+    // Image -> grid, then the model/band refresh (title, band limits).
+    void ImageToGrid();
+    // Grid -> image (channel records and scan-add bytes only).
+    void GridToImage();
+    // Commits the open cell editor into its cell with the radio's rules.
+    // Returns true when a message was shown (the value was rejected).
+    bool CommitCellEditor();
+    // The commit a command (save, print, transfer, export...) makes on its
+    // own before it reads the grid. A refused value shows its message and
+    // stops the command: the row keeps its content and the editor stays open
+    // with the typed text. True when the command may go on.
+    bool commitBeforeCommand();
+    // While a transfer runs the document is read-only: no editor opens and
+    // the commands that change the document do nothing.
+    static bool documentLocked() { return transferRunning(); }
+    // The grid's texts in grid coordinates.
+    radio::ChannelTable table() const;
+
+    int bandLow() const { return m_nBandLow; }
+    int bandHigh() const { return m_nBandHigh; }
+    void setBandLow(int v) { m_nBandLow = v; }
+    void setBandHigh(int v) { m_nBandHigh = v; }
+    void setBand(int low, int high) {
+        m_nBandLow = low;
+        m_nBandHigh = high;
+    }
+
+    // Commands this view handles, by command ID. The main frame routes its
+    // menu and toolbar commands here first; a command nobody registered stays
+    // disabled.
+    void addCommand(int id, std::function<void()> handler);
+    bool hasCommand(int id) const { return m_commands.count(id) != 0; }
+    bool runCommand(int id);
+
+    void OnSetupLanguage();
+
+    // Serial port name used by the transfer.
+    QString m_strPort = QStringLiteral("COM1");
+    int m_bWrite = 0;
+
+    // Program > Read, Program > Write, Setup > Com Setup, and the start of a
+    // transfer (the progress window's OK). ProgramViewTransfer.cpp.
+    void OnRead();
+    void OnWrite();
+    void OnComSetup();
+    void OnStartTransfer();
+    // The progress window exists while a transfer is prepared or runs.
+    QPointer<CProgressDlg> m_pProgressDlg;
+    bool isTransferring() const;
+    // Whether any view's transfer is running (closing is refused meanwhile).
+    static bool transferRunning();
+    // Held by a write to several radios for as long as it runs: the
+    // documents are read-only and the windows stay open as during a
+    // transfer, and no single Read or Write starts. `parent` owns the hold.
+    static QObject* holdForSeveralRadios(QObject* parent);
+    static bool severalRadiosRunning();
+
+    // Opens the current column's editor over the current cell.
+    void ShowCellEditor();
+    // The editor of the current column (the scrambler list for any other).
+    QWidget* GetCellEditor() const;
+    QWidget* cellEditor(int column) const;
+    // The visible editor, or null.
+    QWidget* openEditor() const;
+    // Hides every editor without committing (what a scroll does).
+    void hideEditors();
+
+    // Replaced by tests; starts the program again after a language change.
+    static std::function<void()> restartProgram;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    // Filled in by the modules that own these commands.
+    void installTransferCommands();
+    void installPrintCommands();
+    void installScanInfoCommands();
+    void openProgressDlg(int write);
+    void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
+    radio::link::TransferController* m_pTransfer = nullptr;
+
+    void setUpGrid();
+    void createEditors();
+    void refreshProductInfo();
+    // Puts `editor` (default: the open one) over the current edit cell.
+    void placeEditor(QWidget* editor = nullptr);
+    bool handleKey(QObject* watched, class QKeyEvent* key);
+    // Shared by both commits; `keepOnRefusal` is the command's own commit.
+    bool commitEditor(bool keepOnRefusal);
+    bool editorHasChanges() const;
+    void moveBy(int dRow, int dCol, bool wrap);
+    void OnEnterCell();
+    void OnLeaveCell();
+    void OnGridScroll();
+    void showHelpForFocus();
+
+    // The frame deletes the view before the document; the guard keeps a
+    // late use from touching a deleted one.
+    QPointer<CProgramDoc> m_pDocument;
+    CChannelGrid* m_grid;
+    bool m_bFirstUpdate = true;
+    int m_nBandHigh = 0;
+    int m_nBandLow = 0;
+
+    // One editor per column (Rx, Tx and the lists), built on first use.
+    mutable std::array<QWidget*, radio::kGridCols> m_editors{};
+    QWidget*& editorSlot(int column) const;
+    QWidget* createEditor(int column) const;
+
+    // Cell the open editor belongs to, and the value it opened with.
+    int m_nEditRow = 0;
+    int m_nEditCol = 0;
+    int m_nOpenIndex = -1;
+    bool m_bCommitting = false;
+
+    std::map<int, std::function<void()>> m_commands;
+    bool m_bLanguageChanged = false;
+};

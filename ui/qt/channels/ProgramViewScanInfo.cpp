@@ -1,0 +1,25 @@
+// Program > Scan Info (32782): the scan settings dialog of this view's document.
+
+#include "ui/qt/channels/ProgramView.h"
+
+#include "ui/qt/channels/ProgramDoc.h"
+
+#include "ui/qt/dialogs/ScanInfoDlg.h"
+#include "ui/qt/shell/CommandIds.h"
+
+#include <QPointer>
+
+void CProgramView::installScanInfoCommands() {
+    // The view keeps its dialog for its whole life, built at the first
+    // opening; the values it shows are reloaded from the image at each one.
+    addCommand(ids::ID_PROGRAM_SCAN_INFO, [this, dlgScanInfo = QPointer<CScanInfoDlg>()]() mutable {
+        if (!dlgScanInfo)
+            dlgScanInfo = new CScanInfoDlg([this] { return m_pDocument; }, this);
+        // The priority-channel check must see the channels as edited so far.
+        GridToImage();
+        const radio::Image before = m_pDocument->m_image;
+        dlgScanInfo->DoModal();
+        if (m_pDocument && m_pDocument->m_image != before)
+            m_pDocument->SetModifiedFlag();
+    });
+}

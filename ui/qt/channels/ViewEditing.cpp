@@ -1,0 +1,406 @@
+#include "ui/qt/channels/ViewEditing.h"
+
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
+#include "link/qt/TransferController.h"
+#include "model/Diff.h"
+#include "model/InterchangeCsv.h"
+#include "model/RowClipboard.h"
+#include "model/SafeFile.h"
+#include "model/StringTable.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/TransferRecord.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/Extras.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+
+namespace {
+
+QString tx(const char* text) {
+    return QCoreApplication::translate("Extras", text);
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const char* const kVerifyValue = "VerifyAfterWrite";
+
+std::string userKey() {
+    const radio::AppState& st = radio::appState();
+    return st.settings ? radio::userValuesKey(*st.settings) : std::string();
+}
+
+} // namespace
+
+// One step of the history: the whole table before and after it.
+class CTableCommand : public QUndoCommand {
+public:
+    CTableCommand(CViewEditing* owner, radio::ChannelTable before, radio::ChannelTable after,
+                  const QString& text)
+        : QUndoCommand(text), m_owner(owner), m_before(std::move(before)),
+          m_after(std::move(after)) {}
+    void undo() override { m_owner->show(m_before); }
+    void redo() override { m_owner->show(m_after); }
+
+private:
+    CViewEditing* m_owner;
+    radio::ChannelTable m_before, m_after;
+};
+
+std::function<void(QWidget*, const QString&, bool)> CViewEditing::showMessage =
+    [](QWidget* parent, const QString& text, bool warning) {
+        QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information,
+                        QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+
+CViewEditing::CViewEditing(CProgramView* view)
+    : QObject(view), m_view(view), m_stack(new QUndoStack(this)), m_last(view->table()) {
+    setObjectName(QStringLiteral("viewEditing"));
+    // Every change of a cell, whoever made it, is looked at once the event
+    // that made it is over, so one commit that fills a whole row is one step.
+    connect(view->grid(), &QTableWidget::itemChanged, this, &CViewEditing::gridChanged);
+    // Several rows are selected like in a spreadsheet.
+    view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The history tells the document whether the grid is back where it was saved.
+    if (CProgramDoc* doc = view->document()) {
+        connect(m_stack, &QUndoStack::cleanChanged, doc, &CProgramDoc::setHistoryClean);
+        connect(doc, &CProgramDoc::saved, this, [this] {
+            settle(); // a change still waiting to be recorded is part of what was saved
+            m_stack->setClean();
+        });
+    }
+}
+
+CViewEditing::~CViewEditing() {
+    // The history empties itself as it goes; nobody may react to that any more.
+    m_stack->disconnect();
+}
+
+CViewEditing* CViewEditing::of(CProgramView* view) {
+    if (!view)
+        return nullptr;
+    if (auto* e = view->findChild<CViewEditing*>(QStringLiteral("viewEditing"),
+                                                 Qt::FindDirectChildrenOnly))
+        return e;
+    return new CViewEditing(view);
+}
+
+void CViewEditing::gridChanged() {
+    if (m_applying || m_pending)
+        return;
+    m_pending = true;
+    QTimer::singleShot(0, this, &CViewEditing::settle);
+}
+
+void CViewEditing::settle() {
+    m_pending = false;
+    const radio::ChannelTable now = m_view->table();
+    if (now == m_last)
+        return;
+    // The grid already shows `now`: pushing only records it.
+    m_stack->push(new CTableCommand(this, m_last, now, tx("Edit")));
+}
+
+void CViewEditing::show(const radio::ChannelTable& table) {
+    m_applying = true;
+    m_view->hideEditors();
+    CChannelGrid* grid = m_view->grid();
+    for (int r = 1; r < radio::kGridRows; ++r)
+        for (int c = 1; c < radio::kGridCols; ++c)
+            if (grid->textMatrix(r, c).toStdString() != table[r][c])
+                grid->setTextMatrix(r, c, qs(table[r][c]));
+    m_last = table;
+    m_applying = false;
+}
+
+void CViewEditing::resetHistory() {
+    m_stack->clear();
+    m_last = m_view->table();
+}
+
+void CViewEditing::applyTable(const radio::ChannelTable& after, const QString& what) {
+    settle(); // a change still waiting to be recorded comes first
+    if (after == m_last)
+        return;
+    m_stack->push(new CTableCommand(this, m_last, after, what));
+}
+
+std::vector<int> CViewEditing::selectedRows() const {
+    std::set<int> rows;
+    CChannelGrid* grid = m_view->grid();
+    for (const QModelIndex& i : grid->selectionModel()->selectedIndexes())
+        rows.insert(i.row() + 1);
+    if (rows.empty() && grid->row() >= 1)
+        rows.insert(grid->row());
+    return {rows.begin(), rows.end()};
+}
+
+QString CViewEditing::copyText() const {
+    return qs(radio::clipboard::copyRows(m_view->table(), selectedRows()));
+}
+
+void CViewEditing::copy() const {
+    QApplication::clipboard()->setText(copyText());
+}
+
+bool CViewEditing::paste(const QString& text, QStringList* problems) {
+    if (!m_view->commitBeforeCommand())
+        return false; // the refused value has had its message
+
+    const std::vector<int> rows = selectedRows();
+    const int first = rows.empty() ? 1 : rows.front();
+    const radio::clipboard::Paste p =
+        radio::clipboard::pasteRows(text.toStdString(), m_view->table(), first, m_view->bandLow(),
+                                    m_view->bandHigh(), radio::appState().chinese);
+    if (!p.ok) {
+        if (problems) {
+            if (p.rows.empty() && p.rejected.empty())
+                problems->append(tx("The clipboard holds no channel rows."));
+            const auto& headers = radio::columnHeaders(radio::appState().chinese);
+            for (const auto& r : p.rejected) {
+                QString why;
+                if (r.column == 0)
+                    why = r.row >= radio::kGridRows
+                              ? tx("below the last channel")
+                              : tx("not a channel row of 10 or 11 tab-separated cells");
+                else if (r.message != 0)
+                    why =
+                        QCoreApplication::translate("StringTable", radio::englishString(r.message));
+                else
+                    why = tx("\"%1\" is not one of the column's entries").arg(qs(r.value));
+                const QString where = r.column == 0
+                                          ? tx("Row %1").arg(r.row)
+                                          : tx("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
+                problems->append(where + QStringLiteral(": ") + why);
+            }
+        }
+        return false;
+    }
+    applyTable(p.table, tx("Paste"));
+    return true;
+}
+
+void CViewEditing::pasteFromClipboard() {
+    QStringList problems;
+    if (!paste(QApplication::clipboard()->text(), &problems) && !problems.isEmpty())
+        showMessage(m_view,
+                    tx("Nothing was pasted:") + QStringLiteral("\n") +
+                        problems.join(QStringLiteral("\n")),
+                    true);
+}
+
+void CViewEditing::clearRows() {
+    m_view->hideEditors();
+    radio::ChannelTable t = m_view->table();
+    for (int r : selectedRows())
+        for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
+            t[r][c].clear();
+    applyTable(t, tx("Clear"));
+}
+
+radio::Image CViewEditing::gridImage() const {
+    radio::Image img = m_view->document()->m_image;
+    radio::tableToImage(m_view->table(), img);
+    return img;
+}
+
+CViewEditing::ImportOutcome
+CViewEditing::importCsv(const QByteArray& csv,
+                        const std::function<bool(const QStringList&, int)>& confirm) {
+    ImportOutcome out;
+    if (!m_view->commitBeforeCommand())
+        return out; // nothing applied; the refused value has had its message
+    radio::Image img = gridImage();
+    const radio::interchange::Import imp = radio::interchange::importCsv(
+        csv.toStdString(), radio::imageToTable(img, false), m_view->bandLow(), m_view->bandHigh());
+    if (!imp.error.empty()) {
+        out.error = qs(imp.error);
+        return out;
+    }
+    for (const auto& r : imp.rejected)
+        out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
+    out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
+    if (!out.rejected.isEmpty() &&
+        (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
+        return out;
+    radio::interchange::apply(imp, img);
+    const radio::ChannelTable imported = radio::imageToTable(img, radio::appState().chinese);
+    radio::ChannelTable after = m_view->table();
+    for (int n = 1; n < radio::kGridRows; ++n)
+        if (imp.listed[n])
+            after[n] = imported[n];
+    applyTable(after, tx("Import"));
+    out.applied = true;
+    return out;
+}
+
+QByteArray CViewEditing::exportCsv() const {
+    m_view->CommitCellEditor();
+    return QByteArray::fromStdString(radio::interchange::exportCsv(gridImage()));
+}
+
+bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
+                                 QString* error) {
+    std::string bytes;
+    const radio::files::Result r =
+        radio::files::readInput(path.toStdString(), bytes, maxBytes, exact);
+    if (r.ok) {
+        out = QByteArray::fromStdString(bytes);
+        return true;
+    }
+    if (r.code == EFBIG)
+        *error = tx("\"%1\" is too large: a channel list holds at most %2 KB.")
+                     .arg(path)
+                     .arg(maxBytes / 1024);
+    else if (r.code == 0)
+        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
+                     .arg(path);
+    else
+        *error = tx("Cannot open \"%1\".").arg(path);
+    return false;
+}
+
+QString CViewEditing::compareWith(const QString& path, QString* error) const {
+    QByteArray bytes;
+    if (!readInputFile(path, radio::kImageSize, true, bytes, error))
+        return {};
+    if (bytes.size() < int(radio::kImageSize)) {
+        *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
+        return {};
+    }
+    radio::Image other{};
+    std::copy(bytes.begin(), bytes.end(), other.begin());
+    const radio::Image mine = gridImage();
+    const radio::AppState& st = radio::appState();
+    radio::diff::Options o;
+    o.chinese = st.chinese;
+    if (st.settings) {
+        const radio::ProductTexts a = radio::productTexts(*st.settings, mine);
+        const radio::ProductTexts b = radio::productTexts(*st.settings, other);
+        o.a = {a.model, a.band};
+        o.b = {b.model, b.band};
+    }
+    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), st.chinese));
+}
+
+// ---- transfer hooks
+
+void CViewEditing::addVerifyOption(CProgressDlg* dlg) {
+    auto* box = new QCheckBox(tx("Verify after writing"), dlg);
+    box->setObjectName(QStringLiteral("verifyAfterWrite"));
+    // Off unless this user asked for it before: a plain write stays the plain write.
+    radio::AppState& st = radio::appState();
+    const std::string key = userKey();
+    box->setChecked(st.userValues && st.userValues->get(key, kVerifyValue).value_or(0) == 1);
+    QObject::connect(box, &QCheckBox::toggled, box, [key](bool on) {
+        if (radio::UserValues* values = radio::appState().userValues)
+            values->set(key, kVerifyValue, on ? 1 : 0);
+    });
+    QObject::connect(dlg, &CProgressDlg::startTransfer, box, [box] { box->setEnabled(false); });
+    // Below the buttons, with the window grown to hold it.
+    const QSize size = dlg->size();
+    const int height = box->sizeHint().height();
+    box->setGeometry(dlg->progress()->x(), size.height(), size.width() - dlg->progress()->x(),
+                     height);
+    dlg->setFixedSize(size.width(), size.height() + height + height / 2);
+}
+
+void CViewEditing::readFinished() {
+    resetHistory();
+    const radio::backups::Result r =
+        extras::backupRead(m_view->document()->m_image, radio::appState().settings);
+    m_lastBackup = r.ok ? qs(r.path) : QString();
+    if (!r.ok) {
+        showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);
+        return;
+    }
+    if (CMainFrame* frame = m_view->mainFrame())
+        frame->statusBar()->showMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
+}
+
+bool CViewEditing::writeFinished() {
+    CProgressDlg* dlg = m_view->m_pProgressDlg;
+    auto* box = dlg ? dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite")) : nullptr;
+    if (!box || !box->isChecked())
+        return false;
+    if (!m_verify) {
+        m_verify = new radio::link::TransferController(this);
+        m_verify->setQuestionHandler([this](int id) {
+            QMessageBox question(
+                QMessageBox::Warning, QCoreApplication::applicationName(),
+                QCoreApplication::translate("StringTable", radio::englishString(id)),
+                QMessageBox::Retry | QMessageBox::Cancel, m_view);
+            return question.exec() == QMessageBox::Retry;
+        });
+        m_verify->setMessageHandler([](int, const QString&) {
+            // The verify result names the failure; one message is enough.
+        });
+        connect(m_verify, &radio::link::TransferController::rangeChanged, this, [this](int max) {
+            if (m_view->m_pProgressDlg)
+                m_view->m_pProgressDlg->setRange(max);
+        });
+        connect(m_verify, &radio::link::TransferController::progressChanged, this,
+                [this](int position, const QString& text) {
+                    CProgressDlg* d = m_view->m_pProgressDlg;
+                    if (!d)
+                        return;
+                    while (d->position() < position)
+                        d->stepIt();
+                    d->setCounterText(text);
+                });
+        connect(m_verify, &radio::link::TransferController::finished, this,
+                &CViewEditing::verifyDone);
+    }
+    m_written = m_view->document()->m_image;
+    m_writtenFactory = radio::appState().factoryMode;
+    radio::link::TransferRequest request;
+    request.portName = m_view->m_strPort.toStdString();
+    request.direction = radio::link::Direction::Read;
+    request.factory = m_writtenFactory;
+    dlg->setWindowTitle(tx("Verify"));
+    connect(dlg, &CProgressDlg::cancelRequested, m_verify, &radio::link::TransferController::cancel,
+            Qt::UniqueConnection);
+    m_verify->setTraceLog(fleetui::communicationLog());
+    return m_verify->start(request, m_written);
+}
+
+void CViewEditing::verifyDone(const radio::link::TransferResult& result,
+                              const radio::Image& image) {
+    fleetui::reportTraceError(m_view, m_verify->traceError());
+    radio::link::VerifyOutcome outcome;
+    outcome.read = result;
+    if (result.status == radio::link::TransferStatus::Success)
+        outcome.differing = radio::link::writtenDifferences(m_written, image, m_writtenFactory);
+    m_lastVerify = qs(radio::link::verifyText(outcome, radio::appState().chinese));
+    closeProgress();
+    showMessage(m_view, m_lastVerify, !outcome.verified());
+    emit verifyFinished(outcome.verified());
+}
+
+void CViewEditing::closeProgress() {
+    if (CProgressDlg* d = m_view->m_pProgressDlg) {
+        d->hide();
+        d->deleteLater();
+        m_view->m_pProgressDlg = nullptr;
+    }
+}

@@ -1,0 +1,166 @@
+#include "ui/qt/dialogs/ComSetupDlg.h"
+
+#include "ui/qt/dialogs/Help.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "link/VirtualRadioPort.h"
+#include "link/qt/SerialPort.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/DialogSupport.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+namespace {
+
+std::string appName() {
+    const radio::AppState& st = radio::appState();
+    return st.settings ? st.settings->GetString("Setup", "AppName") : std::string();
+}
+
+} // namespace
+
+CComSetupDlg::CComSetupDlg(CProgramView* view, QWidget* parent)
+    : QDialog(parent), m_pView(view), m_other(new QRadioButton(tr("Other port:"), this)),
+      m_otherPorts(new QComboBox(this)), m_group(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("comSetupDlg"));
+    setWindowTitle(tr("COM Setup"));
+    setFont(dialogs::templateFont());
+
+    auto* com = new QGroupBox(tr("COM"), this);
+    auto* grid = new QGridLayout(com);
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), com);
+        b->setProperty("controlId", IDC_COM1 + i);
+        m_com[std::size_t(i)] = b;
+        m_group->addButton(b, i);
+        grid->addWidget(b, i / 2, i % 2);
+    }
+    auto* others = new QGroupBox(tr("Other ports"), this);
+    auto* row = new QHBoxLayout(others);
+    m_group->addButton(m_other, 4);
+    row->addWidget(m_other);
+    row->addWidget(m_otherPorts, 1);
+    m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
+    // Picking a port from the list means choosing it.
+    connect(m_otherPorts, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { m_other->setChecked(true); });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(com);
+    layout->addWidget(others);
+    layout->addWidget(buttons);
+}
+
+void CComSetupDlg::OnInitDialog() {
+    for (int n = 1; n <= 4; ++n)
+        m_com[std::size_t(n - 1)]->setEnabled(
+            radio::link::SerialPort::canOpen("com" + std::to_string(n)));
+
+    m_otherPorts->clear();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString location = info.systemLocation();
+        const QString text = info.description().isEmpty()
+                                 ? location
+                                 : QStringLiteral("%1 (%2)").arg(location, info.description());
+        m_otherPorts->addItem(text, location);
+    }
+    m_otherPorts->addItem(tr("Virtual radio"),
+                          QString::fromUtf8(radio::link::kVirtualRadioPortName));
+
+    // The port the next transfer of this window uses, which is the stored
+    // choice unless this window was set otherwise.
+    const QString port = m_pView ? m_pView->m_strPort : storedPort();
+    static const QRegularExpression comN(QStringLiteral("^com(\\d+)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = comN.match(port);
+    std::string other;
+    if (m.hasMatch()) {
+        bool ok = false;
+        m_nCom = m.captured(1).toInt(&ok) - 1;
+        if (!ok)
+            m_nCom = -1;
+    } else {
+        m_nCom = -1;
+        other = port.toStdString();
+    }
+    m_group->setExclusive(false);
+    for (auto* b : m_group->buttons())
+        b->setChecked(false);
+    m_group->setExclusive(true);
+    if (!other.empty()) {
+        const QString name = QString::fromStdString(other);
+        int index = m_otherPorts->findData(name);
+        if (index < 0) {
+            // A port that is not plugged in now is still the user's choice.
+            m_otherPorts->addItem(name, name);
+            index = m_otherPorts->count() - 1;
+        }
+        m_otherPorts->setCurrentIndex(index);
+        m_other->setChecked(true);
+    } else if (m_nCom >= 0 && m_nCom < 4) {
+        m_com[std::size_t(m_nCom)]->setChecked(true);
+    }
+}
+
+QString CComSetupDlg::storedPort() {
+    const std::string app = appName();
+    const radio::UserValues* values = radio::appState().userValues;
+    if (!values)
+        return QStringLiteral("COM1");
+    if (const auto other = values->getText(app, kPortNameValue); other && !other->empty())
+        return QString::fromStdString(*other);
+    if (const auto stored = values->get(app, "com"))
+        return QStringLiteral("com%1").arg(int(*stored));
+    return QStringLiteral("COM1");
+}
+
+void CComSetupDlg::OnOK() {
+    const int checked = m_group->checkedId();
+    m_nCom = checked >= 0 && checked < 4 ? checked : -1;
+    const std::string app = appName();
+    radio::UserValues* values = radio::appState().userValues;
+    if (checked == 4 && m_otherPorts->currentIndex() >= 0) {
+        const QString name = m_otherPorts->currentData().toString();
+        if (m_pView)
+            m_pView->m_strPort = name;
+        if (values)
+            values->setText(app, kPortNameValue, name.toStdString());
+        return;
+    }
+    if (m_pView)
+        m_pView->m_strPort = QStringLiteral("com%1").arg(m_nCom + 1);
+    if (values) {
+        values->set(app, "com", std::uint32_t(m_nCom + 1));
+        values->setText(app, kPortNameValue, std::string());
+    }
+}
+
+void CComSetupDlg::accept() {
+    OnOK();
+    QDialog::accept();
+}
+
+void CComSetupDlg::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        appHelp(kHelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

@@ -1,0 +1,116 @@
+#include "ui/qt/dialogs/ProductInfoDlg.h"
+
+#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/DialogSupport.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+
+using dialogs::qs;
+
+CProductInfoDlg::CProductInfoDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(frame) {
+    setObjectName(QStringLiteral("CProductInfoDlg"));
+    setWindowTitle(tr("Product Information"));
+    setFont(dialogs::templateFont());
+
+    m_cbType = new QComboBox;
+    m_cbType->setProperty("controlId", int(IDC_TYPE));
+    m_cbType->setObjectName(QStringLiteral("list1013"));
+    m_cbFrequency = new QComboBox;
+    m_cbFrequency->setProperty("controlId", int(IDC_FREQUENCY));
+    m_cbFrequency->setObjectName(QStringLiteral("list1014"));
+    for (QComboBox* cb : {m_cbType, m_cbFrequency}) {
+        cb->setMinimumWidth(200);
+        cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Type"), m_cbType);
+    form->addRow(tr("Frequency"), m_cbFrequency);
+
+    m_btnOk = new QPushButton(tr("OK"));
+    m_btnCancel = new QPushButton(tr("Cancel"));
+    connect(m_btnOk, &QPushButton::clicked, this, &CProductInfoDlg::OnOK);
+    dialogs::layOutWithOkCancel(this, form, m_btnOk, m_btnCancel);
+
+    connect(m_cbType, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_bLoading)
+            OnSelChangeType();
+    });
+    connect(m_cbFrequency, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_bLoading)
+            m_state.bandIndex = index;
+    });
+}
+
+int CProductInfoDlg::DoModal() {
+    if (!OnInitDialog())
+        return QDialog::Rejected;
+    return exec();
+}
+
+bool CProductInfoDlg::OnInitDialog() {
+    const radio::AppState& st = radio::appState();
+    if (!m_pFrame || !m_pFrame->activeDocument() || !st.settings)
+        return false;
+    m_state = radio::openProductDialog(*st.settings, st.userValues);
+    m_bLoading = true;
+    m_cbType->clear();
+    for (const std::string& t : m_state.types)
+        m_cbType->addItem(qs(t));
+    m_cbType->setCurrentIndex(m_state.typeIndex);
+    fillFrequencies();
+    m_bLoading = false;
+    m_cbType->setFocus();
+    return true;
+}
+
+void CProductInfoDlg::fillFrequencies() {
+    const bool loading = m_bLoading;
+    m_bLoading = true;
+    m_cbFrequency->clear();
+    for (const std::string& b : m_state.bands)
+        m_cbFrequency->addItem(qs(b));
+    m_cbFrequency->setCurrentIndex(m_state.bandIndex);
+    m_bLoading = loading;
+}
+
+void CProductInfoDlg::OnSelChangeType() {
+    if (const radio::AppState& st = radio::appState(); st.settings) {
+        radio::selectProductType(m_state, *st.settings, m_cbType->currentIndex());
+        fillFrequencies();
+    }
+}
+
+void CProductInfoDlg::OnOK() {
+    const radio::AppState& st = radio::appState();
+    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
+    if (!doc || !st.settings) {
+        reject();
+        return;
+    }
+    m_state.typeIndex = m_cbType->currentIndex();
+    m_state.bandIndex = m_cbFrequency->currentIndex();
+    const radio::ProductChoice choice = radio::applyProductDialog(
+        m_state, doc->m_image, *st.settings, st.userValues, st.languageName);
+    m_pFrame->setWindowTitle(qs(choice.title));
+    // The channel editor checks against the new band from now on.
+    if (CProgramView* view = m_pFrame->activeView())
+        view->setBand(choice.limits.low, choice.limits.high);
+    accept();
+}
+
+void CProductInfoDlg::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        appHelp(dialogs::focusedControlId(this));
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

@@ -1,0 +1,71 @@
+#include "ui/qt/shell/AboutDlg.h"
+
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "ui/qt/shell/CommandIds.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QString settingsText(const char* key) {
+    const radio::AppState& st = radio::appState();
+    return st.settings ? QString::fromStdString(st.settings->GetString(st.languageName, key))
+                       : QString();
+}
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(settingsText("About Title"));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    m_logo = new QLabel;
+    m_logo->setProperty("controlId", ids::IDC_ABOUT_LOGO);
+    const QPixmap picture(QString::fromStdString(radio::appState().programDir) +
+                          QStringLiteral("logo.bmp"));
+    if (!picture.isNull())
+        m_logo->setPixmap(picture);
+    else
+        m_logo->setPixmap(QIcon(QStringLiteral(":/title.ico")).pixmap(32, 32));
+    m_version = new QLabel(settingsText("Version"));
+    m_copyrights = new QLabel(settingsText("Copyrights"));
+    m_owner = new QLabel(settingsText("Copyrights Owner"));
+    m_version->setProperty("controlId", ids::IDC_ABOUT_VERSION);
+    m_copyrights->setProperty("controlId", ids::IDC_ABOUT_COPYRIGHTS);
+    m_owner->setProperty("controlId", ids::IDC_ABOUT_OWNER);
+
+    auto* ok = new QPushButton(tr("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(m_version);
+    texts->addWidget(m_copyrights);
+    texts->addWidget(m_owner);
+    auto* right = new QVBoxLayout;
+    right->addWidget(ok);
+    right->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_logo, 0, Qt::AlignTop);
+    layout->addLayout(texts, 1);
+    layout->addLayout(right);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* CAboutDlg::line(int controlId) const {
+    switch (controlId) {
+    case ids::IDC_ABOUT_VERSION:
+        return m_version;
+    case ids::IDC_ABOUT_COPYRIGHTS:
+        return m_copyrights;
+    case ids::IDC_ABOUT_OWNER:
+        return m_owner;
+    default:
+        return nullptr;
+    }
+}

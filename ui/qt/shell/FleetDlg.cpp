@@ -1,0 +1,447 @@
+#include "ui/qt/shell/FleetDlg.h"
+
+#include "ui/qt/channels/ProgramDoc.h"
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/ProductInfo.h"
+#include "link/VirtualRadioPort.h"
+#include "link/qt/PortFactory.h"
+#include "link/qt/SerialFleetHooks.h"
+#include "model/StringTable.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/Extras.h"
+#include "ui/qt/shell/FleetWrite.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QString tx(const char* text) {
+    return QCoreApplication::translate("FleetDlg", text);
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const char* const kVerifyValue = "SeveralRadiosVerify";
+const char* const kBackupValue = "SeveralRadiosBackup";
+
+std::string userKey() {
+    const radio::AppState& st = radio::appState();
+    return st.settings ? radio::userValuesKey(*st.settings) : std::string();
+}
+
+bool remembered(const char* name) {
+    const radio::UserValues* values = radio::appState().userValues;
+    return values && values->get(userKey(), name).value_or(0) == 1;
+}
+
+void remember(const char* name, bool on) {
+    if (radio::UserValues* values = radio::appState().userValues)
+        values->set(userKey(), name, on ? 1 : 0);
+}
+
+QString phaseName(radio::link::FleetPhase phase) {
+    using radio::link::FleetPhase;
+    switch (phase) {
+    case FleetPhase::Waiting:
+        return tx("Waiting");
+    case FleetPhase::Backup:
+        return tx("Backup");
+    case FleetPhase::Writing:
+        return tx("Writing");
+    case FleetPhase::Verifying:
+        return tx("Verifying");
+    case FleetPhase::Programmed:
+        return tx("Programmed");
+    case FleetPhase::Failed:
+        return tx("Failed");
+    case FleetPhase::Cancelled:
+        return tx("Cancelled");
+    }
+    return {};
+}
+
+// The engine's reason in the window's language: its message's first clause
+// is translated, whatever the core added after it stays.
+QString reasonText(const radio::link::RadioOutcome& o) {
+    const int id = o.result.messageId;
+    const std::string english = id ? radio::link::shortMessage(id) : std::string();
+    if (o.cancelled)
+        return tx("Cancelled");
+    if (english.empty() || o.failure.compare(0, english.size(), english) != 0)
+        return qs(o.failure);
+    QString local = QCoreApplication::translate("StringTable", radio::englishString(id));
+    const qsizetype cut = local.indexOf(QRegularExpression(QStringLiteral("[,，]")));
+    if (cut > 0)
+        local = local.left(cut);
+    return local + qs(o.failure.substr(english.size()));
+}
+
+// Two names for one device (a link and its target) are one port.
+QString samePortTwice(const QStringList& ports) {
+    std::vector<std::string> keys;
+    for (const QString& p : ports) {
+        const QString real = QFileInfo(p).canonicalFilePath();
+        keys.push_back((real.isEmpty() ? p : real).toStdString());
+    }
+    const std::string twice = radio::link::duplicatePort(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] == twice)
+            return ports[qsizetype(i)];
+    return {};
+}
+
+} // namespace
+
+// Backups of the radios are kept like the window's own reads.
+class CFleetDlg::Hooks : public radio::link::SerialFleetHooks {
+protected:
+    radio::backups::Result backupImage(const radio::Image& image) override {
+        return extras::backupRead(image, radio::appState().settings);
+    }
+};
+
+CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
+    setObjectName(QStringLiteral("fleetDlg"));
+    setWindowTitle(tx("Write to Several Radios"));
+    auto* layout = new QVBoxLayout(this);
+
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels(
+        {tx("Port"), tx("Progress"), tx("State"), tx("Seconds"), tx("Verified"), tx("Backup")});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table);
+
+    auto* addRow = new QHBoxLayout;
+    m_portEdit = new QLineEdit(this);
+    m_portEdit->setPlaceholderText(tx("Port name or device path"));
+    m_add = new QPushButton(tx("Add"), this);
+    addRow->addWidget(m_portEdit, 1);
+    addRow->addWidget(m_add);
+    layout->addLayout(addRow);
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        const QString name = m_portEdit->text().trimmed();
+        if (name.isEmpty())
+            return;
+        addPort(name);
+        m_portEdit->clear();
+    });
+    connect(m_portEdit, &QLineEdit::returnPressed, m_add, &QPushButton::click);
+
+    m_verify = new QCheckBox(tx("Verify after writing"), this);
+    m_verify->setChecked(remembered(kVerifyValue));
+    connect(m_verify, &QCheckBox::toggled, this, [](bool on) { remember(kVerifyValue, on); });
+    m_backup = new QCheckBox(tx("Keep a backup of each radio first"), this);
+    m_backup->setChecked(remembered(kBackupValue));
+    connect(m_backup, &QCheckBox::toggled, this, [](bool on) { remember(kBackupValue, on); });
+    layout->addWidget(m_verify);
+    layout->addWidget(m_backup);
+
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_summary);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_start = new QPushButton(tx("Start"), this);
+    m_close = new QPushButton(tx("Close"), this);
+    m_start->setDefault(false);
+    m_start->setAutoDefault(false);
+    m_close->setAutoDefault(false);
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons);
+    connect(m_start, &QPushButton::clicked, this, &CFleetDlg::start);
+    connect(m_close, &QPushButton::clicked, this, &CFleetDlg::cancelOrClose);
+
+    m_poll = new QTimer(this);
+    m_poll->setInterval(50);
+    connect(m_poll, &QTimer::timeout, this, &CFleetDlg::poll);
+
+    // The ports Com Setup offers; none ticked until the user says so.
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        addPort(info.systemLocation(), false);
+    addPort(QString::fromUtf8(radio::link::kVirtualRadioPortName), false);
+    resize(720, 360);
+}
+
+CFleetDlg::~CFleetDlg() {
+    // The programmer's own destructor cancels and waits; the hold goes with us.
+    m_poll->stop();
+}
+
+CFleetDlg* CFleetDlg::openFor(CMainFrame* frame) {
+    auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
+    if (!dlg)
+        dlg = new CFleetDlg(frame);
+    dlg->show();
+    dlg->raise();
+    dlg->activateWindow();
+    return dlg;
+}
+
+void CFleetDlg::addPort(const QString& name, bool ticked) {
+    if (const int existing = rowOf(name); existing >= 0) {
+        if (ticked)
+            setTicked(existing, true);
+        return;
+    }
+    const int row = m_table->rowCount();
+    m_table->insertRow(row);
+    auto* item = new QTableWidgetItem(name);
+    item->setData(Qt::UserRole, name);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    m_table->setItem(row, PortColumn, item);
+    auto* bar = new QProgressBar(m_table);
+    bar->setRange(0, 1);
+    bar->setValue(0);
+    m_table->setCellWidget(row, ProgressColumn, bar);
+    for (int c : {StateColumn, SecondsColumn, VerifiedColumn, BackupColumn})
+        m_table->setItem(row, c, new QTableWidgetItem);
+    m_table->resizeColumnToContents(PortColumn);
+}
+
+int CFleetDlg::rowOf(const QString& name) const {
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        if (m_table->item(r, PortColumn)->data(Qt::UserRole).toString() == name)
+            return r;
+    return -1;
+}
+
+void CFleetDlg::setTicked(int row, bool ticked) {
+    if (QTableWidgetItem* item = m_table->item(row, PortColumn))
+        item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+QProgressBar* CFleetDlg::progressBar(int row) const {
+    return qobject_cast<QProgressBar*>(m_table->cellWidget(row, ProgressColumn));
+}
+
+QString CFleetDlg::stateText(int row) const {
+    const QTableWidgetItem* item = m_table->item(row, StateColumn);
+    return item ? item->text() : QString();
+}
+
+void CFleetDlg::start() {
+    if (m_fleet)
+        return;
+    CProgramView* view = m_frame->activeView();
+    // One thing at a time on the radios: not while a single transfer runs or waits.
+    if (!view || CProgramView::transferRunning() ||
+        (view->m_pProgressDlg && view->m_pProgressDlg->isVisible())) {
+        QApplication::beep();
+        return;
+    }
+    QStringList ports;
+    std::vector<int> rows;
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        if (m_table->item(r, PortColumn)->checkState() == Qt::Checked) {
+            ports << m_table->item(r, PortColumn)->data(Qt::UserRole).toString();
+            rows.push_back(r);
+        }
+    if (ports.isEmpty()) {
+        CViewEditing::showMessage(this, tx("Tick at least one port."), true);
+        return;
+    }
+    if (const QString twice = samePortTwice(ports); !twice.isEmpty()) {
+        CViewEditing::showMessage(
+            this, tx("The port \"%1\" is ticked twice (under two names).").arg(twice), true);
+        return;
+    }
+    // The same rule as the single Write: a refused value in the open editor
+    // stops it, and what the grid shows is what goes out.
+    if (!view->commitBeforeCommand())
+        return;
+    view->GridToImage();
+
+    radio::link::FleetOptions options;
+    options.factory = radio::appState().factoryMode;
+    options.verify = m_verify->isChecked();
+    options.backup = m_backup->isChecked();
+    options.configuration = fleetui::configurationName(view).toStdString();
+    std::vector<std::string> names;
+    for (const QString& p : ports)
+        names.push_back(p.toStdString());
+
+    QDir().mkpath(fleetui::userDataFolder());
+    m_record = std::make_unique<radio::link::RecordWriter>(fleetui::recordPath().toStdString());
+    m_trace = fleetui::communicationLog();
+    m_hooks = std::make_unique<Hooks>();
+    m_clock = std::make_unique<radio::link::SystemClock>();
+    m_fleet = std::make_unique<radio::link::FleetProgrammer>(names, view->document()->m_image,
+                                                             options, *m_hooks, *m_clock,
+                                                             m_trace.get(), m_record.get());
+    m_rows = rows;
+
+    // The document is read-only and its windows stay open, as in a transfer.
+    m_hold = CProgramView::holdForSeveralRadios(this);
+    m_frame->installEventFilter(m_hold);
+    for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList())
+        w->installEventFilter(m_hold);
+    view->hideEditors();
+    m_frame->updateCommandStates();
+
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        progressBar(r)->setRange(0, 1);
+        progressBar(r)->setValue(0);
+        for (int c : {StateColumn, SecondsColumn, VerifiedColumn, BackupColumn})
+            m_table->item(r, c)->setText(QString());
+    }
+    for (int r : m_rows)
+        m_table->item(r, StateColumn)->setText(tx("Waiting"));
+    m_summary->setText(tx("Writing to %1 radio(s)...").arg(m_rows.size()));
+    setIdle(false);
+    m_fleet->start();
+    m_poll->start();
+}
+
+void CFleetDlg::cancelOrClose() {
+    if (!m_fleet) {
+        hide();
+        return;
+    }
+    // Every port stops at its next step; the poll sees them end.
+    m_fleet->cancel();
+    m_close->setEnabled(false);
+    m_summary->setText(tx("Cancelling..."));
+}
+
+void CFleetDlg::closeEvent(QCloseEvent* event) {
+    if (m_fleet) {
+        event->ignore();
+        cancelOrClose();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CFleetDlg::reject() {
+    if (m_fleet) {
+        cancelOrClose();
+        return;
+    }
+    QDialog::reject();
+}
+
+void CFleetDlg::setIdle(bool idle) {
+    m_start->setEnabled(idle);
+    m_close->setEnabled(true);
+    m_close->setText(idle ? tx("Close") : tx("Cancel"));
+    m_add->setEnabled(idle);
+    m_portEdit->setEnabled(idle);
+    m_verify->setEnabled(idle);
+    m_backup->setEnabled(idle);
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        QTableWidgetItem* item = m_table->item(r, PortColumn);
+        item->setFlags(idle ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::ItemIsEnabled);
+    }
+}
+
+void CFleetDlg::poll() {
+    if (!m_fleet)
+        return;
+    const std::vector<radio::link::RadioProgress> progress = m_fleet->progress();
+    for (std::size_t i = 0; i < progress.size() && i < m_rows.size(); ++i) {
+        const radio::link::RadioProgress& p = progress[i];
+        QProgressBar* bar = progressBar(m_rows[i]);
+        bar->setRange(0, std::max(1, p.maximum));
+        bar->setValue(std::min(p.position, bar->maximum()));
+        m_table->item(m_rows[i], StateColumn)->setText(phaseName(p.phase));
+    }
+    if (m_fleet->done())
+        finishRun();
+}
+
+void CFleetDlg::finishRun() {
+    m_poll->stop();
+    // Every worker has finished its radio; joining only waits for the ports to close.
+    const std::vector<radio::link::RadioOutcome> outcomes = m_fleet->wait();
+    const bool cancelled = m_fleet->isCancelled();
+    QStringList recordErrors;
+    for (std::size_t i = 0; i < outcomes.size() && i < m_rows.size(); ++i) {
+        const radio::link::RadioOutcome& o = outcomes[i];
+        const int row = m_rows[i];
+        QProgressBar* bar = progressBar(row);
+        if (o.programmed)
+            bar->setValue(bar->maximum());
+        m_table->item(row, StateColumn)
+            ->setText(o.programmed  ? tx("Programmed")
+                      : o.cancelled ? tx("Cancelled")
+                                    : tx("Failed: %1").arg(reasonText(o)));
+        m_table->item(row, SecondsColumn)->setText(QString::number(o.seconds, 'f', 1));
+        m_table->item(row, VerifiedColumn)
+            ->setText(o.verified == "yes"  ? tx("yes")
+                      : o.verified == "no" ? tx("no")
+                                           : QStringLiteral("-"));
+        m_table->item(row, BackupColumn)->setText(QFileInfo(qs(o.backup)).fileName());
+        m_table->item(row, BackupColumn)->setToolTip(qs(o.backup));
+        if (!o.recordError.empty() && !recordErrors.contains(qs(o.recordError)))
+            recordErrors << qs(o.recordError);
+    }
+    m_summary->setText(summaryText(outcomes, cancelled));
+    std::string traceError;
+    const bool traced = !m_trace || m_trace->flush(traceError);
+
+    m_fleet.reset();
+    m_hooks.reset();
+    m_clock.reset();
+    m_record.reset();
+    m_trace.reset();
+    delete m_hold;
+    m_frame->updateCommandStates();
+    setIdle(true);
+
+    // Warnings only: what the radios took is shown above either way.
+    if (!recordErrors.isEmpty())
+        CViewEditing::showMessage(this,
+                                  tx("The programming record could not be written: %1")
+                                      .arg(recordErrors.join(QStringLiteral("\n"))),
+                                  true);
+    if (!traced)
+        CViewEditing::showMessage(
+            this, tx("The communication log could not be written: %1").arg(qs(traceError)), true);
+    emit runFinished();
+}
+
+QString CFleetDlg::summaryText(const std::vector<radio::link::RadioOutcome>& outcomes,
+                               bool cancelled) const {
+    int programmed = 0;
+    QString failures;
+    for (const radio::link::RadioOutcome& o : outcomes) {
+        if (o.programmed)
+            ++programmed;
+        else if (!cancelled)
+            failures += QStringLiteral("; ") + tx("%1 failed: %2").arg(qs(o.port), reasonText(o));
+    }
+    const QString count =
+        tx("%1 of %2 radio(s) programmed").arg(programmed).arg(int(outcomes.size()));
+    return cancelled ? tx("Cancelled; %1").arg(count) : count + failures;
+}
