@@ -1,12 +1,12 @@
 #include "app/qt/ProgramApp.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
-#include "app/qt/UserValuesQt.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/SettingsLocation.h"
 #include "app/Startup.h"
+#include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
@@ -37,6 +37,12 @@ QString qs(const std::string& s) {
 QString settingsText(const std::string& section, const char* key) {
     const radio::AppState& st = radio::appState();
     return st.settings ? qs(st.settings->GetString(section, key)) : QString();
+}
+
+// The view showing `doc`: the view of the channel window holding it.
+CProgramView* viewOf(const CProgramDoc* doc) {
+    const auto* frame = qobject_cast<const CChildFrame*>(doc->parent());
+    return frame ? frame->view() : nullptr;
 }
 
 } // namespace
@@ -229,7 +235,6 @@ bool CProgramApp::saveAllModified() {
 
 CProgramDoc* CProgramApp::newDocument() {
     auto* doc = new CProgramDoc;
-    doc->setMainFrame(m_pMainWnd);
     if (!doc->OnNewDocument()) {
         delete doc;
         return nullptr;
@@ -243,7 +248,6 @@ CProgramDoc* CProgramApp::newDocument() {
 
 CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
     auto* doc = new CProgramDoc;
-    doc->setMainFrame(m_pMainWnd);
     QString error;
     if (!doc->OnOpenDocument(path, &error)) {
         delete doc;
@@ -251,6 +255,10 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
                              tr("Failed to open document.") + QLatin1Char('\n') + error);
         return nullptr;
     }
+    // The window that was active before this open steps aside; ours is not
+    // created yet, so it cannot be the one hidden.
+    if (CChildFrame* previous = m_pMainWnd ? m_pMainWnd->activeChildFrame() : nullptr)
+        previous->close();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     auto* frame = new CChildFrame(doc);
     m_pMainWnd->addChildFrame(frame);
@@ -302,7 +310,8 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
         return false;
     // A refused value in the open editor stops the save before any file is
     // asked for or written; the editor stays open for the correction.
-    if (CProgramView* view = doc->view(); view && !view->commitBeforeCommand())
+    CProgramView* view = viewOf(doc);
+    if (view && !view->commitBeforeCommand())
         return false;
     QString path = doc->pathName();
     const QFileInfo info(path);
@@ -313,6 +322,13 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
         path = askSaveFileName ? askSaveFileName(proposed) : QString();
         if (path.isEmpty())
             return false;
+    }
+    if (view) {
+        // A value still in an open editor is part of what the user saves; a
+        // refused one stops the save, with the editor still open.
+        if (!view->commitBeforeCommand())
+            return false;
+        view->GridToImage();
     }
     QString error;
     if (!doc->OnSaveDocument(path, &error)) {
