@@ -90,12 +90,13 @@ void CComSetupDlg::OnInitDialog() {
                                          QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = comN.match(port);
     std::string other;
-    if (m.hasMatch()) {
-        bool ok = false;
-        m_nCom = m.captured(1).toInt(&ok) - 1;
-        if (!ok)
-            m_nCom = -1;
+    bool ok = false;
+    const int n = m.hasMatch() ? m.captured(1).toInt(&ok) : 0;
+    if (ok && n >= 1 && n <= 4) {
+        m_nCom = n - 1;
     } else {
+        // COM5 and above have no button: they are listed as another port,
+        // so the choice shows and an OK keeps it.
         m_nCom = -1;
         other = port.toStdString();
     }
@@ -133,6 +134,9 @@ QString CComSetupDlg::storedPort() {
 void CComSetupDlg::OnOK() {
     const int checked = m_group->checkedId();
     m_nCom = checked >= 0 && checked < 4 ? checked : -1;
+    // Nothing chosen keeps the port as it was; there is no "com0".
+    if (m_nCom < 0 && !(checked == 4 && m_otherPorts->currentIndex() >= 0))
+        return;
     const std::string app = appName();
     radio::UserValues* values = radio::appState().userValues;
     if (checked == 4 && m_otherPorts->currentIndex() >= 0) {
