@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -69,6 +70,10 @@ CProgramApp::~CProgramApp() {
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
         delete m_translator;
+    }
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
     }
     radio::AppState& st = radio::appState();
     st.settings = nullptr;
@@ -139,6 +144,16 @@ bool CProgramApp::InitInstance() {
                         QMessageBox::Ok);
         box.exec();
         return false;
+    }
+    // Qt's own texts (the standard Open, Save and Print dialogs, the buttons
+    // of message boxes) in the same language; installed first, so the
+    // program's catalogue has the last word. Without them those stay
+    // English, which is no reason to stop.
+    if (st.chinese) {
+        m_qtTranslator = new QTranslator;
+        if (m_qtTranslator->load(QStringLiteral("qtbase_zh_CN"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(m_qtTranslator);
     }
     QCoreApplication::installTranslator(m_translator);
 
