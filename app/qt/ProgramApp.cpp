@@ -1,12 +1,12 @@
 #include "app/qt/ProgramApp.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
-#include "app/qt/UserValuesQt.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/SettingsLocation.h"
 #include "app/Startup.h"
+#include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,6 +38,12 @@ QString qs(const std::string& s) {
 QString settingsText(const std::string& section, const char* key) {
     const radio::AppState& st = radio::appState();
     return st.settings ? qs(st.settings->GetString(section, key)) : QString();
+}
+
+// The view showing `doc`: the view of the channel window holding it.
+CProgramView* viewOf(const CProgramDoc* doc) {
+    const auto* frame = qobject_cast<const CChildFrame*>(doc->parent());
+    return frame ? frame->view() : nullptr;
 }
 
 } // namespace
@@ -63,6 +70,10 @@ CProgramApp::~CProgramApp() {
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
         delete m_translator;
+    }
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
     }
     radio::AppState& st = radio::appState();
     st.settings = nullptr;
@@ -133,6 +144,16 @@ bool CProgramApp::InitInstance() {
                         QMessageBox::Ok);
         box.exec();
         return false;
+    }
+    // Qt's own texts (the standard Open, Save and Print dialogs, the buttons
+    // of message boxes) in the same language; installed first, so the
+    // program's catalogue has the last word. Without them those stay
+    // English, which is no reason to stop.
+    if (st.chinese) {
+        m_qtTranslator = new QTranslator;
+        if (m_qtTranslator->load(QStringLiteral("qtbase_zh_CN"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(m_qtTranslator);
     }
     QCoreApplication::installTranslator(m_translator);
 
@@ -229,7 +250,6 @@ bool CProgramApp::saveAllModified() {
 
 CProgramDoc* CProgramApp::newDocument() {
     auto* doc = new CProgramDoc;
-    doc->setMainFrame(m_pMainWnd);
     if (!doc->OnNewDocument()) {
         delete doc;
         return nullptr;
@@ -243,7 +263,6 @@ CProgramDoc* CProgramApp::newDocument() {
 
 CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
     auto* doc = new CProgramDoc;
-    doc->setMainFrame(m_pMainWnd);
     QString error;
     if (!doc->OnOpenDocument(path, &error)) {
         delete doc;
@@ -251,6 +270,10 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
                              tr("Failed to open document.") + QLatin1Char('\n') + error);
         return nullptr;
     }
+    // The window that was active before this open steps aside; ours is not
+    // created yet, so it cannot be the one hidden.
+    if (CChildFrame* previous = m_pMainWnd ? m_pMainWnd->activeChildFrame() : nullptr)
+        previous->close();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     auto* frame = new CChildFrame(doc);
     m_pMainWnd->addChildFrame(frame);
@@ -302,7 +325,8 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
         return false;
     // A refused value in the open editor stops the save before any file is
     // asked for or written; the editor stays open for the correction.
-    if (CProgramView* view = doc->view(); view && !view->commitBeforeCommand())
+    CProgramView* view = viewOf(doc);
+    if (view && !view->commitBeforeCommand())
         return false;
     QString path = doc->pathName();
     const QFileInfo info(path);
@@ -313,6 +337,13 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
         path = askSaveFileName ? askSaveFileName(proposed) : QString();
         if (path.isEmpty())
             return false;
+    }
+    if (view) {
+        // A value still in an open editor is part of what the user saves; a
+        // refused one stops the save, with the editor still open.
+        if (!view->commitBeforeCommand())
+            return false;
+        view->GridToImage();
     }
     QString error;
     if (!doc->OnSaveDocument(path, &error)) {

@@ -75,5 +75,6 @@ private:
     std::unique_ptr<radio::CIniFile> m_settings;
     std::unique_ptr<QSettingsUserValues> m_userValues;
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr; // Qt's own texts, in Chinese only
     QPointer<CMainFrame> m_pMainWnd;
 };

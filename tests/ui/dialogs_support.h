@@ -3,10 +3,10 @@
 // settings and per-user values in memory, the language catalogue, and a way
 // to act on a modal dialog or message box while it runs.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "tests/MemoryUserValues.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -72,7 +72,6 @@ struct Program {
     }
     void newDocument() {
         auto* doc = new CProgramDoc;
-        doc->setMainFrame(frame.get());
         doc->OnNewDocument();
         child = new CChildFrame(doc);
         frame->addChildFrame(child);

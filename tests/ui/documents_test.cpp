@@ -3,9 +3,9 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/CommandIds.h"
@@ -115,6 +115,27 @@ private slots:
         QCOMPARE(copy.mid(3 * 16, 16), bytes(img).mid(3 * 16, 16)); // the programmed channel
         QCOMPARE(copy.mid(0x110), bytes(img).mid(0x110));           // everything past the records
         QCOMPARE(doc->title(), QStringLiteral("copy.dat"));
+    }
+
+    // A document needs no window: it opens a file and saves its image
+    // exactly, and a file that fails to load leaves the image as it was.
+    void documentStandsAlone() {
+        TempProgram prog;
+        const radio::Image img = sampleImage();
+        prog.writeFile("radio.dat", bytes(img));
+        prog.writeFile("short.dat", QByteArray(1023, '\0'));
+        CProgramDoc doc;
+        QVERIFY(doc.OnOpenDocument(prog.path("radio.dat")));
+        QCOMPARE(bytes(doc.m_image), bytes(img));
+        doc.m_image[0x200] = 0x33;
+        QVERIFY(doc.OnSaveDocument(prog.path("out.dat")));
+        QByteArray want = bytes(img);
+        want[0x200] = 0x33;
+        QCOMPARE(prog.readFile(prog.path("out.dat")), want);
+        QString error;
+        QVERIFY(!doc.OnOpenDocument(prog.path("short.dat"), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(int(doc.m_image[0x200]), 0x33);
     }
 
     void shortFileKeepsThePreviousWindow() {

@@ -4,11 +4,11 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -298,7 +298,7 @@ private slots:
         // Corrected, the same save goes through.
         edit->setText(QStringLiteral("462.5"));
         edit->setModified(true);
-        m_view->mainFrame()->runCommand(ids::ID_FILE_SAVE);
+        m_app->mainFrame()->runCommand(ids::ID_FILE_SAVE);
         QCOMPARE(m_prog->readFile(target).mid(16, 4), QByteArray("\x00\x00\x25\x46", 4));
     }
 

@@ -5,11 +5,11 @@
 
 #include "app/IniFile.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 

@@ -7,8 +7,8 @@
 #include "app/Startup.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 

@@ -5,8 +5,6 @@
 #include "pty_radio.h"
 #include "window_fixture.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PtyServer.h"
@@ -14,9 +12,11 @@
 #include "model/Codecs.h"
 #include "model/StringTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -82,6 +82,24 @@ QLineEdit* typeInto(CProgramView* view, int row, int col, const QString& text) {
     return edit;
 }
 
+// Runs Setup > Com Setup of `view` and acts on the dialog while it is open;
+// whatever `act` leaves open is cancelled.
+void comSetup(CProgramView* view, const std::function<void(CComSetupDlg&)>& act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dlg = qobject_cast<CComSetupDlg*>(QApplication::activeModalWidget());
+        if (!dlg || !dlg->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dlg);
+        if (dlg->isVisible())
+            dlg->reject();
+    });
+    timer->start(5);
+    view->OnComSetup();
+}
+
 } // namespace
 
 class TransferTest : public QObject {
@@ -89,7 +107,7 @@ class TransferTest : public QObject {
     QTemporaryDir m_values;
 
     void startTransfer(CProgramView* view, int command) {
-        view->mainFrame()->runCommand(command);
+        qobject_cast<CMainFrame*>(view->mainFrame())->runCommand(command);
         QVERIFY(view->m_pProgressDlg);
         QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
     }
@@ -237,37 +255,31 @@ private slots:
         QCOMPARE(view->m_strPort, QStringLiteral("COM1"));
         int helpContext = 0;
         setHelpHandler([&](int c) { helpContext = c; });
-        {
-            CComSetupDlg dlg(view);
-            dlg.OnInitDialog();
+        comSetup(view, [&](CComSetupDlg& dlg) {
             QVERIFY(dlg.comButton(0)->isChecked()); // nothing stored yet
             dlg.comButton(2)->setChecked(true);
             QTest::keyClick(&dlg, Qt::Key_F1);
             dlg.accept();
-        }
+        });
         QCOMPARE(helpContext, 32777);
         setHelpHandler({});
         QCOMPARE(view->m_strPort, QStringLiteral("com3"));
-        {
-            CComSetupDlg dlg(view);
-            dlg.OnInitDialog();
+        comSetup(view, [&](CComSetupDlg& dlg) {
             QVERIFY(dlg.comButton(2)->isChecked());
             const int vr = dlg.otherPorts()->findData(QStringLiteral("Virtual radio"));
             QVERIFY(vr >= 0);
             dlg.otherPorts()->setCurrentIndex(vr);
             dlg.otherButton()->setChecked(true);
             dlg.accept();
-        }
+        });
         QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
-        {
-            CComSetupDlg dlg(view);
-            dlg.OnInitDialog();
+        comSetup(view, [&](CComSetupDlg& dlg) {
             QVERIFY(dlg.otherButton()->isChecked());
             QCOMPARE(dlg.otherPorts()->currentData().toString(), QStringLiteral("Virtual radio"));
             for (int i = 0; i < 4; ++i)
                 QVERIFY(!dlg.comButton(i)->isChecked());
             dlg.reject();
-        }
+        });
         // Cancel changed nothing.
         QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
     }
@@ -396,12 +408,10 @@ private slots:
             QVERIFY(app->InitInstance());
             CMainFrame* f = app->mainFrame();
             QCOMPARE(f->activeView()->m_strPort, QStringLiteral("COM1")); // nothing stored
-            {
-                CComSetupDlg dlg(f->activeView());
-                dlg.OnInitDialog();
+            comSetup(f->activeView(), [&](CComSetupDlg& dlg) {
                 dlg.comButton(2)->setChecked(true);
                 dlg.accept();
-            }
+            });
             // New: the new window transfers on the stored port, and shows it.
             {
                 MessageBoxCloser ok(QMessageBox::Ok);
@@ -409,20 +419,14 @@ private slots:
             }
             CProgramView* fresh = f->activeView();
             QCOMPARE(fresh->m_strPort, QStringLiteral("com3"));
-            {
-                CComSetupDlg dlg(fresh);
-                dlg.OnInitDialog();
-                QVERIFY(dlg.comButton(2)->isChecked());
-            }
+            comSetup(fresh, [&](CComSetupDlg& dlg) { QVERIFY(dlg.comButton(2)->isChecked()); });
             // Open, after another port was stored from the list.
-            {
-                CComSetupDlg dlg(fresh);
-                dlg.OnInitDialog();
+            comSetup(fresh, [&](CComSetupDlg& dlg) {
                 dlg.otherPorts()->setCurrentIndex(
                     dlg.otherPorts()->findData(QStringLiteral("Virtual radio")));
                 dlg.otherButton()->setChecked(true);
                 dlg.accept();
-            }
+            });
             prog.writeFile("a.dat", QByteArray(1024, '\xff'));
             app->askOpenFileName = [&] { return prog.path("a.dat"); };
             f->runCommand(ids::ID_FILE_OPEN);
@@ -437,10 +441,10 @@ private slots:
             QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
             // What the dialog shows is what this window will use, also when set otherwise.
             view->m_strPort = QStringLiteral("com2");
-            CComSetupDlg dlg(view);
-            dlg.OnInitDialog();
-            QVERIFY(dlg.comButton(1)->isChecked());
-            QVERIFY(!dlg.otherButton()->isChecked());
+            comSetup(view, [&](CComSetupDlg& dlg) {
+                QVERIFY(dlg.comButton(1)->isChecked());
+                QVERIFY(!dlg.otherButton()->isChecked());
+            });
         }
         isolateUserValues(m_values);
     }

@@ -5,7 +5,7 @@
 // header row is the widget's own header, so it stays put when scrolling) is
 // this class's business.
 
-#include "ui/qt/channels/FlexGrid.h"
+#include "ui/qt/dialogs/FlexGrid.h"
 
 class CChannelGrid : public CFlexGrid {
     Q_OBJECT

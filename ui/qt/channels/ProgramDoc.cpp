@@ -2,9 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
-#include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QFileInfo>
 
@@ -69,27 +66,11 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
         return false;
     }
     m_image = loaded;
-    // The window that was active before this open steps aside; ours is not
-    // created yet, so it cannot be the one hidden.
-    if (m_pMainFrame) {
-        if (CChildFrame* previous = m_pMainFrame->activeChildFrame())
-            previous->close();
-    }
     radio::appState().freshDocument = false;
     return true;
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
-    if (m_pView) {
-        // A value still in an open editor is part of what the user saves; a
-        // refused one stops the save, with the editor still open.
-        if (!m_pView->commitBeforeCommand()) {
-            if (error)
-                error->clear();
-            return false;
-        }
-        m_pView->GridToImage();
-    }
     const radio::LoadResult res = radio::saveDat(path.toStdString(), m_image);
     if (!res.ok && error)
         *error = QString::fromStdString(res.error);

@@ -6,9 +6,6 @@
 #include <QObject>
 #include <QString>
 
-class CProgramView;
-class CMainFrame;
-
 class CProgramDoc : public QObject {
     Q_OBJECT
 public:
@@ -21,9 +18,10 @@ public:
     // Builds the new-document image, title and proposed file name.
     bool OnNewDocument();
     // Loads a .dat file; on failure returns false with `error` set and
-    // changes nothing. On success hides the previously active channel window.
+    // changes nothing.
     bool OnOpenDocument(const QString& path, QString* error = nullptr);
-    // Commits the grid into the image, then writes the file.
+    // Writes the image to the file. What is still being edited in the view
+    // is the caller's to bring into the image first.
     bool OnSaveDocument(const QString& path, QString* error = nullptr);
 
     QString title() const { return m_strTitle; }
@@ -43,10 +41,6 @@ public:
     // Saved, or the user chose to drop the changes: nothing is unsaved now.
     void markSaved();
 
-    void setView(CProgramView* view) { m_pView = view; }
-    CProgramView* view() const { return m_pView; }
-    void setMainFrame(CMainFrame* frame) { m_pMainFrame = frame; }
-
 signals:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
@@ -60,6 +54,4 @@ private:
 
     bool m_bChangedBeside = false;
     bool m_bHistoryClean = true;
-    CProgramView* m_pView = nullptr;
-    CMainFrame* m_pMainFrame = nullptr;
 };

@@ -1,16 +1,15 @@
 #include "ui/qt/channels/ProgramView.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "model/Codecs.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
+#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/LanguageDlg.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +17,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
+#include <QMainWindow>
 #include <QProcess>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -44,7 +44,6 @@ std::function<void()> CProgramView::restartProgram = [] {
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     : QWidget(parent), m_pDocument(doc), m_grid(new CChannelGrid(this)) {
-    doc->setView(this);
     m_grid->setObjectName(QStringLiteral("grid"));
     m_grid->setProperty("controlId", ids::IDC_GRID);
     auto* layout = new QVBoxLayout(this);
@@ -59,16 +58,13 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     installScanInfoCommands();
 }
 
-CProgramView::~CProgramView() {
-    if (m_pDocument && m_pDocument->view() == this)
-        m_pDocument->setView(nullptr);
-}
+CProgramView::~CProgramView() = default;
 
-CMainFrame* CProgramView::mainFrame() const {
-    if (auto* f = qobject_cast<CMainFrame*>(window()))
+QWidget* CProgramView::mainFrame() const {
+    if (auto* f = qobject_cast<QMainWindow*>(window()))
         return f;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<CMainFrame*>(w))
+        if (auto* f = qobject_cast<QMainWindow*>(w))
             return f;
     return nullptr;
 }
@@ -169,8 +165,7 @@ void CProgramView::refreshProductInfo() {
         radio::refreshProductInfo(m_pDocument->m_image, *st.settings, st.userValues,
                                   st.freshDocument, st.languageName, st.chinese);
     setBand(pr.limits.low, pr.limits.high);
-    if (CMainFrame* f = mainFrame())
-        f->setWindowTitle(qs(pr.title) + QStringLiteral("[*]"));
+    emit frameTitleChanged(qs(pr.title));
 }
 
 radio::ChannelTable CProgramView::table() const {
@@ -198,13 +193,13 @@ void CProgramView::OnSetupLanguage() {
     // The restart ends this instance: unsaved changes are asked about first,
     // and when the user keeps them (or the window may not close now, as
     // during a transfer) nothing changes, not even the stored language.
-    CMainFrame* f = mainFrame();
+    QWidget* f = mainFrame();
     const auto keepRunning = [&] {
         if (settings)
             settings->SetString("Setup", "Language", running);
         m_bLanguageChanged = changedBefore;
     };
-    if (f && f->queryClose && !f->queryClose()) {
+    if (queryCloseMainFrame && !queryCloseMainFrame()) {
         keepRunning();
         return;
     }

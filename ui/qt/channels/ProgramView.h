@@ -2,8 +2,8 @@
 // The channel window's view: the 16 channels of its document as a grid of
 // texts, edited in place by one editor per column.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 
 #include <QPointer>
 #include <QString>
@@ -16,7 +16,6 @@
 class CChannelGrid;
 class CProgramDoc;
 class CProgressDlg;
-class CMainFrame;
 class QComboBox;
 class QLineEdit;
 namespace radio::link {
@@ -32,7 +31,9 @@ public:
 
     CProgramDoc* document() const { return m_pDocument; }
     CChannelGrid* grid() const { return m_grid; }
-    CMainFrame* mainFrame() const;
+    // The main window the view works in: owner of its dialogs, closed for a
+    // restart. Null when there is none.
+    QWidget* mainFrame() const;
 
     // First showing of the window with its document: sets up the grid once,
     // then shows the image.
@@ -72,6 +73,10 @@ public:
     bool runCommand(int id);
 
     void OnSetupLanguage();
+    // Asked before a language change closes the main window to restart the
+    // program (unsaved changes); false keeps it running. Set by the window
+    // holding the view; unset, nothing is asked.
+    std::function<bool()> queryCloseMainFrame;
 
     // Serial port name used by the transfer.
     QString m_strPort = QStringLiteral("COM1");
@@ -106,6 +111,18 @@ public:
 
     // Replaced by tests; starts the program again after a language change.
     static std::function<void()> restartProgram;
+
+signals:
+    // What the view tells the main window; the window holding the view
+    // passes it on.
+    // The main window's title (product and band) changed.
+    void frameTitleChanged(const QString& title);
+    // A transfer started or ended: which commands may run has changed.
+    void commandStatesChanged();
+    // Ctrl+F11: the user asks for factory mode.
+    void factoryModeRequested();
+    // A short note for the status bar, shown for `timeoutMs`.
+    void statusMessage(const QString& text, int timeoutMs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

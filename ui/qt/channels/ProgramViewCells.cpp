@@ -9,7 +9,6 @@
 #include "model/Codecs.h"
 #include "model/StringTable.h"
 #include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -50,10 +49,7 @@ void CProgramView::createEditors() {
 
     auto* factory = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
     factory->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(factory, &QShortcut::activated, this, [this] {
-        if (CMainFrame* f = mainFrame())
-            f->OnFactoryModeEntry();
-    });
+    connect(factory, &QShortcut::activated, this, &CProgramView::factoryModeRequested);
 }
 
 QWidget*& CProgramView::editorSlot(int column) const {

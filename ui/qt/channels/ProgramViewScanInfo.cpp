@@ -13,13 +13,18 @@ void CProgramView::installScanInfoCommands() {
     // The view keeps its dialog for its whole life, built at the first
     // opening; the values it shows are reloaded from the image at each one.
     addCommand(ids::ID_PROGRAM_SCAN_INFO, [this, dlgScanInfo = QPointer<CScanInfoDlg>()]() mutable {
+        if (!m_pDocument)
+            return;
         if (!dlgScanInfo)
-            dlgScanInfo = new CScanInfoDlg([this] { return m_pDocument; }, this);
+            dlgScanInfo = new CScanInfoDlg(this);
         // The priority-channel check must see the channels as edited so far.
         GridToImage();
-        const radio::Image before = m_pDocument->m_image;
-        dlgScanInfo->DoModal();
-        if (m_pDocument && m_pDocument->m_image != before)
+        dlgScanInfo->load(m_pDocument->m_image);
+        if (dlgScanInfo->DoModal() != QDialog::Accepted || !m_pDocument)
+            return;
+        if (m_pDocument->m_image != dlgScanInfo->image()) {
+            m_pDocument->m_image = dlgScanInfo->image();
             m_pDocument->SetModifiedFlag();
+        }
     });
 }

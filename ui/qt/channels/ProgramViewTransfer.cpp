@@ -4,16 +4,15 @@
 
 #include "ui/qt/channels/ProgramView.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -137,7 +136,7 @@ void CProgramView::openProgressDlg(int write) {
         return;
     m_bWrite = write;
     const bool zh = radio::appState().chinese;
-    QWidget* owner = mainFrame() ? static_cast<QWidget*>(mainFrame()) : window();
+    QWidget* owner = mainFrame() ? mainFrame() : window();
     auto* dlg = new CProgressDlg(this, owner);
     dlg->setAttribute(Qt::WA_DeleteOnClose, false);
     if (write)
@@ -184,10 +183,9 @@ void CProgramView::OnStartTransfer() {
     auto* guard = new CloseGuard(m_pTransfer);
     if (QWidget* frame = parentWidget())
         frame->installEventFilter(guard);
-    if (CMainFrame* main = mainFrame()) {
+    if (QWidget* main = mainFrame())
         main->installEventFilter(guard);
-        main->updateCommandStates(); // the document is read-only meanwhile
-    }
+    emit commandStatesChanged(); // the document is read-only meanwhile
     // Whatever editor is still open would write what it opened with over
     // what the radio sends.
     hideEditors();
@@ -206,8 +204,7 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         // What came from the radio is not in any file yet.
         m_pDocument->SetModifiedFlag();
     }
-    if (CMainFrame* main = mainFrame())
-        main->updateCommandStates();
+    emit commandStatesChanged();
     fleetui::reportTraceError(this, m_pTransfer->traceError());
     // A requested check reads the radio back; it closes the window when done.
     const bool verifying = result.status == radio::link::TransferStatus::Success && m_bWrite &&
@@ -225,7 +222,8 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
 }
 
 void CProgramView::OnComSetup() {
-    CComSetupDlg dlg(this, mainFrame() ? static_cast<QWidget*>(mainFrame()) : this);
+    CComSetupDlg dlg(m_strPort, mainFrame() ? mainFrame() : this);
     dlg.OnInitDialog();
-    dlg.exec();
+    if (dlg.exec() == QDialog::Accepted)
+        m_strPort = dlg.port();
 }

@@ -1,10 +1,10 @@
 #include "ui/qt/channels/TransferRecord.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/Backups.h"
 #include "app/ProductInfo.h"
 #include "link/Fleet.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 

@@ -1,6 +1,5 @@
 #include "ui/qt/channels/ViewEditing.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
@@ -11,11 +10,11 @@
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/Extras.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -334,8 +333,7 @@ void CViewEditing::readFinished() {
         showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);
         return;
     }
-    if (CMainFrame* frame = m_view->mainFrame())
-        frame->statusBar()->showMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
+    emit m_view->statusMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
 }
 
 bool CViewEditing::writeFinished() {

@@ -1,12 +1,11 @@
 #include "ui/qt/dialogs/ComSetupDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/SerialPort.h"
-#include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/DialogSupport.h"
+#include "ui/qt/dialogs/Help.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -30,8 +29,8 @@ std::string appName() {
 
 } // namespace
 
-CComSetupDlg::CComSetupDlg(CProgramView* view, QWidget* parent)
-    : QDialog(parent), m_pView(view), m_other(new QRadioButton(tr("Other port:"), this)),
+CComSetupDlg::CComSetupDlg(const QString& port, QWidget* parent)
+    : QDialog(parent), m_strPort(port), m_other(new QRadioButton(tr("Other port:"), this)),
       m_otherPorts(new QComboBox(this)), m_group(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("comSetupDlg"));
     setWindowTitle(tr("COM Setup"));
@@ -84,19 +83,20 @@ void CComSetupDlg::OnInitDialog() {
     m_otherPorts->addItem(tr("Virtual radio"),
                           QString::fromUtf8(radio::link::kVirtualRadioPortName));
 
-    // The port the next transfer of this window uses, which is the stored
-    // choice unless this window was set otherwise.
-    const QString port = m_pView ? m_pView->m_strPort : storedPort();
+    // The port the next transfer of the caller's window uses, which is the
+    // stored choice unless that window was set otherwise.
+    const QString& port = m_strPort;
     static const QRegularExpression comN(QStringLiteral("^com(\\d+)$"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = comN.match(port);
     std::string other;
-    if (m.hasMatch()) {
-        bool ok = false;
-        m_nCom = m.captured(1).toInt(&ok) - 1;
-        if (!ok)
-            m_nCom = -1;
+    bool ok = false;
+    const int n = m.hasMatch() ? m.captured(1).toInt(&ok) : 0;
+    if (ok && n >= 1 && n <= 4) {
+        m_nCom = n - 1;
     } else {
+        // COM5 and above have no button: they are listed as another port,
+        // so the choice shows and an OK keeps it.
         m_nCom = -1;
         other = port.toStdString();
     }
@@ -134,18 +134,19 @@ QString CComSetupDlg::storedPort() {
 void CComSetupDlg::OnOK() {
     const int checked = m_group->checkedId();
     m_nCom = checked >= 0 && checked < 4 ? checked : -1;
+    // Nothing chosen keeps the port as it was; there is no "com0".
+    if (m_nCom < 0 && !(checked == 4 && m_otherPorts->currentIndex() >= 0))
+        return;
     const std::string app = appName();
     radio::UserValues* values = radio::appState().userValues;
     if (checked == 4 && m_otherPorts->currentIndex() >= 0) {
         const QString name = m_otherPorts->currentData().toString();
-        if (m_pView)
-            m_pView->m_strPort = name;
+        m_strPort = name;
         if (values)
             values->setText(app, kPortNameValue, name.toStdString());
         return;
     }
-    if (m_pView)
-        m_pView->m_strPort = QStringLiteral("com%1").arg(m_nCom + 1);
+    m_strPort = QStringLiteral("com%1").arg(m_nCom + 1);
     if (values) {
         values->set(app, "com", std::uint32_t(m_nCom + 1));
         values->setText(app, kPortNameValue, std::string());

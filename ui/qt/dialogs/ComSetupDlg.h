@@ -1,14 +1,16 @@
 #pragma once
 // Setup > Com Setup: which port the transfers use. COM1..COM4 as buttons
 // (greyed out when they cannot be opened now), plus the serial ports the
-// system reports and the built-in virtual radio. The choice is remembered per
-// user and preselected the next time.
+// system reports and the built-in virtual radio. It opens on the port it is
+// given; OK remembers the choice per user and hands it back through port(),
+// which the caller makes the port of its next transfer.
 
 #include <QDialog>
 
+#include <QString>
+
 #include <array>
 
-class CProgramView;
 class QButtonGroup;
 class QComboBox;
 class QRadioButton;
@@ -22,7 +24,8 @@ public:
     // Per-user value of a port other than COM1..COM4, stored beside "com".
     static constexpr const char* kPortNameValue = "comName";
 
-    explicit CComSetupDlg(CProgramView* view, QWidget* parent = nullptr);
+    // `port`: the port the caller's next transfer uses, shown checked.
+    explicit CComSetupDlg(const QString& port, QWidget* parent = nullptr);
 
     // The port the user chose last (per user): what every new channel window
     // transfers on. "COM1" when nothing is stored.
@@ -30,7 +33,7 @@ public:
 
     // Greys out the ports that cannot be opened and checks the stored choice.
     void OnInitDialog();
-    // Sets the view's port name and stores the choice.
+    // Takes the checked port as port() and stores the choice.
     void OnOK();
     // OK: OnOK, then close.
     void accept() override;
@@ -38,6 +41,8 @@ public:
     QRadioButton* comButton(int index) const { return m_com[std::size_t(index)]; }
     QRadioButton* otherButton() const { return m_other; }
     QComboBox* otherPorts() const { return m_otherPorts; }
+    // The port given, or the one chosen by the last OK.
+    QString port() const { return m_strPort; }
 
     // 0..3 for COM1..COM4, -1 when none is checked (or another port is).
     int m_nCom = 0;
@@ -46,7 +51,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    CProgramView* m_pView;
+    QString m_strPort;
     std::array<QRadioButton*, 4> m_com{};
     QRadioButton* m_other;
     QComboBox* m_otherPorts;

@@ -1,10 +1,8 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/dialogs/Help.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,7 +41,7 @@ const ListDef kRight[] = {
 
 } // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(frame) {
+COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("COptionalFeaturesDlg"));
     setWindowTitle(tr("Optional Features"));
     setFont(dialogs::templateFont());
@@ -104,15 +102,14 @@ COptionalFeaturesDlg::~COptionalFeaturesDlg() {
 }
 
 int COptionalFeaturesDlg::DoModal() {
-    if (!OnInitDialog())
+    if (!m_bLoaded)
         return QDialog::Rejected;
     return exec();
 }
 
-bool COptionalFeaturesDlg::OnInitDialog() {
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    if (!doc)
-        return false;
+void COptionalFeaturesDlg::load(const radio::Image& image) {
+    m_image = image;
+    m_bLoaded = true;
     const bool zh = radio::appState().chinese;
     for (int l = 0; l < kListCount; ++l) {
         QComboBox* cb = m_lists[l];
@@ -120,24 +117,21 @@ bool COptionalFeaturesDlg::OnInitDialog() {
         for (const std::string& e : entries(List(l), zh))
             cb->addItem(qs(e));
     }
-    const Choices c = decode(doc->m_image);
+    const Choices c = decode(m_image);
     for (int l = 0; l < kListCount; ++l)
         m_lists[l]->setCurrentIndex(c.index[l]);
     m_checkBeep->setChecked(c.beep);
     m_checkBatterySaver->setChecked(c.batterySaver);
     m_lists[TimeOutTimer]->setFocus();
-    return true;
 }
 
 void COptionalFeaturesDlg::OnOK() {
-    if (CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr) {
-        Choices c;
-        for (int l = 0; l < kListCount; ++l)
-            c.index[l] = m_lists[l]->currentIndex();
-        c.beep = m_checkBeep->isChecked();
-        c.batterySaver = m_checkBatterySaver->isChecked();
-        encode(doc->m_image, c);
-    }
+    Choices c;
+    for (int l = 0; l < kListCount; ++l)
+        c.index[l] = m_lists[l]->currentIndex();
+    c.beep = m_checkBeep->isChecked();
+    c.batterySaver = m_checkBatterySaver->isChecked();
+    encode(m_image, c);
     accept();
 }
 

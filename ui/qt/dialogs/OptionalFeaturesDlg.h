@@ -1,15 +1,16 @@
 #pragma once
-// Edit > Optional Features: the radio-wide options of the active document's
-// image (time-out timer, squelch, VOX, call tone, voice, call key, beep,
-// battery saver). Decoded when it opens, encoded on OK; Cancel changes nothing.
+// Edit > Optional Features: the radio-wide options of an image (time-out
+// timer, squelch, VOX, call tone, voice, call key, beep, battery saver).
+// Decoded from the image it is given, encoded into its copy on OK, which the
+// caller takes back; Cancel changes nothing.
 
 #include <QDialog>
 
 #include <array>
 
+#include "model/Image.h"
 #include "model/OptionalFeatures.h"
 
-class CMainFrame;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -17,12 +18,16 @@ class QPushButton;
 class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit COptionalFeaturesDlg(CMainFrame* frame);
+    explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
     ~COptionalFeaturesDlg() override;
 
-    // Fills the controls from the active document and runs the dialog;
-    // without an active document it does not open.
+    // Fills the controls from `image`, which the dialog keeps a copy of.
+    void load(const radio::Image& image);
+    // Runs the dialog; Accepted when OK stored the choices into image().
+    // Without a load() it does not open.
     int DoModal();
+    // The loaded image with the choices of the last OK.
+    const radio::Image& image() const { return m_image; }
 
     QComboBox* list(radio::optional::List which) const { return m_lists[which]; }
     QCheckBox* beep() const { return m_checkBeep; }
@@ -40,11 +45,11 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    bool OnInitDialog();
     void OnOK();
     bool isMine(QObject* o) const;
 
-    CMainFrame* m_pFrame;
+    radio::Image m_image{};
+    bool m_bLoaded = false;
     std::array<QComboBox*, radio::optional::kListCount> m_lists{};
     QCheckBox* m_checkBeep;
     QCheckBox* m_checkBatterySaver;

@@ -1,11 +1,9 @@
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "model/ParamAdjust.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,8 +37,8 @@ QComboBox* makeList(ControlId id, QWidget* parent) {
 
 } // namespace
 
-CParamAdjustDlg::CParamAdjustDlg(CMainFrame* frame, QWidget* parent)
-    : QDialog(parent), m_pFrame(frame), m_grid(new CAdjustGrid(kRows + 1, kCols + 1)) {
+CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
+    : QDialog(parent), m_grid(new CAdjustGrid(kRows + 1, kCols + 1)) {
     setObjectName(QStringLiteral("CParamAdjustDlg"));
     setWindowTitle(tr("Param Adjust"));
     setFont(dialogs::templateFont());
@@ -85,15 +83,13 @@ CParamAdjustDlg::CParamAdjustDlg(CMainFrame* frame, QWidget* parent)
 }
 
 int CParamAdjustDlg::DoModal() {
-    if (!OnInitDialog())
+    if (!m_bLoaded)
         return QDialog::Rejected;
     return exec();
 }
 
-bool CParamAdjustDlg::OnInitDialog() {
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    if (!doc)
-        return false;
+void CParamAdjustDlg::load(const radio::Image& image) {
+    m_image = image;
     const bool zh = radio::appState().chinese;
     for (int c = 1; c <= kCols; ++c)
         m_grid->setTextMatrix(0, c, qs(columnHead(c, zh)));
@@ -116,7 +112,7 @@ bool CParamAdjustDlg::OnInitDialog() {
         m_grid->setRowHeight(r, rowHeight);
     m_grid->horizontalHeader()->setFixedHeight(rowHeight);
 
-    const Values v = load(doc->m_image);
+    const Values v = radio::param::load(m_image);
     for (int r = 1; r <= kRows; ++r)
         for (int c = 1; c <= kCols; ++c)
             m_grid->setTextMatrix(r, c, QString::number(v.cell[r - 1][c - 1]));
@@ -129,7 +125,6 @@ bool CParamAdjustDlg::OnInitDialog() {
     m_grid->setFocus();
     adjustSize();
     m_bLoaded = true;
-    return true;
 }
 
 QWidget* CParamAdjustDlg::editorForRow(int row) const {
@@ -211,8 +206,7 @@ void CParamAdjustDlg::keyPressEvent(QKeyEvent* e) {
 }
 
 void CParamAdjustDlg::storeValues() {
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    if (!doc || !m_bLoaded)
+    if (!m_bLoaded)
         return;
     Values v;
     for (int r = 1; r <= kRows; ++r)
@@ -220,7 +214,7 @@ void CParamAdjustDlg::storeValues() {
             v.cell[r - 1][c - 1] = m_grid->textMatrix(r, c).toInt();
     v.deEmphasis = m_checkDeEmphasis->isChecked();
     v.preEmphasis = m_checkPreEmphasis->isChecked();
-    store(doc->m_image, v);
+    store(m_image, v);
 }
 
 void CParamAdjustDlg::done(int result) {

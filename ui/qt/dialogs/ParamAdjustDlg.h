@@ -1,13 +1,15 @@
 #pragma once
 // Edit > Param Adjust (factory mode): audio and modulation levels for
 // compander off and on, and the two emphasis switches. A list or a small edit
-// floats over the cell being edited; everything is stored when the dialog
-// closes, however it is closed.
+// floats over the cell being edited; everything is stored into the dialog's
+// copy of the image when it closes, however it is closed, and the caller
+// takes that copy back.
+
+#include "model/Image.h"
 
 #include <QDialog>
 
 class CAdjustGrid;
-class CMainFrame;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -15,11 +17,14 @@ class QLineEdit;
 class CParamAdjustDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CParamAdjustDlg(CMainFrame* frame, QWidget* parent = nullptr);
+    explicit CParamAdjustDlg(QWidget* parent = nullptr);
 
-    // Loads from the active document and runs the dialog; without an active
-    // document it does not open.
+    // Fills the grid from `image`, which the dialog keeps a copy of.
+    void load(const radio::Image& image);
+    // Runs the dialog; without a load() it does not open.
     int DoModal();
+    // The loaded image with the values stored at the last close.
+    const radio::Image& image() const { return m_image; }
 
     CAdjustGrid* grid() const { return m_grid; }
     QComboBox* list1to7() const { return m_cbOneToSeven; }
@@ -39,12 +44,11 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    bool OnInitDialog();
     QWidget* editorForRow(int row) const;
     void commitEditor();
     void storeValues();
 
-    CMainFrame* m_pFrame;
+    radio::Image m_image{};
     CAdjustGrid* m_grid;
     QComboBox* m_cbOneToSeven;
     QComboBox* m_cbZeroToSeven;

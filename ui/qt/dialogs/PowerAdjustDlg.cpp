@@ -1,12 +1,9 @@
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "model/PowerAdjust.h"
-#include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -18,8 +15,7 @@
 using namespace radio::power;
 using dialogs::qs;
 
-CPowerAdjustDlg::CPowerAdjustDlg(CMainFrame* frame)
-    : QDialog(frame), m_pFrame(frame), m_grid(new CAdjustGrid(1, 3)) {
+CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent) : QDialog(parent), m_grid(new CAdjustGrid(1, 3)) {
     setObjectName(QStringLiteral("CPowerAdjustDlg"));
     setWindowTitle(tr("Power Adjustment"));
     setFont(dialogs::templateFont());
@@ -46,18 +42,15 @@ CPowerAdjustDlg::CPowerAdjustDlg(CMainFrame* frame)
 }
 
 int CPowerAdjustDlg::DoModal() {
-    if (!OnInitDialog())
+    if (!m_bLoaded)
         return QDialog::Rejected;
     return exec();
 }
 
-bool CPowerAdjustDlg::OnInitDialog() {
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    CProgramView* view = m_pFrame ? m_pFrame->activeView() : nullptr;
-    if (!doc || !view)
-        return false;
+void CPowerAdjustDlg::load(const radio::Image& image, int bandLow, int bandHigh) {
+    m_image = image;
     const bool zh = radio::appState().chinese;
-    const std::vector<int> edges = segmentsFromLimits(view->bandLow(), view->bandHigh());
+    const std::vector<int> edges = segmentsFromLimits(bandLow, bandHigh);
     m_nRows = int(edges.size());
     m_edit->hide();
     m_grid->setValueRows(m_nRows);
@@ -76,7 +69,7 @@ bool CPowerAdjustDlg::OnInitDialog() {
     m_grid->horizontalHeader()->setFixedHeight(
         std::max(2 * rowHeight, 2 * m_grid->fontMetrics().height() + 8));
 
-    const std::vector<Row> rows = load(doc->m_image, std::size_t(m_nRows));
+    const std::vector<Row> rows = radio::power::load(m_image, std::size_t(m_nRows));
     for (int r = 1; r <= m_nRows; ++r) {
         m_grid->setTextMatrix(r, 1, QString::number(rows[r - 1].low));
         m_grid->setTextMatrix(r, 2, QString::number(rows[r - 1].high));
@@ -84,7 +77,7 @@ bool CPowerAdjustDlg::OnInitDialog() {
     m_grid->setFixedSize(m_grid->fullSize());
     adjustSize();
     m_grid->setFocus();
-    return true;
+    m_bLoaded = true;
 }
 
 void CPowerAdjustDlg::ShowEditor() {
@@ -141,15 +134,14 @@ bool CPowerAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CPowerAdjustDlg::storeGrid() {
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    if (!doc)
+    if (!m_bLoaded)
         return;
     std::vector<Row> rows(static_cast<std::size_t>(m_nRows));
     for (int r = 1; r <= m_nRows; ++r) {
         rows[r - 1].low = m_grid->textMatrix(r, 1).toInt();
         rows[r - 1].high = m_grid->textMatrix(r, 2).toInt();
     }
-    store(doc->m_image, rows);
+    store(m_image, rows);
 }
 
 void CPowerAdjustDlg::done(int result) {

@@ -1,25 +1,30 @@
 #pragma once
 // Edit > Power Adjust (factory mode): low and high transmit power per 10 MHz
-// segment of the active view's band. Values are typed into a small editor
-// floating over the cell; every cell is stored when the dialog closes,
-// however it is closed.
+// segment of a band. Values are typed into a small editor floating over the
+// cell; every cell is stored into the dialog's copy of the image when it
+// closes, however it is closed, and the caller takes that copy back.
+
+#include "model/Image.h"
 
 #include <QDialog>
 
 #include <vector>
 
 class CAdjustGrid;
-class CMainFrame;
 class QLineEdit;
 
 class CPowerAdjustDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CPowerAdjustDlg(CMainFrame* frame);
+    explicit CPowerAdjustDlg(QWidget* parent = nullptr);
 
-    // Builds the rows from the active view's band and runs the dialog;
-    // without an active document it does not open.
+    // Builds the rows of the band bandLow..bandHigh (Hz) with the values of
+    // `image`, which the dialog keeps a copy of.
+    void load(const radio::Image& image, int bandLow, int bandHigh);
+    // Runs the dialog; without a load() it does not open.
     int DoModal();
+    // The loaded image with the values stored at the last close.
+    const radio::Image& image() const { return m_image; }
 
     CAdjustGrid* grid() const { return m_grid; }
     QLineEdit* editor() const { return m_edit; }
@@ -32,11 +37,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool OnInitDialog();
     void commitEditor();
     void storeGrid();
 
-    CMainFrame* m_pFrame;
+    radio::Image m_image{};
+    bool m_bLoaded = false;
     CAdjustGrid* m_grid;
     QLineEdit* m_edit;
     int m_nRows = 0;

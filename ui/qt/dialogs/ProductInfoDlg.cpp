@@ -1,12 +1,9 @@
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
-#include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/dialogs/Help.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,7 +12,7 @@
 
 using dialogs::qs;
 
-CProductInfoDlg::CProductInfoDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(frame) {
+CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CProductInfoDlg"));
     setWindowTitle(tr("Product Information"));
     setFont(dialogs::templateFont());
@@ -51,15 +48,17 @@ CProductInfoDlg::CProductInfoDlg(CMainFrame* frame) : QDialog(frame), m_pFrame(f
 }
 
 int CProductInfoDlg::DoModal() {
-    if (!OnInitDialog())
+    if (!m_bLoaded)
         return QDialog::Rejected;
     return exec();
 }
 
-bool CProductInfoDlg::OnInitDialog() {
+bool CProductInfoDlg::load(const radio::Image& image) {
     const radio::AppState& st = radio::appState();
-    if (!m_pFrame || !m_pFrame->activeDocument() || !st.settings)
+    m_bLoaded = false;
+    if (!st.settings)
         return false;
+    m_image = image;
     m_state = radio::openProductDialog(*st.settings, st.userValues);
     m_bLoading = true;
     m_cbType->clear();
@@ -69,6 +68,7 @@ bool CProductInfoDlg::OnInitDialog() {
     fillFrequencies();
     m_bLoading = false;
     m_cbType->setFocus();
+    m_bLoaded = true;
     return true;
 }
 
@@ -91,19 +91,14 @@ void CProductInfoDlg::OnSelChangeType() {
 
 void CProductInfoDlg::OnOK() {
     const radio::AppState& st = radio::appState();
-    CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
-    if (!doc || !st.settings) {
+    if (!st.settings) {
         reject();
         return;
     }
     m_state.typeIndex = m_cbType->currentIndex();
     m_state.bandIndex = m_cbFrequency->currentIndex();
-    const radio::ProductChoice choice = radio::applyProductDialog(
-        m_state, doc->m_image, *st.settings, st.userValues, st.languageName);
-    m_pFrame->setWindowTitle(qs(choice.title));
-    // The channel editor checks against the new band from now on.
-    if (CProgramView* view = m_pFrame->activeView())
-        view->setBand(choice.limits.low, choice.limits.high);
+    m_choice =
+        radio::applyProductDialog(m_state, m_image, *st.settings, st.userValues, st.languageName);
     accept();
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // Edit > Product Information: the radio's model and band, chosen from the
-// settings file's lists. OK stores them in the image and the per-user values,
-// retitles the main window and gives the view its new band limits.
+// settings file's lists. OK stores them in the dialog's copy of the image and
+// in the per-user values; the caller takes back the image and the choice (the
+// new title and band limits).
 
 #include "app/ProductInfo.h"
+#include "model/Image.h"
 
 #include <QDialog>
 
-class CMainFrame;
 class QComboBox;
 class QPushButton;
 
@@ -16,11 +17,17 @@ class CProductInfoDlg : public QDialog {
 public:
     enum ControlId { IDC_TYPE = 1013, IDC_FREQUENCY = 1014 };
 
-    explicit CProductInfoDlg(CMainFrame* frame);
+    explicit CProductInfoDlg(QWidget* parent = nullptr);
 
-    // Fills the lists and runs the dialog; without an active document or
-    // settings it does not open.
+    // Fills the lists for `image`, which the dialog keeps a copy of; false
+    // (and the dialog does not open) without settings.
+    bool load(const radio::Image& image);
+    // Runs the dialog; Accepted when OK stored the choice into image().
+    // Without a load() it does not open.
     int DoModal();
+    // The loaded image with the choice of the last OK, and that choice.
+    const radio::Image& image() const { return m_image; }
+    const radio::ProductChoice& choice() const { return m_choice; }
 
     QComboBox* typeList() const { return m_cbType; }
     QComboBox* frequencyList() const { return m_cbFrequency; }
@@ -30,12 +37,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    bool OnInitDialog();
     void OnSelChangeType();
     void OnOK();
     void fillFrequencies();
 
-    CMainFrame* m_pFrame;
+    radio::Image m_image{};
+    radio::ProductChoice m_choice;
+    bool m_bLoaded = false;
     radio::ProductDialogState m_state;
     bool m_bLoading = false;
     QComboBox* m_cbType;

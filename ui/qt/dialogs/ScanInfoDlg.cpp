@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/ScanInfoDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
@@ -33,8 +32,7 @@ CSpinButtons::CSpinButtons(QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, [this] { emit deltaPos(-1); });
 }
 
-CScanInfoDlg::CScanInfoDlg(std::function<CProgramDoc*()> document, QWidget* parent)
-    : QDialog(parent), m_document(std::move(document)) {
+CScanInfoDlg::CScanInfoDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CScanInfoDlg"));
     // The title as the radio's documentation spells it.
     setWindowTitle(tr("Scan Infomation"));
@@ -135,27 +133,25 @@ CSpinButtons* CScanInfoDlg::spin(int controlId) const {
 }
 
 int CScanInfoDlg::DoModal() {
-    if (!OnInitDialog())
+    if (!m_bLoaded)
         return QDialog::Rejected;
     return exec();
 }
 
-bool CScanInfoDlg::OnInitDialog() {
-    CProgramDoc* doc = m_document ? m_document() : nullptr;
-    if (!doc)
-        return false;
+void CScanInfoDlg::load(const radio::Image& image) {
+    m_image = image;
+    m_bLoaded = true;
     m_bLoading = true;
     if (m_cbPriority->count() == 0)
         for (const std::string& e : priorityEntries())
             m_cbPriority->addItem(qs(e));
-    m_values = decode(doc->m_image);
+    m_values = decode(m_image);
     m_cbPriority->setCurrentIndex(m_values.priority);
     applyPriorityMode(m_values.priority);
     m_cbRevert->setCurrentIndex(m_values.revert);
     writeControls();
     m_bLoading = false;
     m_cbPriority->setFocus();
-    return true;
 }
 
 void CScanInfoDlg::applyPriorityMode(int priority) {
@@ -270,11 +266,6 @@ bool CScanInfoDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CScanInfoDlg::OnOK() {
-    CProgramDoc* doc = m_document ? m_document() : nullptr;
-    if (!doc) {
-        reject();
-        return;
-    }
     // Enter presses OK without leaving the edit: the value being typed gets
     // the same limits as when the edit is left, so an out-of-range number
     // never reaches the image.
@@ -283,7 +274,7 @@ void CScanInfoDlg::OnOK() {
             return;
     if (!readControls())
         return;
-    if (encode(doc->m_image, m_values) == OkResult::ChannelNotProgrammed) {
+    if (encode(m_image, m_values) == OkResult::ChannelNotProgrammed) {
         if (m_editChannel->hasSelectedText())
             m_editChannel->del();
         readControls();

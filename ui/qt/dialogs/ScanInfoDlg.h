@@ -1,16 +1,15 @@
 #pragma once
 // Program > Scan Info: priority mode and channel, look-back times, revert
-// channel, dropout delay and Tx dwell time of the active document's image.
-// Each channel view owns one; its values are reloaded at every opening.
+// channel, dropout delay and Tx dwell time of an image. Each channel view
+// owns one and loads it with its document's image at every opening; OK
+// stores into the dialog's copy, which the view takes back.
 
+#include "model/Image.h"
 #include "model/ScanInfo.h"
 
 #include <QDialog>
 #include <QWidget>
 
-#include <functional>
-
-class CProgramDoc;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -36,12 +35,16 @@ private:
 class CScanInfoDlg : public QDialog {
     Q_OBJECT
 public:
-    // `document` names the document the dialog works on when it runs.
-    explicit CScanInfoDlg(std::function<CProgramDoc*()> document, QWidget* parent = nullptr);
+    explicit CScanInfoDlg(QWidget* parent = nullptr);
 
-    // Fills the controls from the document's image and runs the dialog;
-    // without a document it does not open.
+    // Fills the controls from `image`, which the dialog keeps a copy of. The
+    // priority-channel check of OK reads the channels of that copy.
+    void load(const radio::Image& image);
+    // Runs the dialog; Accepted when OK stored the values into image().
+    // Without a load() it does not open.
     int DoModal();
+    // The loaded image with the values of the last OK.
+    const radio::Image& image() const { return m_image; }
 
     // The values the controls showed when they were last read.
     const radio::scan::Values& values() const { return m_values; }
@@ -60,7 +63,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool OnInitDialog();
     void OnOK();
     void OnSelChangePriority();
     void applyPriorityMode(int priority);
@@ -71,7 +73,8 @@ private:
     bool readControls();
     void writeControls();
 
-    std::function<CProgramDoc*()> m_document;
+    radio::Image m_image{};
+    bool m_bLoaded = false;
     radio::scan::Values m_values;
     bool m_bLoading = false;
     bool m_bReading = false;

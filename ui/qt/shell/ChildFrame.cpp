@@ -2,15 +2,48 @@
 
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QStatusBar>
+
+namespace {
+
+CMainFrame* mainFrameOf(const CProgramView* view) {
+    return qobject_cast<CMainFrame*>(view->mainFrame());
+}
+
+} // namespace
 
 CChildFrame::CChildFrame(CProgramDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(doc) {
     doc->setParent(this);
     m_pView = new CProgramView(doc, this);
     setWidget(m_pView);
+    // The view knows no main window; what it reports goes to the one this
+    // window is in at the time.
+    CProgramView* view = m_pView;
+    connect(view, &CProgramView::frameTitleChanged, this, [view](const QString& title) {
+        if (CMainFrame* f = mainFrameOf(view))
+            f->setWindowTitle(title + QStringLiteral("[*]"));
+    });
+    connect(view, &CProgramView::commandStatesChanged, this, [view] {
+        if (CMainFrame* f = mainFrameOf(view))
+            f->updateCommandStates();
+    });
+    connect(view, &CProgramView::factoryModeRequested, this, [view] {
+        if (CMainFrame* f = mainFrameOf(view))
+            f->OnFactoryModeEntry();
+    });
+    connect(view, &CProgramView::statusMessage, this, [view](const QString& text, int timeoutMs) {
+        if (CMainFrame* f = mainFrameOf(view))
+            f->statusBar()->showMessage(text, timeoutMs);
+    });
+    view->queryCloseMainFrame = [view] {
+        CMainFrame* f = mainFrameOf(view);
+        return !f || !f->queryClose || f->queryClose();
+    };
     // "[*]" is where the platform shows that the document has unsaved changes.
     setWindowTitle(doc->title() + QStringLiteral("[*]"));
     connect(doc, &CProgramDoc::titleChanged, this,

@@ -4,8 +4,9 @@
 
 #include "ui/qt/shell/MainFrame.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 #include "ui/qt/dialogs/PasswordDlg.h"
@@ -17,24 +18,60 @@
 
 namespace {
 
-// Runs a dialog of the active document and marks the document changed when
-// the dialog changed its bytes (an OK, or any close of the adjustment dialogs).
-void runMarkingChanges(CMainFrame* frame, const std::function<void()>& run) {
-    QPointer<CProgramDoc> doc = frame->activeDocument();
-    const radio::Image before = doc ? doc->m_image : radio::Image{};
-    run();
-    if (doc && doc->m_image != before)
-        doc->SetModifiedFlag();
+// The image a dialog handed back becomes the document's; the document is
+// marked changed when its bytes changed.
+void takeImage(CProgramDoc* doc, const radio::Image& edited) {
+    if (!doc || doc->m_image == edited)
+        return;
+    doc->m_image = edited;
+    doc->SetModifiedFlag();
 }
 
 // Builds the frame's dialog on its first opening and keeps it from then on:
-// most sessions never open it, and building it costs start-up time.
-template <class Dialog> std::function<void()> keptDialog(CMainFrame* frame) {
-    return [frame, dlg = QPointer<Dialog>()]() mutable {
+// most sessions never open it, and building it costs start-up time. `run`
+// loads the dialog from the active document, runs it and takes its result.
+template <class Dialog>
+std::function<void()> keptDialog(CMainFrame* frame,
+                                 std::function<void(CMainFrame*, Dialog*, CProgramDoc*)> run) {
+    return [frame, run, dlg = QPointer<Dialog>()]() mutable {
+        QPointer<CProgramDoc> doc = frame->activeDocument();
+        if (!doc)
+            return;
         if (!dlg)
             dlg = new Dialog(frame);
-        runMarkingChanges(frame, [&dlg] { dlg->DoModal(); });
+        run(frame, dlg, doc);
     };
+}
+
+void runProductInfo(CMainFrame* frame, CProductInfoDlg* dlg, CProgramDoc* doc) {
+    QPointer<CProgramDoc> guard(doc);
+    if (!dlg->load(doc->m_image) || dlg->DoModal() != QDialog::Accepted || !guard)
+        return;
+    takeImage(doc, dlg->image());
+    const radio::ProductChoice& choice = dlg->choice();
+    frame->setWindowTitle(QString::fromStdString(choice.title));
+    // The channel editor checks against the new band from now on.
+    if (CProgramView* view = frame->activeView())
+        view->setBand(choice.limits.low, choice.limits.high);
+}
+
+void runOptionalFeatures(CMainFrame*, COptionalFeaturesDlg* dlg, CProgramDoc* doc) {
+    QPointer<CProgramDoc> guard(doc);
+    dlg->load(doc->m_image);
+    if (dlg->DoModal() == QDialog::Accepted && guard)
+        takeImage(doc, dlg->image());
+}
+
+// The adjustment dialogs store whatever way they are closed.
+void runPowerAdjust(CMainFrame* frame, CPowerAdjustDlg* dlg, CProgramDoc* doc) {
+    CProgramView* view = frame->activeView();
+    if (!view)
+        return;
+    QPointer<CProgramDoc> guard(doc);
+    dlg->load(doc->m_image, view->bandLow(), view->bandHigh());
+    dlg->DoModal();
+    if (guard)
+        takeImage(doc, dlg->image());
 }
 
 } // namespace
@@ -42,18 +79,24 @@ template <class Dialog> std::function<void()> keptDialog(CMainFrame* frame) {
 void CMainFrame::installDialogCommands() {
     // The frame keeps one of each reused dialog for its whole life; each
     // opening reloads it from the active document.
-    addDocumentCommand(ids::ID_EDIT_PRODUCT_INFO, keptDialog<CProductInfoDlg>(this));
-    addDocumentCommand(ids::ID_EDIT_OPTIONAL_FEATURES, keptDialog<COptionalFeaturesDlg>(this));
-    addDocumentCommand(ids::ID_EDIT_POWER_ADJUST, keptDialog<CPowerAdjustDlg>(this));
+    addDocumentCommand(ids::ID_EDIT_PRODUCT_INFO,
+                       keptDialog<CProductInfoDlg>(this, runProductInfo));
+    addDocumentCommand(ids::ID_EDIT_OPTIONAL_FEATURES,
+                       keptDialog<COptionalFeaturesDlg>(this, runOptionalFeatures));
+    addDocumentCommand(ids::ID_EDIT_POWER_ADJUST,
+                       keptDialog<CPowerAdjustDlg>(this, runPowerAdjust));
     addDocumentCommand(ids::ID_EDIT_PARAM_ADJUST, [this] {
+        QPointer<CProgramDoc> doc = activeDocument();
+        if (!doc)
+            return;
         // A fresh dialog for every run.
-        runMarkingChanges(this, [this] {
-            CParamAdjustDlg dlg(this, this);
-            dlg.DoModal();
-        });
+        CParamAdjustDlg dlg(this);
+        dlg.load(doc->m_image);
+        dlg.DoModal();
+        if (doc)
+            takeImage(doc, dlg.image());
     });
 }
-
 void CMainFrame::OnFactoryModeEntry() {
     // The code is asked every time, also when factory mode is already on.
     CPasswordDlg dlg(this);

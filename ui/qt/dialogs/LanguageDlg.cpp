@@ -1,8 +1,8 @@
-#include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/dialogs/LanguageDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/shell/CommandIds.h"
 
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "ui/qt/shell/ApplicationPrinter.h"
+#include "ui/qt/channels/ApplicationPrinter.h"
 
 #include <QCoreApplication>
 #include <QPointer>

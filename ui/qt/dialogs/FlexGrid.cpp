@@ -1,4 +1,4 @@
-#include "ui/qt/channels/FlexGrid.h"
+#include "ui/qt/dialogs/FlexGrid.h"
 
 #include <QHeaderView>
 

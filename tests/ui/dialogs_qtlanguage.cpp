@@ -1,0 +1,72 @@
+// Qt's own dialogs and buttons speak the program's language: in Chinese the
+// standard file dialog and the message-box buttons are Chinese too; in
+// English they stay as Qt ships them.
+
+#include "window_fixture.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QStringList labelTexts(const QWidget& w) {
+    QStringList out;
+    for (const QLabel* label : w.findChildren<QLabel*>())
+        out << label->text().remove(QLatin1Char('&'));
+    return out;
+}
+
+QStringList buttonTexts(const QMessageBox& box) {
+    QStringList out;
+    for (const QAbstractButton* b : box.buttons())
+        out << b->text().remove(QLatin1Char('&'));
+    return out;
+}
+
+} // namespace
+
+class QtLanguageTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+
+    void standardDialogsFollowTheLanguage_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Chinese") << QByteArray("Chinese") << false;
+        QTest::newRow("English") << QByteArray("English") << true;
+    }
+    void standardDialogsFollowTheLanguage() {
+        QFETCH(QByteArray, language);
+        QFETCH(bool, english);
+        TempProgram prog(language.constData());
+        {
+            auto app = prog.app();
+            QVERIFY(app->InitInstance());
+
+            QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("x"),
+                            QMessageBox::Ok | QMessageBox::Cancel);
+            const QStringList buttons = buttonTexts(box);
+            QCOMPARE(buttons.size(), 2);
+            QCOMPARE(buttons.contains(QStringLiteral("OK")), english);
+            QCOMPARE(buttons.contains(QStringLiteral("Cancel")), english);
+
+            QFileDialog files;
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            const QStringList labels = labelTexts(files);
+            QVERIFY(!labels.isEmpty());
+            QCOMPARE(labels.contains(QStringLiteral("File name:")), english);
+            QCOMPARE(labels.contains(QStringLiteral("Look in:")), english);
+        }
+        // The program gone, its translations go with it.
+        QMessageBox after(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("x"),
+                          QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(buttonTexts(after).contains(QStringLiteral("OK")));
+    }
+};
+
+QTEST_MAIN(QtLanguageTest)
+#include "dialogs_qtlanguage.moc"
