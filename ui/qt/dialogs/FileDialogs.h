@@ -1,0 +1,39 @@
+#pragma once
+// The file dialogs of the window: every one starts in the folder the user
+// last chose a file in (kept per user), names each file type the same way,
+// and remembers the folder of the file chosen.
+
+#include <QString>
+
+#include <initializer_list>
+
+class QWidget;
+
+namespace filedialogs {
+
+enum class FileType {
+    Configuration,  // a radio's memory, *.dat
+    ChannelList,    // every grid column, lossless, *.csv
+    InterchangeList // the 21-column layout other tools read, *.csv
+};
+
+// The dialog filter of a type, e.g. "Program Document (*.dat)".
+QString filter(FileType type);
+
+// The folder the next dialog starts in: the one last used while it exists,
+// else the user's documents folder (never the program's own folder, which a
+// normal user cannot write to).
+QString startFolder();
+// Remembers the folder of `path` for the next dialog.
+void rememberFolder(const QString& path);
+
+// Asks for a file to read; "" when cancelled. `chosen` receives the type
+// whose filter the user left selected.
+QString askOpen(QWidget* parent, const QString& title, std::initializer_list<FileType> types,
+                FileType* chosen = nullptr);
+// Asks for a file to write, proposing `proposedName` in the start folder
+// (a proposal that is already a path keeps its folder).
+QString askSave(QWidget* parent, const QString& title, const QString& proposedName,
+                std::initializer_list<FileType> types, FileType* chosen = nullptr);
+
+} // namespace filedialogs
