@@ -3,10 +3,10 @@
 // settings and per-user values in memory, the language catalogue, and a way
 // to act on a modal dialog or message box while it runs.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "tests/MemoryUserValues.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -56,9 +56,7 @@ struct Program {
         translator = std::make_unique<QTranslator>();
         if (translator->load(QStringLiteral(STAGE_DIR "/") + QString::fromStdString(language)))
             QCoreApplication::installTranslator(translator.get());
-        frame = std::make_unique<CMainFrame>();
-        frame->removeMenuCommand(1, 32771);
-        frame->removeMenuCommand(1, 32783);
+        frame = std::make_unique<CMainFrame>(); // the factory items stay out until the code
         frame->show();
         newDocument();
     }

@@ -1,14 +1,14 @@
-// Main frame: menus, accelerators and toolbar by command ID, the navigation
+// Main frame: menu texts and accelerators by command ID, the navigation
 // bar and its tree, the background picture, About and the language change.
 
 #include "window_fixture.h"
 
 #include "app/IniFile.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
@@ -26,40 +26,19 @@ class MainFrameTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_values;
 
-    static QList<int> ids(const QList<QAction*>& actions) {
-        QList<int> r;
-        for (QAction* a : actions)
-            r << (a->isSeparator() ? 0 : a->data().toInt());
-        return r;
-    }
-
 private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
-    void menusAndToolbar() {
+    void commandsReachTheirHandlers() {
         TempProgram prog;
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         using namespace ::ids;
-        QCOMPARE(ids(f->menu(0)->actions()),
-                 (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE,
-                             ID_FILE_SAVE_AS, 0, ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS,
-                             ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-                             ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}));
-        QCOMPARE(ids(f->menu(2)->actions()),
-                 (QList<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
-                             ID_PROGRAM_SCAN_INFO}));
-        QCOMPARE(ids(f->menu(3)->actions()),
-                 (QList<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
         QCOMPARE(f->action(ID_FILE_NEW)->text(), QStringLiteral("&New\tCtrl+N"));
         QCOMPARE(f->action(ID_PROGRAM_READ)->text(), QStringLiteral("&Read    Ctrl+R"));
         QCOMPARE(f->action(ID_PROGRAM_READ)->toolTip(), QStringLiteral("Read"));
         QCOMPARE(f->action(ID_PROGRAM_READ)->statusTip(), QStringLiteral("Read Data From Radio"));
-        auto* bar = f->findChild<QToolBar*>();
-        QCOMPARE(ids(bar->actions()),
-                 (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ,
-                             ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, 0, ID_APP_ABOUT}));
         // With the new document's window active, its commands are enabled
         // and run.
         f->updateCommandStates();

@@ -5,16 +5,16 @@
 #include "dialogs_support.h"
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "link/VirtualRadioPort.h"
 #include "model/Image.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 

@@ -1,14 +1,14 @@
 #include "ui/qt/channels/ProgramView.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "model/Codecs.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -57,6 +57,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     installTransferCommands();
     installPrintCommands();
     installScanInfoCommands();
+    installEditingCommands();
 }
 
 CProgramView::~CProgramView() {

@@ -2,8 +2,8 @@
 // The channel window's view: the 16 channels of its document as a grid of
 // texts, edited in place by one editor per column.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 
 #include <QPointer>
 #include <QString>
@@ -107,6 +107,10 @@ public:
     // Replaced by tests; starts the program again after a language change.
     static std::function<void()> restartProgram;
 
+signals:
+    // What enables this window's commands changed (its history, for one).
+    void commandStatesChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     QSize sizeHint() const override;
@@ -116,6 +120,7 @@ private:
     void installTransferCommands();
     void installPrintCommands();
     void installScanInfoCommands();
+    void installEditingCommands();
     void openProgressDlg(int write);
     void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
     radio::link::TransferController* m_pTransfer = nullptr;

@@ -1,12 +1,12 @@
 // File > Print (57607, 57608), Print Preview (57609) and Print Setup (57606):
 // the view prints its document's options page and the channels of the grid.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "model/Report.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/ApplicationPrinter.h"
 
 #include <QCoreApplication>

@@ -4,15 +4,15 @@
 
 #include "ui/qt/channels/ProgramView.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
@@ -154,8 +154,11 @@ void CProgramView::openProgressDlg(int write) {
             &radio::link::TransferController::cancel);
     // The window goes with its view.
     connect(this, &QObject::destroyed, dlg, &QObject::deleteLater);
+    // While it is open, Write to Several Radios waits.
+    connect(dlg, &QObject::destroyed, this, &CProgramView::commandStatesChanged);
     m_pProgressDlg = dlg;
     dlg->show();
+    emit commandStatesChanged();
     const QRect frame = owner->frameGeometry();
     dlg->move(frame.center() - dlg->rect().center());
 }
@@ -184,10 +187,9 @@ void CProgramView::OnStartTransfer() {
     auto* guard = new CloseGuard(m_pTransfer);
     if (QWidget* frame = parentWidget())
         frame->installEventFilter(guard);
-    if (CMainFrame* main = mainFrame()) {
+    if (CMainFrame* main = mainFrame())
         main->installEventFilter(guard);
-        main->updateCommandStates(); // the document is read-only meanwhile
-    }
+    emit commandStatesChanged(); // the document is read-only meanwhile
     // Whatever editor is still open would write what it opened with over
     // what the radio sends.
     hideEditors();
@@ -206,8 +208,7 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         // What came from the radio is not in any file yet.
         m_pDocument->SetModifiedFlag();
     }
-    if (CMainFrame* main = mainFrame())
-        main->updateCommandStates();
+    emit commandStatesChanged();
     fleetui::reportTraceError(this, m_pTransfer->traceError());
     // A requested check reads the radio back; it closes the window when done.
     const bool verifying = result.status == radio::link::TransferStatus::Success && m_bWrite &&

@@ -1,10 +1,10 @@
 #include "ui/qt/channels/TransferRecord.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/Backups.h"
 #include "app/ProductInfo.h"
 #include "link/Fleet.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 
@@ -37,9 +37,11 @@ std::string userKey() {
 
 QString userDataFolder() {
     // The backups' own naming (AppName, made safe as a folder name), one level up.
-    return QFileInfo(
-               QString::fromStdString(radio::backups::backupsFolder(radio::appState().settings)))
-        .path();
+    return QFileInfo(backupsFolder()).path();
+}
+
+QString backupsFolder() {
+    return QString::fromStdString(radio::backups::backupsFolder(radio::appState().settings));
 }
 
 QString recordPath() {

@@ -1,9 +1,9 @@
 #include "ui/qt/shell/LanguageDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/dialogs/Help.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

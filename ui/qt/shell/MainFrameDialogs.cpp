@@ -4,14 +4,14 @@
 
 #include "ui/qt/shell/MainFrame.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 #include "ui/qt/dialogs/PasswordDlg.h"
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 #include "ui/qt/dialogs/ProductInfoDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QPointer>
 
