@@ -107,6 +107,38 @@ private slots:
         QCOMPARE(bar->maximumWidth(), f->width() / 2);
     }
 
+    // The caption shows its whole text above the tree, in either language.
+    void captionIsNotClipped_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("English");
+        QTest::newRow("Chinese") << QStringLiteral("Chinese");
+    }
+    void captionIsNotClipped() {
+        QFETCH(QString, language);
+        TempProgram prog(language.toLatin1().constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CNavigationBar* bar = f->navigationBar();
+        QTRY_VERIFY(bar->isVisible());
+        auto* caption = bar->findChild<QLabel*>(QStringLiteral("caption"));
+        QVERIFY(caption);
+        QCOMPARE(caption->text(), bar->caption());
+        const QFontMetrics fm(caption->font());
+        const QRect text = fm.boundingRect(caption->text());
+        const QRect room = caption->contentsRect();
+        QVERIFY2(room.height() >= fm.height(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(room.height()).arg(fm.height())));
+        QVERIFY(room.width() >= text.width());
+        // Nothing of the tree lies over it.
+        const QRect onBar(caption->mapTo(bar, QPoint(0, 0)), caption->size());
+        const QRect tree(bar->tree()->mapTo(bar, QPoint(0, 0)), bar->tree()->size());
+        QVERIFY2(!onBar.intersects(tree),
+                 qPrintable(QStringLiteral("caption bottom %1, tree top %2")
+                                .arg(onBar.bottom())
+                                .arg(tree.top())));
+    }
+
     void backgroundIsReloadedAtEachPaint() {
         TempProgram prog;
         auto app = prog.app();
