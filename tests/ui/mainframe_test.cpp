@@ -10,6 +10,7 @@
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/LanguageDlg.h"
+#include "ui/qt/shell/LockKeys.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -137,6 +139,27 @@ private slots:
                  qPrintable(QStringLiteral("caption bottom %1, tree top %2")
                                 .arg(onBar.bottom())
                                 .arg(tree.top())));
+    }
+
+    // CAP, NUM and SCRL show the lock states where the platform reports
+    // them, and are hidden where it cannot (no made-up states).
+    void lockKeyPanes() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        const std::optional<LockKeys> keys = readLockKeys();
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform.startsWith(QLatin1String("wayland")))
+            QVERIFY(!keys);
+        const bool on[] = {keys && keys->caps, keys && keys->num, keys && keys->scroll};
+        int k = 0;
+        for (const char* name : {"CAP", "NUM", "SCRL"}) {
+            auto* pane = f->statusBar()->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(pane, name);
+            QCOMPARE(pane->isHidden(), !keys.has_value());
+            QCOMPARE(pane->text(), on[k++] ? QLatin1String(name) : QString());
+        }
     }
 
     void backgroundIsReloadedAtEachPaint() {

@@ -12,6 +12,7 @@
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/FleetWrite.h"
+#include "ui/qt/shell/LockKeys.h"
 #include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QUrl>
@@ -185,13 +187,32 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(tr("Ready")), 1);
-    // Indicator panes; Qt cannot read the lock keys portably, so they stay blank.
+    // Indicator panes: the key's name while its lock is on. Shown only where
+    // the platform reports the states; Qt itself cannot read them.
+    QLabel* panes[3] = {};
+    int i = 0;
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel;
         pane->setObjectName(QString::fromLatin1(indicator));
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QLatin1String(indicator)) + 8);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(pane);
+        panes[i++] = pane;
+    }
+    const auto showLocks = [panes] {
+        const std::optional<LockKeys> keys = readLockKeys();
+        const bool on[3] = {keys && keys->caps, keys && keys->num, keys && keys->scroll};
+        for (int k = 0; k < 3; ++k) {
+            panes[k]->setVisible(keys.has_value());
+            panes[k]->setText(on[k] ? panes[k]->objectName() : QString());
+        }
+        return keys.has_value();
+    };
+    if (showLocks()) {
+        // The states change outside the program too: looked at twice a second.
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, showLocks);
+        timer->start(500);
     }
     connect(bar, &QStatusBar::messageChanged, this, [this](const QString&) {
         action(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
