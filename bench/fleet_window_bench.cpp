@@ -7,9 +7,9 @@
 #include "app/qt/ProgramApp.h"
 #include "link/VirtualRadio.h"
 #include "link/qt/PtyServer.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     const double singleStall = meter.disarm();
 
     // The four radios from the dialog.
-    frame->findChild<QAction*>(QStringLiteral("actionWriteSeveral"))->trigger();
+    frame->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
     auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     for (int r = 0; r < dlg->table()->rowCount(); ++r)
         dlg->setTicked(r, false);

@@ -6,11 +6,11 @@
 #include "app/Startup.h"
 #include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
@@ -193,10 +193,7 @@ void CProgramApp::applyMenuSettings() {
     const radio::AppState& st = radio::appState();
     m_pMainWnd->setAboutText(settingsText(st.languageName, "About Title"));
     if (!radio::showLanguageCommand(m_settings->GetString("Setup", "ShowLang")))
-        m_pMainWnd->removeMenuCommand(4, ids::ID_SETUP_LANGUAGE);
-    // Factory mode adds these back.
-    m_pMainWnd->removeMenuCommand(1, ids::ID_EDIT_PARAM_ADJUST);
-    m_pMainWnd->removeMenuCommand(1, ids::ID_EDIT_POWER_ADJUST);
+        m_pMainWnd->hideCommand(ids::ID_SETUP_LANGUAGE);
 }
 
 void CProgramApp::registerCommands() {

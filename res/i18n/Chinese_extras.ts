@@ -4,42 +4,6 @@
 <context>
     <name>Extras</name>
     <message>
-        <source>&amp;Undo</source>
-        <translation>撤销(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Channels</source>
-        <translation>复制信道(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Channels</source>
-        <translation>粘贴信道(&amp;P)</translation>
-    </message>
-    <message>
-        <source>C&amp;lear Channels</source>
-        <translation>清除信道(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare With...</source>
-        <translation>比较配置(&amp;M)...</translation>
-    </message>
-    <message>
-        <source>&amp;Import Channel List...</source>
-        <translation>导入信道表(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Channel List...</source>
-        <translation>导出信道表(&amp;E)...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Backups Folder</source>
-        <translation>打开备份文件夹(&amp;B)</translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>

@@ -143,49 +143,5 @@
             <source>The communication logs are in %1</source>
             <translation>通信日志位于 %1</translation>
         </message>
-        <message>
-            <source>Write to Several Radios…</source>
-            <translation>写入多台电台…</translation>
-        </message>
-        <message>
-            <source>Write the active configuration to the radios on several ports at once</source>
-            <translation>将当前配置同时写入多个端口上的电台</translation>
-        </message>
-        <message>
-            <source>Write to several radios</source>
-            <translation>写入多台电台</translation>
-        </message>
-        <message>
-            <source>Open Programming Record</source>
-            <translation>打开编程记录</translation>
-        </message>
-        <message>
-            <source>Open the record of every radio this program has written</source>
-            <translation>打开本程序写入的每台电台的记录</translation>
-        </message>
-        <message>
-            <source>Open programming record</source>
-            <translation>打开编程记录</translation>
-        </message>
-        <message>
-            <source>Keep a communication log</source>
-            <translation>保存通信日志</translation>
-        </message>
-        <message>
-            <source>Log every byte of each transfer with the radio, for support</source>
-            <translation>记录与电台每次传输的每个字节，供技术支持使用</translation>
-        </message>
-        <message>
-            <source>Open Communication Log Folder</source>
-            <translation>打开通信日志文件夹</translation>
-        </message>
-        <message>
-            <source>Open the folder of the communication logs</source>
-            <translation>打开通信日志所在的文件夹</translation>
-        </message>
-        <message>
-            <source>Open communication log folder</source>
-            <translation>打开通信日志文件夹</translation>
-        </message>
     </context>
 </TS>

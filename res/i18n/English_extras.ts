@@ -4,42 +4,6 @@
 <context>
     <name>Extras</name>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Channels</source>
-        <translation>&amp;Copy Channels</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Channels</source>
-        <translation>&amp;Paste Channels</translation>
-    </message>
-    <message>
-        <source>C&amp;lear Channels</source>
-        <translation>C&amp;lear Channels</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare With...</source>
-        <translation>Co&amp;mpare With...</translation>
-    </message>
-    <message>
-        <source>&amp;Import Channel List...</source>
-        <translation>&amp;Import Channel List...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Channel List...</source>
-        <translation>&amp;Export Channel List...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Backups Folder</source>
-        <translation>Open &amp;Backups Folder</translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>

@@ -143,49 +143,5 @@
             <source>The communication logs are in %1</source>
             <translation>The communication logs are in %1</translation>
         </message>
-        <message>
-            <source>Write to Several Radios…</source>
-            <translation>Write to Several Radios…</translation>
-        </message>
-        <message>
-            <source>Write the active configuration to the radios on several ports at once</source>
-            <translation>Write the active configuration to the radios on several ports at once</translation>
-        </message>
-        <message>
-            <source>Write to several radios</source>
-            <translation>Write to several radios</translation>
-        </message>
-        <message>
-            <source>Open Programming Record</source>
-            <translation>Open Programming Record</translation>
-        </message>
-        <message>
-            <source>Open the record of every radio this program has written</source>
-            <translation>Open the record of every radio this program has written</translation>
-        </message>
-        <message>
-            <source>Open programming record</source>
-            <translation>Open programming record</translation>
-        </message>
-        <message>
-            <source>Keep a communication log</source>
-            <translation>Keep a communication log</translation>
-        </message>
-        <message>
-            <source>Log every byte of each transfer with the radio, for support</source>
-            <translation>Log every byte of each transfer with the radio, for support</translation>
-        </message>
-        <message>
-            <source>Open Communication Log Folder</source>
-            <translation>Open Communication Log Folder</translation>
-        </message>
-        <message>
-            <source>Open the folder of the communication logs</source>
-            <translation>Open the folder of the communication logs</translation>
-        </message>
-        <message>
-            <source>Open communication log folder</source>
-            <translation>Open communication log folder</translation>
-        </message>
     </context>
 </TS>

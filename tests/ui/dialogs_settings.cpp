@@ -6,12 +6,12 @@
 
 #include "model/ChannelTable.h"
 #include "model/MemoryMap.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 #include "ui/qt/dialogs/ScanInfoDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>

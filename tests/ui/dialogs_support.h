@@ -56,9 +56,7 @@ struct Program {
         translator = std::make_unique<QTranslator>();
         if (translator->load(QStringLiteral(STAGE_DIR "/") + QString::fromStdString(language)))
             QCoreApplication::installTranslator(translator.get());
-        frame = std::make_unique<CMainFrame>();
-        frame->removeMenuCommand(1, 32771);
-        frame->removeMenuCommand(1, 32783);
+        frame = std::make_unique<CMainFrame>(); // the factory items stay out until the code
         frame->show();
         newDocument();
     }

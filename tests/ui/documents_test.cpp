@@ -4,11 +4,11 @@
 #include "window_fixture.h"
 
 #include "model/ChannelTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
@@ -213,7 +213,7 @@ private slots:
             QVERIFY(!f->close()); // nothing answers Save or Discard: the edit stays
             QCOMPARE(closer.count, 1);
         }
-        f->findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
+        f->action(ids::ID_EDIT_UNDO)->trigger();
         QVERIFY(!f->activeDocument()->IsModified()); // back to the state it started from
         MessageBoxCloser closer;
         QVERIFY(f->close());

@@ -4,14 +4,14 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "link/VirtualRadioPort.h"
 #include "model/SafeFile.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
@@ -55,10 +55,6 @@ class ExtrasTest : public QObject {
     QTemporaryDir m_data;
     QStringList m_messages;
 
-    QAction* action(CMainFrame* f, const char* name) {
-        return f->findChild<QAction*>(QLatin1String(name));
-    }
-
 private slots:
     void initTestCase() {
         isolateUserValues(m_values);
@@ -86,27 +82,27 @@ private slots:
         type(view, 1, 2, QStringLiteral("446.5"));
         QCOMPARE(e->undoStack()->count(), 2);
 
-        action(f, "actionUndo")->trigger();
+        f->action(ids::ID_EDIT_UNDO)->trigger();
         QCOMPARE(row(view, 1), typed);
-        action(f, "actionUndo")->trigger();
+        f->action(ids::ID_EDIT_UNDO)->trigger();
         QCOMPARE(row(view, 1), kEmptyRow);
-        action(f, "actionRedo")->trigger();
-        action(f, "actionRedo")->trigger();
+        f->action(ids::ID_EDIT_REDO)->trigger();
+        f->action(ids::ID_EDIT_REDO)->trigger();
         QCOMPARE(view->grid()->textMatrix(1, 2), QStringLiteral("446.50000"));
 
         // Copy row 1, paste it into rows 3 and 4 through the clipboard: one step.
         view->grid()->setCurrent(1, 1);
-        action(f, "actionCopyRows")->trigger();
+        f->action(ids::ID_EDIT_COPY)->trigger();
         const QString copied = QApplication::clipboard()->text();
         QCOMPARE(copied, QStringLiteral(" 1\t446.00625\t446.50000\tNone\tNone\tHigh\tNo\tOff\tWide"
                                         "\tOff\tOff\n"));
         QApplication::clipboard()->setText(copied + copied);
         view->grid()->setCurrent(3, 5);
-        action(f, "actionPasteRows")->trigger();
+        f->action(ids::ID_EDIT_PASTE)->trigger();
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QCOMPARE(row(view, 3), row(view, 1));
         QCOMPARE(row(view, 4), row(view, 1));
-        action(f, "actionUndo")->trigger();
+        f->action(ids::ID_EDIT_UNDO)->trigger();
         QCOMPARE(row(view, 3), kEmptyRow);
         QCOMPARE(row(view, 4), kEmptyRow);
 
@@ -123,9 +119,9 @@ private slots:
         // Delete clears the selected rows; undo brings them back.
         view->grid()->setCurrent(1, 3);
         view->grid()->setFocus();
-        action(f, "actionClearRows")->trigger();
+        f->action(ids::ID_EDIT_CLEAR)->trigger();
         QCOMPARE(row(view, 1), kEmptyRow);
-        action(f, "actionUndo")->trigger();
+        f->action(ids::ID_EDIT_UNDO)->trigger();
         QCOMPARE(view->grid()->textMatrix(1, 1), QStringLiteral("446.00625"));
 
         // The image follows the grid as before: Save writes what the grid shows.
@@ -210,8 +206,9 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        QCOMPARE(action(f, "actionUndo")->text(), QStringLiteral("撤销(&U)"));
-        QCOMPARE(action(f, "actionOpenBackups")->text(), QStringLiteral("打开备份文件夹(&B)"));
+        QCOMPARE(f->action(ids::ID_EDIT_UNDO)->text(), QStringLiteral("撤销(&U)"));
+        QCOMPARE(f->action(ids::ID_SETUP_OPEN_BACKUPS)->text(),
+                 QStringLiteral("打开备份文件夹(&B)"));
         CProgramView* view = f->activeView();
         CViewEditing* e = CViewEditing::of(view);
         prog.writeFile(

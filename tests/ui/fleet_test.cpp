@@ -4,16 +4,16 @@
 #include "pty_radio.h"
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "link/ProgrammingRecord.h"
 #include "link/Verify.h"
 #include "link/VirtualRadio.h"
 #include "model/StringTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -49,13 +49,9 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QAction* action(CMainFrame* f, const char* name) {
-    return f->findChild<QAction*>(QLatin1String(name));
-}
-
 // The dialog with exactly `ports` ticked (the machine's own ports unticked).
 CFleetDlg* dialogFor(CMainFrame* f, const QStringList& ports) {
-    action(f, "actionWriteSeveral")->trigger();
+    f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
     auto* dlg = f->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     if (!dlg)
         return nullptr;
@@ -135,8 +131,8 @@ private slots:
         view->ShowCellEditor();
         QVERIFY(!view->openEditor());
         emit f->menu(1)->aboutToShow();
-        QVERIFY(!action(f, "actionPasteRows")->isEnabled());
-        QVERIFY(!action(f, "actionUndo")->isEnabled());
+        QVERIFY(!f->action(ids::ID_EDIT_PASTE)->isEnabled());
+        QVERIFY(!f->action(ids::ID_EDIT_UNDO)->isEnabled());
         QVERIFY(!f->canRun(ids::ID_PROGRAM_READ));
         QVERIFY(!f->canRun(ids::ID_PROGRAM_WRITE));
         f->runCommand(ids::ID_PROGRAM_WRITE);
@@ -285,7 +281,7 @@ private slots:
         PtyRadio radio(prog.path("radio"), patterned(2));
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
-        QAction* log = action(f, "actionCommunicationLog");
+        QAction* log = f->action(ids::ID_SETUP_COMMUNICATION_LOG);
         QVERIFY(log && log->isCheckable() && !log->isChecked());
 
         // Off: the read leaves no log behind.
@@ -331,11 +327,11 @@ private slots:
         app.reset();
         auto again = prog.app();
         QVERIFY(again->InitInstance());
-        QVERIFY(action(again->mainFrame(), "actionCommunicationLog")->isChecked());
+        QVERIFY(again->mainFrame()->action(ids::ID_SETUP_COMMUNICATION_LOG)->isChecked());
         CFleetDlg* next = dialogFor(again->mainFrame(), {});
         QVERIFY(next->verifyBox()->isChecked());
         QVERIFY(!next->backupBox()->isChecked());
-        action(again->mainFrame(), "actionCommunicationLog")->trigger();
+        again->mainFrame()->action(ids::ID_SETUP_COMMUNICATION_LOG)->trigger();
         QVERIFY(!fleetui::communicationLog());
     }
 
@@ -344,34 +340,25 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        QCOMPARE(action(f, "actionWriteSeveral")->text(), QStringLiteral("写入多台电台…"));
-        QCOMPARE(action(f, "actionOpenRecord")->text(), QStringLiteral("打开编程记录"));
-        QCOMPARE(action(f, "actionCommunicationLog")->text(), QStringLiteral("保存通信日志"));
-        for (const char* name :
-             {"actionWriteSeveral", "actionOpenRecord", "actionCommunicationLog", "actionOpenLogs"})
-            QVERIFY(!action(f, name)->statusTip().isEmpty() &&
-                    action(f, name)->statusTip() != action(f, name)->text());
-        // The command sits under Write, the others in Setup.
-        const auto program = f->menu(2)->actions();
-        QCOMPARE(program.indexOf(action(f, "actionWriteSeveral")),
-                 program.indexOf(f->action(ids::ID_PROGRAM_WRITE)) + 1);
-        QVERIFY(f->menu(4)->actions().contains(action(f, "actionOpenRecord")));
-
+        QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->text(), QStringLiteral("写入多台电台…"));
+        QCOMPARE(f->action(ids::ID_SETUP_OPEN_RECORD)->text(), QStringLiteral("打开编程记录"));
+        QCOMPARE(f->action(ids::ID_SETUP_COMMUNICATION_LOG)->text(),
+                 QStringLiteral("保存通信日志"));
         QList<QUrl> opened;
         fleetui::openUrl = [&opened](const QUrl& url) {
             opened << url;
             return true;
         };
-        action(f, "actionOpenRecord")->trigger();
+        f->action(ids::ID_SETUP_OPEN_RECORD)->trigger();
         QVERIFY(opened.isEmpty());
         QCOMPARE(m_messages.size(), 1); // there is none yet
         radio::link::RecordRow row;
         row.port = "COM1";
         QString error;
         QVERIFY(fleetui::appendRecord(row, &error));
-        action(f, "actionOpenRecord")->trigger();
+        f->action(ids::ID_SETUP_OPEN_RECORD)->trigger();
         QCOMPARE(opened.value(0), QUrl::fromLocalFile(fleetui::recordPath()));
-        action(f, "actionOpenLogs")->trigger();
+        f->action(ids::ID_SETUP_OPEN_LOGS)->trigger();
         QCOMPARE(opened.value(1), QUrl::fromLocalFile(fleetui::logFolder()));
 
         // A record that cannot be written is a warning, never the write's result.

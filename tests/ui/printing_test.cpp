@@ -5,11 +5,11 @@
 #include "window_fixture.h"
 
 #include "model/MemoryMap.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ApplicationPrinter.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QPrintDialog>

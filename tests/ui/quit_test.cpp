@@ -4,11 +4,11 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QLineEdit>

@@ -5,10 +5,12 @@
 
 #include "app/IniFile.h"
 #include "app/Startup.h"
+#include "ui/CommandIds.h"
+#include "ui/Commands.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
@@ -225,20 +227,19 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        // Undo, Redo and the channel-row commands come first.
-        const QList<int> rowCommands = {
-            ids::ID_EDIT_UNDO,  ids::ID_EDIT_REDO,  0, ids::ID_EDIT_COPY,
-            ids::ID_EDIT_PASTE, ids::ID_EDIT_CLEAR, 0};
-        QCOMPARE(menuIds(f->menu(1)),
-                 (rowCommands + QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
-                                           ids::ID_EDIT_OPTIONAL_FEATURES}));
+        const auto layout = [](bool factory) {
+            QList<int> items;
+            for (int id : cmd::menuLayout(cmd::Menu::Edit, [factory](const cmd::Command& c) {
+                     return factory || !c.factoryOnly;
+                 }))
+                items << id;
+            return items;
+        };
+        QCOMPARE(menuIds(f->menu(1)), layout(false));
         // Factory mode brings both back once, in the language of the code.
         f->appendFactoryCommands();
         f->appendFactoryCommands();
-        QCOMPARE(menuIds(f->menu(1)),
-                 (rowCommands + QList<int>{ids::ID_EDIT_PRODUCT_INFO, ids::ID_EDIT_CHANNEL_INFO,
-                                           ids::ID_EDIT_OPTIONAL_FEATURES,
-                                           ids::ID_EDIT_POWER_ADJUST, ids::ID_EDIT_PARAM_ADJUST}));
+        QCOMPARE(menuIds(f->menu(1)), layout(true));
         QCOMPARE(f->action(ids::ID_EDIT_POWER_ADJUST)->text(), QStringLiteral("Power Adjust"));
     }
 

@@ -11,6 +11,7 @@
 #include "link/qt/SerialPort.h"
 #include "model/Codecs.h"
 #include "model/StringTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -18,7 +19,6 @@
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
@@ -373,9 +373,12 @@ private slots:
         QTest::keyClick(view->grid(), Qt::Key_4);
         QTest::keyClick(view->grid(), Qt::Key_Return);
         QVERIFY(!view->openEditor());
-        for (const char* name : {"actionPasteRows", "actionUndo", "actionRedo", "actionClearRows",
-                                 "actionImportChannels"})
-            f->findChild<QAction*>(QLatin1String(name))->trigger();
+        f->updateCommandStates();
+        for (int id : {ids::ID_EDIT_PASTE, ids::ID_EDIT_UNDO, ids::ID_EDIT_REDO, ids::ID_EDIT_CLEAR,
+                       ids::ID_FILE_IMPORT_CHANNELS}) {
+            QVERIFY2(!f->action(id)->isEnabled(), QByteArray::number(id));
+            f->runCommand(id); // past the menus: refused all the same
+        }
         QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("461.00000"));
         // The window still shows the progress.
         QVERIFY(dlg->isVisible());

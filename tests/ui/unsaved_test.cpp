@@ -7,6 +7,7 @@
 
 #include "link/VirtualRadioPort.h"
 #include "model/Image.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -15,7 +16,8 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QMdiArea>

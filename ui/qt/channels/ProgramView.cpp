@@ -4,12 +4,13 @@
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "model/Codecs.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,6 +57,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     installTransferCommands();
     installPrintCommands();
     installScanInfoCommands();
+    installEditingCommands();
 }
 
 CProgramView::~CProgramView() = default;

@@ -117,7 +117,8 @@ signals:
     // passes it on.
     // The main window's title (product and band) changed.
     void frameTitleChanged(const QString& title);
-    // A transfer started or ended: which commands may run has changed.
+    // Which commands may run changed: a transfer started or ended, the
+    // history moved.
     void commandStatesChanged();
     // Ctrl+F11: the user asks for factory mode.
     void factoryModeRequested();
@@ -133,6 +134,7 @@ private:
     void installTransferCommands();
     void installPrintCommands();
     void installScanInfoCommands();
+    void installEditingCommands();
     void openProgressDlg(int write);
     void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
     radio::link::TransferController* m_pTransfer = nullptr;

@@ -8,7 +8,7 @@
 #include "model/CellCommit.h"
 #include "model/Codecs.h"
 #include "model/StringTable.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -4,10 +4,10 @@
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "model/Report.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ApplicationPrinter.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -4,8 +4,8 @@
 
 #include "ui/qt/channels/ProgramDoc.h"
 
+#include "ui/CommandIds.h"
 #include "ui/qt/dialogs/ScanInfoDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QPointer>
 

@@ -7,12 +7,13 @@
 #include "app/AppState.h"
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -153,8 +154,11 @@ void CProgramView::openProgressDlg(int write) {
             &radio::link::TransferController::cancel);
     // The window goes with its view.
     connect(this, &QObject::destroyed, dlg, &QObject::deleteLater);
+    // While it is open, Write to Several Radios waits.
+    connect(dlg, &QObject::destroyed, this, &CProgramView::commandStatesChanged);
     m_pProgressDlg = dlg;
     dlg->show();
+    emit commandStatesChanged();
     const QRect frame = owner->frameGeometry();
     dlg->move(frame.center() - dlg->rect().center());
 }

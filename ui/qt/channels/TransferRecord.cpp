@@ -37,9 +37,11 @@ std::string userKey() {
 
 QString userDataFolder() {
     // The backups' own naming (AppName, made safe as a folder name), one level up.
-    return QFileInfo(
-               QString::fromStdString(radio::backups::backupsFolder(radio::appState().settings)))
-        .path();
+    return QFileInfo(backupsFolder()).path();
+}
+
+QString backupsFolder() {
+    return QString::fromStdString(radio::backups::backupsFolder(radio::appState().settings));
 }
 
 QString recordPath() {

@@ -19,6 +19,8 @@ namespace fleetui {
 
 // <per-user data>/<AppName>, the backups folder's parent.
 QString userDataFolder();
+// <per-user data>/<AppName>/backups, where every read is kept.
+QString backupsFolder();
 // <per-user data>/<AppName>/programming-record.csv
 QString recordPath();
 // <per-user data>/<AppName>/logs

@@ -1,6 +1,7 @@
 #include "ui/qt/channels/ViewEditing.h"
 
 #include "app/AppState.h"
+#include "app/Backups.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "link/qt/TransferController.h"
@@ -14,7 +15,6 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/Extras.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,6 +80,9 @@ CViewEditing::CViewEditing(CProgramView* view)
     connect(view->grid(), &QTableWidget::itemChanged, this, &CViewEditing::gridChanged);
     // Several rows are selected like in a spreadsheet.
     view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Undo and Redo follow the history, so Ctrl+Z works without a menu shown first.
+    connect(m_stack, &QUndoStack::canUndoChanged, view, &CProgramView::commandStatesChanged);
+    connect(m_stack, &QUndoStack::canRedoChanged, view, &CProgramView::commandStatesChanged);
     // The history tells the document whether the grid is back where it was saved.
     if (CProgramDoc* doc = view->document()) {
         connect(m_stack, &QUndoStack::cleanChanged, doc, &CProgramDoc::setHistoryClean);
@@ -98,10 +101,15 @@ CViewEditing::~CViewEditing() {
 CViewEditing* CViewEditing::of(CProgramView* view) {
     if (!view)
         return nullptr;
-    if (auto* e = view->findChild<CViewEditing*>(QStringLiteral("viewEditing"),
-                                                 Qt::FindDirectChildrenOnly))
+    if (CViewEditing* e = existing(view))
         return e;
     return new CViewEditing(view);
+}
+
+CViewEditing* CViewEditing::existing(const CProgramView* view) {
+    return view ? view->findChild<CViewEditing*>(QStringLiteral("viewEditing"),
+                                                 Qt::FindDirectChildrenOnly)
+                : nullptr;
 }
 
 void CViewEditing::gridChanged() {
@@ -327,7 +335,7 @@ void CViewEditing::addVerifyOption(CProgressDlg* dlg) {
 void CViewEditing::readFinished() {
     resetHistory();
     const radio::backups::Result r =
-        extras::backupRead(m_view->document()->m_image, radio::appState().settings);
+        radio::backups::backupRead(m_view->document()->m_image, radio::appState().settings);
     m_lastBackup = r.ok ? qs(r.path) : QString();
     if (!r.ok) {
         showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);

@@ -33,6 +33,8 @@ public:
 
     // The view's editing object, made on first use.
     static CViewEditing* of(CProgramView* view);
+    // The view's editing object if the view records its history yet, else null.
+    static CViewEditing* existing(const CProgramView* view);
 
     QUndoStack* undoStack() const { return m_stack; }
     // Forgets the history: after a read the grid shows the radio, which is

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/dialogs/Help.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

@@ -1,17 +1,17 @@
 #include "ui/qt/shell/FleetDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
+#include "app/Backups.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PortFactory.h"
 #include "link/qt/SerialFleetHooks.h"
 #include "model/StringTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/Extras.h"
 #include "ui/qt/shell/FleetWrite.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -120,7 +120,7 @@ QString samePortTwice(const QStringList& ports) {
 class CFleetDlg::Hooks : public radio::link::SerialFleetHooks {
 protected:
     radio::backups::Result backupImage(const radio::Image& image) override {
-        return extras::backupRead(image, radio::appState().settings);
+        return radio::backups::backupRead(image, radio::appState().settings);
     }
 };
 

@@ -15,8 +15,8 @@ namespace fleetui {
 // Opens files and folders for the user; tests replace it.
 extern std::function<bool(const QUrl&)> openUrl;
 
-// Program > Write to Several Radios...; Setup > Open Programming Record,
-// Keep a communication log, Open Communication Log Folder.
+// The handlers of Program > Write to Several Radios...; Setup > Open
+// Programming Record, Keep a communication log, Open Communication Log Folder.
 void installCommands(CMainFrame* frame);
 
 } // namespace fleetui

@@ -1,132 +1,67 @@
 #include "ui/qt/shell/MainFrame.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
+#include "model/FactoryMode.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/TransferRecord.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/qt/shell/CommandIds.h"
-#include "ui/qt/shell/Extras.h"
 #include "ui/qt/shell/FleetWrite.h"
+#include "ui/qt/shell/LockKeys.h"
 #include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
+#include <QUrl>
 
 using namespace ids;
 
 namespace {
 
-struct CommandText {
-    int id;
-    const char* text;   // menu item
-    const char* prompt; // "status prompt\ntooltip"
-    const char* icon;   // toolbar picture, if on the toolbar
-};
-
-// Menu texts and prompts in the English reference wording; the catalogues
-// carry the translations.
-const CommandText kCommands[] = {
-    {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Create a new document\nNew"), ":/toolbar/new.png"},
-    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Open an existing document\nOpen"), ":/toolbar/open.png"},
-    {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("CMainFrame", "&Close"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Close the active document\nClose"), nullptr},
-    {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "&Save\tCtrl+S"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Save the active document\nSave"), ":/toolbar/save.png"},
-    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
-     QT_TRANSLATE_NOOP("CMainFrame", "Save the active document with a new name\nSave As"), nullptr},
-    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Print the active document\nPrint"), ":/toolbar/print.png"},
-    {ID_FILE_PRINT_DIRECT, QT_TRANSLATE_NOOP("CMainFrame", "Print"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Print the active document\nPrint"), nullptr},
-    {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Display full pages\nPrint Preview"), nullptr},
-    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."),
-     QT_TRANSLATE_NOOP("CMainFrame", "Change the printing options\nPage Setup"), nullptr},
-    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Quit the application\nExit"), nullptr},
-    {ID_EDIT_PRODUCT_INFO, QT_TRANSLATE_NOOP("CMainFrame", "&Product Information"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Choose the radio model and band\nProduct Information"),
-     nullptr},
-    {ID_EDIT_CHANNEL_INFO, QT_TRANSLATE_NOOP("CMainFrame", "&Channel Information"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Show the channel window\nChannel Information"), nullptr},
-    {ID_EDIT_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "&Optional Features"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Edit the radio's optional features\nOptional Features"),
-     nullptr},
-    {ID_EDIT_POWER_ADJUST, QT_TRANSLATE_NOOP("CMainFrame", "Power Adjustment"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Adjust the transmit power\nPower Adjustment"), nullptr},
-    {ID_EDIT_PARAM_ADJUST, QT_TRANSLATE_NOOP("CMainFrame", "Param Adjust"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Adjust the audio and deviation levels\nParam Adjust"),
-     nullptr},
-    {ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio\nRead"), ":/toolbar/read.png"},
-    {ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Write Data To Radio\nWrite"), ":/toolbar/write.png"},
-    {ID_PROGRAM_SCAN_INFO, QT_TRANSLATE_NOOP("CMainFrame", "Scan Info"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Edit the scan settings\nScan Info"), nullptr},
-    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle ToolBar"), nullptr},
-    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle StatusBar"), nullptr},
-    {ID_VIEW_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Control Bar"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the navigation bar\nToggle Control Bar"),
-     nullptr},
-    {ID_SETUP_COM, QT_TRANSLATE_NOOP("CMainFrame", "&Com Setup"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Choose the serial port\nCom Setup"), nullptr},
-    {ID_SETUP_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "&Language"),
-     QT_TRANSLATE_NOOP("CMainFrame", "Choose the interface language\nLanguage"), nullptr},
-    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About Program..."),
-     QT_TRANSLATE_NOOP("CMainFrame",
-                       "Display program information, version number and copyright\nAbout"),
-     ":/toolbar/about.png"},
-};
-
-struct MenuDef {
-    const char* title;
-    std::initializer_list<int> items; // 0 = separator
-};
-
-const MenuDef kMenus[] = {
-    {QT_TRANSLATE_NOOP("CMainFrame", "&File"),
-     {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT,
-      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&Edit"),
-     {ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST,
-      ID_EDIT_PARAM_ADJUST}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&Program"),
-     {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_SCAN_INFO}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&View"),
-     {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&Setup"), {ID_SETUP_COM, ID_SETUP_LANGUAGE}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&Help"), {ID_APP_ABOUT}},
-};
-
-const int kToolBar[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ, ID_PROGRAM_WRITE, 0, ID_FILE_PRINT,
-    0,           ID_APP_ABOUT};
-
-struct Accelerator {
-    const char* keys;
-    int id;
-};
-const Accelerator kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},     {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+P", ID_FILE_PRINT},
-    {"Ctrl+R", ID_PROGRAM_READ}, {"Ctrl+S", ID_FILE_SAVE}, {"Ctrl+W", ID_PROGRAM_WRITE},
-};
-
 QString tr2(const char* text) {
-    return QCoreApplication::translate("CMainFrame", text);
+    return QCoreApplication::translate(cmd::kContext, text);
+}
+
+QKeySequence keySequence(const cmd::Command& c) {
+    switch (c.standardKey) {
+    case cmd::StandardKey::Undo:
+        return QKeySequence::Undo;
+    case cmd::StandardKey::Copy:
+        return QKeySequence::Copy;
+    case cmd::StandardKey::Paste:
+        return QKeySequence::Paste;
+    case cmd::StandardKey::Delete:
+        return QKeySequence::Delete;
+    case cmd::StandardKey::None:
+        break;
+    }
+    return QKeySequence(QString::fromLatin1(c.keys));
+}
+
+void openBackupsFolder(QWidget* parent) {
+    const QString folder = fleetui::backupsFolder();
+    QDir().mkpath(folder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        CViewEditing::showMessage(
+            parent, QCoreApplication::translate("Extras", "The backups are in %1").arg(folder),
+            false);
 }
 
 } // namespace
@@ -158,8 +93,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_VIEW_TOOLBAR, [this] { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); });
     addCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     addCommand(ID_APP_EXIT, [this] { close(); });
+    addCommand(ID_SETUP_OPEN_BACKUPS, [this] { openBackupsFolder(this); });
     installDialogCommands();
-    extras::installCommands(this);
     fleetui::installCommands(this);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -176,7 +111,7 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::createActions() {
-    for (const CommandText& c : kCommands) {
+    for (const cmd::Command& c : cmd::commands()) {
         auto* a = new QAction(tr2(c.text), this);
         const QString prompt = tr2(c.prompt);
         const qsizetype nl = prompt.indexOf(QLatin1Char('\n'));
@@ -185,38 +120,51 @@ void CMainFrame::createActions() {
         if (c.icon)
             a->setIcon(QIcon(QString::fromLatin1(c.icon)));
         a->setData(c.id);
+        if (c.checkable) {
+            a->setCheckable(true);
+            a->setChecked(true);
+        }
         const int id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[c.id] = a;
-    }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}) {
-        m_actions[id]->setCheckable(true);
-        m_actions[id]->setChecked(true);
-    }
-    // Accelerators are a table of their own: the menu texts carry the key
-    // names themselves.
-    for (const Accelerator& acc : kAccelerators) {
-        auto* s = new QShortcut(QKeySequence(QString::fromLatin1(acc.keys)), this);
-        const int id = acc.id;
-        connect(s, &QShortcut::activated, this, [this, id] {
-            if (canRun(id))
-                runCommand(id);
-        });
+        if (c.binding == cmd::Keys::Accelerator) {
+            // The menu text names the key itself; the rule is asked at the press.
+            auto* s = new QShortcut(keySequence(c), this);
+            connect(s, &QShortcut::activated, this, [this, id] {
+                if (canRun(id))
+                    runCommand(id);
+            });
+        } else if (c.binding == cmd::Keys::Shortcut) {
+            a->setShortcut(keySequence(c));
+            // The line editors keep their own Ctrl+Z, Ctrl+C, Delete while they are open.
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);
+        }
     }
 }
 
 void CMainFrame::createMenus() {
-    int position = 0;
-    for (const MenuDef& m : kMenus) {
-        QMenu* menu = menuBar()->addMenu(tr2(m.title));
-        for (int id : m.items) {
+    for (int position = 0; position < cmd::kMenuCount; ++position) {
+        const auto which = static_cast<cmd::Menu>(position + 1);
+        QMenu* menu = menuBar()->addMenu(tr2(cmd::menuTitle(which)));
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+        m_menus[position] = menu;
+    }
+    rebuildMenus();
+}
+
+void CMainFrame::rebuildMenus() {
+    const auto shown = [this](const cmd::Command& c) {
+        return !m_hidden.count(c.id) && (!c.factoryOnly || m_factoryShown);
+    };
+    for (auto& [position, menu] : m_menus) {
+        menu->clear();
+        for (int id : cmd::menuLayout(static_cast<cmd::Menu>(position + 1), shown)) {
             if (id == 0)
                 menu->addSeparator();
             else
                 menu->addAction(m_actions[id]);
         }
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
-        m_menus[position++] = menu;
     }
 }
 
@@ -225,7 +173,7 @@ void CMainFrame::createToolBar() {
     m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
     m_wndToolBar->setIconSize(QSize(16, 15));
     m_wndToolBar->setMovable(true);
-    for (int id : kToolBar) {
+    for (int id : cmd::toolbarLayout()) {
         if (id == 0)
             m_wndToolBar->addSeparator();
         else
@@ -239,13 +187,32 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(tr("Ready")), 1);
-    // Indicator panes; Qt cannot read the lock keys portably, so they stay blank.
+    // Indicator panes: the key's name while its lock is on. Shown only where
+    // the platform reports the states; Qt itself cannot read them.
+    QLabel* panes[3] = {};
+    int i = 0;
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel;
         pane->setObjectName(QString::fromLatin1(indicator));
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QLatin1String(indicator)) + 8);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(pane);
+        panes[i++] = pane;
+    }
+    const auto showLocks = [panes] {
+        const std::optional<LockKeys> keys = readLockKeys();
+        const bool on[3] = {keys && keys->caps, keys && keys->num, keys && keys->scroll};
+        for (int k = 0; k < 3; ++k) {
+            panes[k]->setVisible(keys.has_value());
+            panes[k]->setText(on[k] ? panes[k]->objectName() : QString());
+        }
+        return keys.has_value();
+    };
+    if (showLocks()) {
+        // The states change outside the program too: looked at twice a second.
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, showLocks);
+        timer->start(500);
     }
     connect(bar, &QStatusBar::messageChanged, this, [this](const QString&) {
         action(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
@@ -296,26 +263,15 @@ void CMainFrame::refreshModifiedMark() {
 }
 
 bool CMainFrame::changesDocument(int id) {
-    switch (id) {
-    case ID_EDIT_PRODUCT_INFO:
-    case ID_EDIT_OPTIONAL_FEATURES:
-    case ID_EDIT_POWER_ADJUST:
-    case ID_EDIT_PARAM_ADJUST:
-    case ID_PROGRAM_SCAN_INFO:
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-    case ID_EDIT_PASTE:
-    case ID_EDIT_CLEAR:
-    case ID_FILE_IMPORT_CHANNELS:
-        return true;
-    default:
-        return false;
-    }
+    const cmd::Command* c = cmd::find(id);
+    return c && c->changesDocument;
 }
 
 void CMainFrame::addChildFrame(CChildFrame* frame) {
     if (CProgramDoc* doc = frame->document())
         connect(doc, &CProgramDoc::modifiedChanged, this, &CMainFrame::refreshModifiedMark);
+    if (CProgramView* view = frame->view())
+        connect(view, &CProgramView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
     m_wndMDIClient->addSubWindow(frame);
     frame->move(0, 0);
     frame->show();
@@ -338,20 +294,38 @@ void CMainFrame::addCommand(int id, std::function<void()> handler) {
 }
 
 void CMainFrame::addDocumentCommand(int id, std::function<void()> handler) {
-    m_documentCommands.insert(id);
+    // The command table's rule keeps it disabled without a document.
     addCommand(id, std::move(handler));
 }
 
+cmd::State CMainFrame::commandState() const {
+    cmd::State s;
+    s.documentLocked = CProgramView::documentLocked();
+    s.transferRunning = CProgramView::transferRunning();
+    s.severalRunning = CProgramView::severalRadiosRunning();
+    if (CProgramView* v = activeView()) {
+        s.channelWindow = activeDocument() != nullptr;
+        s.windowTransferring = v->isTransferring();
+        s.progressShown = v->m_pProgressDlg && v->m_pProgressDlg->isVisible();
+        // Only a window that records its history yet has any.
+        if (const CViewEditing* e = CViewEditing::existing(v)) {
+            s.canUndo = e->undoStack()->canUndo();
+            s.canRedo = e->undoStack()->canRedo();
+        }
+    }
+    return s;
+}
+
 bool CMainFrame::canRun(int id) const {
-    // While a transfer runs the document belongs to it.
-    if (changesDocument(id) && CProgramView::documentLocked())
-        return false;
-    if ((id == ID_PROGRAM_READ || id == ID_PROGRAM_WRITE) && CProgramView::severalRadiosRunning())
+    return canRun(id, commandState());
+}
+
+bool CMainFrame::canRun(int id, const cmd::State& state) const {
+    const cmd::Command* c = cmd::find(id);
+    if (!c || !cmd::enabled(*c, state))
         return false;
     if (CProgramView* v = activeView(); v && v->hasCommand(id))
         return true;
-    if (m_documentCommands.count(id) && !activeDocument())
-        return false;
     return m_commands.count(id) != 0;
 }
 
@@ -368,8 +342,9 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::updateCommandStates() {
+    const cmd::State state = commandState();
     for (auto& [id, a] : m_actions)
-        a->setEnabled(canRun(id));
+        a->setEnabled(canRun(id, state));
     if (m_wndNavBar)
         m_actions[ID_VIEW_CONTROL_BAR]->setChecked(!m_wndNavBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
@@ -381,23 +356,20 @@ void CMainFrame::setAboutText(const QString& text) {
         a->setText(text);
 }
 
-void CMainFrame::removeMenuCommand(int popup, int id) {
-    if (QMenu* m = menu(popup); m && action(id))
-        m->removeAction(action(id));
+void CMainFrame::hideCommand(int id) {
+    m_hidden.insert(id);
+    rebuildMenus();
 }
 
 void CMainFrame::appendFactoryCommands() {
-    QMenu* edit = menu(1);
-    const QList<QAction*> items = edit->actions();
-    if (!items.isEmpty() && items.last() == action(ID_EDIT_PARAM_ADJUST))
+    // Once per run, in the language of the code.
+    if (m_factoryShown)
         return;
-    const bool zh = radio::appState().chinese;
-    action(ID_EDIT_POWER_ADJUST)
-        ->setText(zh ? QStringLiteral("功率调节") : QStringLiteral("Power Adjust"));
-    action(ID_EDIT_PARAM_ADJUST)
-        ->setText(zh ? QStringLiteral("参数调节") : QStringLiteral("Param Adjust"));
-    edit->addAction(action(ID_EDIT_POWER_ADJUST));
-    edit->addAction(action(ID_EDIT_PARAM_ADJUST));
+    for (const auto& item : radio::factory::appendedItems(radio::appState().chinese))
+        if (QAction* a = action(item.id))
+            a->setText(QString::fromStdString(item.text));
+    m_factoryShown = true;
+    rebuildMenus();
     updateCommandStates();
 }
 

@@ -2,6 +2,8 @@
 // The main window: menus, toolbar, status bar, the navigation bar at the left
 // and the area holding the channel windows.
 
+#include "ui/Commands.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -38,23 +40,28 @@ public:
 
     QMdiArea* mdiArea() const;
     CNavigationBar* navigationBar() const { return m_wndNavBar; }
-    QMenu* menu(int position) const; // 0 File .. 5 Help
+    QMenu* menu(int position) const; // 0 File .. 5 Help, as cmd::Menu orders them
 
     // Frame-level command handlers. Commands are routed to the active view
-    // first, then here; without a handler a command is disabled.
+    // first, then here; without a handler a command is disabled, and the
+    // command table's rule decides whether one with a handler may run.
     void addCommand(int id, std::function<void()> handler);
-    // A command that works on the active document: disabled while there is none.
+    // A command that works on the active document (its rule asks for one).
     void addDocumentCommand(int id, std::function<void()> handler);
     bool canRun(int id) const;
     void runCommand(int id);
+    // Enables every action by its rule; called whenever what the rules look at changes.
     void updateCommandStates();
+    // What the command rules look at, now.
+    cmd::State commandState() const;
 
     // Adds a new channel window and makes it active.
     void addChildFrame(CChildFrame* frame);
 
-    // Start-up menu changes: About item text, Language item, factory items.
+    // Start-up menu changes: About item text, the Language item hidden by
+    // the settings. The factory items stay out of the menu until the code.
     void setAboutText(const QString& text);
-    void removeMenuCommand(int popup, int id);
+    void hideCommand(int id);
     // Factory mode: Power Adjust and Param Adjust appended to the Edit menu.
     void appendFactoryCommands();
 
@@ -78,6 +85,8 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void rebuildMenus();
+    bool canRun(int id, const cmd::State& state) const;
     void createToolBar();
     void createStatusBar();
     void installDialogCommands();
@@ -86,8 +95,9 @@ private:
 
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_commands;
-    std::set<int> m_documentCommands;
     std::map<int, QMenu*> m_menus;
+    std::set<int> m_hidden;
+    bool m_factoryShown = false;
     CBackgroundClient* m_wndMDIClient = nullptr;
     CNavigationBar* m_wndNavBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/qt/shell/MainFrame.h"
 
 #include "app/AppState.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
@@ -12,7 +13,6 @@
 #include "ui/qt/dialogs/PasswordDlg.h"
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 #include "ui/qt/dialogs/ProductInfoDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 
 #include <QPointer>
 

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
-#include "ui/qt/shell/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -37,6 +37,17 @@ QIcon closeIcon() {
     return QIcon(pm);
 }
 
+// The dock lays its title bar out at the bar's size hint, not at its fixed
+// height: the hint itself must hold the caption, or the tree covers its
+// lower part.
+class CaptionBar : public QWidget {
+public:
+    QSize sizeHint() const override {
+        return QWidget::sizeHint().expandedTo(QSize(0, kCaptionHeight));
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 } // namespace
 
 CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
@@ -47,11 +58,11 @@ CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
     setAllowedAreas(Qt::LeftDockWidgetArea);
 
     // Our own title bar: the caption centred, the close button at the right.
-    auto* title = new QWidget;
-    title->setFixedHeight(kCaptionHeight);
+    auto* title = new CaptionBar;
     auto* row = new QHBoxLayout(title);
     row->setContentsMargins(5, 0, 4, 0);
     m_caption = new QLabel(caption());
+    m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setAlignment(Qt::AlignCenter);
     m_closeButton = new QToolButton;
     m_closeButton->setAutoRaise(true);

@@ -1,7 +1,7 @@
 #pragma once
 // Command IDs, control IDs and resource numbers of the program. Help contexts,
 // tests and the handlers of other modules use these numbers, so they are the
-// contract between the menus and the code.
+// contract between the menus and the code. Plain C++: every layer reads it.
 
 namespace ids {
 

@@ -1,0 +1,179 @@
+// The window's menus, toolbar and keys as the command table declares them,
+// in both languages, and the enabling of the history commands as the
+// channel window's history changes.
+
+#include "window_fixture.h"
+
+#include "ui/CommandIds.h"
+#include "ui/Commands.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/ChildFrame.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTranslator>
+
+namespace {
+
+QList<int> idsOf(const QList<QAction*>& actions) {
+    QList<int> r;
+    for (QAction* a : actions)
+        r << (a->isSeparator() ? 0 : a->data().toInt());
+    return r;
+}
+
+QList<int> toList(const std::vector<int>& v) {
+    return QList<int>(v.begin(), v.end());
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+
+private slots:
+    void initTestCase() { isolateUserValues(m_values); }
+
+    // Every text and prompt of the table is in both catalogues, the prompt
+    // as a status-bar line and a tool tip.
+    void everyCommandInBothCatalogues() {
+        for (const char* language : {"English", "Chinese"}) {
+            QTranslator catalogue;
+            QVERIFY(catalogue.load(QStringLiteral(STAGE_DIR "/") + QLatin1String(language)));
+            const bool chinese = QByteArray(language) == "Chinese";
+            auto check = [&](const char* source) {
+                const QString t = catalogue.translate(cmd::kContext, source);
+                QVERIFY2(!t.isEmpty(),
+                         qPrintable(QStringLiteral("%1: no \"%2\"")
+                                        .arg(QLatin1String(language), QString::fromUtf8(source))));
+                // English carries the source itself; Chinese its own words.
+                if (chinese)
+                    QVERIFY2(t != QString::fromUtf8(source), source);
+                else
+                    QCOMPARE(t, QString::fromUtf8(source));
+            };
+            for (const cmd::Command& c : cmd::commands()) {
+                check(c.text);
+                check(c.prompt);
+                const QStringList parts = catalogue.translate(cmd::kContext, c.prompt).split('\n');
+                QCOMPARE(parts.size(), 2);
+                QVERIFY2(!parts[0].isEmpty() && !parts[1].isEmpty(), c.prompt);
+            }
+            for (int m = 1; m <= cmd::kMenuCount; ++m)
+                check(cmd::menuTitle(static_cast<cmd::Menu>(m)));
+        }
+    }
+
+    void builtMenusMatchTheTable_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("showLang");
+        QTest::newRow("English") << QStringLiteral("English") << QByteArray("1");
+        QTest::newRow("Chinese, no Language item") << QStringLiteral("Chinese") << QByteArray("0");
+    }
+    void builtMenusMatchTheTable() {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, showLang);
+        TempProgram prog(language.toLatin1().constData(), showLang.constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        const bool languageShown = showLang == "1";
+        const auto tr = [](const char* s) { return QCoreApplication::translate(cmd::kContext, s); };
+
+        auto checkMenus = [&](bool factory) {
+            const QList<QMenu*> bar =
+                f->menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+            QCOMPARE(f->menuBar()->actions().size(), cmd::kMenuCount);
+            for (int position = 0; position < cmd::kMenuCount; ++position) {
+                const auto which = static_cast<cmd::Menu>(position + 1);
+                QMenu* menu = f->menu(position);
+                QCOMPARE(f->menuBar()->actions().value(position), menu->menuAction());
+                QCOMPARE(menu->title(), tr(cmd::menuTitle(which)));
+                const auto expected = cmd::menuLayout(which, [&](const cmd::Command& c) {
+                    return (factory || !c.factoryOnly) &&
+                           (languageShown || c.id != ids::ID_SETUP_LANGUAGE);
+                });
+                QCOMPARE(idsOf(menu->actions()), toList(expected));
+            }
+        };
+        checkMenus(false);
+
+        for (const cmd::Command& c : cmd::commands()) {
+            QAction* a = f->action(c.id);
+            QVERIFY2(a, c.text);
+            const QString prompt = tr(c.prompt);
+            QCOMPARE(a->statusTip(), prompt.section('\n', 0, 0));
+            QCOMPARE(a->toolTip(), prompt.section('\n', 1));
+            if (c.id != ids::ID_APP_ABOUT) // the settings name it
+                QCOMPARE(a->text(), tr(c.text));
+            QCOMPARE(a->isCheckable(), c.checkable);
+            QCOMPARE(a->icon().isNull(), c.icon == nullptr);
+            // Keys the menu shows are the action's; the others the window's.
+            if (c.binding == cmd::Keys::Shortcut)
+                QVERIFY2(!a->shortcut().isEmpty(), c.text);
+            else
+                QVERIFY2(a->shortcut().isEmpty(), c.text);
+        }
+        QCOMPARE(f->action(ids::ID_EDIT_UNDO)->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(f->action(ids::ID_EDIT_REDO)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+        QCOMPARE(idsOf(f->findChild<QToolBar*>()->actions()), toList(cmd::toolbarLayout()));
+
+        // The factory items join the Edit menu once, however often the code is given.
+        f->appendFactoryCommands();
+        f->appendFactoryCommands();
+        checkMenus(true);
+    }
+
+    // Undo and Redo follow the window's history as it changes, without a
+    // menu being opened first; so do the keys.
+    void historyEnablesUndoAndRedo() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        QAction* undo = f->action(ids::ID_EDIT_UNDO);
+        QAction* redo = f->action(ids::ID_EDIT_REDO);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QVERIFY(f->action(ids::ID_EDIT_PASTE)->isEnabled());
+
+        view->grid()->setCurrent(1, 1);
+        view->ShowCellEditor();
+        auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("446.00625"));
+        view->CommitCellEditor();
+        QTRY_VERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        view->grid()->setFocus();
+        QTest::keySequence(view->grid(), QKeySequence::Undo);
+        QTRY_VERIFY(!undo->isEnabled());
+        QVERIFY(redo->isEnabled());
+        QCOMPARE(view->grid()->textMatrix(1, 1), QString());
+        QTest::keyClick(view->grid(), Qt::Key_Y, Qt::ControlModifier);
+        QTRY_VERIFY(undo->isEnabled());
+        QCOMPARE(view->grid()->textMatrix(1, 1), QStringLiteral("446.00625"));
+
+        // Without a channel window only the frame's own commands stay on.
+        delete f->activeChildFrame();
+        f->updateCommandStates();
+        for (int id : {ids::ID_EDIT_UNDO, ids::ID_EDIT_PASTE, ids::ID_FILE_COMPARE,
+                       ids::ID_PROGRAM_READ, ids::ID_PROGRAM_WRITE_SEVERAL, ids::ID_FILE_PRINT})
+            QVERIFY2(!f->action(id)->isEnabled(), QByteArray::number(id));
+        for (int id : {ids::ID_FILE_NEW, ids::ID_SETUP_OPEN_BACKUPS, ids::ID_VIEW_TOOLBAR})
+            QVERIFY2(f->action(id)->isEnabled(), QByteArray::number(id));
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"

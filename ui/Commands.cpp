@@ -1,0 +1,254 @@
+#include "ui/Commands.h"
+
+#include <algorithm>
+
+namespace cmd {
+
+namespace {
+
+using namespace ids;
+
+// Shorthands for the table's columns.
+constexpr bool kSep = true;
+constexpr bool kNoSep = false;
+
+Command item(int id, Menu menu, bool separatorBefore, const char* text, const char* prompt,
+             Rule rule) {
+    return Command{
+        id,      menu, separatorBefore, text,  prompt, nullptr, Keys::None, StandardKey::None,
+        nullptr, 0,    false,           false, false,  rule};
+}
+
+Command accelerated(Command c, const char* keys) {
+    c.keys = keys;
+    c.binding = Keys::Accelerator;
+    return c;
+}
+
+Command shortcut(Command c, const char* keys, StandardKey standard = StandardKey::None) {
+    c.keys = keys;
+    c.binding = Keys::Shortcut;
+    c.standardKey = standard;
+    return c;
+}
+
+Command onToolbar(Command c, const char* icon, int slot) {
+    c.icon = icon;
+    c.toolbarSlot = slot;
+    return c;
+}
+
+Command changing(Command c) {
+    c.changesDocument = true;
+    return c;
+}
+
+Command checkable(Command c) {
+    c.checkable = true;
+    return c;
+}
+
+Command factoryOnly(Command c) {
+    c.factoryOnly = true;
+    return c;
+}
+
+std::vector<Command> build() {
+    const Menu F = Menu::File, E = Menu::Edit, P = Menu::Program, V = Menu::View, S = Menu::Setup,
+               H = Menu::Help;
+    return {
+        // ---- File
+        onToolbar(accelerated(item(ID_FILE_NEW, F, kNoSep, "&New\tCtrl+N",
+                                   "Create a new document\nNew", Rule::Always),
+                              "Ctrl+N"),
+                  ":/toolbar/new.png", 1),
+        onToolbar(accelerated(item(ID_FILE_OPEN, F, kNoSep, "&Open...\tCtrl+O",
+                                   "Open an existing document\nOpen", Rule::Always),
+                              "Ctrl+O"),
+                  ":/toolbar/open.png", 2),
+        item(ID_FILE_CLOSE, F, kNoSep, "&Close", "Close the active document\nClose", Rule::Always),
+        onToolbar(accelerated(item(ID_FILE_SAVE, F, kNoSep, "&Save\tCtrl+S",
+                                   "Save the active document\nSave", Rule::Always),
+                              "Ctrl+S"),
+                  ":/toolbar/save.png", 3),
+        item(ID_FILE_SAVE_AS, F, kNoSep, "Save &As...",
+             "Save the active document with a new name\nSave As", Rule::Always),
+        item(ID_FILE_COMPARE, F, kSep, "Co&mpare With...",
+             "Compare the active configuration with a saved one\nCompare With", Rule::EditingIdle),
+        changing(item(ID_FILE_IMPORT_CHANNELS, F, kNoSep, "&Import Channel List...",
+                      "Read the channels from a channel list file (CSV)\nImport Channel List",
+                      Rule::EditingIdle)),
+        item(ID_FILE_EXPORT_CHANNELS, F, kNoSep, "&Export Channel List...",
+             "Save the channels as a channel list file (CSV)\nExport Channel List",
+             Rule::EditingIdle),
+        onToolbar(accelerated(item(ID_FILE_PRINT, F, kSep, "&Print...\tCtrl+P",
+                                   "Print the active document\nPrint", Rule::ChannelWindow),
+                              "Ctrl+P"),
+                  ":/toolbar/print.png", 8),
+        item(ID_FILE_PRINT_PREVIEW, F, kNoSep, "Print Pre&view",
+             "Display full pages\nPrint Preview", Rule::ChannelWindow),
+        item(ID_FILE_PRINT_SETUP, F, kNoSep, "P&rint Setup...",
+             "Change the printing options\nPage Setup", Rule::ChannelWindow),
+        item(ID_APP_EXIT, F, kSep, "E&xit", "Quit the application\nExit", Rule::Always),
+        // ---- Edit
+        changing(shortcut(item(ID_EDIT_UNDO, E, kNoSep, "&Undo",
+                               "Undo the last change of the channels\nUndo", Rule::CanUndo),
+                          "Ctrl+Z", StandardKey::Undo)),
+        changing(shortcut(item(ID_EDIT_REDO, E, kNoSep, "&Redo",
+                               "Redo the change last undone\nRedo", Rule::CanRedo),
+                          "Ctrl+Y")),
+        shortcut(item(ID_EDIT_COPY, E, kSep, "&Copy Channels",
+                      "Copy the selected channel rows\nCopy Channels", Rule::EditingIdle),
+                 "Ctrl+C", StandardKey::Copy),
+        changing(shortcut(item(ID_EDIT_PASTE, E, kNoSep, "&Paste Channels",
+                               "Paste channel rows from the clipboard\nPaste Channels",
+                               Rule::EditingIdle),
+                          "Ctrl+V", StandardKey::Paste)),
+        changing(
+            shortcut(item(ID_EDIT_CLEAR, E, kNoSep, "C&lear Channels",
+                          "Clear the selected channel rows\nClear Channels", Rule::EditingIdle),
+                     "Del", StandardKey::Delete)),
+        changing(item(ID_EDIT_PRODUCT_INFO, E, kSep, "&Product Information",
+                      "Choose the radio model and band\nProduct Information", Rule::ChannelWindow)),
+        item(ID_EDIT_CHANNEL_INFO, E, kNoSep, "&Channel Information",
+             "Show the channel window\nChannel Information", Rule::Always),
+        changing(item(ID_EDIT_OPTIONAL_FEATURES, E, kNoSep, "&Optional Features",
+                      "Edit the radio's optional features\nOptional Features",
+                      Rule::ChannelWindow)),
+        factoryOnly(
+            changing(item(ID_EDIT_POWER_ADJUST, E, kNoSep, "Power Adjustment",
+                          "Adjust the transmit power\nPower Adjustment", Rule::ChannelWindow))),
+        factoryOnly(changing(item(ID_EDIT_PARAM_ADJUST, E, kNoSep, "Param Adjust",
+                                  "Adjust the audio and deviation levels\nParam Adjust",
+                                  Rule::ChannelWindow))),
+        // ---- Program
+        onToolbar(accelerated(item(ID_PROGRAM_READ, P, kNoSep, "&Read    Ctrl+R",
+                                   "Read Data From Radio\nRead", Rule::RadioIdle),
+                              "Ctrl+R"),
+                  ":/toolbar/read.png", 5),
+        onToolbar(accelerated(item(ID_PROGRAM_WRITE, P, kNoSep, "&Write   Ctrl+W",
+                                   "Write Data To Radio\nWrite", Rule::RadioIdle),
+                              "Ctrl+W"),
+                  ":/toolbar/write.png", 6),
+        item(ID_PROGRAM_WRITE_SEVERAL, P, kNoSep, "Write to Several Radios…",
+             "Write the active configuration to the radios on several ports at once\n"
+             "Write to several radios",
+             Rule::SeveralIdle),
+        changing(item(ID_PROGRAM_SCAN_INFO, P, kNoSep, "Scan Info",
+                      "Edit the scan settings\nScan Info", Rule::ChannelWindow)),
+        // ---- View
+        checkable(item(ID_VIEW_TOOLBAR, V, kNoSep, "&Toolbar",
+                       "Show or hide the toolbar\nToggle ToolBar", Rule::Always)),
+        checkable(item(ID_VIEW_STATUS_BAR, V, kNoSep, "&Status Bar",
+                       "Show or hide the status bar\nToggle StatusBar", Rule::Always)),
+        checkable(item(ID_VIEW_CONTROL_BAR, V, kNoSep, "&Control Bar",
+                       "Show or hide the navigation bar\nToggle Control Bar", Rule::Always)),
+        // ---- Setup
+        item(ID_SETUP_COM, S, kNoSep, "&Com Setup", "Choose the serial port\nCom Setup",
+             Rule::ChannelWindow),
+        item(ID_SETUP_LANGUAGE, S, kNoSep, "&Language", "Choose the interface language\nLanguage",
+             Rule::ChannelWindow),
+        item(ID_SETUP_OPEN_BACKUPS, S, kSep, "Open &Backups Folder",
+             "Open the folder of the backups kept at each read\nOpen Backups Folder", Rule::Always),
+        item(ID_SETUP_OPEN_RECORD, S, kSep, "Open Programming Record",
+             "Open the record of every radio this program has written\nOpen programming record",
+             Rule::Always),
+        checkable(item(ID_SETUP_COMMUNICATION_LOG, S, kNoSep, "Keep a communication log",
+                       "Log every byte of each transfer with the radio, for support\n"
+                       "Keep a communication log",
+                       Rule::Always)),
+        item(ID_SETUP_OPEN_LOGS, S, kNoSep, "Open Communication Log Folder",
+             "Open the folder of the communication logs\nOpen communication log folder",
+             Rule::Always),
+        // ---- Help
+        onToolbar(item(ID_APP_ABOUT, H, kNoSep, "&About Program...",
+                       "Display program information, version number and copyright\nAbout",
+                       Rule::Always),
+                  ":/toolbar/about.png", 10),
+        // ---- reached by ID only: printing without the print dialog
+        item(ID_FILE_PRINT_DIRECT, Menu::None, kNoSep, "Print", "Print the active document\nPrint",
+             Rule::ChannelWindow),
+    };
+}
+
+} // namespace
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = build();
+    return table;
+}
+
+const Command* find(int id) {
+    const auto& table = commands();
+    const auto it =
+        std::find_if(table.begin(), table.end(), [id](const Command& c) { return c.id == id; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+const char* menuTitle(Menu menu) {
+    switch (menu) {
+    case Menu::File:
+        return "&File";
+    case Menu::Edit:
+        return "&Edit";
+    case Menu::Program:
+        return "&Program";
+    case Menu::View:
+        return "&View";
+    case Menu::Setup:
+        return "&Setup";
+    case Menu::Help:
+        return "&Help";
+    case Menu::None:
+        break;
+    }
+    return "";
+}
+
+bool enabled(Rule rule, const State& s) {
+    const bool editingIdle = s.channelWindow && !s.windowTransferring && !s.documentLocked;
+    switch (rule) {
+    case Rule::Always:
+        return true;
+    case Rule::ChannelWindow:
+        return s.channelWindow;
+    case Rule::RadioIdle:
+        return s.channelWindow && !s.severalRunning;
+    case Rule::EditingIdle:
+        return editingIdle;
+    case Rule::CanUndo:
+        return editingIdle && s.canUndo;
+    case Rule::CanRedo:
+        return editingIdle && s.canRedo;
+    case Rule::SeveralIdle:
+        return s.channelWindow && !s.transferRunning && !s.progressShown;
+    }
+    return false;
+}
+
+bool enabled(const Command& command, const State& state) {
+    if (command.changesDocument && state.documentLocked)
+        return false;
+    return enabled(command.rule, state);
+}
+
+std::vector<int> toolbarLayout() {
+    std::vector<const Command*> buttons;
+    for (const Command& c : commands())
+        if (c.toolbarSlot > 0)
+            buttons.push_back(&c);
+    std::stable_sort(buttons.begin(), buttons.end(), [](const Command* a, const Command* b) {
+        return a->toolbarSlot < b->toolbarSlot;
+    });
+    std::vector<int> items;
+    int last = 0;
+    for (const Command* c : buttons) {
+        if (last && c->toolbarSlot > last + 1)
+            items.push_back(0);
+        items.push_back(c->id);
+        last = c->toolbarSlot;
+    }
+    return items;
+}
+
+} // namespace cmd

@@ -1,0 +1,142 @@
+// The channel window's editing commands: Undo, Redo, Copy, Paste and Clear
+// of channel rows, the channel-list CSV and the comparison with a file. The
+// work itself is CViewEditing's; these take the user's choices around it.
+
+#include "ui/qt/channels/ProgramView.h"
+
+#include "model/SafeFile.h"
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ViewEditing.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace {
+
+QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("Extras", text, disambiguation, n);
+}
+
+void showReport(QWidget* parent, const QString& title, const QString& text) {
+    QDialog dlg(parent);
+    dlg.setObjectName(QStringLiteral("compareDlg"));
+    dlg.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* view = new QPlainTextEdit(text, &dlg);
+    view->setReadOnly(true);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    layout->addWidget(buttons);
+    dlg.resize(640, 480);
+    dlg.exec();
+}
+
+void compareWith(CProgramView* view) {
+    // The comparison reads the grid: a refused value in its editor stops it.
+    if (!view->commitBeforeCommand())
+        return;
+    QWidget* frame = view->window();
+    const QString path = QFileDialog::getOpenFileName(frame, tx("Compare With"), QString(),
+                                                      tx("Configurations (*.dat)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    const QString report = CViewEditing::of(view)->compareWith(path, &error);
+    if (!error.isEmpty()) {
+        CViewEditing::showMessage(frame, error, true);
+        return;
+    }
+    showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
+}
+
+void importChannels(CProgramView* view) {
+    if (!view->commitBeforeCommand())
+        return;
+    QWidget* frame = view->window();
+    const QString path = QFileDialog::getOpenFileName(frame, tx("Import Channel List"), QString(),
+                                                      tx("Channel lists (*.csv)"));
+    if (path.isEmpty())
+        return;
+    // Bounded and regular files only: a pipe or a huge file must not hang the window.
+    QByteArray csv;
+    QString error;
+    if (!CViewEditing::readInputFile(path, radio::files::kMaxTextInput, false, csv, &error)) {
+        CViewEditing::showMessage(frame, error, true);
+        return;
+    }
+    const auto outcome =
+        CViewEditing::of(view)->importCsv(csv, [frame](const QStringList& rejected, int accepted) {
+            QMessageBox box(
+                QMessageBox::Warning, QCoreApplication::applicationName(),
+                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+                QMessageBox::Ok | QMessageBox::Cancel, frame);
+            box.setInformativeText(
+                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
+            box.setDetailedText(rejected.join(QStringLiteral("\n")));
+            return box.exec() == QMessageBox::Ok;
+        });
+    if (!outcome.error.isEmpty())
+        CViewEditing::showMessage(frame, outcome.error, true);
+    else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
+        CViewEditing::showMessage(frame,
+                                  tx("No row of the file can be imported:") + QStringLiteral("\n") +
+                                      outcome.rejected.join(QStringLiteral("\n")),
+                                  true);
+}
+
+void exportChannels(CProgramView* view) {
+    if (!view->commitBeforeCommand())
+        return;
+    QWidget* frame = view->window();
+    const QString path = QFileDialog::getSaveFileName(frame, tx("Export Channel List"), QString(),
+                                                      tx("Channel lists (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(CViewEditing::of(view)->exportCsv()) < 0 ||
+        !file.commit())
+        CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+}
+
+} // namespace
+
+void CProgramView::installEditingCommands() {
+    // None of them while the radio has the window's data: a transfer reads
+    // or fills the grid meanwhile.
+    const auto whenIdle = [this](std::function<void()> run) {
+        return [this, run = std::move(run)] {
+            if (!isTransferring() && !documentLocked())
+                run();
+        };
+    };
+    addCommand(ids::ID_EDIT_UNDO,
+               whenIdle([this] { CViewEditing::of(this)->undoStack()->undo(); }));
+    addCommand(ids::ID_EDIT_REDO,
+               whenIdle([this] { CViewEditing::of(this)->undoStack()->redo(); }));
+    addCommand(ids::ID_EDIT_COPY, whenIdle([this] { CViewEditing::of(this)->copy(); }));
+    addCommand(ids::ID_EDIT_PASTE,
+               whenIdle([this] { CViewEditing::of(this)->pasteFromClipboard(); }));
+    addCommand(ids::ID_EDIT_CLEAR, whenIdle([this] {
+                   // Delete elsewhere in the window (the navigation bar) is not meant for the
+                   // rows.
+                   QWidget* focus = QApplication::focusWidget();
+                   if (!focus || isAncestorOf(focus))
+                       CViewEditing::of(this)->clearRows();
+               }));
+    addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
+    addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
+    addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));
+}
