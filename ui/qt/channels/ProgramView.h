@@ -2,8 +2,8 @@
 // The channel window's view: the 16 channels of its document as a grid of
 // texts, edited in place by one editor per column.
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
+#include "ui/qt/channels/ProgramDoc.h"
 
 #include <QPointer>
 #include <QString>
@@ -22,6 +22,7 @@ class QLineEdit;
 namespace radio::link {
 class TransferController;
 struct TransferResult;
+struct VerifyOutcome;
 } // namespace radio::link
 
 class CProgramView : public QWidget {
@@ -107,6 +108,11 @@ public:
     // Replaced by tests; starts the program again after a language change.
     static std::function<void()> restartProgram;
 
+signals:
+    // A Read or Write (with its check, when asked for) ended: what the
+    // progress window said last, for the status bar. `ok` only for success.
+    void transferFinished(bool ok, const QString& resultText);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     QSize sizeHint() const override;
@@ -118,6 +124,11 @@ private:
     void installScanInfoCommands();
     void openProgressDlg(int write);
     void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
+    void OnVerifyFinished(const radio::link::VerifyOutcome& outcome);
+    // The end in the progress window (`shown`, names shortened to fit) and
+    // as transferFinished (`text`).
+    void showTransferResult(bool ok, const QString& text, const QString& shown);
+    void closeProgressDlg();
     radio::link::TransferController* m_pTransfer = nullptr;
 
     void setUpGrid();
