@@ -160,6 +160,7 @@ void CProgressDlg::showResult(bool ok, const QString& text) {
 
 void CProgressDlg::setStatus(const QString& text) {
     m_status->setText(text);
+    emit statusChanged(text);
 }
 
 QString CProgressDlg::statusText() const {

@@ -67,6 +67,8 @@ signals:
     void startTransfer();
     // The running transfer is asked to stop.
     void cancelRequested();
+    // The line was set (also to the same text, when the bar moved).
+    void statusChanged(const QString& text);
     // The user changed "Verify after writing".
     void verifyToggled(bool on);
 
