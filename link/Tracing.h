@@ -76,6 +76,7 @@ public:
     void step() override { m_inner.step(); }
     int position() const override { return m_inner.position(); }
     void setText(const std::string& text) override { m_inner.setText(text); }
+    void setPhase(TransferPhase phase) override { m_inner.setPhase(phase); }
     void pump() override { m_inner.pump(); }
     bool cancelled() const override { return m_inner.cancelled(); }
     Answer askRetry(int stringId) override;

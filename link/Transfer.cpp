@@ -43,6 +43,13 @@ std::vector<Block> blockPlan(const std::vector<Range>& ranges) {
     return blocks;
 }
 
+int transferBytes(Direction direction, bool factory) {
+    int bytes = 0;
+    for (const Range& r : transferRanges(direction, factory))
+        bytes += r.end - r.start;
+    return bytes;
+}
+
 std::array<std::uint8_t, 4> blockCommand(std::uint8_t command, const Block& block) {
     return {command, std::uint8_t(block.address >> 8), std::uint8_t(block.address & 0xFF),
             block.length};
@@ -76,10 +83,13 @@ public:
             return result;
         }
         m_port.configure();
+        m_sink.setPhase(TransferPhase::Connecting);
         const auto blocks = blockPlan(transferRanges(m_request.direction, m_request.factory));
         m_sink.setRange(int(blocks.size()));
         try {
             handshake();
+            m_sink.setPhase(m_request.direction == Direction::Write ? TransferPhase::Writing
+                                                                    : TransferPhase::Reading);
             if (m_request.direction == Direction::Write) {
                 writeBlocks(blocks, image);
             } else {

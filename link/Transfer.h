@@ -51,6 +51,10 @@ inline constexpr int kInterruptAfter = 5;
 inline constexpr int kHandshakePumps = 6;
 inline constexpr int kBlockPumps = 9;
 
+// What a transfer is doing, for a window that says so. The read-back that
+// checks a write is a read to the engine; Verify reports it as the last two.
+enum class TransferPhase { Connecting, Reading, Writing, ConnectingToVerify, Verifying };
+
 // The progress dialog as the transfer sees it (or a terminal, or a test).
 class TransferSink {
 public:
@@ -61,6 +65,9 @@ public:
     virtual void step() = 0;                // position + 1
     virtual int position() const = 0;
     virtual void setText(const std::string& text) = 0; // the block counter
+    // Connecting once the port is open, before the range is set; then the
+    // direction once the radio answered. Sinks without a phase line ignore it.
+    virtual void setPhase(TransferPhase /*phase*/) {}
     // Lets the window handle one waiting event; a sink on another thread than
     // the window has nothing to do here.
     virtual void pump() = 0;
@@ -102,6 +109,9 @@ struct TransferRequest {
 // byte for byte unchanged.
 TransferResult runTransfer(const TransferRequest& request, Port& port, Clock& clock,
                            TransferSink& sink, Image& image);
+
+// How many bytes a transfer moves: the sum of its ranges (a read 1009).
+int transferBytes(Direction direction, bool factory);
 
 // Copies the bytes a read transfers from `from` into `to`; the rest of `to` stays.
 void copyTransferredRange(const Image& from, Image& to);

@@ -16,12 +16,42 @@ std::vector<std::uint16_t> writtenDifferences(const Image& written, const Image&
     return out;
 }
 
+namespace {
+
+// The read-back is a read to the engine and a check to the user: its phases
+// say so, everything else passes through.
+class VerifyingSink : public TransferSink {
+public:
+    explicit VerifyingSink(TransferSink& inner) : m_inner(inner) {}
+    void setRange(int maximum) override { m_inner.setRange(maximum); }
+    void step() override { m_inner.step(); }
+    int position() const override { return m_inner.position(); }
+    void setText(const std::string& text) override { m_inner.setText(text); }
+    void setPhase(TransferPhase phase) override {
+        m_inner.setPhase(phase == TransferPhase::Connecting ? TransferPhase::ConnectingToVerify
+                                                            : TransferPhase::Verifying);
+    }
+    void pump() override { m_inner.pump(); }
+    bool cancelled() const override { return m_inner.cancelled(); }
+    Answer askRetry(int stringId) override { return m_inner.askRetry(stringId); }
+    void showMessage(int stringId, const std::string& detail) override {
+        m_inner.showMessage(stringId, detail);
+    }
+
+private:
+    TransferSink& m_inner;
+};
+
+} // namespace
+
 VerifyOutcome verifyWrite(const std::string& portName, bool factory, Port& port, Clock& clock,
                           TransferSink& sink, const Image& written) {
     VerifyOutcome outcome;
     // A read only fills the scratch copy once every block arrived.
     Image readBack = written;
-    outcome.read = runTransfer({portName, Direction::Read, factory}, port, clock, sink, readBack);
+    VerifyingSink verifying(sink);
+    outcome.read =
+        runTransfer({portName, Direction::Read, factory}, port, clock, verifying, readBack);
     if (outcome.read.status == TransferStatus::Success)
         outcome.differing = writtenDifferences(written, readBack, factory);
     return outcome;

@@ -19,6 +19,10 @@ public:
             Qt::QueuedConnection);
     }
     void step() override { ++m_position; }
+    void setPhase(TransferPhase phase) override {
+        QMetaObject::invokeMethod(
+            m_owner, [o = m_owner, phase] { emit o->phaseChanged(phase); }, Qt::QueuedConnection);
+    }
     int position() const override { return m_position; }
     void setText(const std::string& text) override {
         QMetaObject::invokeMethod(
@@ -91,46 +95,69 @@ void TransferController::callOnOwnerThread(const std::function<void()>& call) {
 }
 
 bool TransferController::start(const TransferRequest& request, const Image& image) {
+    return launch(request.portName, request.direction == Direction::Write ? "write" : "read",
+                  [this, request, image](Port& port, Clock& clock, TransferSink& sink,
+                                         TransferResult& result) -> std::function<void()> {
+                      Image working = image;
+                      result = runTransfer(request, port, clock, sink, working);
+                      return [this, result, working] { emit finished(result, working); };
+                  });
+}
+
+bool TransferController::startVerify(const std::string& portName, bool factory,
+                                     const Image& written) {
+    // To the radio and in the log the check is a read.
+    return launch(
+        portName, "read",
+        [this, portName, factory, written](Port& port, Clock& clock, TransferSink& sink,
+                                           TransferResult& result) -> std::function<void()> {
+            const VerifyOutcome outcome =
+                verifyWrite(portName, factory, port, clock, sink, written);
+            result = outcome.read;
+            return [this, outcome] { emit verified(outcome); };
+        });
+}
+
+bool TransferController::launch(const std::string& portName, const char* what, Job job) {
     if (m_thread)
         return false;
     m_cancel = false;
     m_abandon = false;
     m_traceError.clear();
-    auto work = [this, request, image, trace = m_trace] {
+    auto work = [this, portName, what = std::string(what), job = std::move(job), trace = m_trace] {
         // Created here so the port lives and dies in the worker thread.
-        std::unique_ptr<Port> port = m_factory(request.portName, &m_cancel);
+        std::unique_ptr<Port> port = m_factory(portName, &m_cancel);
         SystemClock clock;
         WorkerSink sink(this);
         // Without a log nothing is wrapped at all.
         std::unique_ptr<TracingPort> tracedPort;
         std::unique_ptr<TracingSink> tracedSink;
         if (trace) {
-            trace->event(request.portName,
-                         request.direction == Direction::Write ? "write" : "read");
-            tracedPort = std::make_unique<TracingPort>(*port, *trace, request.portName);
-            tracedSink = std::make_unique<TracingSink>(sink, *trace, request.portName);
+            trace->event(portName, what);
+            tracedPort = std::make_unique<TracingPort>(*port, *trace, portName);
+            tracedSink = std::make_unique<TracingSink>(sink, *trace, portName);
         }
-        Image working = image;
-        const TransferResult result =
-            runTransfer(request, tracedPort ? static_cast<Port&>(*tracedPort) : *port, clock,
-                        tracedSink ? static_cast<TransferSink&>(*tracedSink) : sink, working);
+        TransferResult result;
+        const std::function<void()> emitEnd =
+            job(tracedPort ? static_cast<Port&>(*tracedPort) : *port, clock,
+                tracedSink ? static_cast<TransferSink&>(*tracedSink) : sink, result);
         std::string traceError;
         if (trace) {
-            trace->event(request.portName, "result: " + resultText(result));
+            trace->event(portName, "result: " + resultText(result));
             trace->flush(traceError); // after the last byte: the wire timing stays as it is
         }
         tracedPort.reset();
         port.reset();
         QMetaObject::invokeMethod(
             this,
-            [this, result, working, traceError] {
+            [this, emitEnd, traceError] {
                 m_traceError = QString::fromStdString(traceError);
                 if (m_thread) {
                     m_thread->wait();
                     delete m_thread;
                     m_thread = nullptr;
                 }
-                emit finished(result, working);
+                emitEnd();
             },
             Qt::QueuedConnection);
     };

@@ -7,6 +7,7 @@
 #include "link/Port.h"
 #include "link/Tracing.h"
 #include "link/Transfer.h"
+#include "link/Verify.h"
 #include "model/Image.h"
 
 #include <QObject>
@@ -47,6 +48,11 @@ public:
     // Starts a transfer of `image` (what a write sends; what a read starts
     // from). False when one is already running.
     bool start(const TransferRequest& request, const Image& image);
+    // Starts the read-back of a write just made (link/Verify): the radio on
+    // `portName` is read and compared with `written`. Progress and phases
+    // (Verifying) come as for any transfer; the end comes as verified().
+    // False when a transfer is already running.
+    bool startVerify(const std::string& portName, bool factory, const Image& written);
     // Asks the running transfer to stop; it ends within one block.
     void cancel();
     bool isRunning() const { return m_thread != nullptr; }
@@ -54,13 +60,21 @@ public:
 signals:
     void rangeChanged(int maximum);
     void progressChanged(int position, const QString& text);
+    void phaseChanged(radio::link::TransferPhase phase);
     // `image` is the image given to start(); after a successful read it holds
     // the radio's bytes in the transferred range.
     void finished(const radio::link::TransferResult& result, const radio::Image& image);
+    // The end of a startVerify() session.
+    void verified(const radio::link::VerifyOutcome& outcome);
 
 private:
     class WorkerSink;
     friend class WorkerSink;
+
+    // The worker's part: runs the session and returns what the owner's thread
+    // then does with it (emits the end signal).
+    using Job = std::function<std::function<void()>(Port&, Clock&, TransferSink&, TransferResult&)>;
+    bool launch(const std::string& portName, const char* what, Job job);
 
     // Runs `call` on the controller's thread and waits for it, unless the
     // controller is being destroyed (then `call` may never run).

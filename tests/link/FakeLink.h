@@ -101,6 +101,11 @@ public:
     void step() override { ++pos; }
     int position() const override { return pos; }
     void setText(const std::string& text) override { texts.push_back(text); }
+    // With the position and the ranges set so far, so order can be checked.
+    void setPhase(TransferPhase phase) override {
+        phases.push_back(phase);
+        phaseAt.push_back({pos, int(ranges.size())});
+    }
     void pump() override {
         ++pumps;
         if (cancelAtPump && pumps >= cancelAtPump)
@@ -124,6 +129,8 @@ public:
 
     std::vector<int> ranges;
     std::vector<std::string> texts;
+    std::vector<TransferPhase> phases;
+    std::vector<std::pair<int, int>> phaseAt; // position, ranges set
     std::vector<int> questions;
     std::vector<int> messages;
     std::vector<std::string> details;

@@ -420,6 +420,43 @@ TEST(TransferCancel, CancelDuringHandshakeOrBlocksEndsQuietly) {
     }
 }
 
+TEST(TransferPhase, ConnectingBeforeTheRangeThenTheDirectionOnceTheRadioAnswered) {
+    for (const Direction d : {Direction::Read, Direction::Write}) {
+        Rig rig;
+        ASSERT_EQ(rig.run(d).status, TransferStatus::Success);
+        const TransferPhase blocks =
+            d == Direction::Read ? TransferPhase::Reading : TransferPhase::Writing;
+        EXPECT_EQ(rig.sink.phases, (std::vector<TransferPhase>{TransferPhase::Connecting, blocks}));
+        // Connecting comes before the bar is reset, the direction before any block.
+        EXPECT_EQ(rig.sink.phaseAt[0], std::make_pair(0, 0));
+        EXPECT_EQ(rig.sink.phaseAt[1], std::make_pair(0, 1));
+    }
+    {
+        // A radio that never answers: the window never claims blocks are moving.
+        Rig rig;
+        rig.radio.faults().silent = true;
+        EXPECT_EQ(rig.run(Direction::Read).status, TransferStatus::CommError);
+        EXPECT_EQ(rig.sink.phases, std::vector<TransferPhase>{TransferPhase::Connecting});
+    }
+    {
+        // Nothing opened: no phase at all.
+        Rig rig;
+        rig.port.failOpen = true;
+        EXPECT_EQ(rig.run(Direction::Read).status, TransferStatus::OpenFailed);
+        EXPECT_TRUE(rig.sink.phases.empty());
+    }
+}
+
+TEST(TransferPhase, BytesMovedAreTheSumOfTheRanges) {
+    EXPECT_EQ(transferBytes(Direction::Read, false), 0x3F1);
+    EXPECT_EQ(transferBytes(Direction::Write, true), 0x3F1);
+    int blocks = 0;
+    for (const Block& b : blockPlan(transferRanges(Direction::Write, false)))
+        blocks += b.length;
+    EXPECT_EQ(transferBytes(Direction::Write, false), blocks);
+    EXPECT_LT(transferBytes(Direction::Write, false), 0x3F1);
+}
+
 TEST(VirtualRadio, ServesItsMemoryAndIgnoresCommandsOutsideIt) {
     VirtualRadio radio(patterned(3));
     const auto send = [&radio](std::vector<std::uint8_t> b) {

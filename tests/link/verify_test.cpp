@@ -81,3 +81,21 @@ TEST(VerifyWrite, AFailedReadBackIsNotVerified) {
     EXPECT_TRUE(outcome.differing.empty());
     EXPECT_EQ(verifyText(outcome, false).substr(0, 13), "Not verified:");
 }
+
+TEST(VerifyWrite, TheReadBackReportsItselfAsVerifying) {
+    WriteThenVerify rig;
+    const TransferResult w = runTransfer({kVirtualRadioPortName, Direction::Write, false}, rig.port,
+                                         rig.clock, rig.sink, rig.written);
+    ASSERT_EQ(w.status, TransferStatus::Success);
+    rig.sink.phases.clear();
+    rig.sink.ranges.clear();
+    ASSERT_TRUE(
+        verifyWrite(kVirtualRadioPortName, false, rig.port, rig.clock, rig.sink, rig.written)
+            .verified());
+    // Never "Reading": the user asked for a check, not a read. The phase comes
+    // before the bar starts again from 0.
+    EXPECT_EQ(rig.sink.phases, (std::vector<TransferPhase>{TransferPhase::ConnectingToVerify,
+                                                           TransferPhase::Verifying}));
+    EXPECT_EQ(rig.sink.phaseAt.back().second, 1);
+    EXPECT_EQ(rig.sink.ranges, std::vector<int>{127});
+}

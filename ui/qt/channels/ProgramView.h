@@ -21,6 +21,7 @@ class QLineEdit;
 namespace radio::link {
 class TransferController;
 struct TransferResult;
+struct VerifyOutcome;
 } // namespace radio::link
 
 class CProgramView : public QWidget {
@@ -124,6 +125,9 @@ signals:
     void factoryModeRequested();
     // A short note for the status bar, shown for `timeoutMs`.
     void statusMessage(const QString& text, int timeoutMs);
+    // A Read or Write (with its check, when asked for) ended: what the
+    // progress window said last, for the status bar. `ok` only for success.
+    void transferFinished(bool ok, const QString& resultText);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -137,6 +141,11 @@ private:
     void installEditingCommands();
     void openProgressDlg(int write);
     void OnTransferFinished(const radio::link::TransferResult& result, const radio::Image& image);
+    void OnVerifyFinished(const radio::link::VerifyOutcome& outcome);
+    // The end in the progress window (`shown`, names shortened to fit) and
+    // as transferFinished (`text`).
+    void showTransferResult(bool ok, const QString& text, const QString& shown);
+    void closeProgressDlg();
     radio::link::TransferController* m_pTransfer = nullptr;
 
     void setUpGrid();

@@ -28,6 +28,49 @@ QString stringTableText(int id) {
     return QCoreApplication::translate("StringTable", radio::englishString(id));
 }
 
+QString tt(const char* text) {
+    return QCoreApplication::translate("CProgressDlg", text);
+}
+
+// How a transfer that did not succeed ended, for the window and the status
+// bar. A write that broke off may have changed part of the radio: said so.
+QString failureText(const radio::link::TransferResult& result, bool write, const QString& port) {
+    using radio::link::TransferStatus;
+    const int blocks =
+        int(radio::link::blockPlan(radio::link::transferRanges(write ? radio::link::Direction::Write
+                                                                     : radio::link::Direction::Read,
+                                                               radio::appState().factoryMode))
+                .size());
+    const QString done = QString::number(result.blocksDone);
+    const QString all = QString::number(blocks);
+    switch (result.status) {
+    case TransferStatus::Success:
+        break;
+    case TransferStatus::OpenFailed:
+        return (write ? tt("Write failed: %1 could not be opened")
+                      : tt("Read failed: %1 could not be opened"))
+            .arg(port);
+    case TransferStatus::CommError:
+    case TransferStatus::Interrupted:
+        if (result.blocksDone == 0)
+            return write ? tt("Write failed: the radio did not answer; nothing was written")
+                         : tt("Read failed: the radio did not answer");
+        return (write ? tt("Write failed: the link broke off after %1 of %2 blocks; the radio "
+                           "may hold part of the new data")
+                      : tt("Read failed: the link broke off after %1 of %2 blocks; the document "
+                           "is unchanged"))
+            .arg(done, all);
+    case TransferStatus::Cancelled:
+        if (!write)
+            return tt("Read cancelled; the document is unchanged");
+        if (result.blocksDone == 0)
+            return tt("Write cancelled; nothing was written");
+        return tt("Write cancelled after %1 of %2 blocks; the radio may hold part of the new data")
+            .arg(done, all);
+    }
+    return {};
+}
+
 // Lives exactly as long as a running transfer, and meanwhile refuses to
 // close the windows it still uses.
 class CloseGuard : public QObject {
@@ -48,6 +91,21 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Keeps the windows the controller uses open while it runs; goes with
+// dropHold() or with the controller.
+void holdWhileRunning(CProgramView* view, QObject* controller) {
+    auto* guard = new CloseGuard(controller);
+    if (QWidget* frame = view->parentWidget())
+        frame->installEventFilter(guard);
+    if (QWidget* main = view->mainFrame())
+        main->installEventFilter(guard);
+}
+
+void dropHold(QObject* controller) {
+    delete controller->findChild<QObject*>(QStringLiteral("closeGuard"),
+                                           Qt::FindDirectChildrenOnly);
+}
 
 int g_severalRadios = 0;
 
@@ -83,6 +141,9 @@ void CProgramView::installTransferCommands() {
         return box.exec() == QMessageBox::Retry;
     });
     m_pTransfer->setMessageHandler([this](int id, const QString& detail) {
+        // A failed check names its failure in its result; one message is enough.
+        if (CViewEditing::of(this)->verifying())
+            return;
         QWidget* parent = m_pProgressDlg ? static_cast<QWidget*>(m_pProgressDlg) : this;
         QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
                         stringTableText(id), QMessageBox::Ok, parent);
@@ -102,8 +163,15 @@ void CProgramView::installTransferCommands() {
                     m_pProgressDlg->stepIt();
                 m_pProgressDlg->setCounterText(text);
             });
+    connect(m_pTransfer, &radio::link::TransferController::phaseChanged, this,
+            [this](radio::link::TransferPhase phase) {
+                if (m_pProgressDlg)
+                    m_pProgressDlg->setPhase(phase);
+            });
     connect(m_pTransfer, &radio::link::TransferController::finished, this,
             &CProgramView::OnTransferFinished);
+    connect(m_pTransfer, &radio::link::TransferController::verified, this,
+            &CProgramView::OnVerifyFinished);
 }
 
 bool CProgramView::isTransferring() const {
@@ -146,6 +214,8 @@ void CProgramView::openProgressDlg(int write) {
         dlg->m_strTitle = zh ? QStringLiteral("读数据") : QStringLiteral("Read Data");
     dlg->OnInitDialog();
     dlg->setRange(63);
+    dlg->announce(write ? radio::link::Direction::Write : radio::link::Direction::Read,
+                  radio::appState().factoryMode, m_strPort);
     if (write)
         CViewEditing::addVerifyOption(dlg);
     connect(dlg, &CProgressDlg::startTransfer, this, &CProgramView::OnStartTransfer,
@@ -184,11 +254,7 @@ void CProgramView::OnStartTransfer() {
     m_pTransfer->setTraceLog(fleetui::communicationLog());
     if (!m_pTransfer->start(request, m_pDocument->m_image))
         return;
-    auto* guard = new CloseGuard(m_pTransfer);
-    if (QWidget* frame = parentWidget())
-        frame->installEventFilter(guard);
-    if (QWidget* main = mainFrame())
-        main->installEventFilter(guard);
+    holdWhileRunning(this, m_pTransfer);
     emit commandStatesChanged(); // the document is read-only meanwhile
     // Whatever editor is still open would write what it opened with over
     // what the radio sends.
@@ -197,27 +263,79 @@ void CProgramView::OnStartTransfer() {
 
 void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
                                       const radio::Image& image) {
-    delete m_pTransfer->findChild<QObject*>(QStringLiteral("closeGuard"),
-                                            Qt::FindDirectChildrenOnly);
-    if (result.status == radio::link::TransferStatus::Success && !m_bWrite) {
+    dropHold(m_pTransfer);
+    const bool ok = result.status == radio::link::TransferStatus::Success;
+    QString text, shown;
+    if (ok && !m_bWrite) {
         // Only the transferred range: bytes the radio never sends stay as they are.
         radio::link::copyTransferredRange(image, m_pDocument->m_image);
         radio::appState().freshDocument = false;
         ImageToGrid();
-        CViewEditing::of(this)->readFinished();
+        CViewEditing* editing = CViewEditing::of(this);
+        editing->readFinished();
         // What came from the radio is not in any file yet.
         m_pDocument->SetModifiedFlag();
+        const QString bytes = QString::number(radio::link::transferBytes(
+            radio::link::Direction::Read, radio::appState().factoryMode));
+        const QString backup = editing->lastBackupPath();
+        if (backup.isEmpty()) {
+            text = shown = tt("Read %1 bytes from the radio; no backup could be kept").arg(bytes);
+        } else {
+            const char* format = "Read %1 bytes from the radio; a backup was saved as %2";
+            text = tt(format).arg(bytes, backup);
+            shown =
+                tt(format).arg(bytes, m_pProgressDlg ? m_pProgressDlg->fitPath(backup) : backup);
+        }
+    } else if (ok) {
+        text = shown = tt("Wrote %1 bytes to the radio")
+                           .arg(radio::link::transferBytes(radio::link::Direction::Write,
+                                                           radio::appState().factoryMode));
+    } else {
+        text = failureText(result, m_bWrite, m_strPort);
+        shown = failureText(result, m_bWrite,
+                            m_pProgressDlg ? m_pProgressDlg->fitPath(m_strPort) : m_strPort);
     }
-    emit commandStatesChanged();
     fleetui::reportTraceError(this, m_pTransfer->traceError());
     // A requested check reads the radio back; it closes the window when done.
-    const bool verifying = result.status == radio::link::TransferStatus::Success && m_bWrite &&
-                           CViewEditing::of(this)->writeFinished();
+    const bool verifying = ok && m_bWrite && CViewEditing::of(this)->writeFinished(m_pTransfer);
+    if (verifying)
+        holdWhileRunning(this, m_pTransfer);
+    emit commandStatesChanged();
     // Every write goes into the programming record, after its check when one runs.
     if (m_bWrite)
         fleetui::recordSingleWrite(this, result, verifying);
     if (verifying)
         return;
+    showTransferResult(ok, text, shown);
+    closeProgressDlg();
+}
+
+void CProgramView::OnVerifyFinished(const radio::link::VerifyOutcome& outcome) {
+    dropHold(m_pTransfer);
+    emit commandStatesChanged();
+    fleetui::reportTraceError(this, m_pTransfer->traceError());
+    const bool ok = outcome.verified();
+    QString text;
+    if (ok)
+        text = tt("Written and verified");
+    else if (outcome.read.status != radio::link::TransferStatus::Success)
+        text = tt("Written, but not verified: reading the radio back failed");
+    else
+        text =
+            tt("Written, but the check found %1 byte(s) that differ").arg(outcome.differing.size());
+    showTransferResult(ok, text, text);
+    // Its message (and the record's row) while the window still shows the result.
+    CViewEditing::of(this)->verifyDone(outcome);
+    closeProgressDlg();
+}
+
+void CProgramView::showTransferResult(bool ok, const QString& text, const QString& shown) {
+    if (m_pProgressDlg)
+        m_pProgressDlg->showResult(ok, shown);
+    emit transferFinished(ok, text);
+}
+
+void CProgramView::closeProgressDlg() {
     if (m_pProgressDlg) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();

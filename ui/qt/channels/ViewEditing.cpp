@@ -17,11 +17,9 @@
 #include "ui/qt/dialogs/ProgressDlg.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoCommand>
@@ -313,23 +311,14 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
 // ---- transfer hooks
 
 void CViewEditing::addVerifyOption(CProgressDlg* dlg) {
-    auto* box = new QCheckBox(tx("Verify after writing"), dlg);
-    box->setObjectName(QStringLiteral("verifyAfterWrite"));
     // Off unless this user asked for it before: a plain write stays the plain write.
     radio::AppState& st = radio::appState();
     const std::string key = userKey();
-    box->setChecked(st.userValues && st.userValues->get(key, kVerifyValue).value_or(0) == 1);
-    QObject::connect(box, &QCheckBox::toggled, box, [key](bool on) {
+    dlg->offerVerify(st.userValues && st.userValues->get(key, kVerifyValue).value_or(0) == 1);
+    QObject::connect(dlg, &CProgressDlg::verifyToggled, dlg, [key](bool on) {
         if (radio::UserValues* values = radio::appState().userValues)
             values->set(key, kVerifyValue, on ? 1 : 0);
     });
-    QObject::connect(dlg, &CProgressDlg::startTransfer, box, [box] { box->setEnabled(false); });
-    // Below the buttons, with the window grown to hold it.
-    const QSize size = dlg->size();
-    const int height = box->sizeHint().height();
-    box->setGeometry(dlg->progress()->x(), size.height(), size.width() - dlg->progress()->x(),
-                     height);
-    dlg->setFixedSize(size.width(), size.height() + height + height / 2);
 }
 
 void CViewEditing::readFinished() {
@@ -344,69 +333,20 @@ void CViewEditing::readFinished() {
     emit m_view->statusMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
 }
 
-bool CViewEditing::writeFinished() {
+bool CViewEditing::writeFinished(radio::link::TransferController* transfer) {
     CProgressDlg* dlg = m_view->m_pProgressDlg;
-    auto* box = dlg ? dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite")) : nullptr;
-    if (!box || !box->isChecked())
+    if (!dlg || !dlg->verifyAfterWrite())
         return false;
-    if (!m_verify) {
-        m_verify = new radio::link::TransferController(this);
-        m_verify->setQuestionHandler([this](int id) {
-            QMessageBox question(
-                QMessageBox::Warning, QCoreApplication::applicationName(),
-                QCoreApplication::translate("StringTable", radio::englishString(id)),
-                QMessageBox::Retry | QMessageBox::Cancel, m_view);
-            return question.exec() == QMessageBox::Retry;
-        });
-        m_verify->setMessageHandler([](int, const QString&) {
-            // The verify result names the failure; one message is enough.
-        });
-        connect(m_verify, &radio::link::TransferController::rangeChanged, this, [this](int max) {
-            if (m_view->m_pProgressDlg)
-                m_view->m_pProgressDlg->setRange(max);
-        });
-        connect(m_verify, &radio::link::TransferController::progressChanged, this,
-                [this](int position, const QString& text) {
-                    CProgressDlg* d = m_view->m_pProgressDlg;
-                    if (!d)
-                        return;
-                    while (d->position() < position)
-                        d->stepIt();
-                    d->setCounterText(text);
-                });
-        connect(m_verify, &radio::link::TransferController::finished, this,
-                &CViewEditing::verifyDone);
-    }
-    m_written = m_view->document()->m_image;
-    m_writtenFactory = radio::appState().factoryMode;
-    radio::link::TransferRequest request;
-    request.portName = m_view->m_strPort.toStdString();
-    request.direction = radio::link::Direction::Read;
-    request.factory = m_writtenFactory;
     dlg->setWindowTitle(tx("Verify"));
-    connect(dlg, &CProgressDlg::cancelRequested, m_verify, &radio::link::TransferController::cancel,
-            Qt::UniqueConnection);
-    m_verify->setTraceLog(fleetui::communicationLog());
-    return m_verify->start(request, m_written);
+    transfer->setTraceLog(fleetui::communicationLog());
+    m_verifying = transfer->startVerify(m_view->m_strPort.toStdString(),
+                                        radio::appState().factoryMode, m_view->document()->m_image);
+    return m_verifying;
 }
 
-void CViewEditing::verifyDone(const radio::link::TransferResult& result,
-                              const radio::Image& image) {
-    fleetui::reportTraceError(m_view, m_verify->traceError());
-    radio::link::VerifyOutcome outcome;
-    outcome.read = result;
-    if (result.status == radio::link::TransferStatus::Success)
-        outcome.differing = radio::link::writtenDifferences(m_written, image, m_writtenFactory);
+void CViewEditing::verifyDone(const radio::link::VerifyOutcome& outcome) {
+    m_verifying = false;
     m_lastVerify = qs(radio::link::verifyText(outcome, radio::appState().chinese));
-    closeProgress();
     showMessage(m_view, m_lastVerify, !outcome.verified());
     emit verifyFinished(outcome.verified());
-}
-
-void CViewEditing::closeProgress() {
-    if (CProgressDlg* d = m_view->m_pProgressDlg) {
-        d->hide();
-        d->deleteLater();
-        m_view->m_pProgressDlg = nullptr;
-    }
 }

@@ -77,13 +77,18 @@ public:
                               QString* error);
 
     // ---- transfer hooks (called by the view's transfer code)
-    // The "Verify after writing" check box of a write's progress window.
+    // Offers "Verify after writing" in a write's progress window, as this
+    // user left it last time.
     static void addVerifyOption(CProgressDlg* dlg);
     // After a successful read: a backup and a fresh history.
     void readFinished();
-    // After a successful write: starts the read-back when the check box asks
-    // for it and returns true; the progress window then closes afterwards.
-    bool writeFinished();
+    // After a successful write: starts the read-back on `transfer` when the
+    // window asks for it and returns true; verifyDone() follows.
+    bool writeFinished(radio::link::TransferController* transfer);
+    // While the read-back runs.
+    bool verifying() const { return m_verifying; }
+    // The read-back's outcome: its message, then verifyFinished.
+    void verifyDone(const radio::link::VerifyOutcome& outcome);
     QString lastVerifyText() const { return m_lastVerify; }
     QString lastBackupPath() const { return m_lastBackup; }
 
@@ -97,8 +102,6 @@ private:
     void gridChanged();
     void settle();
     void show(const radio::ChannelTable& table);
-    void verifyDone(const radio::link::TransferResult& result, const radio::Image& image);
-    void closeProgress();
 
     friend class CTableCommand;
     CProgramView* m_view;
@@ -107,9 +110,7 @@ private:
     bool m_pending = false;
     bool m_applying = false;
 
-    radio::link::TransferController* m_verify = nullptr;
-    radio::Image m_written{};
-    bool m_writtenFactory = false;
+    bool m_verifying = false;
     QString m_lastVerify;
     QString m_lastBackup;
 };

@@ -5,6 +5,7 @@
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QCloseEvent>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QStatusBar>
 
@@ -49,6 +50,11 @@ CChildFrame::CChildFrame(CProgramDoc* doc, QWidget* parent)
     connect(doc, &CProgramDoc::titleChanged, this,
             [this](const QString& title) { setWindowTitle(title + QStringLiteral("[*]")); });
     connect(doc, &CProgramDoc::modifiedChanged, this, &QWidget::setWindowModified);
+    // How a Read or Write ended stays readable after its window closed.
+    connect(m_pView, &CProgramView::transferFinished, this, [this](bool, const QString& text) {
+        if (auto* main = qobject_cast<QMainWindow*>(window()))
+            main->statusBar()->showMessage(text);
+    });
     resize(1600, 1200);
 }
 
