@@ -1,6 +1,5 @@
 #include "ui/qt/channels/ViewEditing.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
@@ -11,6 +10,7 @@
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
@@ -122,6 +122,11 @@ void CViewEditing::settle() {
 }
 
 void CViewEditing::show(const radio::ChannelTable& table) {
+    m_last = table;
+    // Recording a typed edit finds the grid already showing it: the editor
+    // the commit opened on the next cell must stay open.
+    if (m_view->table() == table)
+        return;
     m_applying = true;
     m_view->hideEditors();
     CChannelGrid* grid = m_view->grid();
@@ -129,7 +134,6 @@ void CViewEditing::show(const radio::ChannelTable& table) {
         for (int c = 1; c < radio::kGridCols; ++c)
             if (grid->textMatrix(r, c).toStdString() != table[r][c])
                 grid->setTextMatrix(r, c, qs(table[r][c]));
-    m_last = table;
     m_applying = false;
 }
 
