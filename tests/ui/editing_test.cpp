@@ -182,6 +182,61 @@ private slots:
         QCOMPARE(m_grid->textMatrix(7, 5), QString());
     }
 
+    void everyWayOutOfACellCommitsOrCancels() {
+        start();
+        // Tab and Shift+Tab.
+        clickCell(1, 1);
+        QTest::keyClicks(focused(), QStringLiteral("461"));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("461.00000"));
+        QCOMPARE(m_grid->col(), 2);
+        // Recording the step leaves the next cell's editor open.
+        QCoreApplication::processEvents();
+        QCOMPARE(m_view->openEditor(), m_view->cellEditor(2));
+        QTest::keyClicks(focused(), QStringLiteral("462"));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(m_grid->textMatrix(1, 2), QStringLiteral("462.00000"));
+        QCOMPARE(m_grid->col(), 1);
+
+        // Up and Down leave typed text (Left and Right edit it): in the
+        // middle of the grid, and at its edges, where the cell stays.
+        clickCell(5, 1);
+        QTest::keyClicks(focused(), QStringLiteral("463"));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(m_grid->textMatrix(5, 1), QStringLiteral("463.00000"));
+        QCOMPARE(m_grid->row(), 6);
+        clickCell(16, 1);
+        QTest::keyClicks(focused(), QStringLiteral("464"));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(m_grid->textMatrix(16, 1), QStringLiteral("464.00000"));
+        QCOMPARE(m_grid->row(), 16);
+        QVERIFY(!m_view->openEditor());
+        clickCell(1, 1);
+        QTest::keyClicks(focused(), QStringLiteral("465"));
+        QTest::keyClick(focused(), Qt::Key_Up);
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("465.00000"));
+        QCOMPARE(m_grid->row(), 1);
+        QVERIFY(!m_view->openEditor());
+
+        // The focus going elsewhere in the window commits, and stays there.
+        clickCell(7, 1);
+        QTest::keyClicks(focused(), QStringLiteral("466"));
+        QLineEdit elsewhere(m_app->mainFrame());
+        elsewhere.show();
+        elsewhere.setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_grid->textMatrix(7, 1), QStringLiteral("466.00000"));
+        QVERIFY(!m_view->openEditor());
+        QCOMPARE(focused(), static_cast<QWidget*>(&elsewhere));
+
+        // Escape cancels: the cell keeps its text.
+        clickCell(7, 1);
+        QTest::keyClicks(focused(), QStringLiteral("467"));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QCOMPARE(m_grid->textMatrix(7, 1), QStringLiteral("466.00000"));
+        QVERIFY(!m_view->openEditor());
+    }
+
     void enterWalksToTheFirstCell() {
         start();
         clickCell(16, 9);

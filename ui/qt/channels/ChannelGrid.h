@@ -7,6 +7,9 @@
 
 #include "ui/qt/dialogs/FlexGrid.h"
 
+#include <QPoint>
+#include <QVector>
+
 class CChannelGrid : public CFlexGrid {
     Q_OBJECT
 public:
@@ -22,6 +25,20 @@ public:
     int baseColumnWidth() const { return m_baseWidth; }
     void setBaseColumnWidth(int w) { m_baseWidth = w; }
 
+    // The selection, as in a spreadsheet: a click on a channel number selects
+    // its row, Shift extends from the anchor (the last plain click), Ctrl
+    // toggles. Extending or toggling leaves the current cell without opening
+    // it for editing (leaveCell is still emitted, enterCell is not).
+    // Selected value cells as (column, row) points, in grid coordinates.
+    QVector<QPoint> selectedCells() const;
+    // Whether every value cell of `row` is selected.
+    bool rowSelected(int row) const;
+    // Whole rows `first`..`last`; `add` keeps the rest of the selection.
+    void selectRows(int first, int last, bool add = false);
+    // Shift+arrow: the current cell moves by one, the selection reaches
+    // from the anchor to it.
+    void extendBy(int dRow, int dCol);
+
 signals:
     // Cell-level events, in grid coordinates.
     void leaveCell(int row, int col);
@@ -33,10 +50,31 @@ signals:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Makes (row, col) current without opening its editor; the cell left
+    // behind is committed first.
+    void moveQuietly(int row, int col);
+    // Selects from the anchor to (row, col): whole rows after a row click,
+    // else the rectangle.
+    void selectFromAnchor(int row, int col, bool add);
+    void toggle(int row, int col, bool wholeRow);
+    void lightRowLabels();
+
     int m_baseWidth = 64;
     bool m_moving = false;
+    int m_anchorRow = 1;
+    int m_anchorCol = 1;
+    bool m_anchorIsRow = false;
+    // A press this class handled itself (row label, Shift, Ctrl): the base
+    // class never saw it, so it must not see the drag and release either.
+    bool m_ownPress = false;
+    QColor m_fixedForeground;
+    QVector<bool> m_litRows;
 };

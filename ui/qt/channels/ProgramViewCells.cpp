@@ -10,13 +10,17 @@
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -282,6 +286,27 @@ void CProgramView::moveBy(int dRow, int dCol, bool wrap) {
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !m_bFirstUpdate)
         return handleKey(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusOut && !m_bFirstUpdate && watched &&
+        watched == openEditor()) {
+        // The focus went elsewhere (another part of the window, another
+        // channel window): the value goes in, as when the cell is left. A
+        // list's own popup and a window losing activation (a message box,
+        // another program) are not leaving the cell.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason) {
+            QPointer<QWidget> editor = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, this, [this, editor] {
+                QWidget* focus = QApplication::focusWidget();
+                if (!editor || editor != openEditor() || m_bCommitting ||
+                    (focus && (focus == editor || editor->isAncestorOf(focus))))
+                    return; // reopened, or already committed by leaving the cell
+                QPointer<QWidget> keep = focus;
+                CommitCellEditor();
+                if (keep && keep != m_grid)
+                    keep->setFocus(Qt::OtherFocusReason); // the commit took it back
+            });
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && watched &&
         (watched == m_editors[radio::ColRx] || watched == m_editors[radio::ColTx]))
         watched->setProperty("editMode", true);
@@ -334,9 +359,28 @@ bool CProgramView::handleKey(QObject* watched, QKeyEvent* key) {
     }
     const bool arrow =
         k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
+    const bool vertical = k == Qt::Key_Up || k == Qt::Key_Down;
+    const bool changedText = editor && editorHasChanges() && qobject_cast<QLineEdit*>(editor);
+    if (arrow && mods == Qt::ShiftModifier) {
+        // Shift+arrows extend the selection, except that in typed text
+        // Shift+Left and Shift+Right select characters.
+        if (changedText && !vertical)
+            return false;
+        if (CommitCellEditor())
+            return true;
+        m_grid->extendBy(k == Qt::Key_Up     ? -1
+                         : k == Qt::Key_Down ? 1
+                                             : 0,
+                         k == Qt::Key_Left    ? -1
+                         : k == Qt::Key_Right ? 1
+                                              : 0);
+        return true;
+    }
     if (arrow && mods == Qt::NoModifier) {
-        // Arrows belong to the editor once the user changed its value.
-        if (editor && editorHasChanges())
+        // Left and Right belong to the editor once the user changed its
+        // value, and so do all arrows in a list; Up and Down still leave a
+        // typed text, committing it even where there is no cell to go to.
+        if (editor && editorHasChanges() && !(changedText && vertical))
             return false;
         moveBy(k == Qt::Key_Up     ? -1
                : k == Qt::Key_Down ? 1

@@ -5,6 +5,7 @@
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "link/qt/TransferController.h"
+#include "model/BulkEdit.h"
 #include "model/Diff.h"
 #include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
@@ -15,6 +16,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/dialogs/SetCellsDlg.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,6 +35,11 @@ namespace {
 
 QString tx(const char* text) {
     return QCoreApplication::translate("Extras", text);
+}
+
+// Texts of the grid's bulk edits and the names of the steps they leave.
+QString gx(const char* text) {
+    return QCoreApplication::translate("Grid", text);
 }
 
 QString qs(const std::string& s) {
@@ -61,6 +68,10 @@ public:
 private:
     CViewEditing* m_owner;
     radio::ChannelTable m_before, m_after;
+};
+
+std::function<bool(CSetCellsDlg*)> CViewEditing::askValue = [](CSetCellsDlg* dlg) {
+    return dlg->exec() == QDialog::Accepted;
 };
 
 std::function<void(QWidget*, const QString&, bool)> CViewEditing::showMessage =
@@ -123,10 +134,15 @@ void CViewEditing::settle() {
     if (now == m_last)
         return;
     // The grid already shows `now`: pushing only records it.
-    m_stack->push(new CTableCommand(this, m_last, now, tx("Edit")));
+    m_stack->push(new CTableCommand(this, m_last, now, gx("Edit Cell")));
 }
 
 void CViewEditing::show(const radio::ChannelTable& table) {
+    m_last = table;
+    // Recording a typed edit finds the grid already showing it: the editor
+    // the commit opened on the next cell must stay open.
+    if (m_view->table() == table)
+        return;
     m_applying = true;
     m_view->hideEditors();
     CChannelGrid* grid = m_view->grid();
@@ -134,7 +150,6 @@ void CViewEditing::show(const radio::ChannelTable& table) {
         for (int c = 1; c < radio::kGridCols; ++c)
             if (grid->textMatrix(r, c).toStdString() != table[r][c])
                 grid->setTextMatrix(r, c, qs(table[r][c]));
-    m_last = table;
     m_applying = false;
 }
 
@@ -172,37 +187,123 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
     if (!m_view->commitBeforeCommand())
         return false; // the refused value has had its message
 
-    const std::vector<int> rows = selectedRows();
-    const int first = rows.empty() ? 1 : rows.front();
-    const radio::clipboard::Paste p =
-        radio::clipboard::pasteRows(text.toStdString(), m_view->table(), first, m_view->bandLow(),
-                                    m_view->bandHigh(), radio::appState().chinese);
+    // One copied row fills every selected row; more rows paste from the
+    // first selected row down.
+    const radio::clipboard::Paste p = radio::bulk::pasteOntoRows(
+        text.toStdString(), m_view->table(), selectedRows(), m_view->bandLow(), m_view->bandHigh(),
+        radio::appState().chinese);
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
                 problems->append(tx("The clipboard holds no channel rows."));
-            const auto& headers = radio::columnHeaders(radio::appState().chinese);
-            for (const auto& r : p.rejected) {
-                QString why;
-                if (r.column == 0)
-                    why = r.row >= radio::kGridRows
-                              ? tx("below the last channel")
-                              : tx("not a channel row of 10 or 11 tab-separated cells");
-                else if (r.message != 0)
-                    why =
-                        QCoreApplication::translate("StringTable", radio::englishString(r.message));
-                else
-                    why = tx("\"%1\" is not one of the column's entries").arg(qs(r.value));
-                const QString where = r.column == 0
-                                          ? tx("Row %1").arg(r.row)
-                                          : tx("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
-                problems->append(where + QStringLiteral(": ") + why);
-            }
+            problems->append(describe(p.rejected));
         }
         return false;
     }
     applyTable(p.table, tx("Paste"));
     return true;
+}
+
+QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>& refused) {
+    QStringList lines;
+    const auto& headers = radio::columnHeaders(radio::appState().chinese);
+    for (const auto& r : refused) {
+        QString why;
+        if (r.column == 0)
+            why = r.row >= radio::kGridRows
+                      ? tx("below the last channel")
+                      : tx("not a channel row of 10 or 11 tab-separated cells");
+        else if (r.message != 0)
+            why = QCoreApplication::translate("StringTable", radio::englishString(r.message));
+        else
+            why = tx("\"%1\" is not one of the column's entries").arg(qs(r.value));
+        const QString where = r.column == 0
+                                  ? tx("Row %1").arg(r.row)
+                                  : tx("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
+        lines.append(where + QStringLiteral(": ") + why);
+    }
+    return lines;
+}
+
+void CViewEditing::reportUnchanged(const QStringList& problems) const {
+    if (!problems.isEmpty())
+        showMessage(m_view,
+                    gx("Nothing was changed:") + QStringLiteral("\n") +
+                        problems.join(QStringLiteral("\n")),
+                    true);
+}
+
+QString CViewEditing::undoText() const {
+    return m_stack->undoText();
+}
+
+QString CViewEditing::redoText() const {
+    return m_stack->redoText();
+}
+
+bool CViewEditing::fillDown(QStringList* problems) {
+    if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
+        return false;
+    std::vector<radio::bulk::Cell> cells;
+    for (const QPoint& p : m_view->grid()->selectedCells())
+        cells.push_back({p.y(), p.x()});
+    const radio::bulk::Outcome o = radio::bulk::fillDown(
+        m_view->table(), cells, m_view->bandLow(), m_view->bandHigh(), radio::appState().chinese);
+    if (!o.ok) {
+        if (problems)
+            problems->append(describe(o.refused));
+        return false;
+    }
+    settle();
+    if (o.table == m_last)
+        return false;
+    applyTable(o.table, gx("Fill Down"));
+    return true;
+}
+
+bool CViewEditing::setCells(int column, const QString& value, QStringList* problems) {
+    if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
+        return false;
+    const radio::bulk::Outcome o =
+        radio::bulk::setCells(m_view->table(), selectedRows(), column, value.toStdString(),
+                              m_view->bandLow(), m_view->bandHigh(), radio::appState().chinese);
+    if (!o.ok) {
+        if (problems)
+            problems->append(describe(o.refused));
+        return false;
+    }
+    settle();
+    if (o.table == m_last)
+        return false;
+    applyTable(o.table, gx("Set Selected Cells"));
+    return true;
+}
+
+void CViewEditing::fillDown() {
+    QStringList problems;
+    if (!fillDown(&problems))
+        reportUnchanged(problems);
+}
+
+void CViewEditing::setSelectedCells() {
+    if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
+        return;
+    const int column = m_view->grid()->col();
+    if (column < radio::ColRx || column > radio::ColScrambler)
+        return;
+    const bool chinese = radio::appState().chinese;
+    QStringList entries;
+    if (column >= radio::ColDecode)
+        for (const std::string& e : radio::columnEntries(column, chinese))
+            entries << qs(e);
+    const std::vector<int> rows = selectedRows();
+    CSetCellsDlg dlg(qs(radio::columnHeaders(chinese)[std::size_t(column)]), entries,
+                     m_view->grid()->text(), int(rows.size()), m_view);
+    if (!askValue(&dlg))
+        return;
+    QStringList problems;
+    if (!setCells(column, dlg.value(), &problems))
+        reportUnchanged(problems);
 }
 
 void CViewEditing::pasteFromClipboard() {

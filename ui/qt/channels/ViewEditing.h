@@ -8,6 +8,7 @@
 #include "link/Verify.h"
 #include "model/ChannelTable.h"
 #include "model/Image.h"
+#include "model/RowClipboard.h"
 
 #include <QObject>
 #include <QString>
@@ -18,6 +19,7 @@
 
 class CProgramView;
 class CProgressDlg;
+class CSetCellsDlg;
 class QUndoStack;
 class QWidget;
 
@@ -37,6 +39,10 @@ public:
     static CViewEditing* existing(const CProgramView* view);
 
     QUndoStack* undoStack() const { return m_stack; }
+    // What Undo and Redo would do, named for the Edit menu ("Fill Down",
+    // "Paste", "Edit Cell"...); empty when there is nothing to undo or redo.
+    QString undoText() const;
+    QString redoText() const;
     // Forgets the history: after a read the grid shows the radio, which is
     // nothing to undo.
     void resetHistory();
@@ -50,6 +56,13 @@ public:
     bool paste(const QString& text, QStringList* problems);
     void pasteFromClipboard();
     void clearRows();
+
+    // Bulk edits of the selected cells. Each cell is committed as if typed;
+    // when any is refused nothing changes and `problems` lists the refused
+    // cells. False when nothing changed.
+    bool fillDown(QStringList* problems);
+    // `value` into column `column` of every selected row.
+    bool setCells(int column, const QString& value, QStringList* problems);
     // Puts `after` into the grid as one undoable step named `what`.
     void applyTable(const radio::ChannelTable& after, const QString& what);
 
@@ -94,11 +107,25 @@ public:
 
     // Message boxes; tests replace it (warning: a problem rather than news).
     static std::function<void(QWidget* parent, const QString& text, bool warning)> showMessage;
+    // Runs the "Set Selected Cells" dialog; true when it was confirmed.
+    // Tests answer it in place of the user.
+    static std::function<bool(CSetCellsDlg* dlg)> askValue;
+
+public slots:
+    // The Edit menu's "Fill Down" (Ctrl+D): the top selected cell of each
+    // selected column goes into the selected cells below it.
+    void fillDown();
+    // The Edit menu's "Set Selected Cells...": asks for one value for the
+    // current column and puts it into every selected row.
+    void setSelectedCells();
 
 signals:
     void verifyFinished(bool verified);
 
 private:
+    // The refused cells of a paste or a bulk edit, one line each.
+    static QStringList describe(const std::vector<radio::clipboard::Rejected>& refused);
+    void reportUnchanged(const QStringList& problems) const;
     void gridChanged();
     void settle();
     void show(const radio::ChannelTable& table);

@@ -1,0 +1,345 @@
+// Spreadsheet selection in the channel grid (row labels, Shift, Ctrl,
+// Shift+arrows) and the bulk edits on it: Fill Down, Set Selected Cells, one
+// row pasted onto many, each one undoable step named in the Edit menu's
+// language, and all-or-nothing when a cell is refused.
+
+#include "window_fixture.h"
+
+#include "model/ChannelTable.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/SetCellsDlg.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUndoStack>
+
+namespace {
+
+QByteArray bytes(const radio::Image& img) {
+    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
+}
+
+} // namespace
+
+class GridSelectionTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_values;
+    std::unique_ptr<TempProgram> m_prog;
+    std::unique_ptr<CProgramApp> m_app;
+    CProgramView* m_view = nullptr;
+    CChannelGrid* m_grid = nullptr;
+    CViewEditing* m_edit = nullptr;
+    QStringList m_messages;
+
+    void start(const char* language = "English") {
+        m_app.reset();
+        m_prog = std::make_unique<TempProgram>(language);
+        m_app = m_prog->app();
+        QVERIFY(m_app->InitInstance());
+        m_view = m_app->mainFrame()->activeView();
+        m_grid = m_view->grid();
+        m_edit = CViewEditing::of(m_view);
+        QApplication::setActiveWindow(m_app->mainFrame());
+        QVERIFY(QTest::qWaitForWindowActive(m_app->mainFrame()));
+        m_view->setBand(46000000, 47000000); // 460-470
+    }
+    void click(int row, int col, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, mods,
+                          m_grid->cellRect(row, col).center());
+    }
+    // Types a value into a cell the way the user does, and lets the step settle.
+    void type(int row, int col, const QString& text) {
+        click(row, col);
+        auto* edit = qobject_cast<QLineEdit*>(m_view->openEditor());
+        QVERIFY(edit);
+        edit->setText(text);
+        edit->setModified(true);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    QList<int> selectedRows() const {
+        QList<int> rows;
+        for (int r = 1; r < 17; ++r)
+            if (m_grid->rowSelected(r))
+                rows << r;
+        return rows;
+    }
+    QStringList rowTexts(int row) const {
+        QStringList r;
+        for (int c = 1; c < 11; ++c)
+            r << m_grid->textMatrix(row, c);
+        return r;
+    }
+    QByteArray image() const { return bytes(m_edit->gridImage()); }
+    // Channel 1 programmed with non-default settings, the rest empty.
+    void programFirstChannel() {
+        type(1, 1, QStringLiteral("462.5"));
+        m_view->grid()->setCurrent(1, 5);
+        m_view->ShowCellEditor();
+        auto* power = qobject_cast<QComboBox*>(m_view->openEditor());
+        QVERIFY(power);
+        power->setCurrentText(QStringLiteral("Low"));
+        QTest::keyClick(power, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_grid->textMatrix(1, 5), QStringLiteral("Low"));
+    }
+
+private slots:
+    void initTestCase() {
+        isolateUserValues(m_values);
+        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
+            m_messages << text;
+        };
+    }
+    void init() { m_messages.clear(); }
+    void cleanupTestCase() { m_app.reset(); }
+
+    void rowLabelsSelectRowsWithShiftAndCtrl() {
+        start();
+        click(3, 2); // a value cell: the editor opens as always
+        QVERIFY(m_view->openEditor());
+
+        click(4, 0);
+        QCOMPARE(selectedRows(), QList<int>{4});
+        QVERIFY(!m_view->openEditor()); // the highlight stays visible
+        QCOMPARE(m_grid->row(), 4);
+        QCOMPARE(m_grid->col(), 2); // the column stays, never the label column
+        QCOMPARE(m_grid->item(3, 0)->background().color(), m_grid->palette().highlight().color());
+        QVERIFY(m_grid->item(2, 0)->background().color() != m_grid->palette().highlight().color());
+
+        click(7, 0, Qt::ShiftModifier);
+        QCOMPARE(selectedRows(), (QList<int>{4, 5, 6, 7}));
+        click(5, 0, Qt::ControlModifier); // toggled off
+        QCOMPARE(selectedRows(), (QList<int>{4, 6, 7}));
+        click(10, 0, Qt::ControlModifier); // toggled on
+        QCOMPARE(selectedRows(), (QList<int>{4, 6, 7, 10}));
+        QCOMPARE(m_grid->item(4, 0)->background().color(), m_grid->palette().button().color());
+
+        // Shift from a row anchor selects whole rows, even clicking a cell.
+        click(12, 0);
+        click(14, 6, Qt::ShiftModifier);
+        QCOMPARE(selectedRows(), (QList<int>{12, 13, 14}));
+        QVERIFY(!m_view->openEditor());
+
+        // A plain click on a cell is one cell again, with its editor.
+        click(2, 3);
+        QVERIFY(selectedRows().isEmpty());
+        QCOMPARE(m_grid->selectedCells(), QVector<QPoint>{QPoint(3, 2)});
+        QVERIFY(m_view->openEditor());
+        // Shift-click on a cell selects the block; Ctrl-click adds a cell.
+        click(4, 4, Qt::ShiftModifier);
+        QCOMPARE(m_grid->selectedCells().size(), 6);
+        click(9, 9, Qt::ControlModifier);
+        QCOMPARE(m_grid->selectedCells().size(), 7);
+        QVERIFY(m_grid->selectedCells().contains(QPoint(9, 9)));
+        QVERIFY(!m_view->openEditor());
+    }
+
+    void shiftArrowsExtendAndCommitFirst() {
+        start();
+        click(2, 1);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("461"));
+        // Shift+Down leaves typed text like a plain Down: it is committed.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(m_grid->textMatrix(2, 1), QStringLiteral("461.00000"));
+        QTest::keyClick(m_grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(m_grid, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(m_grid->row(), 4);
+        QCOMPARE(m_grid->col(), 2);
+        QCOMPARE(m_grid->selectedCells(),
+                 (QVector<QPoint>{{1, 2}, {2, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}}));
+        QVERIFY(!m_view->openEditor());
+        // A row anchor extends whole rows; the edge of the grid stops it.
+        click(15, 0);
+        QTest::keyClick(m_grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(m_grid, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(selectedRows(), (QList<int>{15, 16}));
+        // A plain arrow is a plain move again.
+        QTest::keyClick(m_grid, Qt::Key_Up);
+        QCOMPARE(m_grid->selectedCells(), QVector<QPoint>{QPoint(2, 15)});
+    }
+
+    void fillDownAppliesUndoesAndRedoes() {
+        start();
+        programFirstChannel();
+        const QByteArray before = image();
+        click(1, 0);
+        click(4, 0, Qt::ShiftModifier);
+        m_edit->fillDown();
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        for (int r = 2; r <= 4; ++r)
+            QCOMPARE(rowTexts(r), rowTexts(1));
+        QCOMPARE(rowTexts(5), QStringList(10, QString()));
+        const QByteArray filled = image();
+        QVERIFY(filled != before);
+        QCOMPARE(filled.mid(2 * 16, 16), filled.mid(16, 16)); // channel 2 as channel 1
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Fill Down"));
+
+        m_edit->undoStack()->undo();
+        QCOMPARE(image(), before);
+        QCOMPARE(m_edit->redoText(), QStringLiteral("Fill Down"));
+        m_edit->undoStack()->redo();
+        QCOMPARE(image(), filled);
+
+        // One column only: the other cells keep their values.
+        m_edit->undoStack()->undo();
+        type(3, 1, QStringLiteral("465"));
+        click(1, 5);
+        click(3, 5, Qt::ShiftModifier);
+        m_edit->fillDown();
+        QCOMPARE(m_grid->textMatrix(3, 5), QStringLiteral("Low"));
+        QCOMPARE(m_grid->textMatrix(3, 1), QStringLiteral("465.00000"));
+        QCOMPARE(m_grid->textMatrix(2, 5), QString()); // no channel, no setting
+    }
+
+    void setSelectedCellsAskAndApply() {
+        start();
+        programFirstChannel();
+        type(2, 1, QStringLiteral("463"));
+        type(5, 1, QStringLiteral("464"));
+        const QByteArray before = image();
+        click(1, 5);
+        click(2, 5, Qt::ShiftModifier);
+        click(5, 5, Qt::ControlModifier);
+
+        QString shownColumn;
+        CViewEditing::askValue = [&](CSetCellsDlg* dlg) {
+            shownColumn = dlg->findChild<QLabel*>(QStringLiteral("column"))->text();
+            if (!dlg->list())
+                return false;
+            dlg->list()->setCurrentText(QStringLiteral("High"));
+            return true;
+        };
+        m_edit->setSelectedCells();
+        QCOMPARE(shownColumn, QStringLiteral("Power"));
+        for (int r : {1, 2, 5})
+            QCOMPARE(m_grid->textMatrix(r, 5), QStringLiteral("High"));
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Set Selected Cells"));
+        const QByteArray set = image();
+        m_edit->undoStack()->undo();
+        QCOMPARE(image(), before);
+        m_edit->undoStack()->redo();
+        QCOMPARE(image(), set);
+
+        // Cancelled: nothing happens.
+        CViewEditing::askValue = [](CSetCellsDlg*) { return false; };
+        const int steps = m_edit->undoStack()->count();
+        m_edit->setSelectedCells();
+        QCOMPARE(m_edit->undoStack()->count(), steps);
+
+        // A frequency column is typed; rows 1 and 2 get a new Tx.
+        click(1, 2);
+        click(2, 2, Qt::ShiftModifier);
+        CViewEditing::askValue = [](CSetCellsDlg* dlg) {
+            if (!dlg->edit())
+                return false;
+            dlg->edit()->setText(QStringLiteral("466.0125"));
+            return true;
+        };
+        m_edit->setSelectedCells();
+        QCOMPARE(m_grid->textMatrix(1, 2), QStringLiteral("466.01250"));
+        QCOMPARE(m_grid->textMatrix(2, 2), QStringLiteral("466.01250"));
+        CViewEditing::askValue = {};
+    }
+
+    void refusedCellsChangeNothing() {
+        start();
+        programFirstChannel();
+        type(3, 1, QStringLiteral("465"));
+        const QByteArray before = image();
+        const int steps = m_edit->undoStack()->count();
+
+        click(1, 1);
+        click(3, 1, Qt::ShiftModifier);
+        CViewEditing::askValue = [](CSetCellsDlg* dlg) {
+            dlg->edit()->setText(QStringLiteral("480"));
+            return true;
+        };
+        m_edit->setSelectedCells();
+        CViewEditing::askValue = {};
+        QCOMPARE(image(), before);
+        QCOMPARE(m_edit->undoStack()->count(), steps);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0], QStringLiteral("Nothing was changed:\n"
+                                               "Row 1, Rx Frequency: Out of range,please input "
+                                               "again.\n"
+                                               "Row 2, Rx Frequency: Out of range,please input "
+                                               "again.\n"
+                                               "Row 3, Rx Frequency: Out of range,please input "
+                                               "again."));
+
+        // Fill Down of a value the band no longer takes is refused the same way.
+        m_view->setBand(46400000, 47000000);
+        QStringList problems;
+        QVERIFY(!m_edit->fillDown(&problems));
+        QCOMPARE(problems, (QStringList{"Row 2, Rx Frequency: Out of range,please input again.",
+                                        "Row 3, Rx Frequency: Out of range,please input again."}));
+        QCOMPARE(image(), before);
+        QCOMPARE(m_edit->undoStack()->count(), steps);
+    }
+
+    void oneRowPastesOntoEverySelectedRow() {
+        start();
+        programFirstChannel();
+        const QByteArray before = image();
+        click(1, 1);
+        const QString line = m_edit->copyText();
+        click(3, 0);
+        click(5, 0, Qt::ShiftModifier);
+        click(9, 0, Qt::ControlModifier);
+        QStringList problems;
+        QVERIFY(m_edit->paste(line, &problems));
+        for (int r : {3, 4, 5, 9})
+            QCOMPARE(rowTexts(r), rowTexts(1));
+        QCOMPARE(rowTexts(6), QStringList(10, QString()));
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Paste"));
+        m_edit->undoStack()->undo();
+        QCOMPARE(image(), before);
+
+        // Refused on every row: nothing is pasted, each row is named.
+        problems.clear();
+        QVERIFY(!m_edit->paste(QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"),
+                               &problems));
+        QCOMPARE(problems.size(), 4);
+        QVERIFY(problems[3].startsWith(QStringLiteral("Row 9, Rx Frequency")));
+        QCOMPARE(image(), before);
+    }
+
+    void undoTextsInBothLanguages_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("English") << QByteArray("English")
+                                 << QStringList{"Edit Cell", "Fill Down", "Paste", "Clear"};
+        QTest::newRow("Chinese") << QByteArray("Chinese")
+                                 << QStringList{"编辑单元格", "向下填充", "粘贴", "清除"};
+    }
+    void undoTextsInBothLanguages() {
+        QFETCH(QByteArray, language);
+        QFETCH(QStringList, names);
+        start(language.constData());
+        QCOMPARE(m_edit->undoText(), QString());
+        type(1, 1, QStringLiteral("462.5"));
+        QCOMPARE(m_edit->undoText(), names[0]);
+        click(1, 0);
+        click(2, 0, Qt::ShiftModifier);
+        m_edit->fillDown();
+        QCOMPARE(m_edit->undoText(), names[1]);
+        click(1, 0);
+        const QString line = m_edit->copyText();
+        click(5, 0);
+        QVERIFY(m_edit->paste(line, nullptr));
+        QCOMPARE(m_edit->undoText(), names[2]);
+        m_edit->clearRows();
+        QCOMPARE(m_edit->undoText(), names[3]);
+        m_edit->undoStack()->undo();
+        QCOMPARE(m_edit->redoText(), names[3]);
+    }
+};
+
+QTEST_MAIN(GridSelectionTest)
+#include "grid_selection_test.moc"
