@@ -2,13 +2,17 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "app/RecentFiles.h"
 #include "app/SettingsLocation.h"
 #include "app/Startup.h"
+#include "app/UserKeys.h"
 #include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/dialogs/FileDialogs.h"
+#include "ui/qt/dialogs/MessageWrap.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -56,12 +60,11 @@ CProgramApp::CProgramApp(const QStringList& arguments, const QString& executable
     // The pictures and icons built into the program live in a static library.
     Q_INIT_RESOURCE(resources);
     askOpenFileName = [this] {
-        return QFileDialog::getOpenFileName(m_pMainWnd, QString(), QString(),
-                                            tr("Program Document (*.dat)"));
+        return filedialogs::askOpen(m_pMainWnd, QString(), {filedialogs::FileType::Configuration});
     };
     askSaveFileName = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(m_pMainWnd, QString(), proposed,
-                                            tr("Program Document (*.dat)"));
+        return filedialogs::askSave(m_pMainWnd, QString(), proposed,
+                                    {filedialogs::FileType::Configuration});
     };
 }
 
@@ -156,6 +159,8 @@ bool CProgramApp::InitInstance() {
             QCoreApplication::installTranslator(m_qtTranslator);
     }
     QCoreApplication::installTranslator(m_translator);
+    // Long messages widen their box rather than strand a last word.
+    qApp->installEventFilter(new dialogs::MessageWrapFilter(this));
 
     // 6. The program directory, where pictures and help files are looked up.
     st.programDir = QDir(m_executableDir).absolutePath().toStdString() + "/";
@@ -272,6 +277,7 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
     if (CChildFrame* previous = m_pMainWnd ? m_pMainWnd->activeChildFrame() : nullptr)
         previous->close();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
+    noteRecentFile(path);
     auto* frame = new CChildFrame(doc);
     m_pMainWnd->addChildFrame(frame);
     frame->view()->OnInitialUpdate();
@@ -304,17 +310,61 @@ void CProgramApp::OnAppFileNew() {
 
 void CProgramApp::OnFileOpen() {
     const QString path = askOpenFileName ? askOpenFileName() : QString();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openInPlaceOfActive(path);
+}
+
+void CProgramApp::openRecentFile(const QString& path) {
+    if (!openInPlaceOfActive(path)) {
+        // A file that cannot be opened any more leaves the list.
+        radio::RecentFiles list = recentList();
+        list.remove(QDir::toNativeSeparators(path).toStdString());
+        storeRecentList(list);
+    }
+}
+
+bool CProgramApp::openInPlaceOfActive(const QString& path) {
+    if (CProgramView::transferRunning())
+        return true; // nothing opens now, but the file is not at fault
     // The window that is active now steps aside for the opened file, and with
     // it its unsaved changes. A file that fails to load keeps it as it was.
     CChildFrame* previous = m_pMainWnd->activeChildFrame();
     QPointer<CProgramDoc> previousDoc = previous ? previous->document() : nullptr;
     bool discarded = false;
     if (previousDoc && !SaveModified(previousDoc, &discarded))
-        return;
-    if (openDocumentFile(path) && discarded && previousDoc)
+        return true; // cancelled: the file itself is fine
+    CProgramDoc* opened = openDocumentFile(path);
+    if (opened && discarded && previousDoc)
         previousDoc->markSaved();
+    return opened != nullptr;
+}
+
+QStringList CProgramApp::recentFiles() const {
+    QStringList paths;
+    const radio::RecentFiles list = recentList();
+    for (const std::string& p : list.paths())
+        paths << QString::fromStdString(p);
+    return paths;
+}
+
+radio::RecentFiles CProgramApp::recentList() const {
+    const radio::AppState& st = radio::appState();
+    return radio::RecentFiles::parse(
+        radio::userkeys::get(st.userValues, settingsText("Setup", "AppName").toStdString(),
+                             radio::userkeys::RecentFiles));
+}
+
+void CProgramApp::storeRecentList(const radio::RecentFiles& list) {
+    radio::AppState& st = radio::appState();
+    radio::userkeys::set(st.userValues, settingsText("Setup", "AppName").toStdString(),
+                         radio::userkeys::RecentFiles, list.serialize());
+    emit recentFilesChanged();
+}
+
+void CProgramApp::noteRecentFile(const QString& path) {
+    radio::RecentFiles list = recentList();
+    list.add(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString());
+    storeRecentList(list);
 }
 
 bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
@@ -350,6 +400,7 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
     }
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     doc->markSaved();
+    noteRecentFile(path);
     return true;
 }
 

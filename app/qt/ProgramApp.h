@@ -18,6 +18,10 @@ namespace radio {
 class CIniFile;
 }
 
+namespace radio {
+class RecentFiles;
+}
+
 class CProgramApp : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +40,11 @@ public:
 
     void OnAppFileNew();
     void OnFileOpen();
+    // File > Recent Files: opens `path` as Open would; a file that no longer
+    // opens leaves the list.
+    void openRecentFile(const QString& path);
+    // The configurations opened or saved last, most recent first.
+    QStringList recentFiles() const;
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFileClose();
@@ -66,7 +75,16 @@ public:
     // Caption of the program's message boxes.
     static QString messageTitle();
 
+signals:
+    void recentFilesChanged();
+
 private:
+    // Open with the active window's unsaved changes asked about first; false
+    // when the file could not be loaded.
+    bool openInPlaceOfActive(const QString& path);
+    radio::RecentFiles recentList() const;
+    void storeRecentList(const radio::RecentFiles& list);
+    void noteRecentFile(const QString& path);
     void registerCommands();
     void applyMenuSettings();
 
