@@ -47,6 +47,11 @@ constexpr int ID_SETUP_OPEN_RECORD = 32815;
 constexpr int ID_SETUP_COMMUNICATION_LOG = 32816;
 constexpr int ID_SETUP_OPEN_LOGS = 32817;
 
+// Bulk edits of the selected cells, and the recently used configurations.
+constexpr int ID_EDIT_FILL_DOWN = 32818;
+constexpr int ID_EDIT_SET_CELLS = 32819;
+constexpr int ID_FILE_RECENT = 32820;
+
 // ---- Program
 constexpr int ID_PROGRAM_READ = 32773;
 constexpr int ID_PROGRAM_WRITE = 32774;

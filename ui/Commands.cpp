@@ -16,7 +16,7 @@ Command item(int id, Menu menu, bool separatorBefore, const char* text, const ch
              Rule rule) {
     return Command{
         id,      menu, separatorBefore, text,  prompt, nullptr, Keys::None, StandardKey::None,
-        nullptr, 0,    false,           false, false,  rule};
+        nullptr, 0,    false,           false, false,  rule,    false};
 }
 
 Command accelerated(Command c, const char* keys) {
@@ -45,6 +45,11 @@ Command changing(Command c) {
 
 Command checkable(Command c) {
     c.checkable = true;
+    return c;
+}
+
+Command submenu(Command c) {
+    c.submenu = true;
     return c;
 }
 
@@ -89,6 +94,8 @@ std::vector<Command> build() {
              "Display full pages\nPrint Preview", Rule::ChannelWindow),
         item(ID_FILE_PRINT_SETUP, F, kNoSep, "P&rint Setup...",
              "Change the printing options\nPage Setup", Rule::ChannelWindow),
+        submenu(item(ID_FILE_RECENT, F, kSep, "Recent &Files",
+                     "Open a configuration opened or saved lately\nRecent Files", Rule::Always)),
         item(ID_APP_EXIT, F, kSep, "E&xit", "Quit the application\nExit", Rule::Always),
         // ---- Edit
         changing(shortcut(item(ID_EDIT_UNDO, E, kNoSep, "&Undo",
@@ -108,6 +115,15 @@ std::vector<Command> build() {
             shortcut(item(ID_EDIT_CLEAR, E, kNoSep, "C&lear Channels",
                           "Clear the selected channel rows\nClear Channels", Rule::EditingIdle),
                      "Del", StandardKey::Delete)),
+        changing(shortcut(item(ID_EDIT_FILL_DOWN, E, kNoSep, "Fill &Down",
+                               "Copy the top selected value of each column into the "
+                               "selected rows below it\nFill Down",
+                               Rule::EditingIdle),
+                          "Ctrl+D")),
+        changing(item(ID_EDIT_SET_CELLS, E, kNoSep, "Set Selected C&ells...",
+                      "Give every selected row one value of the current column\nSet Selected "
+                      "Cells",
+                      Rule::EditingIdle)),
         changing(item(ID_EDIT_PRODUCT_INFO, E, kSep, "&Product Information",
                       "Choose the radio model and band\nProduct Information", Rule::ChannelWindow)),
         item(ID_EDIT_CHANNEL_INFO, E, kNoSep, "&Channel Information",

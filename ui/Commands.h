@@ -66,6 +66,7 @@ struct Command {
     bool changesDocument; // refused while a transfer owns the document
     bool factoryOnly;     // in its menu only once the factory code was given
     Rule rule;
+    bool submenu; // opens a list the window fills (Recent Files)
 };
 
 // The catalogue context of the texts and prompts.

@@ -171,6 +171,9 @@ bool CProgramApp::InitInstance() {
 
     // 9. The main frame.
     m_pMainWnd = new CMainFrame;
+    m_pMainWnd->recentFiles = [this] { return recentFiles(); };
+    m_pMainWnd->openRecentFile = [this](const QString& path) { openRecentFile(path); };
+    m_pMainWnd->openDroppedFile = [this](const QString& path) { openInPlaceOfActive(path); };
     registerCommands();
 
     // 10. The command line's document.

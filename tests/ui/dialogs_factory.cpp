@@ -87,8 +87,8 @@ private slots:
 void FactoryTest::wrongCodeThenCancel() {
     Program p("English");
     const QStringList before = editMenu(p.frame.get());
-    // Undo, Redo, the three channel-row commands and two separators, then the three entries.
-    QCOMPARE(before.size(), 10);
+    // Undo, Redo, the five channel-row commands and two separators, then the three entries.
+    QCOMPARE(before.size(), 12);
     SeenMessage msg;
     QString shown;
     bool keptOpen = false;

@@ -9,11 +9,11 @@
 
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioPort.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QCheckBox>

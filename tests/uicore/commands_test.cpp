@@ -20,7 +20,7 @@ struct Expected {
     const char* keys;
     Keys binding;
     Rule rule;
-    const char* flags; // D changes the document, C checkable, F factory only
+    const char* flags; // D changes the document, C checkable, F factory only, S submenu
 };
 
 // What the user sees and what each command may do, command by command.
@@ -41,6 +41,7 @@ const Expected kExpected[] = {
      ""},
     {ID_FILE_PRINT_SETUP, Menu::File, "P&rint Setup...", nullptr, Keys::None, Rule::ChannelWindow,
      ""},
+    {ID_FILE_RECENT, Menu::File, "Recent &Files", nullptr, Keys::None, Rule::Always, "S"},
     {ID_APP_EXIT, Menu::File, "E&xit", nullptr, Keys::None, Rule::Always, ""},
     {ID_EDIT_UNDO, Menu::Edit, "&Undo", "Ctrl+Z", Keys::Shortcut, Rule::CanUndo, "D"},
     {ID_EDIT_REDO, Menu::Edit, "&Redo", "Ctrl+Y", Keys::Shortcut, Rule::CanRedo, "D"},
@@ -48,6 +49,9 @@ const Expected kExpected[] = {
     {ID_EDIT_PASTE, Menu::Edit, "&Paste Channels", "Ctrl+V", Keys::Shortcut, Rule::EditingIdle,
      "D"},
     {ID_EDIT_CLEAR, Menu::Edit, "C&lear Channels", "Del", Keys::Shortcut, Rule::EditingIdle, "D"},
+    {ID_EDIT_FILL_DOWN, Menu::Edit, "Fill &Down", "Ctrl+D", Keys::Shortcut, Rule::EditingIdle, "D"},
+    {ID_EDIT_SET_CELLS, Menu::Edit, "Set Selected C&ells...", nullptr, Keys::None,
+     Rule::EditingIdle, "D"},
     {ID_EDIT_PRODUCT_INFO, Menu::Edit, "&Product Information", nullptr, Keys::None,
      Rule::ChannelWindow, "D"},
     {ID_EDIT_CHANNEL_INFO, Menu::Edit, "&Channel Information", nullptr, Keys::None, Rule::Always,
@@ -106,6 +110,7 @@ TEST(CommandTable, EachCommandAsTheUserKnowsIt) {
         EXPECT_EQ(c.changesDocument, flags.find('D') != std::string::npos);
         EXPECT_EQ(c.checkable, flags.find('C') != std::string::npos);
         EXPECT_EQ(c.factoryOnly, flags.find('F') != std::string::npos);
+        EXPECT_EQ(c.submenu, flags.find('S') != std::string::npos);
         // Status-bar prompt, a line break, then the tool tip: both present.
         const std::string prompt = str(c.prompt);
         const auto nl = prompt.find('\n');
@@ -123,16 +128,18 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
               (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE,
                                 ID_FILE_SAVE_AS, 0, ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS,
                                 ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-                                ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT}));
-    EXPECT_EQ(menuLayout(Menu::Edit, started),
-              (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE,
-                                ID_EDIT_CLEAR, 0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO,
-                                ID_EDIT_OPTIONAL_FEATURES}));
+                                ID_FILE_PRINT_SETUP, 0, ID_FILE_RECENT, 0, ID_APP_EXIT}));
+    EXPECT_EQ(
+        menuLayout(Menu::Edit, started),
+        (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
+                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES}));
     EXPECT_EQ(
         menuLayout(Menu::Edit, all),
         (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES,
-                          ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST}));
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
+                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST,
+                          ID_EDIT_PARAM_ADJUST}));
     EXPECT_EQ(menuLayout(Menu::Program, all),
               (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
                                 ID_PROGRAM_SCAN_INFO}));
@@ -238,8 +245,9 @@ TEST(CommandRules, NothingChangesTheDocumentWhileATransferOwnsIt) {
     EXPECT_EQ(refused,
               (std::set<int>{ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
                              ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                             ID_EDIT_PRODUCT_INFO, ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST,
-                             ID_EDIT_PARAM_ADJUST, ID_PROGRAM_SCAN_INFO}));
+                             ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_PRODUCT_INFO,
+                             ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST,
+                             ID_PROGRAM_SCAN_INFO}));
     // The same commands run again once it is over.
     for (const Command& c : commands())
         EXPECT_TRUE(enabled(c, ready())) << c.text;

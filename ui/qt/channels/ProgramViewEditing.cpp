@@ -136,6 +136,9 @@ void CProgramView::installEditingCommands() {
                    if (!focus || isAncestorOf(focus))
                        CViewEditing::of(this)->clearRows();
                }));
+    addCommand(ids::ID_EDIT_FILL_DOWN, whenIdle([this] { CViewEditing::of(this)->fillDown(); }));
+    addCommand(ids::ID_EDIT_SET_CELLS,
+               whenIdle([this] { CViewEditing::of(this)->setSelectedCells(); }));
     addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
     addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
     addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));

@@ -21,9 +21,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -70,6 +74,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(tr("Program"));
     resize(1000, 600);
+    // A configuration dropped from the file manager opens like File > Open.
+    setAcceptDrops(true);
 
     m_wndMDIClient = new CBackgroundClient(this);
     setCentralWidget(m_wndMDIClient);
@@ -119,6 +125,12 @@ void CMainFrame::createActions() {
         a->setToolTip(nl < 0 ? prompt : prompt.mid(nl + 1));
         if (c.icon)
             a->setIcon(QIcon(QString::fromLatin1(c.icon)));
+        if (c.submenu) {
+            // Filled each time it opens: the list changes in every window.
+            m_recentMenu = new QMenu(this);
+            connect(m_recentMenu, &QMenu::aboutToShow, this, &CMainFrame::fillRecentMenu);
+            a->setMenu(m_recentMenu);
+        }
         a->setData(c.id);
         if (c.checkable) {
             a->setCheckable(true);
@@ -345,10 +357,72 @@ void CMainFrame::updateCommandStates() {
     const cmd::State state = commandState();
     for (auto& [id, a] : m_actions)
         a->setEnabled(canRun(id, state));
+    // Undo and Redo say what they would undo or redo.
+    CViewEditing* editing = activeView() ? CViewEditing::existing(activeView()) : nullptr;
+    const QString undo = editing ? editing->undoText() : QString();
+    const QString redo = editing ? editing->redoText() : QString();
+    m_actions[ID_EDIT_UNDO]->setText(undo.isEmpty() ? tr2(cmd::find(ID_EDIT_UNDO)->text)
+                                                    : tr("&Undo %1").arg(undo));
+    m_actions[ID_EDIT_REDO]->setText(redo.isEmpty() ? tr2(cmd::find(ID_EDIT_REDO)->text)
+                                                    : tr("&Redo %1").arg(redo));
     if (m_wndNavBar)
         m_actions[ID_VIEW_CONTROL_BAR]->setChecked(!m_wndNavBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_TOOLBAR]->setChecked(!m_wndToolBar->isHidden());
+}
+
+void CMainFrame::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList paths = recentFiles ? recentFiles() : QStringList();
+    if (paths.isEmpty()) {
+        m_recentMenu->addAction(tr("(none)"))->setEnabled(false);
+        return;
+    }
+    int n = 0;
+    for (const QString& path : paths) {
+        // "&1 name" as desktop programs number them; the tip gives the folder.
+        QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setEnabled(!CProgramView::transferRunning());
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (openRecentFile)
+                openRecentFile(path);
+        });
+    }
+}
+
+namespace {
+
+// The configurations among dropped files: local files named *.dat.
+QStringList droppedConfigurations(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
+            paths << path;
+    }
+    return paths;
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedConfigurations(e->mimeData()).isEmpty() && !CProgramView::transferRunning())
+        e->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* e) {
+    const QStringList paths = droppedConfigurations(e->mimeData());
+    if (paths.isEmpty() || !openDroppedFile)
+        return;
+    e->acceptProposedAction();
+    // One configuration at a time replaces the active window, as Open does.
+    for (const QString& path : paths)
+        openDroppedFile(path);
 }
 
 void CMainFrame::setAboutText(const QString& text) {

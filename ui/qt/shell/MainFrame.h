@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <QStringList>
+
 #include <functional>
 #include <map>
 #include <set>
@@ -17,6 +19,8 @@ class CNavigationBar;
 class CProgramDoc;
 class CProgramView;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -74,6 +78,11 @@ public:
     // Asked before the window closes (Exit, its close box, a restart);
     // false keeps it open. The application asks about unsaved changes here.
     std::function<bool()> queryClose;
+    // File > Recent Files and files dropped on the window; the application
+    // answers them.
+    std::function<QStringList()> recentFiles;
+    std::function<void(const QString& path)> openRecentFile;
+    std::function<void(const QString& path)> openDroppedFile;
     // The title's unsaved-changes mark follows the active document.
     void refreshModifiedMark();
     // Commands that change the document; refused while a transfer runs.
@@ -81,6 +90,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void createActions();
@@ -92,9 +103,11 @@ private:
     void installDialogCommands();
     void onSubWindowActivated(QMdiSubWindow* w);
     void showHelp();
+    void fillRecentMenu();
 
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_commands;
+    QMenu* m_recentMenu = nullptr;
     std::map<int, QMenu*> m_menus;
     std::set<int> m_hidden;
     bool m_factoryShown = false;
