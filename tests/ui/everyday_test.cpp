@@ -1,0 +1,250 @@
+// The everyday file and edit commands: file dialogs that start in the folder
+// last used, File > Recent Files, a configuration dropped on the window,
+// Fill Down by its key, and Undo/Redo that name their step.
+
+#include "window_fixture.h"
+
+#include "ui/CommandIds.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/FileDialogs.h"
+#include "ui/qt/shell/MainFrame.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// Answers the next file dialog: notes the folder it opened in, then chooses
+// `choose` (a full path) or cancels when it is empty.
+class FileDialogAnswer : public QObject {
+public:
+    explicit FileDialogAnswer(QString choose) : m_choose(std::move(choose)) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, timer] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dlg)
+                return;
+            timer->stop();
+            folder = dlg->directory().absolutePath();
+            filters = dlg->nameFilters();
+            if (m_choose.isEmpty()) {
+                dlg->reject();
+                return;
+            }
+            dlg->selectFile(m_choose);
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+        timer->start(20);
+    }
+    QString folder;
+    QStringList filters;
+
+private:
+    QString m_choose;
+};
+
+QStringList recentEntries(CMainFrame* f) {
+    QMenu* menu = f->action(ids::ID_FILE_RECENT)->menu();
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        texts << a->text();
+    return texts;
+}
+
+QAction* recentEntry(CMainFrame* f, int index) {
+    QMenu* menu = f->action(ids::ID_FILE_RECENT)->menu();
+    emit menu->aboutToShow();
+    return menu->actions().value(index);
+}
+
+} // namespace
+
+class EverydayTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_values;
+    QTemporaryDir m_files;
+
+    QString saveCopy(const QString& name) {
+        const QString path = m_files.filePath(name);
+        QFile::copy(QStringLiteral(TEST_SOURCE_DIR "/tests/data/new.dat"), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+private slots:
+    void initTestCase() { QDir(m_files.path()).mkpath(QStringLiteral("fleet")); }
+    // Every case starts with nothing remembered.
+    void init() {
+        m_values = std::make_unique<QTemporaryDir>();
+        isolateUserValues(*m_values);
+    }
+
+    void dialogsStartInTheFolderLastUsed() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        const QString first = saveCopy(QStringLiteral("fleet/one.dat"));
+        {
+            // Never in the program's own folder; a file type named as elsewhere.
+            FileDialogAnswer answer(first);
+            app->OnFileOpen();
+            QVERIFY(!answer.folder.isEmpty());
+            QVERIFY(answer.folder != QDir(prog.dir.path()).absolutePath());
+            QCOMPARE(answer.filters, QStringList{QStringLiteral("Program Document (*.dat)")});
+        }
+        QCOMPARE(app->mainFrame()->activeDocument()->pathName(),
+                 QFileInfo(first).absoluteFilePath());
+        const QString fleet = QFileInfo(first).absolutePath();
+        {
+            FileDialogAnswer answer{QString()};
+            app->OnFileOpen();
+            QCOMPARE(answer.folder, fleet);
+        }
+        {
+            // Save As proposes its name in the same folder.
+            FileDialogAnswer answer{QString()};
+            QVERIFY(!app->OnFileSaveAs());
+            QCOMPARE(answer.folder, fleet);
+        }
+        // Remembered per user: a new run starts there too.
+        app.reset();
+        auto again = prog.app();
+        QVERIFY(again->InitInstance());
+        QCOMPARE(filedialogs::startFolder(), fleet);
+        // A folder that has gone is not offered.
+        QVERIFY(QDir(fleet).removeRecursively());
+        QVERIFY(filedialogs::startFolder() != fleet);
+    }
+
+    void recentFilesListAndOpen() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        const QString a = saveCopy(QStringLiteral("a.dat"));
+        const QString b = saveCopy(QStringLiteral("b&c.dat"));
+        QVERIFY(app->openDocumentFile(a));
+        // Saved under a new name: the new name comes first.
+        const QString saved = m_files.filePath(QStringLiteral("saved.dat"));
+        app->askSaveFileName = [saved](const QString&) { return saved; };
+        QVERIFY(app->OnFileSaveAs());
+        QVERIFY(app->openDocumentFile(b));
+        QCOMPARE(app->recentFiles(),
+                 (QStringList{QDir::toNativeSeparators(b), QDir::toNativeSeparators(saved),
+                              QDir::toNativeSeparators(a)}));
+        QCOMPARE(recentEntries(f),
+                 (QStringList{QStringLiteral("&1 b&&c.dat"), QStringLiteral("&2 saved.dat"),
+                              QStringLiteral("&3 a.dat")}));
+
+        recentEntry(f, 2)->trigger();
+        QCOMPARE(f->activeDocument()->pathName(), QFileInfo(a).absoluteFilePath());
+        QCOMPARE(app->recentFiles().first(), QDir::toNativeSeparators(a));
+
+        // A file that has gone says so and leaves the list.
+        QVERIFY(QFile::remove(saved));
+        MessageBoxCloser closer;
+        recentEntry(f, 2)->trigger();
+        QCOMPARE(closer.count, 1);
+        QVERIFY(closer.text.contains(QStringLiteral("Failed to open document.")));
+        QCOMPARE(app->recentFiles(),
+                 (QStringList{QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
+        QCOMPARE(f->activeDocument()->pathName(), QFileInfo(a).absoluteFilePath());
+
+        // Kept for the next run.
+        app.reset();
+        auto again = prog.app();
+        QVERIFY(again->InitInstance());
+        QCOMPARE(recentEntries(again->mainFrame()).size(), 2);
+    }
+
+    void droppedConfigurationOpens() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        const QString path = saveCopy(QStringLiteral("dropped.dat"));
+
+        QMimeData notOurs;
+        notOurs.setUrls({QUrl::fromLocalFile(m_files.filePath(QStringLiteral("list.csv")))});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &notOurs, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(f, &refused);
+        QVERIFY(!refused.isAccepted());
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(f, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &drop);
+        QCOMPARE(f->activeDocument()->pathName(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void fillDownByKeyAndNamedUndo_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("undo");
+        QTest::addColumn<QString>("redo");
+        QTest::addColumn<QString>("plainUndo");
+        QTest::newRow("English") << "English"
+                                 << "&Undo Fill Down"
+                                 << "&Redo Fill Down"
+                                 << "&Undo";
+        QTest::newRow("Chinese") << "Chinese"
+                                 << "撤销 向下填充(&U)"
+                                 << "重做 向下填充(&R)"
+                                 << "撤销(&U)";
+    }
+    void fillDownByKeyAndNamedUndo() {
+        QFETCH(QString, language);
+        QFETCH(QString, undo);
+        QFETCH(QString, redo);
+        QFETCH(QString, plainUndo);
+        TempProgram prog(language.toLatin1().constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        CChannelGrid* grid = view->grid();
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        view->setBand(46000000, 47000000);
+        const auto click = [grid](int row, int col, Qt::KeyboardModifiers mods = {}) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, mods,
+                              grid->cellRect(row, col).center());
+        };
+        click(1, 1);
+        auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("462.5"));
+        edit->setModified(true);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        click(1, 0);
+        click(3, 0, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_D, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(grid->textMatrix(3, 1), QStringLiteral("462.50000"));
+        f->updateCommandStates();
+        QCOMPARE(f->action(ids::ID_EDIT_UNDO)->text(), undo);
+        f->action(ids::ID_EDIT_UNDO)->trigger();
+        QCOMPARE(grid->textMatrix(3, 1), QString());
+        f->updateCommandStates();
+        QCOMPARE(f->action(ids::ID_EDIT_REDO)->text(), redo);
+        // Back to the first typed value: Undo names the typing.
+        QVERIFY(f->action(ids::ID_EDIT_UNDO)->text() != plainUndo);
+    }
+};
+
+QTEST_MAIN(EverydayTest)
+#include "everyday_test.moc"
