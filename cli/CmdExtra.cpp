@@ -42,7 +42,7 @@ diff::ProductNames namesOf(const CIniFile* settings, const Image& image) {
 
 int runDiff(const Args& args) {
     std::vector<std::string> files;
-    bool chinese = false;
+    std::string language = "English";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.size() < 2 || a[0] != '-') {
@@ -61,7 +61,7 @@ int runDiff(const Args& args) {
         }
         if (value != "English" && value != "Chinese")
             return usageError("unknown language '" + value + "' (English or Chinese)");
-        chinese = value == "Chinese";
+        language = value;
     }
     if (files.size() != 2)
         return usageError("diff expects two files: radio-cli diff A.dat B.dat [--lang LANG]");
@@ -74,11 +74,13 @@ int runDiff(const Args& args) {
     }
     const auto settings = installedSettings();
     diff::Options options;
-    options.chinese = chinese;
+    const Translate& translate = catalogue(language);
+    options.language = language == "Chinese" ? Language::Chinese : Language::English;
+    options.translate = translate;
     options.a = namesOf(settings.get(), a);
     options.b = namesOf(settings.get(), b);
     const diff::Report report = diff::compare(a, b, options);
-    const std::string text = diff::formatReport(report, chinese);
+    const std::string text = diff::formatReport(report, translate);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return report.equal() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "model/CellCommit.h"
 
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/StringTable.h"
 
 namespace radio {
@@ -13,12 +14,13 @@ void clearRow(std::array<std::string, kGridCols>& row) {
 }
 
 // A new channel's settings, columns 3..10.
-const std::array<const char*, 8>& newChannelDefaults(bool chinese) {
-    static const std::array<const char*, 8> english = {"None", "None", "High", "No",
-                                                       "Off",  "Wide", "Off",  "Off"};
-    static const std::array<const char*, 8> chineseDefaults = {"无", "无", "高", "无",
-                                                               "关", "宽", "关", "关"};
-    return chinese ? chineseDefaults : english;
+std::array<std::string, 8> newChannelDefaults(Language language) {
+    using namespace data;
+    std::array<std::string, 8> out;
+    const Word words[8] = {None, None, High, No, Off, Wide, Off, Off};
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = text(words[i], language);
+    return out;
 }
 
 // 0 when the value may be stored, else the message that rejects it.
@@ -36,7 +38,7 @@ int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHi
 
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
-                        bool chinese) {
+                        Language language) {
     CommitResult result{row, 0};
     auto& out = result.row;
     const std::string& rx = row[ColRx];
@@ -58,7 +60,7 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
         } else {
             out[ColRx] = text;
             out[ColTx] = text;
-            const auto& defaults = newChannelDefaults(chinese);
+            const auto defaults = newChannelDefaults(language);
             for (int c = ColDecode; c <= ColScrambler; ++c)
                 out[c] = defaults[c - ColDecode];
         }

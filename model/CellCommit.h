@@ -18,10 +18,10 @@ struct CommitResult {
 
 // Commits `editorText` into `column` (1..10) of `row`. For list columns the
 // editor text is the selected entry's text. Band limits are inclusive, in
-// 10 Hz units; `chinese` picks the language of a new channel's defaults.
+// 10 Hz units; `language` picks the language of a new channel's defaults.
 // A column outside 1..10 leaves the row unchanged.
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
-                        bool chinese);
+                        Language language);
 
 } // namespace radio

@@ -20,8 +20,8 @@ std::string trimmed(const std::string& s) {
 }
 
 bool isEntry(int column, const std::string& text) {
-    for (bool chinese : {false, true}) {
-        const auto& entries = columnEntries(column, chinese);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const auto& entries = columnEntries(column, language);
         if (std::find(entries.begin(), entries.end(), text) != entries.end())
             return true;
     }
@@ -29,7 +29,7 @@ bool isEntry(int column, const std::string& text) {
 }
 
 std::string rejection(int channel, int column, const std::string& message) {
-    return "row " + std::to_string(channel) + ", column " + columnHeaders(false)[column] + ": " +
+    return "row " + std::to_string(channel) + ", column " + columnHeaders()[column] + ": " +
            message;
 }
 
@@ -51,7 +51,7 @@ std::string csvField(const std::string& text) {
 std::string tableToCsv(const ChannelTable& table) {
     std::string out;
     for (int r = 0; r < kGridRows; ++r) {
-        const auto& row = r == 0 ? columnHeaders(false) : table[r];
+        const auto& row = r == 0 ? columnHeaders() : table[r];
         for (int c = 0; c < kGridCols; ++c) {
             if (c > 0)
                 out += ',';
@@ -153,7 +153,7 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
     }
 
     // Header: which grid column each CSV field feeds.
-    const auto& headers = columnHeaders(false);
+    const auto& headers = columnHeaders();
     const auto& head = parsed.records[0].fields;
     std::vector<int> columnOf(head.size(), -1);
     std::array<int, kGridCols> fieldOf;
@@ -219,7 +219,8 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                     continue;
                 }
             }
-            CommitResult commit = commitCell(row, column, text, bandLow, bandHigh, false);
+            CommitResult commit =
+                commitCell(row, column, text, bandLow, bandHigh, Language::English);
             if (commit.message != 0)
                 result.rejected.push_back(
                     rejection(channel, column, englishString(commit.message)));

@@ -5,6 +5,7 @@
 // that differ in any bit never compare equal.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,8 @@ struct ProductNames {
 };
 
 struct Options {
-    bool chinese = false;
+    Language language = Language::English; // of the shown values
+    Translate translate = untranslated();  // of groups, labels and headings
     ProductNames a, b;
 };
 
@@ -44,6 +46,6 @@ Report compare(const Image& a, const Image& b, const Options& options);
 
 // The report as text, one group heading per channel or dialog with its
 // changes indented below it, then the other bytes; LF line ends.
-std::string formatReport(const Report& report, bool chinese);
+std::string formatReport(const Report& report, const Translate& translate);
 
 } // namespace radio::diff

@@ -3,6 +3,7 @@
 #include "model/CellCommit.h"
 #include "model/Codecs.h"
 #include "model/Csv.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
@@ -93,7 +94,7 @@ std::string mhz(std::int64_t units) {
 }
 
 bool isTone(const std::string& text) {
-    const auto& tones = toneList(false);
+    const auto& tones = toneList(Language::English);
     return std::find(tones.begin(), tones.end(), text) != tones.end();
 }
 
@@ -107,7 +108,7 @@ struct ToneSide {
 
 ToneSide classify(const std::string& text) {
     ToneSide t;
-    if (text.empty() || text == "None" || text == "无")
+    if (text.empty() || data::is(text, data::None))
         return t;
     if (text[0] == 'D' && text.size() == 5) {
         t.kind = ToneSide::Dcs;
@@ -294,7 +295,7 @@ Row importRow(const RowReader& r, const std::string& channelText, std::int64_t b
     Row row{};
     row[ColChannel] = channelText;
     const auto commit = [&](int column, const std::string& text) {
-        CommitResult c = commitCell(row, column, text, bandLow, bandHigh, false);
+        CommitResult c = commitCell(row, column, text, bandLow, bandHigh, Language::English);
         row = std::move(c.row);
         return c.message;
     };
@@ -381,7 +382,7 @@ const std::vector<std::string>& columnNames() {
 }
 
 std::string exportCsv(const Image& image) {
-    const ChannelTable table = imageToTable(image, false);
+    const ChannelTable table = imageToTable(image, Language::English);
     std::string out;
     const auto writeRow = [&out](const auto& fields) {
         for (std::size_t i = 0; i < fields.size(); ++i) {

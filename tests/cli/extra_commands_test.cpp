@@ -116,11 +116,11 @@ TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
     Image back{};
     ASSERT_TRUE(loadDat(path("t.dat"), back).ok);
     // The layout has no busy lock, compander or scrambler: new-channel defaults.
-    auto expected = imageToTable(sampleImage(), false)[1];
+    auto expected = imageToTable(sampleImage(), Language::English)[1];
     expected[ColBusyLock] = "Off";
     expected[ColCompand] = "Off";
     expected[ColScrambler] = "Off";
-    EXPECT_EQ(imageToTable(back, false)[1], expected);
+    EXPECT_EQ(imageToTable(back, Language::English)[1], expected);
 
     EXPECT_EQ(run({"export-csv", path("a.dat"), path("x.csv"), "--format", "columns"}).status, 2);
     EXPECT_FALSE(fs::exists(dir / "x.csv"));
@@ -149,8 +149,9 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
     EXPECT_EQ(r.status, 0) << r.err;
     Image after{};
     ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
-    EXPECT_EQ(imageToTable(after, false)[3][ColRx], "146.52000");
-    EXPECT_EQ(imageToTable(after, false)[1], imageToTable(sampleImage(), false)[1]);
+    EXPECT_EQ(imageToTable(after, Language::English)[3][ColRx], "146.52000");
+    EXPECT_EQ(imageToTable(after, Language::English)[1],
+              imageToTable(sampleImage(), Language::English)[1]);
 }
 
 TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {

@@ -16,8 +16,9 @@ const Row kEmpty = {" 4", "", "", "", "", "", "", "", "", "", ""};
 const Row kChannel = {" 4",  "462.50000", "463.00000", "88.5", "D023N", "Low",
                       "Yes", "Carrier",   "Narrow",    "On",   "5"};
 
-CommitResult commit(const Row& row, int column, const std::string& text, bool chinese = false) {
-    return commitCell(row, column, text, kLow, kHigh, chinese);
+CommitResult commit(const Row& row, int column, const std::string& text,
+                    Language language = Language::English) {
+    return commitCell(row, column, text, kLow, kHigh, language);
 }
 
 } // namespace
@@ -54,12 +55,13 @@ TEST(CommitRx, ZeroIsOutOfRangeEvenWithZeroLimits) {
     // Missing band settings give limits 0..0; text without a number must not
     // become a channel "0.00000".
     for (const char* text : {"0", "x", " ", "0.000001"}) {
-        const CommitResult r = commitCell(kEmpty, ColRx, text, 0, 0, false);
+        const CommitResult r = commitCell(kEmpty, ColRx, text, 0, 0, Language::English);
         EXPECT_EQ(r.message, IDS_OUT_OF_RANGE) << text;
         EXPECT_EQ(r.row, kEmpty);
-        EXPECT_EQ(commitCell(kChannel, ColTx, text, 0, 0, false).message, IDS_OUT_OF_RANGE);
+        EXPECT_EQ(commitCell(kChannel, ColTx, text, 0, 0, Language::English).message,
+                  IDS_OUT_OF_RANGE);
     }
-    EXPECT_EQ(commitCell(kEmpty, ColRx, "465", 0, 0, false).message, IDS_OUT_OF_RANGE);
+    EXPECT_EQ(commitCell(kEmpty, ColRx, "465", 0, 0, Language::English).message, IDS_OUT_OF_RANGE);
 }
 
 TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
@@ -67,7 +69,7 @@ TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
     EXPECT_EQ(r.message, 0);
     EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "None", "None", "High", "No", "Off",
                           "Wide", "Off", "Off"}));
-    r = commit(kEmpty, ColRx, "465.125", true);
+    r = commit(kEmpty, ColRx, "465.125", Language::Chinese);
     EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "无", "无", "高", "无", "关", "宽", "关",
                           "关"}));
     // A second value on the same row changes only Rx.

@@ -16,7 +16,7 @@ const std::string kHeader = "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,
                             "Add,Busy Lock,W/N,Compand,Scrambler\r\n";
 
 CsvImport import(const std::string& csv, const Image& img) {
-    return importCsv(csv, imageToTable(img, false), kLow, kHigh);
+    return importCsv(csv, imageToTable(img, Language::English), kLow, kHigh);
 }
 
 Image sampleImage() {
@@ -53,11 +53,11 @@ TEST(CsvText, QuotesAndParsesPerRfc4180) {
 }
 
 TEST(CsvExport, WritesTheEnglishGridUnderTheHeaderRow) {
-    const std::string csv = tableToCsv(imageToTable(sampleImage(), true));
+    const std::string csv = tableToCsv(imageToTable(sampleImage(), Language::Chinese));
     EXPECT_EQ(csv.substr(0, kHeader.size()), kHeader);
     EXPECT_NE(csv.find("\r\n 2,446.00625,446.00500,D023N,88.5,高,无,载波,宽,关,3\r\n"),
               std::string::npos);
-    const std::string en = tableToCsv(imageToTable(sampleImage(), false));
+    const std::string en = tableToCsv(imageToTable(sampleImage(), Language::English));
     EXPECT_NE(en.find("\r\n 9,450.05000,450.05000,None,D754I,Low,Yes,QT/DQT,Narrow,On,4\r\n"),
               std::string::npos);
     EXPECT_NE(en.find("\r\n16,,,,,,,,,,\r\n"), std::string::npos);
@@ -66,7 +66,7 @@ TEST(CsvExport, WritesTheEnglishGridUnderTheHeaderRow) {
 TEST(CsvImport, ExportThenImportGivesBackTheSameBytes) {
     const Image img = sampleImage();
     Image out = img;
-    const CsvImport r = import(tableToCsv(imageToTable(img, false)), img);
+    const CsvImport r = import(tableToCsv(imageToTable(img, Language::English)), img);
     ASSERT_TRUE(r.ok) << r.error;
     applyImport(r, out);
     // Channel 9's busy lock 11 comes back as 10; the exported empty rows get
@@ -85,7 +85,7 @@ TEST(CsvImport, ExportThenImportGivesBackTheSameBytes) {
     // A scrambler the radio does not offer exports blank, which no list holds.
     Image odd = img;
     odd[mm::channelOffset(9) + 14] = 0x4C;
-    const CsvImport rejected = import(tableToCsv(imageToTable(odd, false)), odd);
+    const CsvImport rejected = import(tableToCsv(imageToTable(odd, Language::English)), odd);
     EXPECT_EQ(rejected.rejected,
               (std::vector<std::string>{
                   "row 9, column Scrambler: \"\" is not one of the column's entries"}));

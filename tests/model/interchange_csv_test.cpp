@@ -21,11 +21,12 @@ using Row = std::array<std::string, kGridCols>;
 // Channels typed into the grid, one per tone combination the layout names.
 Image typedImage() {
     Image img = newDocumentImage();
-    ChannelTable t = imageToTable(img, false);
+    ChannelTable t = imageToTable(img, Language::English);
     const auto type = [&t](int ch, const std::vector<std::string>& cells) {
         Row row = t[ch];
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            const CommitResult r = commitCell(row, int(c) + 1, cells[c], kLow, kHigh, false);
+            const CommitResult r =
+                commitCell(row, int(c) + 1, cells[c], kLow, kHigh, Language::English);
             ASSERT_EQ(r.message, 0) << "channel " << ch << " column " << c + 1;
             row = r.row;
         }
@@ -49,7 +50,7 @@ Image typedImage() {
 }
 
 interchange::Import import(const std::string& csv, const Image& img = newDocumentImage()) {
-    return interchange::importCsv(csv, imageToTable(img, false), kLow, kHigh);
+    return interchange::importCsv(csv, imageToTable(img, Language::English), kLow, kHigh);
 }
 
 } // namespace
@@ -83,7 +84,7 @@ TEST(InterchangeImport, RoundTripRestoresEveryChannel) {
                                                  : interchange::describe(imp.rejected[0]));
     Image img = newDocumentImage();
     interchange::apply(imp, img);
-    EXPECT_EQ(imageToTable(img, false), imageToTable(original, false));
+    EXPECT_EQ(imageToTable(img, Language::English), imageToTable(original, Language::English));
     // The exported channels' records and scan bits byte for byte.
     for (int ch : {1, 2, 3, 5, 6, 7, 8, 9, 16}) {
         ASSERT_TRUE(imp.listed[ch]);
@@ -124,11 +125,11 @@ TEST(InterchangeImport, FindsColumnsByNameInOlderAndShortFiles) {
     const Image current = typedImage();
     imp = import("Location,Frequency,Bank\n4,446.1,A\n", current);
     ASSERT_TRUE(imp.ok);
-    EXPECT_EQ(imp.table[1], imageToTable(current, false)[1]);
+    EXPECT_EQ(imp.table[1], imageToTable(current, Language::English)[1]);
     Image img = current;
     interchange::apply(imp, img);
-    EXPECT_EQ(imageToTable(img, false)[2], imageToTable(current, false)[2]);
-    EXPECT_EQ(imageToTable(img, false)[4][ColRx], "446.10000");
+    EXPECT_EQ(imageToTable(img, Language::English)[2], imageToTable(current, Language::English)[2]);
+    EXPECT_EQ(imageToTable(img, Language::English)[4][ColRx], "446.10000");
 }
 
 TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
@@ -164,7 +165,7 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     // Only the good row 1 is accepted; the caller decides whether to take it.
     for (int ch = 1; ch <= 16; ++ch)
         EXPECT_EQ(imp.listed[ch], ch == 1) << ch;
-    auto expected = imageToTable(current, false);
+    auto expected = imageToTable(current, Language::English);
     expected[1][ColRx] = expected[1][ColTx] = "446.00625";
     EXPECT_EQ(imp.table, expected);
 }

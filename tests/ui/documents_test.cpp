@@ -3,9 +3,9 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/CommandIds.h"
@@ -18,7 +18,7 @@ namespace {
 // What saving does to an image: the channel records go through the grid,
 // which gives empty records their defined filler bits.
 radio::Image throughGrid(radio::Image img) {
-    radio::tableToImage(radio::imageToTable(img, false), img);
+    radio::tableToImage(radio::imageToTable(img, radio::Language::English), img);
     return img;
 }
 QByteArray bytes(const radio::Image& img) {

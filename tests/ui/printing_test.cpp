@@ -4,13 +4,13 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/MemoryMap.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/shell/ApplicationPrinter.h"
 #include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
-#include "ui/qt/shell/ApplicationPrinter.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -178,7 +178,7 @@ private slots:
         radio::Image img = imageWithChannels(16);
         radio::print::ReportSource source;
         source.image = &img;
-        source.table = radio::imageToTable(img, false);
+        source.table = radio::imageToTable(img, radio::Language::English);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_out.filePath("range.pdf"));

@@ -5,8 +5,6 @@
 #include "pty_radio.h"
 #include "window_fixture.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PtyServer.h"
@@ -14,9 +12,11 @@
 #include "model/Codecs.h"
 #include "model/StringTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/CommandIds.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -375,7 +375,7 @@ private slots:
         // The document is the radio's image, and so is the grid.
         const Image& mem = radio.radio().memory();
         QVERIFY(std::equal(mem.begin(), mem.begin() + 0x3F1, doc->m_image.begin()));
-        const radio::ChannelTable fromRadio = radio::imageToTable(mem, false);
+        const radio::ChannelTable fromRadio = radio::imageToTable(mem, radio::Language::English);
         const radio::ChannelTable shown = view->table();
         for (int r = 1; r < radio::kGridRows; ++r)
             for (int c = 1; c < radio::kGridCols; ++c)

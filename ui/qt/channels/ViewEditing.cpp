@@ -1,18 +1,20 @@
 #include "ui/qt/channels/ViewEditing.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "link/qt/TransferController.h"
+#include "model/DataTexts.h"
 #include "model/Diff.h"
 #include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/Extras.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -169,14 +171,14 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
 
     const std::vector<int> rows = selectedRows();
     const int first = rows.empty() ? 1 : rows.front();
-    const radio::clipboard::Paste p =
-        radio::clipboard::pasteRows(text.toStdString(), m_view->table(), first, m_view->bandLow(),
-                                    m_view->bandHigh(), radio::appState().chinese);
+    const radio::clipboard::Paste p = radio::clipboard::pasteRows(
+        text.toStdString(), m_view->table(), first, m_view->bandLow(), m_view->bandHigh(),
+        radio::data::languageOf(radio::appState().chinese));
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
                 problems->append(tx("The clipboard holds no channel rows."));
-            const auto& headers = radio::columnHeaders(radio::appState().chinese);
+            const auto headers = radio::columnHeaders(radio::coreTexts());
             for (const auto& r : p.rejected) {
                 QString why;
                 if (r.column == 0)
@@ -232,7 +234,8 @@ CViewEditing::importCsv(const QByteArray& csv,
         return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
     const radio::interchange::Import imp = radio::interchange::importCsv(
-        csv.toStdString(), radio::imageToTable(img, false), m_view->bandLow(), m_view->bandHigh());
+        csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
+        m_view->bandHigh());
     if (!imp.error.empty()) {
         out.error = qs(imp.error);
         return out;
@@ -244,7 +247,8 @@ CViewEditing::importCsv(const QByteArray& csv,
         (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
         return out;
     radio::interchange::apply(imp, img);
-    const radio::ChannelTable imported = radio::imageToTable(img, radio::appState().chinese);
+    const radio::ChannelTable imported =
+        radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
     radio::ChannelTable after = m_view->table();
     for (int n = 1; n < radio::kGridRows; ++n)
         if (imp.listed[n])
@@ -293,14 +297,15 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
     const radio::Image mine = gridImage();
     const radio::AppState& st = radio::appState();
     radio::diff::Options o;
-    o.chinese = st.chinese;
+    o.language = radio::data::languageOf(st.chinese);
+    o.translate = radio::coreTexts();
     if (st.settings) {
         const radio::ProductTexts a = radio::productTexts(*st.settings, mine);
         const radio::ProductTexts b = radio::productTexts(*st.settings, other);
         o.a = {a.model, a.band};
         o.b = {b.model, b.band};
     }
-    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), st.chinese));
+    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), radio::coreTexts()));
 }
 
 // ---- transfer hooks
@@ -391,7 +396,7 @@ void CViewEditing::verifyDone(const radio::link::TransferResult& result,
     outcome.read = result;
     if (result.status == radio::link::TransferStatus::Success)
         outcome.differing = radio::link::writtenDifferences(m_written, image, m_writtenFactory);
-    m_lastVerify = qs(radio::link::verifyText(outcome, radio::appState().chinese));
+    m_lastVerify = qs(radio::link::verifyText(outcome, radio::coreTexts()));
     closeProgress();
     showMessage(m_view, m_lastVerify, !outcome.verified());
     emit verifyFinished(outcome.verified());

@@ -1,9 +1,10 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
+#include "model/DataTexts.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/dialogs/DialogSupport.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>
@@ -113,7 +114,7 @@ bool COptionalFeaturesDlg::OnInitDialog() {
     CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
     if (!doc)
         return false;
-    const bool zh = radio::appState().chinese;
+    const radio::Language zh = radio::data::languageOf(radio::appState().chinese);
     for (int l = 0; l < kListCount; ++l) {
         QComboBox* cb = m_lists[l];
         cb->clear();

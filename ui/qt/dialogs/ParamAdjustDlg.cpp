@@ -1,9 +1,10 @@
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "model/ParamAdjust.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -94,11 +95,11 @@ bool CParamAdjustDlg::OnInitDialog() {
     CProgramDoc* doc = m_pFrame ? m_pFrame->activeDocument() : nullptr;
     if (!doc)
         return false;
-    const bool zh = radio::appState().chinese;
+    const radio::Translate& tr = radio::coreTexts();
     for (int c = 1; c <= kCols; ++c)
-        m_grid->setTextMatrix(0, c, qs(columnHead(c, zh)));
+        m_grid->setTextMatrix(0, c, qs(columnHead(c, tr)));
     for (int r = 1; r <= kRows; ++r)
-        m_grid->setTextMatrix(r, 0, qs(rowLabel(r, zh)));
+        m_grid->setTextMatrix(r, 0, qs(rowLabel(r, tr)));
 
     const double dpi = m_grid->logicalDpiX();
     for (int c = 0; c <= kCols; ++c) {

@@ -1,10 +1,11 @@
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "app/AppState.h"
 #include "model/PowerAdjust.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -56,14 +57,14 @@ bool CPowerAdjustDlg::OnInitDialog() {
     CProgramView* view = m_pFrame ? m_pFrame->activeView() : nullptr;
     if (!doc || !view)
         return false;
-    const bool zh = radio::appState().chinese;
+    const radio::Translate& tr = radio::coreTexts();
     const std::vector<int> edges = segmentsFromLimits(view->bandLow(), view->bandHigh());
     m_nRows = int(edges.size());
     m_edit->hide();
     m_grid->setValueRows(m_nRows);
 
-    m_grid->setTextMatrix(0, 1, qs(lowHeader(zh)));
-    m_grid->setTextMatrix(0, 2, qs(highHeader(zh)));
+    m_grid->setTextMatrix(0, 1, qs(lowHeader(tr)));
+    m_grid->setTextMatrix(0, 2, qs(highHeader(tr)));
     for (int r = 1; r <= m_nRows; ++r)
         m_grid->setTextMatrix(r, 0, QString::number(edges[r - 1]));
 
