@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"
+#include "model/SafeFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -79,6 +80,9 @@ int runDiff(const Args& args) {
     options.translate = translate;
     options.a = namesOf(settings.get(), a);
     options.b = namesOf(settings.get(), b);
+    // The names as given; nothing in them may drive the terminal.
+    options.nameA = files::printable(files[0], std::string::npos);
+    options.nameB = files::printable(files[1], std::string::npos);
     const diff::Report report = diff::compare(a, b, options);
     const std::string text = diff::formatReport(report, translate);
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -227,6 +227,39 @@ void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& ou
             tr.onOff(mm::get(b, mm::PreEmphasis)), bitsOf(mm::PreEmphasis));
 }
 
+// The memory map's name of a byte whose `bits` differ unexplained: the fields
+// owning those bits, else the field holding the byte; channel record bytes
+// are named with their channel.
+std::string regionOf(std::size_t address, std::uint8_t bits, const Translate& translate) {
+    const auto pick = [bits](auto begin, auto end, std::size_t offset) -> const mm::Field* {
+        const mm::Field* holder = nullptr;
+        for (auto it = begin; it != end; ++it) {
+            if (offset < it->offset || offset >= mm::end(*it))
+                continue;
+            if (it->mask & bits)
+                return &*it;
+            if (!holder)
+                holder = &*it;
+        }
+        return holder;
+    };
+    const auto name = [&translate](const mm::Field& f) {
+        return translate("MemoryMap", std::string(f.name).c_str());
+    };
+    if (address >= mm::Channels.offset && address < mm::end(mm::Channels)) {
+        static const mm::Field record[] = {
+            mm::rec::RxFrequency, mm::rec::TxFrequency,  mm::rec::RxTone,
+            mm::rec::TxTone,      mm::rec::BusyLock,     mm::rec::Power,
+            mm::rec::Width,       mm::rec::CompanderOff, mm::rec::Scrambler};
+        const std::string channel =
+            textArg(translate("Diff", "Channel %1"), {std::to_string(address / mm::kRecordSize)});
+        const mm::Field* f = pick(std::begin(record), std::end(record), address % mm::kRecordSize);
+        return f ? textArg(translate("Diff", "%1, %2"), {channel, name(*f)}) : channel;
+    }
+    const mm::Field* f = pick(mm::kAll.begin(), mm::kAll.end(), address);
+    return f ? name(*f) : std::string();
+}
+
 std::string hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "%0*X", digits, value);
@@ -248,18 +281,25 @@ Report compare(const Image& a, const Image& b, const Options& options) {
     for (std::size_t i = 0; i < kImageSize; ++i) {
         const std::uint8_t left = std::uint8_t((a[i] ^ b[i]) & ~out.explained(i));
         if (left != 0)
-            report.otherBytes.push_back({std::uint16_t(i), a[i], b[i]});
+            report.otherBytes.push_back(
+                {std::uint16_t(i), a[i], b[i], regionOf(i, left, options.translate)});
     }
+    report.nameA = options.nameA;
+    report.nameB = options.nameB;
     return report;
 }
 
 std::string formatReport(const Report& report, const Translate& translate) {
     const auto tr = [&translate](const char* english) { return translate("Diff", english); };
+    std::string sides;
+    if (!report.nameA.empty() || !report.nameB.empty())
+        sides = textArg(tr("From: %1"), {report.nameA}) + "\n" +
+                textArg(tr("To: %1"), {report.nameB}) + "\n";
     if (report.equal())
-        return tr("The configurations are the same.") + "\n";
+        return sides + tr("The configurations are the same.") + "\n";
     const std::string empty = tr("(empty)");
     const auto shown = [&empty](const std::string& text) { return text.empty() ? empty : text; };
-    std::string out;
+    std::string out = sides;
     std::string group;
     for (const Change& c : report.changes) {
         if (c.group != group) {
@@ -271,7 +311,8 @@ std::string formatReport(const Report& report, const Translate& translate) {
     if (!report.otherBytes.empty()) {
         out += tr("Other bytes") + "\n";
         for (const ByteChange& x : report.otherBytes)
-            out += "    0x" + hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";
+            out += "    " + (x.region.empty() ? std::string() : x.region + " ") + "0x" +
+                   hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";
     }
     return out;
 }

@@ -383,5 +383,200 @@
         <source>Other bytes</source>
         <translation>其他字节</translation>
     </message>
+    <message>
+        <source>From: %1</source>
+        <translation>原配置：%1</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>对比配置：%1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryMap</name>
+    <message>
+        <source>header</source>
+        <translation>头部</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>信道记录</translation>
+    </message>
+    <message>
+        <source>receive frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>receive tone</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>transmit tone</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>busy lock</source>
+        <translation>繁忙锁定</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>compander off</source>
+        <translation>压扩关闭</translation>
+    </message>
+    <message>
+        <source>scrambler</source>
+        <translation>扰频</translation>
+    </message>
+    <message>
+        <source>voice annunciation</source>
+        <translation>语音报号</translation>
+    </message>
+    <message>
+        <source>time-out timer</source>
+        <translation>超时定时器</translation>
+    </message>
+    <message>
+        <source>time-out pre-alert</source>
+        <translation>超时预警</translation>
+    </message>
+    <message>
+        <source>squelch level</source>
+        <translation>静噪电平</translation>
+    </message>
+    <message>
+        <source>battery saver</source>
+        <translation>电池省电</translation>
+    </message>
+    <message>
+        <source>key beep</source>
+        <translation>按键提示音</translation>
+    </message>
+    <message>
+        <source>VOX gain level</source>
+        <translation>声控增益电平</translation>
+    </message>
+    <message>
+        <source>VOX delay time</source>
+        <translation>声控延时时间</translation>
+    </message>
+    <message>
+        <source>call key function</source>
+        <translation>呼叫键功能</translation>
+    </message>
+    <message>
+        <source>scan priority mode</source>
+        <translation>扫描优先模式</translation>
+    </message>
+    <message>
+        <source>priority channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>look-back time A</source>
+        <translation>回看时间A</translation>
+    </message>
+    <message>
+        <source>look-back time B</source>
+        <translation>回看时间B</translation>
+    </message>
+    <message>
+        <source>revert channel</source>
+        <translation>回复信道</translation>
+    </message>
+    <message>
+        <source>dropout delay time</source>
+        <translation>信号消失延时</translation>
+    </message>
+    <message>
+        <source>transmit dwell time</source>
+        <translation>发射驻留时间</translation>
+    </message>
+    <message>
+        <source>scan-add bits of channels 1..8</source>
+        <translation>信道1..8的扫描添加位</translation>
+    </message>
+    <message>
+        <source>scan-add bits of channels 9..16</source>
+        <translation>信道9..16的扫描添加位</translation>
+    </message>
+    <message>
+        <source>new image tag</source>
+        <translation>新配置标记</translation>
+    </message>
+    <message>
+        <source>factory-only bytes</source>
+        <translation>工厂专用字节</translation>
+    </message>
+    <message>
+        <source>VOX function switch</source>
+        <translation>声控功能开关</translation>
+    </message>
+    <message>
+        <source>scan function switch</source>
+        <translation>扫描功能开关</translation>
+    </message>
+    <message>
+        <source>parameter adjustment values</source>
+        <translation>参数调节值</translation>
+    </message>
+    <message>
+        <source>emphasis switches</source>
+        <translation>加重开关</translation>
+    </message>
+    <message>
+        <source>de-emphasis</source>
+        <translation>去加重</translation>
+    </message>
+    <message>
+        <source>pre-emphasis</source>
+        <translation>预加重</translation>
+    </message>
+    <message>
+        <source>model type index</source>
+        <translation>类型序号</translation>
+    </message>
+    <message>
+        <source>band index</source>
+        <translation>频段序号</translation>
+    </message>
+    <message>
+        <source>power adjustment values</source>
+        <translation>功率调节值</translation>
+    </message>
+    <message>
+        <source>call tone</source>
+        <translation>呼叫铃音</translation>
+    </message>
+    <message>
+        <source>never transferred</source>
+        <translation>不传输的字节</translation>
+    </message>
+    <message>
+        <source>unused 0x110</source>
+        <translation>未用 0x110</translation>
+    </message>
+    <message>
+        <source>unused 0x132</source>
+        <translation>未用 0x132</translation>
+    </message>
+    <message>
+        <source>unused 0x3DB</source>
+        <translation>未用 0x3DB</translation>
+    </message>
 </context>
 </TS>

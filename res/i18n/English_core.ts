@@ -383,5 +383,200 @@
         <source>Other bytes</source>
         <translation>Other bytes</translation>
     </message>
+    <message>
+        <source>From: %1</source>
+        <translation>From: %1</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>To: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryMap</name>
+    <message>
+        <source>header</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>channel records</translation>
+    </message>
+    <message>
+        <source>receive frequency</source>
+        <translation>receive frequency</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>transmit frequency</translation>
+    </message>
+    <message>
+        <source>receive tone</source>
+        <translation>receive tone</translation>
+    </message>
+    <message>
+        <source>transmit tone</source>
+        <translation>transmit tone</translation>
+    </message>
+    <message>
+        <source>busy lock</source>
+        <translation>busy lock</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>power</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>bandwidth</translation>
+    </message>
+    <message>
+        <source>compander off</source>
+        <translation>compander off</translation>
+    </message>
+    <message>
+        <source>scrambler</source>
+        <translation>scrambler</translation>
+    </message>
+    <message>
+        <source>voice annunciation</source>
+        <translation>voice annunciation</translation>
+    </message>
+    <message>
+        <source>time-out timer</source>
+        <translation>time-out timer</translation>
+    </message>
+    <message>
+        <source>time-out pre-alert</source>
+        <translation>time-out pre-alert</translation>
+    </message>
+    <message>
+        <source>squelch level</source>
+        <translation>squelch level</translation>
+    </message>
+    <message>
+        <source>battery saver</source>
+        <translation>battery saver</translation>
+    </message>
+    <message>
+        <source>key beep</source>
+        <translation>key beep</translation>
+    </message>
+    <message>
+        <source>VOX gain level</source>
+        <translation>VOX gain level</translation>
+    </message>
+    <message>
+        <source>VOX delay time</source>
+        <translation>VOX delay time</translation>
+    </message>
+    <message>
+        <source>call key function</source>
+        <translation>call key function</translation>
+    </message>
+    <message>
+        <source>scan priority mode</source>
+        <translation>scan priority mode</translation>
+    </message>
+    <message>
+        <source>priority channel</source>
+        <translation>priority channel</translation>
+    </message>
+    <message>
+        <source>look-back time A</source>
+        <translation>look-back time A</translation>
+    </message>
+    <message>
+        <source>look-back time B</source>
+        <translation>look-back time B</translation>
+    </message>
+    <message>
+        <source>revert channel</source>
+        <translation>revert channel</translation>
+    </message>
+    <message>
+        <source>dropout delay time</source>
+        <translation>dropout delay time</translation>
+    </message>
+    <message>
+        <source>transmit dwell time</source>
+        <translation>transmit dwell time</translation>
+    </message>
+    <message>
+        <source>scan-add bits of channels 1..8</source>
+        <translation>scan-add bits of channels 1..8</translation>
+    </message>
+    <message>
+        <source>scan-add bits of channels 9..16</source>
+        <translation>scan-add bits of channels 9..16</translation>
+    </message>
+    <message>
+        <source>new image tag</source>
+        <translation>new image tag</translation>
+    </message>
+    <message>
+        <source>factory-only bytes</source>
+        <translation>factory-only bytes</translation>
+    </message>
+    <message>
+        <source>VOX function switch</source>
+        <translation>VOX function switch</translation>
+    </message>
+    <message>
+        <source>scan function switch</source>
+        <translation>scan function switch</translation>
+    </message>
+    <message>
+        <source>parameter adjustment values</source>
+        <translation>parameter adjustment values</translation>
+    </message>
+    <message>
+        <source>emphasis switches</source>
+        <translation>emphasis switches</translation>
+    </message>
+    <message>
+        <source>de-emphasis</source>
+        <translation>de-emphasis</translation>
+    </message>
+    <message>
+        <source>pre-emphasis</source>
+        <translation>pre-emphasis</translation>
+    </message>
+    <message>
+        <source>model type index</source>
+        <translation>model type index</translation>
+    </message>
+    <message>
+        <source>band index</source>
+        <translation>band index</translation>
+    </message>
+    <message>
+        <source>power adjustment values</source>
+        <translation>power adjustment values</translation>
+    </message>
+    <message>
+        <source>call tone</source>
+        <translation>call tone</translation>
+    </message>
+    <message>
+        <source>never transferred</source>
+        <translation>never transferred</translation>
+    </message>
+    <message>
+        <source>unused 0x110</source>
+        <translation>unused 0x110</translation>
+    </message>
+    <message>
+        <source>unused 0x132</source>
+        <translation>unused 0x132</translation>
+    </message>
+    <message>
+        <source>unused 0x3DB</source>
+        <translation>unused 0x3DB</translation>
+    </message>
 </context>
 </TS>

@@ -61,23 +61,37 @@ TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
 
     CliResult r = run({"diff", path("a.dat"), path("a.dat")});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "The configurations are the same.\n");
+    const std::string sides = "From: " + path("a.dat") + "\nTo: " + path("b.dat") + "\n";
+    EXPECT_EQ(r.out, "From: " + path("a.dat") + "\nTo: " + path("a.dat") +
+                         "\nThe configurations are the same.\n");
 
     r = run({"diff", path("a.dat"), path("b.dat")});
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, "Channel 1\n"
-                     "    W/N: Wide -> Narrow\n"
-                     "Optional Features\n"
-                     "    Squelch Level: 4 -> 9\n"
-                     "Product Information\n"
-                     "    Frequency: 400-470 -> 450-470\n"
-                     "Other bytes\n"
-                     "    0x3F5: FF -> 00\n");
+    EXPECT_EQ(r.out, sides + "Channel 1\n"
+                             "    W/N: Wide -> Narrow\n"
+                             "Optional Features\n"
+                             "    Squelch Level: 4 -> 9\n"
+                             "Product Information\n"
+                             "    Frequency: 400-470 -> 450-470\n"
+                             "Other bytes\n"
+                             "    never transferred 0x3F5: FF -> 00\n");
 
     r = run({"diff", path("a.dat"), path("b.dat"), "--lang", "Chinese"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("信道1\n    宽/窄: 宽 -> 窄\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("    静噪电平: 4 -> 9\n"), std::string::npos);
+    EXPECT_EQ(r.out.rfind("原配置：" + path("a.dat") + "\n对比配置：" + path("b.dat") + "\n", 0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find("其他字节\n    不传输的字节 0x3F5: FF -> 00\n"), std::string::npos);
+
+    // A file name that could drive the terminal is shown escaped.
+    const std::string odd = path("b\x1b[2J.dat");
+    fs::copy_file(path("b.dat"), odd);
+    r = run({"diff", path("a.dat"), odd});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(r.out.find("\nTo: " + dir.string() + "/b\\x1B[2J.dat\n"), std::string::npos) << r.out;
 
     // Bad input is status 2 with a message, never a report.
     std::ofstream(dir / "short.dat") << "abc";

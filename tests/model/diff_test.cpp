@@ -150,3 +150,37 @@ TEST(Diff, EveryDifferingByteIsAccountedFor) {
         ASSERT_FALSE(r.equal()) << "offset " << i;
     }
 }
+
+TEST(Diff, NamesItsSidesAndTheBytesTheMemoryMapKnows) {
+    const Image a = withChannel3();
+    Image b = a;
+    b[0x3F5] = std::uint8_t(~a[0x3F5]);                          // never transferred
+    mm::recordByte(b, 5, mm::rec::Power) ^= mm::rec::Power.mask; // empty channel: not shown
+    b[mm::channelOffset(5) + 15] ^= 0x01;                        // no record field owns it
+    b[mm::DeEmphasis.offset] ^= 0x80;                            // beside two switches
+    b[0x200] = std::uint8_t(~a[0x200]);                          // nothing the map knows
+    diff::Options o;
+    o.nameA = "Channel Information";
+    o.nameB = "other.dat";
+    const diff::Report r = diff::compare(a, b, o);
+    ASSERT_EQ(r.otherBytes.size(), 5u);
+    const std::string text = diff::formatReport(r, untranslated());
+    EXPECT_EQ(text.rfind("From: Channel Information\nTo: other.dat\nOther bytes\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\n    Channel 5, power 0x05D: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    Channel 5 0x05F: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    0x200: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    emphasis switches 0x3DA: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    never transferred 0x3F5: "), std::string::npos) << text;
+
+    diff::Options zh = o;
+    zh.translate = ts::chineseCatalogue();
+    const std::string chinese = diff::formatReport(diff::compare(a, b, zh), ts::chineseCatalogue());
+    EXPECT_EQ(chinese.rfind("原配置：Channel Information\n对比配置：other.dat\n其他字节\n", 0), 0u)
+        << chinese;
+    EXPECT_NE(chinese.find("\n    信道5，功率 0x05D: "), std::string::npos) << chinese;
+    EXPECT_NE(chinese.find("\n    不传输的字节 0x3F5: "), std::string::npos) << chinese;
+
+    // Unnamed sides add no heading: the report reads as before.
+    EXPECT_EQ(diff::formatReport(diff::compare(a, a, {}), untranslated()),
+              "The configurations are the same.\n");
+}

@@ -202,3 +202,19 @@ TEST(DataTexts, EveryWordInBothLanguagesAndRecognisedInEither) {
     EXPECT_FALSE(data::is("off", data::Off)); // exact texts only
     EXPECT_EQ(toneList(Language::Chinese)[0], data::text(data::None, Language::Chinese));
 }
+
+TEST(ToolTexts, EveryMemoryMapNameIsInBothCatalogues) {
+    const ts::Catalogue english = ts::readCatalogue("English");
+    const ts::Catalogue chinese = ts::readCatalogue("Chinese");
+    std::vector<mm::Field> fields(mm::kAll.begin(), mm::kAll.end());
+    for (const mm::Field& f : {mm::rec::RxFrequency, mm::rec::TxFrequency, mm::rec::RxTone,
+                               mm::rec::TxTone, mm::rec::BusyLock, mm::rec::Power, mm::rec::Width,
+                               mm::rec::CompanderOff, mm::rec::Scrambler})
+        fields.push_back(f);
+    for (const mm::Field& f : fields) {
+        const Pair key{"MemoryMap", std::string(f.name)};
+        EXPECT_EQ(english.count(key), 1u) << f.name;
+        ASSERT_EQ(chinese.count(key), 1u) << f.name;
+        EXPECT_FALSE(chinese.at(key).empty()) << f.name;
+    }
+}

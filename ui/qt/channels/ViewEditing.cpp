@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -299,6 +300,8 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
     radio::diff::Options o;
     o.language = radio::data::languageOf(st.chinese);
     o.translate = radio::coreTexts();
+    o.nameA = m_view->document()->title().toStdString();
+    o.nameB = QFileInfo(path).fileName().toStdString();
     if (st.settings) {
         const radio::ProductTexts a = radio::productTexts(*st.settings, mine);
         const radio::ProductTexts b = radio::productTexts(*st.settings, other);
