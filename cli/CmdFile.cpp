@@ -221,6 +221,8 @@ int runExportCsv(const Args& args) {
                                            : tableToCsv(imageToTable(image, Language::English));
     if (!writeText(p.positional[1], csv, error))
         return usageError(error);
+    if (useInterchange)
+        printError(interchange::exportNotice(untranslated()));
     return 0;
 }
 
@@ -262,7 +264,11 @@ int runImportCsv(const Args& args) {
                               datPath + "\" is unchanged");
         interchange::apply(rows, image);
         const LoadResult saved = saveDat(datPath, image);
-        return saved.ok ? 0 : usageError(saved.error);
+        if (!saved.ok)
+            return usageError(saved.error);
+        if (!rows.notice.empty())
+            printError(rows.notice);
+        return 0;
     }
     const CsvImport import =
         importCsv(csv, imageToTable(image, Language::English), band.low, band.high);

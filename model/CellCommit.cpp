@@ -34,7 +34,33 @@ int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHi
     return 0;
 }
 
+// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+std::string megahertz(std::int64_t units) {
+    std::string text = std::to_string(units / 100000);
+    std::string fraction = std::to_string(units % 100000);
+    fraction.insert(0, 5 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? text : text + "." + fraction;
+}
+
 } // namespace
+
+std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
+                         std::int64_t bandHigh, const Translate& translate) {
+    const std::int64_t value = frequencyUnits(typed);
+    if (value <= 0)
+        return textArg(translate("CellCommit", "\"%1\" is not a frequency in MHz"), {typed});
+    const std::string shown = megahertz(value);
+    if (message == IDS_STEP_ERROR)
+        return textArg(translate("CellCommit", "%1 MHz is not on the 5 kHz or 6.25 kHz raster"),
+                       {shown});
+    if (bandLow <= 0 && bandHigh <= 0)
+        return textArg(translate("CellCommit", "%1 MHz is outside the band: no band is set"),
+                       {shown});
+    return textArg(translate("CellCommit", "%1 MHz is outside the band %2-%3 MHz"),
+                   {shown, megahertz(bandLow), megahertz(bandHigh)});
+}
 
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,

@@ -28,9 +28,11 @@ bool isEntry(int column, const std::string& text) {
     return false;
 }
 
-std::string rejection(int channel, int column, const std::string& message) {
-    return "row " + std::to_string(channel) + ", column " + columnHeaders()[column] + ": " +
-           message;
+// The column keeps the file's own (English) name.
+std::string rejection(int channel, int column, const std::string& message,
+                      const Translate& translate) {
+    return textArg(translate("Csv", "row %1, column %2: %3"),
+                   {std::to_string(channel), columnHeaders()[column], message});
 }
 
 } // namespace
@@ -144,7 +146,7 @@ CsvParse parseImportCsv(const std::string& text) {
 }
 
 CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                    std::int64_t bandHigh) {
+                    std::int64_t bandHigh, const Translate& translate) {
     CsvImport result;
     const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
@@ -215,15 +217,18 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                 if (!isEntry(column, text) && !(text.empty() && noFrequencies)) {
                     result.rejected.push_back(
                         rejection(channel, column,
-                                  files::quoted(text) + " is not one of the column's entries"));
+                                  textArg(translate("Csv", "%1 is not one of the column's entries"),
+                                          {files::quoted(text)}),
+                                  translate));
                     continue;
                 }
             }
             CommitResult commit =
                 commitCell(row, column, text, bandLow, bandHigh, Language::English);
             if (commit.message != 0)
-                result.rejected.push_back(
-                    rejection(channel, column, englishString(commit.message)));
+                result.rejected.push_back(rejection(
+                    channel, column,
+                    limitMessage(commit.message, text, bandLow, bandHigh, translate), translate));
             row = std::move(commit.row);
         }
         table[channel] = std::move(row);

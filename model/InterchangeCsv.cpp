@@ -284,14 +284,23 @@ bool importTones(const RowReader& r, std::string& encode, std::string& decode,
     return ok;
 }
 
-std::string commitMessage(const std::string& what, const std::string& value, int message) {
-    return what + " " + value + ": " + englishString(message);
+struct Limits {
+    std::int64_t low, high;
+    const Translate& translate;
+};
+
+std::string commitMessage(const std::string& what, const std::string& value, int message,
+                          const Limits& limits) {
+    return what + " " + value + ": " +
+           limitMessage(message, value, limits.low, limits.high, limits.translate);
 }
 
 // The grid row a file row stands for, committed cell by cell as typing
 // would; reasons collects what the grid would refuse.
-Row importRow(const RowReader& r, const std::string& channelText, std::int64_t bandLow,
-              std::int64_t bandHigh, std::vector<std::string>& reasons) {
+Row importRow(const RowReader& r, const std::string& channelText, const Limits& limits,
+              std::vector<std::string>& reasons) {
+    const std::int64_t bandLow = limits.low;
+    const std::int64_t bandHigh = limits.high;
     Row row{};
     row[ColChannel] = channelText;
     const auto commit = [&](int column, const std::string& text) {
@@ -308,7 +317,7 @@ Row importRow(const RowReader& r, const std::string& channelText, std::int64_t b
         return row;
     }
     if (int m = commit(ColRx, freq)) {
-        reasons.push_back(commitMessage("Frequency", freq, m));
+        reasons.push_back(commitMessage("Frequency", freq, m, limits));
         return row;
     }
     const std::int64_t rxUnits = frequencyUnits(freq);
@@ -336,7 +345,7 @@ Row importRow(const RowReader& r, const std::string& channelText, std::int64_t b
                 tx = mhz(plus ? rxUnits + units : std::max<std::int64_t>(rxUnits - units, 0));
             }
             if (int m = commit(ColTx, tx))
-                reasons.push_back(commitMessage("transmit frequency", tx, m));
+                reasons.push_back(commitMessage("transmit frequency", tx, m, limits));
         }
     }
 
@@ -425,8 +434,9 @@ std::string exportCsv(const Image& image) {
 }
 
 Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                 std::int64_t bandHigh) {
+                 std::int64_t bandHigh, const Translate& translate) {
     Import result;
+    const Limits limits{bandLow, bandHigh, translate};
     const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
         result.error = parsed.error;
@@ -491,7 +501,7 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
             }
         }
         if (channel != 0) {
-            Row row = importRow(r, current[channel][ColChannel], bandLow, bandHigh, reasons);
+            Row row = importRow(r, current[channel][ColChannel], limits, reasons);
             if (reasons.empty()) {
                 result.table[channel] = std::move(row);
                 result.listed[channel] = true;
@@ -505,7 +515,19 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
         }
     }
     result.ok = result.rejected.empty();
+    for (bool listed : result.listed)
+        if (listed) {
+            result.notice = translate("InterchangeCsv",
+                                      "Busy lock, compander and scrambler are not in this layout: "
+                                      "the imported channels have them Off.");
+            break;
+        }
     return result;
+}
+
+std::string exportNotice(const Translate& translate) {
+    return translate("InterchangeCsv", "Busy lock, compander and scrambler are not in this "
+                                       "layout: the file does not keep them.");
 }
 
 void apply(const Import& import, Image& image) {

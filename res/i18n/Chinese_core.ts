@@ -579,4 +579,45 @@
         <translation>未用 0x3DB</translation>
     </message>
 </context>
+<context>
+    <name>CellCommit</name>
+    <message>
+        <source>"%1" is not a frequency in MHz</source>
+        <translation>“%1”不是以MHz为单位的频率</translation>
+    </message>
+    <message>
+        <source>%1 MHz is not on the 5 kHz or 6.25 kHz raster</source>
+        <translation>%1 MHz 不在 5 kHz 或 6.25 kHz 步进上</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the band: no band is set</source>
+        <translation>%1 MHz 超出频段：未设置频段</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the band %2-%3 MHz</source>
+        <translation>%1 MHz 超出频段 %2-%3 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>第%1行，%2列：%3</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the column's entries</source>
+        <translation>%1 不是该列的选项</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCsv</name>
+    <message>
+        <source>Busy lock, compander and scrambler are not in this layout: the imported channels have them Off.</source>
+        <translation>此格式不含繁忙锁定、压扩和扰频：导入的信道均设为关。</translation>
+    </message>
+    <message>
+        <source>Busy lock, compander and scrambler are not in this layout: the file does not keep them.</source>
+        <translation>此格式不含繁忙锁定、压扩和扰频：文件中不保存这些设置。</translation>
+    </message>
+</context>
 </TS>

@@ -579,4 +579,45 @@
         <translation>unused 0x3DB</translation>
     </message>
 </context>
+<context>
+    <name>CellCommit</name>
+    <message>
+        <source>"%1" is not a frequency in MHz</source>
+        <translation>"%1" is not a frequency in MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is not on the 5 kHz or 6.25 kHz raster</source>
+        <translation>%1 MHz is not on the 5 kHz or 6.25 kHz raster</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the band: no band is set</source>
+        <translation>%1 MHz is outside the band: no band is set</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the band %2-%3 MHz</source>
+        <translation>%1 MHz is outside the band %2-%3 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the column's entries</source>
+        <translation>%1 is not one of the column's entries</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCsv</name>
+    <message>
+        <source>Busy lock, compander and scrambler are not in this layout: the imported channels have them Off.</source>
+        <translation>Busy lock, compander and scrambler are not in this layout: the imported channels have them Off.</translation>
+    </message>
+    <message>
+        <source>Busy lock, compander and scrambler are not in this layout: the file does not keep them.</source>
+        <translation>Busy lock, compander and scrambler are not in this layout: the file does not keep them.</translation>
+    </message>
+</context>
 </TS>

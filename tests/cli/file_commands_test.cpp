@@ -134,7 +134,7 @@ TEST_F(FileCommands, RejectedImportReportsEachCellAndKeepsTheFile) {
     spit(dir / "in.csv", "CH,Rx Frequency,Power\n4,446.00625,High\n2,455,Loud\n");
     CliResult r = run({"import-csv", path("in.csv"), path("a.dat")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "row 4, column Rx Frequency: Out of range,please input again.\n"
+    EXPECT_EQ(r.err, "row 4, column Rx Frequency: 446.00625 MHz is outside the band 450-470 MHz\n"
                      "row 2, column Power: \"Loud\" is not one of the column's entries\n"
                      "radio-cli: 2 cell(s) rejected; \"" +
                          path("a.dat") + "\" is unchanged\n");

@@ -119,3 +119,16 @@ TEST(CommitLists, TakeTheEntryOnlyOnRowsWithAFrequency) {
     EXPECT_EQ(commit(kChannel, ColChannel, "9").row, kChannel);
     EXPECT_EQ(commit(kChannel, 11, "9").row, kChannel);
 }
+
+TEST(CommitCell, LimitMessagesNameTheLimitThatWasBroken) {
+    const auto said = [](const std::string& typed, std::int64_t low, std::int64_t high) {
+        const CommitResult r = commitCell(kEmpty, ColRx, typed, low, high, Language::English);
+        return limitMessage(r.message, typed, low, high, untranslated());
+    };
+    EXPECT_EQ(said("446.1", 13600000, 17400000), "446.1 MHz is outside the band 136-174 MHz");
+    EXPECT_EQ(said("144.0001", 13600000, 17400000),
+              "144.0001 MHz is not on the 5 kHz or 6.25 kHz raster");
+    EXPECT_EQ(said("175", 13600000, 17450000), "175 MHz is outside the band 136-174.5 MHz");
+    EXPECT_EQ(said("446.1", 0, 0), "446.1 MHz is outside the band: no band is set");
+    EXPECT_EQ(said("abc", kLow, kHigh), "\"abc\" is not a frequency in MHz");
+}

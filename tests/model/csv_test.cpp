@@ -2,6 +2,7 @@
 #include "model/Codecs.h"
 #include "model/Csv.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -128,16 +129,22 @@ TEST(CsvImport, ReportsEveryRejectedCellByChannelAndColumn) {
     EXPECT_TRUE(r.error.empty());
     EXPECT_EQ(r.rejected,
               (std::vector<std::string>{
-                  "row 3, column Rx Frequency: Out of range,please input again.",
-                  "row 4, column Rx Frequency: Error data Value, please input according the step "
-                  "value(6.25K/5k).",
-                  "row 5, column Tx Frequency: Out of range,please input again.",
+                  "row 3, column Rx Frequency: 471 MHz is outside the band 400-470 MHz",
+                  "row 4, column Rx Frequency: 462.001 MHz is not on the 5 kHz or 6.25 kHz raster",
+                  "row 5, column Tx Frequency: 499 MHz is outside the band 400-470 MHz",
                   "row 5, column QT/DQT Dec: \"none\" is not one of the column's entries",
                   "row 5, column Power: \"Hi\" is not one of the column's entries",
                   "row 5, column Scrambler: \"9\" is not one of the column's entries",
                   "row 6, column Power: \"\" is not one of the column's entries",
                   "row 7, column Power: \"Max\" is not one of the column's entries",
               }));
+    // The same in Chinese, through the catalogue.
+    const CsvImport zh = importCsv(csv, imageToTable(sampleImage(), Language::English), kLow, kHigh,
+                                   ts::chineseCatalogue());
+    ASSERT_EQ(zh.rejected.size(), r.rejected.size());
+    EXPECT_EQ(zh.rejected[0], "第3行，Rx Frequency列：471 MHz 超出频段 400-470 MHz");
+    EXPECT_EQ(zh.rejected[1], "第4行，Rx Frequency列：462.001 MHz 不在 5 kHz 或 6.25 kHz 步进上");
+    EXPECT_EQ(zh.rejected[3], "第5行，QT/DQT Dec列：\"none\" 不是该列的选项");
 }
 
 TEST(CsvImport, RejectsFilesOfTheWrongShape) {

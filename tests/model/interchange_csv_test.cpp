@@ -2,6 +2,7 @@
 #include "model/ChannelTable.h"
 #include "model/InterchangeCsv.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -150,11 +151,12 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     for (const auto& r : imp.rejected)
         lines.push_back(interchange::describe(r));
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[0], "line 3: Frequency 480.000000: Out of range,please input again.");
-    EXPECT_EQ(lines[1], "line 4: Frequency 446.003000: Error data Value, please input according "
-                        "the step value(6.25K/5k).");
+    EXPECT_EQ(lines[0], "line 3: Frequency 480.000000: 480 MHz is outside the band 400-470 MHz");
+    EXPECT_EQ(lines[1],
+              "line 4: Frequency 446.003000: 446.003 MHz is not on the 5 kHz or 6.25 kHz raster");
     EXPECT_EQ(lines[2].substr(0, 21), "line 6: Duplex \"off\" ");
-    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: Out of range,please input again.; "
+    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: 476.1 MHz is outside the band "
+                        "400-470 MHz; "
                         "rToneFreq \"69.4\" is not a tone the radio offers; Power \"5W\" is "
                         "neither High nor Low; Mode \"AM\" is not FM or NFM; Skip \"X\" is not "
                         "\"\", S or P");
@@ -165,6 +167,15 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     // Only the good row 1 is accepted; the caller decides whether to take it.
     for (int ch = 1; ch <= 16; ++ch)
         EXPECT_EQ(imp.listed[ch], ch == 1) << ch;
+    // The accepted row got the settings the layout cannot carry by default, and says so.
+    EXPECT_EQ(imp.notice, "Busy lock, compander and scrambler are not in this layout: the imported "
+                          "channels have them Off.");
+    const interchange::Import zh = interchange::importCsv(
+        csv, imageToTable(current, Language::English), kLow, kHigh, ts::chineseCatalogue());
+    ASSERT_EQ(zh.rejected.size(), 8u);
+    EXPECT_EQ(interchange::describe(zh.rejected[0]),
+              "line 3: Frequency 480.000000: 480 MHz 超出频段 400-470 MHz");
+    EXPECT_EQ(zh.notice, "此格式不含繁忙锁定、压扩和扰频：导入的信道均设为关。");
     auto expected = imageToTable(current, Language::English);
     expected[1][ColRx] = expected[1][ColTx] = "446.00625";
     EXPECT_EQ(imp.table, expected);

@@ -147,8 +147,8 @@ private slots:
             asked = rejected;
             return accepted == 0; // Cancel
         });
-        QCOMPARE(asked, QStringList{QStringLiteral(
-                            "line 3: Frequency 146.52: Out of range,please input again.")});
+        QCOMPARE(asked, QStringList{QStringLiteral("line 3: Frequency 146.52: 146.52 MHz is "
+                                                   "outside the band 400-470 MHz")});
         QVERIFY(!outcome.applied);
         QCOMPARE(row(view, 1), kEmptyRow);
 

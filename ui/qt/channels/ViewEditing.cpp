@@ -236,7 +236,7 @@ CViewEditing::importCsv(const QByteArray& csv,
     radio::Image img = gridImage();
     const radio::interchange::Import imp = radio::interchange::importCsv(
         csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
-        m_view->bandHigh());
+        m_view->bandHigh(), radio::coreTexts());
     if (!imp.error.empty()) {
         out.error = qs(imp.error);
         return out;
