@@ -96,10 +96,9 @@ std::string dialogTitle(const std::string& appName, const std::string& model,
 }
 
 std::string viewTitle(const std::string& appName, const std::string& model, const std::string& band,
-                      bool chinese) {
-    if (chinese)
-        return appName + " 写频软件" + "  [ 类型:" + model + "  频率:" + band + " ]";
-    return appName + " Programming Software" + "  [ Type:" + model + "  Fre:" + band + " ]";
+                      const Translate& translate) {
+    return textArg(translate("ProductInfo", "%1 Programming Software  [ Type:%2  Fre:%3 ]"),
+                   {appName, model, band});
 }
 
 std::string userValuesKey(const CIniFile& settings) {
@@ -112,7 +111,7 @@ std::string localizedAppName(const CIniFile& settings, const std::string& langua
 
 ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserValues* values,
                                   bool freshDocument, const std::string& languageName,
-                                  bool chinese) {
+                                  const Translate& translate) {
     const std::string key = userValuesKey(settings);
     if (freshDocument) {
         const std::uint32_t type = values ? values->get(key, "Type").value_or(0) : 0;
@@ -126,7 +125,7 @@ ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserVa
     ProductRefresh result;
     result.texts = productTexts(settings, image);
     result.title = viewTitle(localizedAppName(settings, languageName), result.texts.model,
-                             result.texts.band, chinese);
+                             result.texts.band, translate);
     result.limits = bandLimits(result.texts.band);
     return result;
 }

@@ -5,6 +5,7 @@
 // editor checks. Pure C++; the dialog and the view only show the results.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -46,9 +47,9 @@ ProductTexts productTexts(const CIniFile& settings, const Image& image);
 std::string dialogTitle(const std::string& appName, const std::string& model,
                         const std::string& band);
 // Title set by the channel view: "<app> Programming Software  [ Type:<model>  Fre:<band> ]",
-// in Chinese "<app> 写频软件  [ 类型:<model>  频率:<band> ]".
+// its words through the catalogues.
 std::string viewTitle(const std::string& appName, const std::string& model, const std::string& band,
-                      bool chinese);
+                      const Translate& translate);
 
 // Registry key name (section Setup "AppName") and the localized application
 // name of the title (key "AppName" of the language section).
@@ -67,7 +68,7 @@ struct ProductRefresh {
 };
 ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserValues* values,
                                   bool freshDocument, const std::string& languageName,
-                                  bool chinese);
+                                  const Translate& translate);
 
 // The Product Information dialog. Opening: the Type list, and the Type and
 // Frequency selections taken from the per-user values (missing = 0); an

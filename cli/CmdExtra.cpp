@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "model/Diff.h"
 #include "model/Image.h"
+#include "model/SafeFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,7 +43,7 @@ diff::ProductNames namesOf(const CIniFile* settings, const Image& image) {
 
 int runDiff(const Args& args) {
     std::vector<std::string> files;
-    bool chinese = false;
+    std::string language = "English";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.size() < 2 || a[0] != '-') {
@@ -61,7 +62,7 @@ int runDiff(const Args& args) {
         }
         if (value != "English" && value != "Chinese")
             return usageError("unknown language '" + value + "' (English or Chinese)");
-        chinese = value == "Chinese";
+        language = value;
     }
     if (files.size() != 2)
         return usageError("diff expects two files: radio-cli diff A.dat B.dat [--lang LANG]");
@@ -74,11 +75,16 @@ int runDiff(const Args& args) {
     }
     const auto settings = installedSettings();
     diff::Options options;
-    options.chinese = chinese;
+    const Translate& translate = catalogue(language);
+    options.language = language == "Chinese" ? Language::Chinese : Language::English;
+    options.translate = translate;
     options.a = namesOf(settings.get(), a);
     options.b = namesOf(settings.get(), b);
+    // The names as given; nothing in them may drive the terminal.
+    options.nameA = files::printable(files[0], std::string::npos);
+    options.nameB = files::printable(files[1], std::string::npos);
     const diff::Report report = diff::compare(a, b, options);
-    const std::string text = diff::formatReport(report, chinese);
+    const std::string text = diff::formatReport(report, translate);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return report.equal() ? 0 : 1;
 }

@@ -100,13 +100,13 @@ bool interchangeOption(const ParsedArgs& p, bool& useInterchange, std::string& e
     return false;
 }
 
-bool languageOption(const ParsedArgs& p, bool& chinese, std::string& error) {
+bool languageOption(const ParsedArgs& p, std::string& language, std::string& error) {
     const auto it = p.options.find("--lang");
-    chinese = false;
+    language = "English";
     if (it == p.options.end() || it->second == "English")
         return true;
     if (it->second == "Chinese") {
-        chinese = true;
+        language = it->second;
         return true;
     }
     error = "unknown language '" + it->second + "' (English or Chinese)";
@@ -176,8 +176,8 @@ int runNew(const Args& args) {
 int runDump(const Args& args) {
     ParsedArgs p;
     std::string error;
-    bool chinese = false;
-    if (!parseArgs(args, {"--lang"}, p, error) || !languageOption(p, chinese, error))
+    std::string language;
+    if (!parseArgs(args, {"--lang"}, p, error) || !languageOption(p, language, error))
         return usageError(error);
     if (p.positional.size() != 1)
         return usageError(
@@ -185,7 +185,9 @@ int runDump(const Args& args) {
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    const ChannelTable table = imageToTable(image, chinese);
+    ChannelTable table =
+        imageToTable(image, language == "Chinese" ? Language::Chinese : Language::English);
+    table[0] = columnHeaders(catalogue(language));
     std::string out;
     for (const auto& row : table) {
         for (int c = 0; c < kGridCols; ++c) {
@@ -215,10 +217,12 @@ int runExportCsv(const Args& args) {
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    const std::string csv =
-        useInterchange ? interchange::exportCsv(image) : tableToCsv(imageToTable(image, false));
+    const std::string csv = useInterchange ? interchange::exportCsv(image)
+                                           : tableToCsv(imageToTable(image, Language::English));
     if (!writeText(p.positional[1], csv, error))
         return usageError(error);
+    if (useInterchange)
+        printError(interchange::exportNotice(untranslated()));
     return 0;
 }
 
@@ -247,8 +251,8 @@ int runImportCsv(const Args& args) {
         return usageError(error);
 
     if (useInterchange) {
-        const interchange::Import rows =
-            interchange::importCsv(csv, imageToTable(image, false), band.low, band.high);
+        const interchange::Import rows = interchange::importCsv(
+            csv, imageToTable(image, Language::English), band.low, band.high);
         if (!rows.error.empty())
             return usageError(csvPath + ": " + rows.error);
         for (const auto& rejected : rows.rejected)
@@ -260,9 +264,14 @@ int runImportCsv(const Args& args) {
                               datPath + "\" is unchanged");
         interchange::apply(rows, image);
         const LoadResult saved = saveDat(datPath, image);
-        return saved.ok ? 0 : usageError(saved.error);
+        if (!saved.ok)
+            return usageError(saved.error);
+        if (!rows.notice.empty())
+            printError(rows.notice);
+        return 0;
     }
-    const CsvImport import = importCsv(csv, imageToTable(image, false), band.low, band.high);
+    const CsvImport import =
+        importCsv(csv, imageToTable(image, Language::English), band.low, band.high);
     if (!import.error.empty())
         return usageError(csvPath + ": " + import.error);
     if (!import.ok) {

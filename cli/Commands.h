@@ -4,6 +4,7 @@
 
 #include "app/Backups.h"
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <string>
 #include <vector>
@@ -36,6 +37,10 @@ backups::Result keepBackup(const Image& image);
 // copy when that one is not writable and the copy exists); empty when the
 // tool's own path is unknown. The tool only ever reads it.
 std::string settingsFilePath();
+
+// The tool's messages in `language` ("English" or "Chinese") through the
+// catalogue beside the tool; English when it cannot be read.
+const Translate& catalogue(const std::string& language);
 
 // Options: "--name VALUE" or "--name=VALUE". isOption tells whether args[i]
 // is the option; takeValue then takes its value (moving i past it) or sets

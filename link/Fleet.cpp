@@ -219,7 +219,7 @@ void FleetProgrammer::work(std::size_t index) {
             TransferSink& s = tracedSink ? static_cast<TransferSink&>(*tracedSink) : sink;
             const VerifyOutcome v = verifyWrite(name, m_options.factory, port, m_clock, s, m_image);
             if (m_trace)
-                m_trace->event(name, "verify: " + verifyText(v, false, 8));
+                m_trace->event(name, "verify: " + verifyText(v, untranslated(), 8));
             if (v.read.status != TransferStatus::Success) {
                 failed(v.read, " (verify read)");
                 break;

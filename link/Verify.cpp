@@ -57,24 +57,23 @@ VerifyOutcome verifyWrite(const std::string& portName, bool factory, Port& port,
     return outcome;
 }
 
-std::string verifyText(const VerifyOutcome& outcome, bool chinese, std::size_t maxListed) {
+std::string verifyText(const VerifyOutcome& outcome, const Translate& translate,
+                       std::size_t maxListed) {
     if (outcome.read.status != TransferStatus::Success)
-        return chinese ? "未能校验：写入后读回电台数据失败。"
-                       : "Not verified: reading the radio back after the write failed.";
+        return translate("Verify", "Not verified: reading the radio back after the write failed.");
     if (outcome.differing.empty())
-        return chinese ? "校验通过：电台中的数据与写入的一致。"
-                       : "Verified: the radio holds what was written.";
-    std::string text = chinese ? "校验失败：电台中有 " + std::to_string(outcome.differing.size()) +
-                                     " 个字节与写入的不同，地址："
-                               : "Verify failed: " + std::to_string(outcome.differing.size()) +
-                                     " byte(s) in the radio differ from what was written, at ";
+        return translate("Verify", "Verified: the radio holds what was written.");
+    std::string text = textArg(
+        translate("Verify",
+                  "Verify failed: %1 byte(s) in the radio differ from what was written, at "),
+        {std::to_string(outcome.differing.size())});
     for (std::size_t i = 0; i < outcome.differing.size() && i < maxListed; ++i) {
         char address[8];
         std::snprintf(address, sizeof address, "0x%03X", unsigned(outcome.differing[i]));
         text += (i ? ", " : "") + std::string(address);
     }
     if (outcome.differing.size() > maxListed)
-        text += chinese ? " 等" : ", ...";
+        text += translate("Verify", ", ...");
     return text;
 }
 

@@ -5,6 +5,7 @@
 
 #include "link/Transfer.h"
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -29,6 +30,7 @@ VerifyOutcome verifyWrite(const std::string& portName, bool factory, Port& port,
 
 // The outcome for the user: "Verified: ..." or the differing addresses (at
 // most `maxListed`, then a count of the rest), or why the read failed.
-std::string verifyText(const VerifyOutcome& outcome, bool chinese, std::size_t maxListed = 32);
+std::string verifyText(const VerifyOutcome& outcome, const Translate& translate,
+                       std::size_t maxListed = 32);
 
 } // namespace radio::link

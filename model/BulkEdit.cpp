@@ -15,8 +15,8 @@ bool isListColumn(int column) {
     return column >= ColDecode && column <= ColScrambler;
 }
 
-bool isEntry(int column, const std::string& value, bool chinese) {
-    const auto& entries = columnEntries(column, chinese);
+bool isEntry(int column, const std::string& value, Language language) {
+    const auto& entries = columnEntries(column, language);
     return std::find(entries.begin(), entries.end(), value) != entries.end();
 }
 
@@ -25,13 +25,14 @@ bool isEntry(int column, const std::string& value, bool chinese) {
 // frequencies takes only one of its entries (the editor offers nothing
 // else); a row without frequencies keeps its list cells empty, as typed.
 bool commitInto(Row& row, int rowIndex, int column, const std::string& value, std::int64_t bandLow,
-                std::int64_t bandHigh, bool chinese, std::vector<clipboard::Rejected>& refused) {
+                std::int64_t bandHigh, Language language,
+                std::vector<clipboard::Rejected>& refused) {
     if (isListColumn(column) && !(row[ColRx].empty() && row[ColTx].empty()) &&
-        !isEntry(column, value, chinese)) {
+        !isEntry(column, value, language)) {
         refused.push_back({rowIndex, column, 0, value});
         return false;
     }
-    const CommitResult r = commitCell(row, column, value, bandLow, bandHigh, chinese);
+    const CommitResult r = commitCell(row, column, value, bandLow, bandHigh, language);
     if (r.message != 0) {
         refused.push_back({rowIndex, column, r.message, value});
         return false;
@@ -42,13 +43,13 @@ bool commitInto(Row& row, int rowIndex, int column, const std::string& value, st
 
 // Commits the per-row values (column -> value) in column order.
 Outcome apply(const ChannelTable& current, const std::map<int, std::map<int, std::string>>& edits,
-              std::int64_t bandLow, std::int64_t bandHigh, bool chinese) {
+              std::int64_t bandLow, std::int64_t bandHigh, Language language) {
     Outcome out;
     out.table = current;
     for (const auto& [row, values] : edits) {
         Row cells = current[std::size_t(row)];
         for (const auto& [column, value] : values)
-            commitInto(cells, row, column, value, bandLow, bandHigh, chinese, out.refused);
+            commitInto(cells, row, column, value, bandLow, bandHigh, language, out.refused);
         out.table[std::size_t(row)] = cells;
     }
     out.ok = out.refused.empty();
@@ -64,7 +65,7 @@ bool validCell(int row, int column) {
 } // namespace
 
 Outcome fillDown(const ChannelTable& current, const std::vector<Cell>& cells, std::int64_t bandLow,
-                 std::int64_t bandHigh, bool chinese) {
+                 std::int64_t bandHigh, Language language) {
     std::map<int, int> top; // column -> topmost selected row
     for (const Cell& c : cells) {
         if (!validCell(c.row, c.column))
@@ -79,25 +80,25 @@ Outcome fillDown(const ChannelTable& current, const std::vector<Cell>& cells, st
             continue;
         edits[c.row][c.column] = current[std::size_t(top[c.column])][std::size_t(c.column)];
     }
-    return apply(current, edits, bandLow, bandHigh, chinese);
+    return apply(current, edits, bandLow, bandHigh, language);
 }
 
 Outcome setCells(const ChannelTable& current, const std::vector<int>& rows, int column,
                  const std::string& value, std::int64_t bandLow, std::int64_t bandHigh,
-                 bool chinese) {
+                 Language language) {
     std::map<int, std::map<int, std::string>> edits;
     for (int row : rows)
         if (validCell(row, column))
             edits[row][column] = value;
-    return apply(current, edits, bandLow, bandHigh, chinese);
+    return apply(current, edits, bandLow, bandHigh, language);
 }
 
 clipboard::Paste pasteOntoRows(const std::string& text, const ChannelTable& current,
                                const std::vector<int>& rows, std::int64_t bandLow,
-                               std::int64_t bandHigh, bool chinese) {
+                               std::int64_t bandHigh, Language language) {
     const int first = rows.empty() ? 1 : *std::min_element(rows.begin(), rows.end());
     clipboard::Paste single =
-        clipboard::pasteRows(text, current, first, bandLow, bandHigh, chinese);
+        clipboard::pasteRows(text, current, first, bandLow, bandHigh, language);
     // One line landed (or was refused cell by cell) on one row: a one-row clipboard.
     const bool oneLine = single.rows.size() == 1 &&
                          std::none_of(single.rejected.begin(), single.rejected.end(),
@@ -108,7 +109,7 @@ clipboard::Paste pasteOntoRows(const std::string& text, const ChannelTable& curr
     all.table = current;
     for (int row : rows) {
         const clipboard::Paste p =
-            clipboard::pasteRows(text, all.table, row, bandLow, bandHigh, chinese);
+            clipboard::pasteRows(text, all.table, row, bandLow, bandHigh, language);
         all.rows.insert(all.rows.end(), p.rows.begin(), p.rows.end());
         all.rejected.insert(all.rejected.end(), p.rejected.begin(), p.rejected.end());
         if (p.ok)

@@ -29,18 +29,18 @@ struct Outcome {
 // cell changes; a row takes its cells in column order, so a new channel's
 // defaults yield to list values filled alongside its frequency.
 Outcome fillDown(const ChannelTable& current, const std::vector<Cell>& cells, std::int64_t bandLow,
-                 std::int64_t bandHigh, bool chinese);
+                 std::int64_t bandHigh, Language language);
 
 // `value` into `column` of every row in `rows`.
 Outcome setCells(const ChannelTable& current, const std::vector<int>& rows, int column,
                  const std::string& value, std::int64_t bandLow, std::int64_t bandHigh,
-                 bool chinese);
+                 Language language);
 
 // A clipboard holding exactly one channel row, pasted onto each of `rows`;
 // with any other text, or a single row, the paste is the ordinary one from
 // the first row down.
 clipboard::Paste pasteOntoRows(const std::string& text, const ChannelTable& current,
                                const std::vector<int>& rows, std::int64_t bandLow,
-                               std::int64_t bandHigh, bool chinese);
+                               std::int64_t bandHigh, Language language);
 
 } // namespace radio::bulk

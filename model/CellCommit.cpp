@@ -1,6 +1,7 @@
 #include "model/CellCommit.h"
 
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/StringTable.h"
 
 namespace radio {
@@ -13,12 +14,13 @@ void clearRow(std::array<std::string, kGridCols>& row) {
 }
 
 // A new channel's settings, columns 3..10.
-const std::array<const char*, 8>& newChannelDefaults(bool chinese) {
-    static const std::array<const char*, 8> english = {"None", "None", "High", "No",
-                                                       "Off",  "Wide", "Off",  "Off"};
-    static const std::array<const char*, 8> chineseDefaults = {"无", "无", "高", "无",
-                                                               "关", "宽", "关", "关"};
-    return chinese ? chineseDefaults : english;
+std::array<std::string, 8> newChannelDefaults(Language language) {
+    using namespace data;
+    std::array<std::string, 8> out;
+    const Word words[8] = {None, None, High, No, Off, Wide, Off, Off};
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = text(words[i], language);
+    return out;
 }
 
 // 0 when the value may be stored, else the message that rejects it.
@@ -32,11 +34,37 @@ int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHi
     return 0;
 }
 
+// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+std::string megahertz(std::int64_t units) {
+    std::string text = std::to_string(units / 100000);
+    std::string fraction = std::to_string(units % 100000);
+    fraction.insert(0, 5 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? text : text + "." + fraction;
+}
+
 } // namespace
+
+std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
+                         std::int64_t bandHigh, const Translate& translate) {
+    const std::int64_t value = frequencyUnits(typed);
+    if (value <= 0)
+        return textArg(translate("CellCommit", "\"%1\" is not a frequency in MHz"), {typed});
+    const std::string shown = megahertz(value);
+    if (message == IDS_STEP_ERROR)
+        return textArg(translate("CellCommit", "%1 MHz is not on the 5 kHz or 6.25 kHz raster"),
+                       {shown});
+    if (bandLow <= 0 && bandHigh <= 0)
+        return textArg(translate("CellCommit", "%1 MHz is outside the band: no band is set"),
+                       {shown});
+    return textArg(translate("CellCommit", "%1 MHz is outside the band %2-%3 MHz"),
+                   {shown, megahertz(bandLow), megahertz(bandHigh)});
+}
 
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
-                        bool chinese) {
+                        Language language) {
     CommitResult result{row, 0};
     auto& out = result.row;
     const std::string& rx = row[ColRx];
@@ -58,7 +86,7 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
         } else {
             out[ColRx] = text;
             out[ColTx] = text;
-            const auto& defaults = newChannelDefaults(chinese);
+            const auto defaults = newChannelDefaults(language);
             for (int c = ColDecode; c <= ColScrambler; ++c)
                 out[c] = defaults[c - ColDecode];
         }

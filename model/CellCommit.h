@@ -18,10 +18,17 @@ struct CommitResult {
 
 // Commits `editorText` into `column` (1..10) of `row`. For list columns the
 // editor text is the selected entry's text. Band limits are inclusive, in
-// 10 Hz units; `chinese` picks the language of a new channel's defaults.
+// 10 Hz units; `language` picks the language of a new channel's defaults.
 // A column outside 1..10 leaves the row unchanged.
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
-                        bool chinese);
+                        Language language);
+
+// What an import tells about a frequency commitCell refused with `message`
+// (IDS_OUT_OF_RANGE or IDS_STEP_ERROR), naming the broken limit: "446.1 MHz
+// is outside the band 400-470 MHz", "446.002 MHz is not on the 5 kHz or
+// 6.25 kHz raster".
+std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
+                         std::int64_t bandHigh, const Translate& translate);
 
 } // namespace radio

@@ -1,6 +1,7 @@
 #include "model/ChannelTable.h"
 
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 
 #include <cstdio>
@@ -21,36 +22,64 @@ ToneBytes recordTone(const Image& img, int channel, const mm::Field& f) {
 }
 
 bool isYes(const std::string& text) {
-    return text == "Yes" || text == "有";
+    return data::is(text, data::Yes);
 }
 
 } // namespace
 
-const std::array<std::string, kGridCols>& columnHeaders(bool chinese) {
+const std::array<std::string, kGridCols>& columnHeaders() {
     static const std::array<std::string, kGridCols> english = {
-        "CH",       "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power",
-        "Scan Add", "Busy Lock",    "W/N",          "Compand",    "Scrambler"};
-    static const std::array<std::string, kGridCols> chineseHeaders = {
-        "信道",     "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码", "功率",
-        "扫描添加", "繁忙锁定", "宽/窄",    "压扩",       "扰频"};
-    return chinese ? chineseHeaders : english;
+        RADIO_TEXT("ChannelTable", "CH"),           RADIO_TEXT("ChannelTable", "Rx Frequency"),
+        RADIO_TEXT("ChannelTable", "Tx Frequency"), RADIO_TEXT("ChannelTable", "QT/DQT Dec"),
+        RADIO_TEXT("ChannelTable", "QT/DQT Enc"),   RADIO_TEXT("ChannelTable", "Power"),
+        RADIO_TEXT("ChannelTable", "Scan Add"),     RADIO_TEXT("ChannelTable", "Busy Lock"),
+        RADIO_TEXT("ChannelTable", "W/N"),          RADIO_TEXT("ChannelTable", "Compand"),
+        RADIO_TEXT("ChannelTable", "Scrambler")};
+    return english;
 }
 
-const std::vector<std::string>& columnEntries(int column, bool chinese) {
+std::array<std::string, kGridCols> columnHeaders(const Translate& translate) {
+    std::array<std::string, kGridCols> out;
+    for (int c = 0; c < kGridCols; ++c)
+        out[c] = translate("ChannelTable", columnHeaders()[c].c_str());
+    return out;
+}
+
+const std::vector<std::string>& columnEntries(int column, Language language) {
     using List = std::vector<std::string>;
+    // Both languages at once: [0] English, [1] Chinese.
+    static const auto build = [](std::initializer_list<data::Word> words) {
+        std::array<List, 2> lists;
+        for (const Language l : {Language::English, Language::Chinese}) {
+            List& list = lists[l == Language::Chinese ? 1 : 0];
+            for (const data::Word w : words)
+                list.push_back(data::text(w, l));
+        }
+        return lists;
+    };
     static const List none;
-    static const List power[2] = {{"High", "Low"}, {"高", "低"}};
-    static const List scanAdd[2] = {{"Yes", "No"}, {"有", "无"}};
-    static const List busyLock[2] = {{"Off", "Carrier", "QT/DQT"}, {"关", "载波", "QT/DQT"}};
-    static const List width[2] = {{"Wide", "Narrow"}, {"宽", "窄"}};
-    static const List compand[2] = {{"On", "Off"}, {"开", "关"}};
-    static const List scrambler[2] = {{"Off", "1", "2", "3", "4", "5", "6", "7", "8"},
-                                      {"关", "1", "2", "3", "4", "5", "6", "7", "8"}};
-    const int lang = chinese ? 1 : 0;
+    static const auto power = build({data::High, data::Low});
+    static const auto scanAdd = build({data::Yes, data::No});
+    static const auto busyLock = [] {
+        auto lists = build({data::Off, data::Carrier});
+        for (List& l : lists)
+            l.push_back("QT/DQT");
+        return lists;
+    }();
+    static const auto width = build({data::Wide, data::Narrow});
+    static const auto compand = build({data::On, data::Off});
+    static const auto scrambler = [] {
+        auto lists = build({data::Off});
+        for (List& l : lists)
+            for (int n = 1; n <= 8; ++n)
+                l.push_back(std::to_string(n));
+        return lists;
+    }();
+    const int lang = language == Language::Chinese ? 1 : 0;
     switch (column) {
     case ColDecode:
     case ColEncode:
-        return toneList(chinese);
+        return toneList(language);
     case ColPower:
         return power[lang];
     case ColScanAdd:
@@ -68,9 +97,9 @@ const std::vector<std::string>& columnEntries(int column, bool chinese) {
     }
 }
 
-ChannelTable imageToTable(const Image& img, bool chinese) {
+ChannelTable imageToTable(const Image& img, Language language) {
     ChannelTable table;
-    table[0] = columnHeaders(chinese);
+    table[0] = columnHeaders();
     for (int n = 1; n <= mm::kChannelCount; ++n) {
         auto& row = table[n];
         char number[8];
@@ -79,9 +108,9 @@ ChannelTable imageToTable(const Image& img, bool chinese) {
         const bool empty = mm::channelEmpty(img, n);
         row[ColRx] = FormatFrequency(recordFreq(img, n, mm::rec::RxFrequency));
         row[ColTx] = FormatFrequency(recordFreq(img, n, mm::rec::TxFrequency));
-        row[ColDecode] = FormatTone(recordTone(img, n, mm::rec::RxTone), empty, chinese);
-        row[ColEncode] = FormatTone(recordTone(img, n, mm::rec::TxTone), empty, chinese);
-        OptionTexts o = decodeOptions(img, n, chinese);
+        row[ColDecode] = FormatTone(recordTone(img, n, mm::rec::RxTone), empty, language);
+        row[ColEncode] = FormatTone(recordTone(img, n, mm::rec::TxTone), empty, language);
+        OptionTexts o = decodeOptions(img, n, language);
         row[ColPower] = std::move(o.power);
         row[ColScanAdd] = std::move(o.scanAdd);
         row[ColBusyLock] = std::move(o.busyLock);

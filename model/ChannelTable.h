@@ -4,6 +4,7 @@
 // moves these texts into widgets; all conversion rules live here.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <array>
 #include <string>
@@ -30,14 +31,17 @@ enum Column {
 
 using ChannelTable = std::array<std::array<std::string, kGridCols>, kGridRows>;
 
-// Header texts of row 0 ("CH", "Rx Frequency", ... / "信道", "接收频率", ...).
-const std::array<std::string, kGridCols>& columnHeaders(bool chinese);
+// Header texts of row 0 in English ("CH", "Rx Frequency", ...): the column
+// names of the CSV files as well.
+const std::array<std::string, kGridCols>& columnHeaders();
+// The same as the grid shows them, through the catalogues.
+std::array<std::string, kGridCols> columnHeaders(const Translate& translate);
 
 // Entries of the drop-down list of a column 3..10, in order, in one language.
-const std::vector<std::string>& columnEntries(int column, bool chinese);
+const std::vector<std::string>& columnEntries(int column, Language language);
 
-// Image -> table (headers and channel numbers included).
-ChannelTable imageToTable(const Image& img, bool chinese);
+// Image -> table: English headers, channel numbers, channel values in `language`.
+ChannelTable imageToTable(const Image& img, Language language);
 // Table -> image: channel records and scan-add bytes; nothing else changes.
 void tableToImage(const ChannelTable& table, Image& img);
 

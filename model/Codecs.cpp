@@ -1,5 +1,6 @@
 #include "model/Codecs.h"
 
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 
 #include <charconv>
@@ -297,11 +298,11 @@ FreqBytes ParseFrequency(const std::string& text) {
     return out;
 }
 
-std::string FormatTone(const ToneBytes& lh, bool channelEmpty, bool chinese) {
+std::string FormatTone(const ToneBytes& lh, bool channelEmpty, Language language) {
     const std::uint8_t lo = lh[0];
     const std::uint8_t hi = lh[1];
     if (hi == 0x00 || hi == 0xFF)
-        return channelEmpty ? std::string() : toneList(chinese)[0];
+        return channelEmpty ? std::string() : toneList(language)[0];
     const int value = (hi & 0x01) * 256 + lo;
     if (hi == 0x28 || hi == 0x29)
         return dcsText(codeNumberOf(value), 'N');
@@ -325,11 +326,11 @@ ToneBytes ParseTone(const std::string& text) {
     return {std::uint8_t(w % 256), std::uint8_t(w / 256)};
 }
 
-const std::vector<std::string>& toneList(bool chinese) {
-    static const auto build = [](const char* none) {
+const std::vector<std::string>& toneList(Language language) {
+    static const auto build = [](Language lang) {
         std::vector<std::string> list;
         list.reserve(kToneCount);
-        list.emplace_back(none);
+        list.push_back(data::text(data::None, lang));
         for (const char* t : kCtcss)
             list.emplace_back(t);
         for (int c : kDcsCodes)
@@ -338,12 +339,13 @@ const std::vector<std::string>& toneList(bool chinese) {
             list.push_back(dcsText(c, 'I'));
         return list;
     };
-    static const std::vector<std::string> english = build("None");
-    static const std::vector<std::string> chineseList = build("无");
-    return chinese ? chineseList : english;
+    static const std::vector<std::string> english = build(Language::English);
+    static const std::vector<std::string> chinese = build(Language::Chinese);
+    return language == Language::Chinese ? chinese : english;
 }
 
-OptionTexts decodeOptions(const Image& img, int channel, bool chinese) {
+OptionTexts decodeOptions(const Image& img, int channel, Language language) {
+    const auto word = [language](data::Word w) { return data::text(w, language); };
     OptionTexts t;
     if (mm::channelEmpty(img, channel))
         return t;
@@ -353,23 +355,23 @@ OptionTexts decodeOptions(const Image& img, int channel, bool chinese) {
     const bool power = b13 & mm::rec::Power.mask;
     const bool wide = b13 & mm::rec::Width.mask;
     const bool compOff = b14 & mm::rec::CompanderOff.mask;
-    t.power = chinese ? (power ? "高" : "低") : (power ? "High" : "Low");
+    t.power = word(power ? data::High : data::Low);
     const std::uint8_t scanByte =
         channel <= 8 ? img[mm::ScanAddLow.offset] : img[mm::ScanAddHigh.offset];
     const bool scan = scanByte & (1u << ((channel - 1) % 8));
-    t.scanAdd = chinese ? (scan ? "有" : "无") : (scan ? "Yes" : "No");
+    t.scanAdd = word(scan ? data::Yes : data::No);
     const unsigned busy = (b12 & mm::rec::BusyLock.mask) >> mm::shiftOf(mm::rec::BusyLock.mask);
     if (busy == 0)
-        t.busyLock = chinese ? "关" : "Off";
+        t.busyLock = word(data::Off);
     else if (busy == 1)
-        t.busyLock = chinese ? "载波" : "Carrier";
+        t.busyLock = word(data::Carrier);
     else
         t.busyLock = "QT/DQT";
-    t.width = chinese ? (wide ? "宽" : "窄") : (wide ? "Wide" : "Narrow");
-    t.compand = chinese ? (compOff ? "关" : "开") : (compOff ? "Off" : "On");
+    t.width = word(wide ? data::Wide : data::Narrow);
+    t.compand = word(compOff ? data::Off : data::On);
     const unsigned s = b14 & mm::rec::Scrambler.mask;
     if (s == 0)
-        t.scrambler = chinese ? "关" : "Off";
+        t.scrambler = word(data::Off);
     else if (s <= 8)
         t.scrambler = std::to_string(s);
     // 9..15 are no scrambler code the radio offers: shown blank.
@@ -383,16 +385,16 @@ void encodeOptions(Image& img, int channel, const OptionTexts& texts) {
     const auto setBits = [](std::uint8_t& byte, std::uint8_t mask, bool on) {
         byte = std::uint8_t(on ? (byte | mask) : (byte & ~mask));
     };
-    setBits(b13, mm::rec::Power.mask, texts.power == "High" || texts.power == "高");
+    setBits(b13, mm::rec::Power.mask, data::is(texts.power, data::High));
     unsigned busy = 2; // anything but Off or Carrier, blank included, is QT/DQT
-    if (texts.busyLock == "Off" || texts.busyLock == "关")
+    if (data::is(texts.busyLock, data::Off))
         busy = 0;
-    else if (texts.busyLock == "Carrier" || texts.busyLock == "载波")
+    else if (data::is(texts.busyLock, data::Carrier))
         busy = 1;
     b12 = std::uint8_t((b12 & ~mm::rec::BusyLock.mask) |
                        ((busy << mm::shiftOf(mm::rec::BusyLock.mask)) & mm::rec::BusyLock.mask));
-    setBits(b13, mm::rec::Width.mask, texts.width == "Wide" || texts.width == "宽");
-    setBits(b14, mm::rec::CompanderOff.mask, texts.compand == "Off" || texts.compand == "关");
+    setBits(b13, mm::rec::Width.mask, data::is(texts.width, data::Wide));
+    setBits(b14, mm::rec::CompanderOff.mask, data::is(texts.compand, data::Off));
     const unsigned s = unsigned(atoiC(texts.scrambler)) & mm::rec::Scrambler.mask;
     b14 = std::uint8_t((b14 & ~mm::rec::Scrambler.mask) | s);
 }

@@ -3,6 +3,7 @@
 // texts of the channel grid. Pure functions, no window system.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -34,18 +35,18 @@ std::int64_t frequencyUnits(const std::string& text);
 // value that was checked.
 std::string formatFrequencyText(const std::string& text);
 
-std::string FormatTone(const ToneBytes& lh, bool channelEmpty, bool chinese);
+std::string FormatTone(const ToneBytes& lh, bool channelEmpty, Language language);
 ToneBytes ParseTone(const std::string& text);
 
-// The tone list: 265 texts; entry 0 is "None" (Chinese "无").
-const std::vector<std::string>& toneList(bool chinese);
+// The tone list: 265 texts; entry 0 is data::None.
+const std::vector<std::string>& toneList(Language language);
 constexpr int kToneCount = 265;
 
 // Option texts of a channel, decoded from a record (and the scan-add bit).
 struct OptionTexts {
     std::string power, scanAdd, busyLock, width, compand, scrambler;
 };
-OptionTexts decodeOptions(const Image& img, int channel, bool chinese);
+OptionTexts decodeOptions(const Image& img, int channel, Language language);
 // Encodes the option texts (English or Chinese accepted) into the record's bits,
 // except the scan-add flag, which the grid conversion handles for all channels.
 void encodeOptions(Image& img, int channel, const OptionTexts& texts);

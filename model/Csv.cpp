@@ -20,17 +20,19 @@ std::string trimmed(const std::string& s) {
 }
 
 bool isEntry(int column, const std::string& text) {
-    for (bool chinese : {false, true}) {
-        const auto& entries = columnEntries(column, chinese);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const auto& entries = columnEntries(column, language);
         if (std::find(entries.begin(), entries.end(), text) != entries.end())
             return true;
     }
     return false;
 }
 
-std::string rejection(int channel, int column, const std::string& message) {
-    return "row " + std::to_string(channel) + ", column " + columnHeaders(false)[column] + ": " +
-           message;
+// The column keeps the file's own (English) name.
+std::string rejection(int channel, int column, const std::string& message,
+                      const Translate& translate) {
+    return textArg(translate("Csv", "row %1, column %2: %3"),
+                   {std::to_string(channel), columnHeaders()[column], message});
 }
 
 } // namespace
@@ -51,7 +53,7 @@ std::string csvField(const std::string& text) {
 std::string tableToCsv(const ChannelTable& table) {
     std::string out;
     for (int r = 0; r < kGridRows; ++r) {
-        const auto& row = r == 0 ? columnHeaders(false) : table[r];
+        const auto& row = r == 0 ? columnHeaders() : table[r];
         for (int c = 0; c < kGridCols; ++c) {
             if (c > 0)
                 out += ',';
@@ -144,7 +146,7 @@ CsvParse parseImportCsv(const std::string& text) {
 }
 
 CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                    std::int64_t bandHigh) {
+                    std::int64_t bandHigh, const Translate& translate) {
     CsvImport result;
     const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
@@ -153,7 +155,7 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
     }
 
     // Header: which grid column each CSV field feeds.
-    const auto& headers = columnHeaders(false);
+    const auto& headers = columnHeaders();
     const auto& head = parsed.records[0].fields;
     std::vector<int> columnOf(head.size(), -1);
     std::array<int, kGridCols> fieldOf;
@@ -215,14 +217,18 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                 if (!isEntry(column, text) && !(text.empty() && noFrequencies)) {
                     result.rejected.push_back(
                         rejection(channel, column,
-                                  files::quoted(text) + " is not one of the column's entries"));
+                                  textArg(translate("Csv", "%1 is not one of the column's entries"),
+                                          {files::quoted(text)}),
+                                  translate));
                     continue;
                 }
             }
-            CommitResult commit = commitCell(row, column, text, bandLow, bandHigh, false);
+            CommitResult commit =
+                commitCell(row, column, text, bandLow, bandHigh, Language::English);
             if (commit.message != 0)
-                result.rejected.push_back(
-                    rejection(channel, column, englishString(commit.message)));
+                result.rejected.push_back(rejection(
+                    channel, column,
+                    limitMessage(commit.message, text, bandLow, bandHigh, translate), translate));
             row = std::move(commit.row);
         }
         table[channel] = std::move(row);

@@ -44,8 +44,9 @@ struct CsvImport {
 // the grid would: per row Rx, then Tx, then the list columns. Columns may
 // come in any order and any may be missing except "CH"; channels without a
 // row keep their texts.
+// Rejections name the broken limit, through `translate`.
 CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                    std::int64_t bandHigh);
+                    std::int64_t bandHigh, const Translate& translate = untranslated());
 // Writes the channels that had a row (records and scan-add bits) into `image`;
 // every other byte stays as it is.
 void applyImport(const CsvImport& import, Image& image);

@@ -2,6 +2,7 @@
 
 #include "model/ChannelTable.h"
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 #include "model/OptionalFeatures.h"
 #include "model/ParamAdjust.h"
@@ -35,19 +36,18 @@ std::vector<Bits> recordBits(int channel, const mm::Field& f) {
     return out;
 }
 
-std::string tr(bool chinese, const char* english, const char* zh) {
-    return chinese ? zh : english;
-}
-
-std::string onOff(bool on, bool chinese) {
-    return chinese ? (on ? "开" : "关") : (on ? "On" : "Off");
-}
-
-std::string listText(const std::vector<std::string>& entries, int index, bool chinese) {
-    if (index < 0 || index >= int(entries.size()))
-        return tr(chinese, "(no selection)", "(未选择)");
-    return entries[index];
-}
+// What the comparison shows: values in the data language, words through the catalogues.
+struct Texts {
+    Language language;
+    const Translate& translate;
+    std::string operator()(const char* english) const { return translate("Diff", english); }
+    std::string onOff(bool on) const { return data::text(on ? data::On : data::Off, language); }
+    std::string listText(const std::vector<std::string>& entries, int index) const {
+        if (index < 0 || index >= int(entries.size()))
+            return (*this)("(no selection)");
+        return entries[index];
+    }
+};
 
 // Collects changes and remembers which bits they account for.
 class Collector {
@@ -70,13 +70,13 @@ private:
     std::array<std::uint8_t, kImageSize> m_explained{};
 };
 
-void compareChannels(const Image& a, const Image& b, bool chinese, Collector& out) {
-    const ChannelTable ta = imageToTable(a, chinese);
-    const ChannelTable tb = imageToTable(b, chinese);
-    const auto& headers = columnHeaders(chinese);
+void compareChannels(const Image& a, const Image& b, const Texts& tr, Collector& out) {
+    const ChannelTable ta = imageToTable(a, tr.language);
+    const ChannelTable tb = imageToTable(b, tr.language);
+    const auto headers = columnHeaders(tr.translate);
+    const std::string channel = tr("Channel %1");
     for (int n = 1; n <= mm::kChannelCount; ++n) {
-        char group[32];
-        std::snprintf(group, sizeof group, chinese ? "信道%d" : "Channel %d", n);
+        const std::string group = textArg(channel, {std::to_string(n)});
         const mm::Field& scan = n <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
         const std::uint8_t scanBit = std::uint8_t(1u << ((n - 1) % 8));
         const std::array<std::vector<Bits>, kGridCols> bits = {
@@ -97,67 +97,63 @@ void compareChannels(const Image& a, const Image& b, bool chinese, Collector& ou
     }
 }
 
-void compareOptions(const Image& a, const Image& b, bool chinese, Collector& out) {
+void compareOptions(const Image& a, const Image& b, const Texts& tr, Collector& out) {
     using namespace radio::optional;
-    const std::string group = tr(chinese, "Optional Features", "可选功能");
+    const std::string group = tr("Optional Features");
     const Choices ca = decode(a);
     const Choices cb = decode(b);
     struct ListField {
         List list;
-        const char* english;
-        const char* zh;
+        const char* label;
         const mm::Field& field;
     };
     // The dialog's layout order.
     const ListField lists[] = {
-        {TimeOutTimer, "Time-Out Timer", "超时定时器", mm::TimeOutTimer},
-        {TotPreAlert, "TOT Pre-Alert", "超时预警", mm::TotPreAlert},
-        {CallTone, "Call Tone", "呼叫铃音", mm::CallTone},
-        {VoxGainLevel, "Vox Gain Level", "声控增益电平", mm::VoxGain},
-        {CallKeyDefine, "Call Key Define", "呼叫键定义", mm::CallKey},
-        {VoiceAnnunciation, "Voice Annunciation", "语音报号", mm::VoiceAnnunciation},
-        {SquelchLevel, "Squelch Level", "静噪电平", mm::SquelchLevel},
-        {VoxDelayTime, "Vox Delay Time", "声控延时时间", mm::VoxDelay},
+        {TimeOutTimer, RADIO_TEXT("Diff", "Time-Out Timer"), mm::TimeOutTimer},
+        {TotPreAlert, RADIO_TEXT("Diff", "TOT Pre-Alert"), mm::TotPreAlert},
+        {CallTone, RADIO_TEXT("Diff", "Call Tone"), mm::CallTone},
+        {VoxGainLevel, RADIO_TEXT("Diff", "Vox Gain Level"), mm::VoxGain},
+        {CallKeyDefine, RADIO_TEXT("Diff", "Call Key Define"), mm::CallKey},
+        {VoiceAnnunciation, RADIO_TEXT("Diff", "Voice Annunciation"), mm::VoiceAnnunciation},
+        {SquelchLevel, RADIO_TEXT("Diff", "Squelch Level"), mm::SquelchLevel},
+        {VoxDelayTime, RADIO_TEXT("Diff", "Vox Delay Time"), mm::VoxDelay},
     };
     for (const ListField& l : lists) {
-        const auto& entries = optional::entries(l.list, chinese);
-        out.add(group, tr(chinese, l.english, l.zh), listText(entries, ca.index[l.list], chinese),
-                listText(entries, cb.index[l.list], chinese), bitsOf(l.field));
+        const auto& entries = optional::entries(l.list, tr.language);
+        out.add(group, tr(l.label), tr.listText(entries, ca.index[l.list]),
+                tr.listText(entries, cb.index[l.list]), bitsOf(l.field));
     }
-    out.add(group, tr(chinese, "Beep", "提示音"), onOff(ca.beep, chinese), onOff(cb.beep, chinese),
-            bitsOf(mm::KeyBeep));
-    out.add(group, tr(chinese, "Battery Saver", "电池省电"), onOff(ca.batterySaver, chinese),
-            onOff(cb.batterySaver, chinese), bitsOf(mm::BatterySaver));
+    out.add(group, tr("Beep"), tr.onOff(ca.beep), tr.onOff(cb.beep), bitsOf(mm::KeyBeep));
+    out.add(group, tr("Battery Saver"), tr.onOff(ca.batterySaver), tr.onOff(cb.batterySaver),
+            bitsOf(mm::BatterySaver));
     // Not in the dialog, but printed with its options.
-    out.add(group, tr(chinese, "VOX Function", "声控功能"),
-            onOff(mm::get(a, mm::VoxFunction) != 0, chinese),
-            onOff(mm::get(b, mm::VoxFunction) != 0, chinese), bitsOf(mm::VoxFunction));
-    out.add(group, tr(chinese, "Scan Function", "扫描功能"),
-            onOff(mm::get(a, mm::ScanFunction) != 0, chinese),
-            onOff(mm::get(b, mm::ScanFunction) != 0, chinese), bitsOf(mm::ScanFunction));
+    out.add(group, tr("VOX Function"), tr.onOff(mm::get(a, mm::VoxFunction) != 0),
+            tr.onOff(mm::get(b, mm::VoxFunction) != 0), bitsOf(mm::VoxFunction));
+    out.add(group, tr("Scan Function"), tr.onOff(mm::get(a, mm::ScanFunction) != 0),
+            tr.onOff(mm::get(b, mm::ScanFunction) != 0), bitsOf(mm::ScanFunction));
 }
 
-void compareScan(const Image& a, const Image& b, bool chinese, Collector& out) {
-    const std::string group = tr(chinese, "Scan Info", "扫描信息");
+void compareScan(const Image& a, const Image& b, const Texts& tr, Collector& out) {
+    const std::string group = tr("Scan Info");
     const scan::Values va = scan::decode(a);
     const scan::Values vb = scan::decode(b);
     const auto& priorities = scan::priorityEntries();
-    out.add(group, tr(chinese, "Priority", "优先模式"), listText(priorities, va.priority, chinese),
-            listText(priorities, vb.priority, chinese), bitsOf(mm::ScanPriorityMode));
-    out.add(group, tr(chinese, "Priority Channel", "优先信道"), va.priorityChannel,
-            vb.priorityChannel, bitsOf(mm::PriorityChannel));
-    out.add(group, tr(chinese, "Look Back Time A", "回看时间A"), scan::formatSeconds(va.lookBackA),
+    out.add(group, tr("Priority"), tr.listText(priorities, va.priority),
+            tr.listText(priorities, vb.priority), bitsOf(mm::ScanPriorityMode));
+    out.add(group, tr("Priority Channel"), va.priorityChannel, vb.priorityChannel,
+            bitsOf(mm::PriorityChannel));
+    out.add(group, tr("Look Back Time A"), scan::formatSeconds(va.lookBackA),
             scan::formatSeconds(vb.lookBackA), bitsOf(mm::LookBackA));
-    out.add(group, tr(chinese, "Look Back Time B", "回看时间B"), scan::formatSeconds(va.lookBackB),
+    out.add(group, tr("Look Back Time B"), scan::formatSeconds(va.lookBackB),
             scan::formatSeconds(vb.lookBackB), bitsOf(mm::LookBackB));
-    out.add(group, tr(chinese, "Revert Channel", "回复信道"),
-            listText(scan::revertEntries(va.priority, chinese), va.revert, chinese),
-            listText(scan::revertEntries(vb.priority, chinese), vb.revert, chinese),
+    out.add(group, tr("Revert Channel"),
+            tr.listText(scan::revertEntries(va.priority, tr.language), va.revert),
+            tr.listText(scan::revertEntries(vb.priority, tr.language), vb.revert),
             bitsOf(mm::RevertChannel));
-    out.add(group, tr(chinese, "Dropout Delay Time", "信号消失延时"), std::to_string(va.dropout),
-            std::to_string(vb.dropout), bitsOf(mm::DropoutDelay));
-    out.add(group, tr(chinese, "Tx Dwell Time", "发射驻留时间"), std::to_string(va.dwell),
-            std::to_string(vb.dwell), bitsOf(mm::TxDwellTime));
+    out.add(group, tr("Dropout Delay Time"), std::to_string(va.dropout), std::to_string(vb.dropout),
+            bitsOf(mm::DropoutDelay));
+    out.add(group, tr("Tx Dwell Time"), std::to_string(va.dwell), std::to_string(vb.dwell),
+            bitsOf(mm::TxDwellTime));
 }
 
 // A name when the settings file gave one, else the stored index.
@@ -165,14 +161,14 @@ std::string nameOr(const std::string& name, const Image& img, const mm::Field& f
     return name.empty() ? std::to_string(mm::get(img, field)) : name;
 }
 
-void compareProduct(const Image& a, const Image& b, const Options& o, Collector& out) {
-    const bool chinese = o.chinese;
-    const std::string group = tr(chinese, "Product Information", "类型设置");
-    out.add(group, tr(chinese, "Type", "类型"), nameOr(o.a.model, a, mm::ModelType),
+void compareProduct(const Image& a, const Image& b, const Options& o, const Texts& tr,
+                    Collector& out) {
+    const std::string group = tr("Product Information");
+    out.add(group, tr("Type"), nameOr(o.a.model, a, mm::ModelType),
             nameOr(o.b.model, b, mm::ModelType), bitsOf(mm::ModelType));
     // The band text depends on both bytes; a different model alone does not
     // make the band index differ.
-    out.add(group, tr(chinese, "Frequency", "频率"), nameOr(o.a.band, a, mm::BandIndex),
+    out.add(group, tr("Frequency"), nameOr(o.a.band, a, mm::BandIndex),
             nameOr(o.b.band, b, mm::BandIndex), bitsOf(mm::BandIndex));
 }
 
@@ -192,20 +188,19 @@ std::string headOnly(const std::string& header) {
     return header.substr(0, header.find('\n'));
 }
 
-void comparePower(const Image& a, const Image& b, const Options& o, Collector& out) {
-    const bool chinese = o.chinese;
-    const std::string group = tr(chinese, "Power Adjustment", "功率调节");
+void comparePower(const Image& a, const Image& b, const Options& o, const Texts& tr,
+                  Collector& out) {
+    const std::string group = tr("Power Adjustment");
     const std::vector<int> segments = bandSegments(o.a.band.empty() ? o.b.band : o.a.band);
     const std::vector<power::Row> ra = power::load(a, power::kMaxRows);
     const std::vector<power::Row> rb = power::load(b, power::kMaxRows);
-    const std::string lowHead = headOnly(power::lowHeader(chinese));
-    const std::string highHead = headOnly(power::highHeader(chinese));
+    const std::string lowHead = headOnly(power::lowHeader(tr.translate));
+    const std::string highHead = headOnly(power::highHeader(tr.translate));
     for (int r = 0; r < power::kMaxRows; ++r) {
         // Rows are named by their segment, as the dialog's first column shows them.
-        const std::string row =
-            r < int(segments.size())
-                ? std::to_string(segments[r])
-                : tr(chinese, "Row ", "第") + std::to_string(r + 1) + tr(chinese, "", "行");
+        const std::string row = r < int(segments.size())
+                                    ? std::to_string(segments[r])
+                                    : textArg(tr("Row %1"), {std::to_string(r + 1)});
         const auto offset = std::uint16_t(mm::PowerAdjust.offset + 2 * r);
         out.add(group, row + " " + lowHead, std::to_string(ra[r].low), std::to_string(rb[r].low),
                 {{offset, 0xFF}});
@@ -214,22 +209,55 @@ void comparePower(const Image& a, const Image& b, const Options& o, Collector& o
     }
 }
 
-void compareParam(const Image& a, const Image& b, bool chinese, Collector& out) {
-    const std::string group = tr(chinese, "Param Adjust", "参数调节");
+void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& out) {
+    const std::string group = tr("Param Adjust");
     // Stored values, not the dialog's display corrections: a correction
     // would hide a real difference between the files.
     for (int row = 1; row <= param::kRows; ++row)
         for (int col = 1; col <= param::kCols; ++col) {
             const auto offset = std::uint16_t(mm::ParamAdjust.offset + 2 * (row - 1) + (col - 1));
             out.add(group,
-                    param::rowLabel(row, chinese) + " (" + param::columnHead(col, chinese) + ")",
+                    param::rowLabel(row, tr.translate) + " (" +
+                        param::columnHead(col, tr.translate) + ")",
                     std::to_string(a[offset]), std::to_string(b[offset]), {{offset, 0xFF}});
         }
-    out.add(group, tr(chinese, "De-emphasis", "去加重"), onOff(mm::get(a, mm::DeEmphasis), chinese),
-            onOff(mm::get(b, mm::DeEmphasis), chinese), bitsOf(mm::DeEmphasis));
-    out.add(group, tr(chinese, "Pre-emphasis", "预加重"),
-            onOff(mm::get(a, mm::PreEmphasis), chinese),
-            onOff(mm::get(b, mm::PreEmphasis), chinese), bitsOf(mm::PreEmphasis));
+    out.add(group, tr("De-emphasis"), tr.onOff(mm::get(a, mm::DeEmphasis)),
+            tr.onOff(mm::get(b, mm::DeEmphasis)), bitsOf(mm::DeEmphasis));
+    out.add(group, tr("Pre-emphasis"), tr.onOff(mm::get(a, mm::PreEmphasis)),
+            tr.onOff(mm::get(b, mm::PreEmphasis)), bitsOf(mm::PreEmphasis));
+}
+
+// The memory map's name of a byte whose `bits` differ unexplained: the fields
+// owning those bits, else the field holding the byte; channel record bytes
+// are named with their channel.
+std::string regionOf(std::size_t address, std::uint8_t bits, const Translate& translate) {
+    const auto pick = [bits](auto begin, auto end, std::size_t offset) -> const mm::Field* {
+        const mm::Field* holder = nullptr;
+        for (auto it = begin; it != end; ++it) {
+            if (offset < it->offset || offset >= mm::end(*it))
+                continue;
+            if (it->mask & bits)
+                return &*it;
+            if (!holder)
+                holder = &*it;
+        }
+        return holder;
+    };
+    const auto name = [&translate](const mm::Field& f) {
+        return translate("MemoryMap", std::string(f.name).c_str());
+    };
+    if (address >= mm::Channels.offset && address < mm::end(mm::Channels)) {
+        static const mm::Field record[] = {
+            mm::rec::RxFrequency, mm::rec::TxFrequency,  mm::rec::RxTone,
+            mm::rec::TxTone,      mm::rec::BusyLock,     mm::rec::Power,
+            mm::rec::Width,       mm::rec::CompanderOff, mm::rec::Scrambler};
+        const std::string channel =
+            textArg(translate("Diff", "Channel %1"), {std::to_string(address / mm::kRecordSize)});
+        const mm::Field* f = pick(std::begin(record), std::end(record), address % mm::kRecordSize);
+        return f ? textArg(translate("Diff", "%1, %2"), {channel, name(*f)}) : channel;
+    }
+    const mm::Field* f = pick(mm::kAll.begin(), mm::kAll.end(), address);
+    return f ? name(*f) : std::string();
 }
 
 std::string hex(unsigned value, int digits) {
@@ -243,26 +271,35 @@ std::string hex(unsigned value, int digits) {
 Report compare(const Image& a, const Image& b, const Options& options) {
     Report report;
     Collector out(report);
-    compareChannels(a, b, options.chinese, out);
-    compareOptions(a, b, options.chinese, out);
-    compareScan(a, b, options.chinese, out);
-    compareProduct(a, b, options, out);
-    comparePower(a, b, options, out);
-    compareParam(a, b, options.chinese, out);
+    const Texts tr{options.language, options.translate};
+    compareChannels(a, b, tr, out);
+    compareOptions(a, b, tr, out);
+    compareScan(a, b, tr, out);
+    compareProduct(a, b, options, tr, out);
+    comparePower(a, b, options, tr, out);
+    compareParam(a, b, tr, out);
     for (std::size_t i = 0; i < kImageSize; ++i) {
         const std::uint8_t left = std::uint8_t((a[i] ^ b[i]) & ~out.explained(i));
         if (left != 0)
-            report.otherBytes.push_back({std::uint16_t(i), a[i], b[i]});
+            report.otherBytes.push_back(
+                {std::uint16_t(i), a[i], b[i], regionOf(i, left, options.translate)});
     }
+    report.nameA = options.nameA;
+    report.nameB = options.nameB;
     return report;
 }
 
-std::string formatReport(const Report& report, bool chinese) {
+std::string formatReport(const Report& report, const Translate& translate) {
+    const auto tr = [&translate](const char* english) { return translate("Diff", english); };
+    std::string sides;
+    if (!report.nameA.empty() || !report.nameB.empty())
+        sides = textArg(tr("From: %1"), {report.nameA}) + "\n" +
+                textArg(tr("To: %1"), {report.nameB}) + "\n";
     if (report.equal())
-        return tr(chinese, "The configurations are the same.\n", "两个配置相同。\n");
-    const std::string empty = tr(chinese, "(empty)", "(空)");
+        return sides + tr("The configurations are the same.") + "\n";
+    const std::string empty = tr("(empty)");
     const auto shown = [&empty](const std::string& text) { return text.empty() ? empty : text; };
-    std::string out;
+    std::string out = sides;
     std::string group;
     for (const Change& c : report.changes) {
         if (c.group != group) {
@@ -272,9 +309,10 @@ std::string formatReport(const Report& report, bool chinese) {
         out += "    " + c.label + ": " + shown(c.a) + " -> " + shown(c.b) + "\n";
     }
     if (!report.otherBytes.empty()) {
-        out += tr(chinese, "Other bytes", "其他字节") + "\n";
+        out += tr("Other bytes") + "\n";
         for (const ByteChange& x : report.otherBytes)
-            out += "    0x" + hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";
+            out += "    " + (x.region.empty() ? std::string() : x.region + " ") + "0x" +
+                   hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";
     }
     return out;
 }

@@ -1,10 +1,13 @@
 #pragma once
 // Comparison of two configurations by what the user sees: channel cells under
 // their grid headers, radio-wide settings under their dialog labels, then the
-// address of every differing byte that none of those explains, so two images
-// that differ in any bit never compare equal.
+// address of every differing byte that none of those explains (named by the
+// memory map where it knows the byte), so two images that differ in any bit
+// never compare equal. The report names its two sides: "From" is the left of
+// each "->", "To" the right.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -19,8 +22,10 @@ struct ProductNames {
 };
 
 struct Options {
-    bool chinese = false;
+    Language language = Language::English; // of the shown values
+    Translate translate = untranslated();  // of groups, labels and headings
     ProductNames a, b;
+    std::string nameA, nameB; // the two sides as the user knows them (file, window)
 };
 
 // One differing value: `group` is "Channel 3", "Optional Features", ...;
@@ -32,18 +37,21 @@ struct Change {
 struct ByteChange {
     std::uint16_t address = 0;
     std::uint8_t a = 0, b = 0;
+    std::string region; // what the memory map calls the byte, translated; empty if unknown
 };
 
 struct Report {
     std::vector<Change> changes;        // channels 1..16 first, then the settings
     std::vector<ByteChange> otherBytes; // differing bits no change above covers
+    std::string nameA, nameB;           // from the options
     bool equal() const { return changes.empty() && otherBytes.empty(); }
 };
 
 Report compare(const Image& a, const Image& b, const Options& options);
 
-// The report as text, one group heading per channel or dialog with its
-// changes indented below it, then the other bytes; LF line ends.
-std::string formatReport(const Report& report, bool chinese);
+// The report as text: "From: A" and "To: B" when the sides have names, then
+// one group heading per channel or dialog with its changes indented below
+// it, then the other bytes; LF line ends.
+std::string formatReport(const Report& report, const Translate& translate);
 
 } // namespace radio::diff

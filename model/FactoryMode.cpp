@@ -10,21 +10,21 @@ bool accessCodeAccepted(const std::string& typed) {
     return typed == kAccessCode;
 }
 
-std::string passwordErrorText(bool chinese) {
-    return chinese ? "密码错误" : "Password Error";
+std::string passwordErrorText(const Translate& translate) {
+    return translate("FactoryMode", "Password Error");
 }
 
-std::string passwordErrorCaption(bool chinese) {
-    return chinese ? "错误" : "Error";
+std::string passwordErrorCaption(const Translate& translate) {
+    return translate("FactoryMode", "Error");
 }
 
 bool shouldAppendItems(std::optional<int> lastItemId) {
     return lastItemId.has_value() && *lastItemId != ID_PARAM_ADJUST;
 }
 
-std::array<MenuItem, 2> appendedItems(bool chinese) {
-    return {MenuItem{ID_POWER_ADJUST, chinese ? "功率调节" : "Power Adjust"},
-            MenuItem{ID_PARAM_ADJUST, chinese ? "参数调节" : "Param Adjust"}};
+std::array<MenuItem, 2> appendedItems(const Translate& translate) {
+    return {MenuItem{ID_POWER_ADJUST, translate("FactoryMode", "Power Adjust")},
+            MenuItem{ID_PARAM_ADJUST, translate("FactoryMode", "Param Adjust")}};
 }
 
 } // namespace radio::factory

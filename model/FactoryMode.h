@@ -2,6 +2,8 @@
 // Rules of factory mode entry: the access code and how the two calibration
 // commands join the Edit menu.
 
+#include "model/Text.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -18,9 +20,9 @@ constexpr int kCodeLength = 6;
 // Only the exact code is accepted (case and length).
 bool accessCodeAccepted(const std::string& typed);
 
-// "Password Error" / "Error" (Chinese "密码错误" / "错误").
-std::string passwordErrorText(bool chinese);
-std::string passwordErrorCaption(bool chinese);
+// "Password Error" / "Error", through the catalogues.
+std::string passwordErrorText(const Translate& translate);
+std::string passwordErrorCaption(const Translate& translate);
 
 // Given the ID of the Edit menu's last item (nothing when it could not be
 // read), whether the two items are to be appended: once per run, because
@@ -31,7 +33,7 @@ struct MenuItem {
     int id;
     std::string text;
 };
-// "Power Adjust" then "Param Adjust" ("功率调节", "参数调节").
-std::array<MenuItem, 2> appendedItems(bool chinese);
+// "Power Adjust" then "Param Adjust", through the catalogues.
+std::array<MenuItem, 2> appendedItems(const Translate& translate);
 
 } // namespace radio::factory

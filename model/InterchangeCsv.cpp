@@ -3,6 +3,7 @@
 #include "model/CellCommit.h"
 #include "model/Codecs.h"
 #include "model/Csv.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
@@ -93,7 +94,7 @@ std::string mhz(std::int64_t units) {
 }
 
 bool isTone(const std::string& text) {
-    const auto& tones = toneList(false);
+    const auto& tones = toneList(Language::English);
     return std::find(tones.begin(), tones.end(), text) != tones.end();
 }
 
@@ -107,7 +108,7 @@ struct ToneSide {
 
 ToneSide classify(const std::string& text) {
     ToneSide t;
-    if (text.empty() || text == "None" || text == "无")
+    if (text.empty() || data::is(text, data::None))
         return t;
     if (text[0] == 'D' && text.size() == 5) {
         t.kind = ToneSide::Dcs;
@@ -283,18 +284,27 @@ bool importTones(const RowReader& r, std::string& encode, std::string& decode,
     return ok;
 }
 
-std::string commitMessage(const std::string& what, const std::string& value, int message) {
-    return what + " " + value + ": " + englishString(message);
+struct Limits {
+    std::int64_t low, high;
+    const Translate& translate;
+};
+
+std::string commitMessage(const std::string& what, const std::string& value, int message,
+                          const Limits& limits) {
+    return what + " " + value + ": " +
+           limitMessage(message, value, limits.low, limits.high, limits.translate);
 }
 
 // The grid row a file row stands for, committed cell by cell as typing
 // would; reasons collects what the grid would refuse.
-Row importRow(const RowReader& r, const std::string& channelText, std::int64_t bandLow,
-              std::int64_t bandHigh, std::vector<std::string>& reasons) {
+Row importRow(const RowReader& r, const std::string& channelText, const Limits& limits,
+              std::vector<std::string>& reasons) {
+    const std::int64_t bandLow = limits.low;
+    const std::int64_t bandHigh = limits.high;
     Row row{};
     row[ColChannel] = channelText;
     const auto commit = [&](int column, const std::string& text) {
-        CommitResult c = commitCell(row, column, text, bandLow, bandHigh, false);
+        CommitResult c = commitCell(row, column, text, bandLow, bandHigh, Language::English);
         row = std::move(c.row);
         return c.message;
     };
@@ -307,7 +317,7 @@ Row importRow(const RowReader& r, const std::string& channelText, std::int64_t b
         return row;
     }
     if (int m = commit(ColRx, freq)) {
-        reasons.push_back(commitMessage("Frequency", freq, m));
+        reasons.push_back(commitMessage("Frequency", freq, m, limits));
         return row;
     }
     const std::int64_t rxUnits = frequencyUnits(freq);
@@ -335,7 +345,7 @@ Row importRow(const RowReader& r, const std::string& channelText, std::int64_t b
                 tx = mhz(plus ? rxUnits + units : std::max<std::int64_t>(rxUnits - units, 0));
             }
             if (int m = commit(ColTx, tx))
-                reasons.push_back(commitMessage("transmit frequency", tx, m));
+                reasons.push_back(commitMessage("transmit frequency", tx, m, limits));
         }
     }
 
@@ -381,7 +391,7 @@ const std::vector<std::string>& columnNames() {
 }
 
 std::string exportCsv(const Image& image) {
-    const ChannelTable table = imageToTable(image, false);
+    const ChannelTable table = imageToTable(image, Language::English);
     std::string out;
     const auto writeRow = [&out](const auto& fields) {
         for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -424,8 +434,9 @@ std::string exportCsv(const Image& image) {
 }
 
 Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                 std::int64_t bandHigh) {
+                 std::int64_t bandHigh, const Translate& translate) {
     Import result;
+    const Limits limits{bandLow, bandHigh, translate};
     const CsvParse parsed = parseImportCsv(csvText);
     if (!parsed.ok) {
         result.error = parsed.error;
@@ -490,7 +501,7 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
             }
         }
         if (channel != 0) {
-            Row row = importRow(r, current[channel][ColChannel], bandLow, bandHigh, reasons);
+            Row row = importRow(r, current[channel][ColChannel], limits, reasons);
             if (reasons.empty()) {
                 result.table[channel] = std::move(row);
                 result.listed[channel] = true;
@@ -504,7 +515,19 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
         }
     }
     result.ok = result.rejected.empty();
+    for (bool listed : result.listed)
+        if (listed) {
+            result.notice = translate("InterchangeCsv",
+                                      "Busy lock, compander and scrambler are not in this layout: "
+                                      "the imported channels have them Off.");
+            break;
+        }
     return result;
+}
+
+std::string exportNotice(const Translate& translate) {
+    return translate("InterchangeCsv", "Busy lock, compander and scrambler are not in this "
+                                       "layout: the file does not keep them.");
 }
 
 void apply(const Import& import, Image& image) {

@@ -1,5 +1,6 @@
 #include "model/OptionalFeatures.h"
 
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 
 #include <array>
@@ -18,15 +19,16 @@ constexpr unsigned kCallKeyCall = 0;
 constexpr unsigned kCallKeyEmergency = 1;
 constexpr unsigned kCallKeyOff = 2;
 
-std::vector<std::string> offThenNumbers(const char* off, int last) {
+std::vector<std::string> offThenNumbers(const std::string& off, int last) {
     std::vector<std::string> v{off};
     for (int n = 1; n <= last; ++n)
         v.push_back(std::to_string(n));
     return v;
 }
 
-std::array<std::vector<std::string>, kListCount> buildLists(bool chinese) {
-    const char* off = chinese ? "关" : "Off";
+std::array<std::vector<std::string>, kListCount> buildLists(Language language) {
+    const auto word = [language](data::Word w) { return data::text(w, language); };
+    const std::string& off = word(data::Off);
     std::array<std::vector<std::string>, kListCount> lists;
     for (int n = 1; n <= kTimeOutSteps; ++n)
         lists[TimeOutTimer].push_back(std::to_string(n * 15) + "s");
@@ -36,18 +38,13 @@ std::array<std::vector<std::string>, kListCount> buildLists(bool chinese) {
     lists[VoxGainLevel] = offThenNumbers(off, kLevelMax);
     lists[CallTone] = offThenNumbers(off, kLevelMax);
     lists[VoxDelayTime] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"};
-    if (chinese) {
-        lists[VoiceAnnunciation] = {"关", "中文", "英文"};
-        lists[CallKeyDefine] = {"关", "呼叫", "紧急报警"};
-    } else {
-        lists[VoiceAnnunciation] = {"Off", "Chinese", "English"};
-        lists[CallKeyDefine] = {"Off", "Call", "Emergency Alert"};
-    }
+    lists[VoiceAnnunciation] = {off, word(data::VoiceChinese), word(data::VoiceEnglish)};
+    lists[CallKeyDefine] = {off, word(data::Call), word(data::EmergencyAlert)};
     return lists;
 }
 
 int inList(int index, List list) {
-    const int size = static_cast<int>(entries(list, false).size());
+    const int size = static_cast<int>(entries(list, Language::English).size());
     return index >= 0 && index < size ? index : -1;
 }
 
@@ -57,10 +54,10 @@ bool selected(const Choices& c, List list) {
 
 } // namespace
 
-const std::vector<std::string>& entries(List list, bool chinese) {
-    static const auto english = buildLists(false);
-    static const auto chineseLists = buildLists(true);
-    return (chinese ? chineseLists : english)[list];
+const std::vector<std::string>& entries(List list, Language language) {
+    static const auto english = buildLists(Language::English);
+    static const auto chinese = buildLists(Language::Chinese);
+    return (language == Language::Chinese ? chinese : english)[list];
 }
 
 Choices decode(const Image& img) {

@@ -3,6 +3,7 @@
 // and back. The dialog only shows the lists and collects the choices.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <string>
 #include <vector>
@@ -37,7 +38,7 @@ enum ControlId {
 };
 
 // Entries of a list, in order, in one language.
-const std::vector<std::string>& entries(List list, bool chinese);
+const std::vector<std::string>& entries(List list, Language language);
 
 // What the dialog shows: a list index per list (-1 for no selection) and the
 // two check boxes.

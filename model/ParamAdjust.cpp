@@ -34,26 +34,26 @@ std::size_t byteIndex(int row, int column) {
 
 } // namespace
 
-std::string rowLabel(int row, bool chinese) {
-    static const char* const english[kRows] = {"Audio inpput", "Audio output", "MIC output",
-                                               "MOD output", "Limit"};
-    static const char* const chineseLabels[kRows] = {"音频输入", "音频输出", "MIC输出", "MOD输出",
-                                                     "调制限幅(0-255)"};
+std::string rowLabel(int row, const Translate& translate) {
+    static const char* const english[kRows] = {
+        RADIO_TEXT("ParamAdjust", "Audio inpput"), RADIO_TEXT("ParamAdjust", "Audio output"),
+        RADIO_TEXT("ParamAdjust", "MIC output"), RADIO_TEXT("ParamAdjust", "MOD output"),
+        RADIO_TEXT("ParamAdjust", "Limit")};
     if (!validRow(row))
         return std::string();
-    return (chinese ? chineseLabels : english)[row - 1];
+    return translate("ParamAdjust", english[row - 1]);
 }
 
-std::string columnHead(int column, bool chinese) {
+std::string columnHead(int column, const Translate& translate) {
     if (column == 1)
-        return chinese ? "压扩关闭" : "Compnad Off";
+        return translate("ParamAdjust", "Compnad Off");
     if (column == 2)
-        return chinese ? "压扩开启" : "Compand On";
+        return translate("ParamAdjust", "Compand On");
     return std::string();
 }
 
-std::string formatString(bool chinese) {
-    return "|" + columnHead(1, chinese) + "|" + columnHead(2, chinese);
+std::string formatString(const Translate& translate) {
+    return "|" + columnHead(1, translate) + "|" + columnHead(2, translate);
 }
 
 ControlId editorForRow(int row) {

@@ -4,6 +4,7 @@
 // on commit, and the two emphasis bits of 0x3DA.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <array>
 #include <string>
@@ -26,10 +27,10 @@ enum ControlId {
 
 // Label of grid row 1..5 ("Audio inpput", ... "Limit"), spelled as the radio's
 // documentation spells them.
-std::string rowLabel(int row, bool chinese);
+std::string rowLabel(int row, const Translate& translate);
 // Column heads of columns 1..2 and the grid's format string ("|Compnad Off|Compand On").
-std::string columnHead(int column, bool chinese);
-std::string formatString(bool chinese);
+std::string columnHead(int column, const Translate& translate);
+std::string formatString(const Translate& translate);
 
 // The editor of grid row 1..5: one of the two lists or the Limit edit.
 ControlId editorForRow(int row);

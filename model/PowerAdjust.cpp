@@ -41,12 +41,12 @@ std::vector<int> segmentsFromLimits(std::int32_t low, std::int32_t high) {
     return segments(low / kUnitsPerMHz, high / kUnitsPerMHz);
 }
 
-std::string lowHeader(bool chinese) {
-    return chinese ? "低功率\n(5-155)" : "Low Power\n(5-155)";
+std::string lowHeader(const Translate& translate) {
+    return translate("PowerAdjust", "Low Power\n(5-155)");
 }
 
-std::string highHeader(bool chinese) {
-    return chinese ? "高功率\n(100-250)" : "High Power\n(100-250)";
+std::string highHeader(const Translate& translate) {
+    return translate("PowerAdjust", "High Power\n(100-250)");
 }
 
 int clampLow(int value) {

@@ -3,6 +3,7 @@
 // clamps and the calibration bytes at 0x3E0.. (low, high per segment).
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -24,8 +25,8 @@ std::vector<int> segments(int lowMHz, int highMHz);
 std::vector<int> segmentsFromLimits(std::int32_t low, std::int32_t high);
 
 // Header texts of columns 1 and 2 ("Low Power\n(5-155)", "High Power\n(100-250)").
-std::string lowHeader(bool chinese);
-std::string highHeader(bool chinese);
+std::string lowHeader(const Translate& translate);
+std::string highHeader(const Translate& translate);
 
 // A typed value out of range becomes the maximum (below the range too).
 int clampLow(int value);  // 5..155, else 155

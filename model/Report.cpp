@@ -1,5 +1,6 @@
 #include "model/Report.h"
 
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 
 #include <cmath>
@@ -13,14 +14,12 @@ constexpr int kTwipsPerInch = 1440;
 constexpr int kColumnsPerPage = 66;
 constexpr int kRowsPerPage = 45;
 
-std::string onOff(bool on, bool chinese) {
-    if (chinese)
-        return on ? "开" : "关";
-    return on ? "On" : "Off";
+std::string onOff(bool on, Language language) {
+    return data::text(on ? data::On : data::Off, language);
 }
 
-std::string offOrNumber(unsigned value, bool chinese) {
-    return value == 0 ? onOff(false, chinese) : std::to_string(value);
+std::string offOrNumber(unsigned value, Language language) {
+    return value == 0 ? onOff(false, language) : std::to_string(value);
 }
 
 std::string format(const char* pattern, int value) {
@@ -88,70 +87,63 @@ std::vector<int> channelPageRows(const ChannelTable& table, const PrintCount& co
     return rows;
 }
 
-std::string optionsTitle(bool chinese) {
-    return chinese ? "可选功能" : "Option";
+std::string optionsTitle(const Translate& translate) {
+    return translate("Report", "Option");
 }
 
-std::string functionHeading(bool chinese) {
-    return chinese ? "功能" : "Function";
+std::string functionHeading(const Translate& translate) {
+    return translate("Report", "Function");
 }
 
-std::string channelTitle(bool chinese) {
-    return chinese ? "信道" : "Channel";
+std::string channelTitle(const Translate& translate) {
+    return translate("Report", "Channel");
 }
 
-std::vector<Line> optionLines(const Image& img, bool chinese) {
+std::vector<Line> optionLines(const Image& img, Language language, const Translate& translate) {
     static const char* const voxDelay[8] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0", "3.0", "3.0"};
     const unsigned preAlert = mm::get(img, mm::TotPreAlert);
     const unsigned voice = mm::get(img, mm::PrintedVoiceAnnunciation);
     std::string voiceText;
     if (voice == 0)
-        voiceText = onOff(false, chinese);
+        voiceText = onOff(false, language);
     else if (voice == 1)
-        voiceText = chinese ? "中文" : "Chinese";
+        voiceText = data::text(data::VoiceChinese, language);
     else
-        voiceText = chinese ? "英文" : "English";
+        voiceText = data::text(data::VoiceEnglish, language);
 
-    const auto label = [chinese](const char* english, const char* zh) {
-        return std::string(chinese ? zh : english);
-    };
+    const auto label = [&translate](const char* english) { return translate("Report", english); };
     return {
-        {label("Time Out Timer:", "超时定时器:"),
-         format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
+        {label("Time Out Timer:"), format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
         // A stored 0 prints as -1: the value is printed, not judged.
-        {label("TOT Pre-Alert:", "超时定时器预警:"),
-         preAlert == 1 ? onOff(false, chinese) : format("%d", int(preAlert) - 1)},
-        {label("Sequelch Level:", "静噪电平:"), format("%d", mm::get(img, mm::SquelchLevel))},
-        {label("Beep:", "提示音:"), onOff(mm::get(img, mm::KeyBeep) != 0, chinese)},
-        {label("Vox Gain Level:", "声控增益电平:"),
-         offOrNumber(mm::get(img, mm::VoxGain), chinese)},
-        {label("Vox Delay Time:", "声控延时时间:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
-        {label("Call Tone:", "呼叫铃音:"), offOrNumber(mm::get(img, mm::CallTone), chinese)},
-        {label("Battery Saver:", "电池省电:"), onOff(mm::get(img, mm::BatterySaver) != 0, chinese)},
-        {label("Voice Annunciation:", "语音报号:"), voiceText},
-        {label("VOX Function:", "声控功能:"), onOff(mm::get(img, mm::VoxFunction) != 0, chinese)},
-        {label("Scan Function:", "扫描功能:"), onOff(mm::get(img, mm::ScanFunction) != 0, chinese)},
+        {label("TOT Pre-Alert:"),
+         preAlert == 1 ? onOff(false, language) : format("%d", int(preAlert) - 1)},
+        {label("Sequelch Level:"), format("%d", mm::get(img, mm::SquelchLevel))},
+        {label("Beep:"), onOff(mm::get(img, mm::KeyBeep) != 0, language)},
+        {label("Vox Gain Level:"), offOrNumber(mm::get(img, mm::VoxGain), language)},
+        {label("Vox Delay Time:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
+        {label("Call Tone:"), offOrNumber(mm::get(img, mm::CallTone), language)},
+        {label("Battery Saver:"), onOff(mm::get(img, mm::BatterySaver) != 0, language)},
+        {label("Voice Annunciation:"), voiceText},
+        {label("VOX Function:"), onOff(mm::get(img, mm::VoxFunction) != 0, language)},
+        {label("Scan Function:"), onOff(mm::get(img, mm::ScanFunction) != 0, language)},
     };
 }
 
-ChannelBlock channelBlock(const ChannelTable& table, int row, bool chinese) {
+ChannelBlock channelBlock(const ChannelTable& table, int row, const Translate& translate) {
     ChannelBlock b;
     b.row = row;
-    b.heading = format(chinese ? "信道%d:" : "Channel %d:", row);
+    b.heading = textArg(translate("Report", "Channel %1:"), {std::to_string(row)});
     if (row < 1 || row > 16)
         return b;
     const auto& cells = table[std::size_t(row)];
-    const auto pair = [&](const char* en1, const char* zh1, Column c1, const char* en2,
-                          const char* zh2, Column c2) {
-        return std::array<Line, 2>{Line{chinese ? zh1 : en1, cells[c1]},
-                                   Line{chinese ? zh2 : en2, cells[c2]}};
+    const auto pair = [&](const char* label1, Column c1, const char* label2, Column c2) {
+        return std::array<Line, 2>{Line{translate("Report", label1), cells[c1]},
+                                   Line{translate("Report", label2), cells[c2]}};
     };
-    b.lines[0] =
-        pair("Receive Frequency:", "接收频率:", ColRx, "Transceive Frequency:", "发射频率:", ColTx);
-    b.lines[1] = pair("QT/DQT Decode:", "QT/DQT解码:", ColDecode,
-                      "QT/DQT Encode:", "QT/DQT编码:", ColEncode);
-    b.lines[2] = pair("Power:", "功率:", ColPower, "Scan:", "扫描开关:", ColScanAdd);
-    b.lines[3] = pair("Channel Lock:", "信道锁定:", ColBusyLock, "W/N:", "宽/窄:", ColWidth);
+    b.lines[0] = pair("Receive Frequency:", ColRx, "Transceive Frequency:", ColTx);
+    b.lines[1] = pair("QT/DQT Decode:", ColDecode, "QT/DQT Encode:", ColEncode);
+    b.lines[2] = pair("Power:", ColPower, "Scan:", ColScanAdd);
+    b.lines[3] = pair("Channel Lock:", ColBusyLock, "W/N:", ColWidth);
     return b;
 }
 
@@ -189,25 +181,25 @@ std::vector<DrawOp> layoutPage(const PageInput& in, const Geometry& g, int L1, i
     ops.push_back(rule(5 * u, 60 * u, -36 * L1 + L1 / 2));
 
     if (in.page == 1) {
-        ops.push_back(text(6 * u, -L1, Font::Large, optionsTitle(in.chinese)));
-        ops.push_back(text(6 * u, -4 * L2, Font::Small, functionHeading(in.chinese)));
+        ops.push_back(text(6 * u, -L1, Font::Large, optionsTitle(in.translate)));
+        ops.push_back(text(6 * u, -4 * L2, Font::Small, functionHeading(in.translate)));
         if (in.image) {
             int k = 5;
-            for (const Line& line : optionLines(*in.image, in.chinese)) {
+            for (const Line& line : optionLines(*in.image, in.language, in.translate)) {
                 ops.push_back(text(9 * u, -k * L2, Font::Small, line.label));
                 ops.push_back(text(35 * u, -k * L2, Font::Small, line.value));
                 ++k;
             }
         }
     } else {
-        ops.push_back(text(6 * u, -L1, Font::Large, channelTitle(in.chinese)));
+        ops.push_back(text(6 * u, -L1, Font::Large, channelTitle(in.translate)));
         if (in.table) {
             // Counted again so the page matches the grid at this moment.
             PrintCount count;
             CountPrintedChannels(*in.table, count);
             int j = 0;
             for (int row : channelPageRows(*in.table, count, in.page - 1)) {
-                const ChannelBlock b = channelBlock(*in.table, row, in.chinese);
+                const ChannelBlock b = channelBlock(*in.table, row, in.translate);
                 const int d = int(std::trunc(j * 5.7 * L2));
                 ops.push_back(text(4 * u, -4 * L2 - d, Font::Small, b.heading));
                 for (int i = 0; i < 4; ++i) {
@@ -225,8 +217,8 @@ std::vector<DrawOp> layoutPage(const PageInput& in, const Geometry& g, int L1, i
 
     // The footer uses the font the body left selected: the small one.
     ops.push_back(text(10 * u, -36 * L1, Font::Small, in.owner));
-    char page[64];
-    std::snprintf(page, sizeof page, "Page %d of %d", in.page, in.maxPage);
+    const std::string page = textArg(in.translate("Report", "Page %1 of %2"),
+                                     {std::to_string(in.page), std::to_string(in.maxPage)});
     ops.push_back(text(45 * u, -36 * L1, Font::Small, page));
     return ops;
 }

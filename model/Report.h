@@ -36,11 +36,12 @@ struct Line {
     std::string label, value;
 };
 // Titles and the options page's heading.
-std::string optionsTitle(bool chinese);    // "Option"
-std::string functionHeading(bool chinese); // "Function"
-std::string channelTitle(bool chinese);    // "Channel"
-// The eleven option lines, k = 5..15 in order.
-std::vector<Line> optionLines(const Image& img, bool chinese);
+std::string optionsTitle(const Translate& translate);    // "Option"
+std::string functionHeading(const Translate& translate); // "Function"
+std::string channelTitle(const Translate& translate);    // "Channel"
+// The eleven option lines, k = 5..15 in order: labels through `translate`,
+// values in `language`.
+std::vector<Line> optionLines(const Image& img, Language language, const Translate& translate);
 
 // One channel block: "Channel %d:" and four lines of two label/value pairs.
 struct ChannelBlock {
@@ -48,7 +49,7 @@ struct ChannelBlock {
     std::string heading;
     std::array<std::array<Line, 2>, 4> lines;
 };
-ChannelBlock channelBlock(const ChannelTable& table, int row, bool chinese);
+ChannelBlock channelBlock(const ChannelTable& table, int row, const Translate& translate);
 
 // Units and fonts from the printable area (device pixels) and resolution.
 struct FontSize {
@@ -85,8 +86,9 @@ struct PageInput {
     int maxPage = 1; // as computed before printing
     const Image* image = nullptr;
     const ChannelTable* table = nullptr;
-    bool chinese = false;
-    std::string owner; // "Copyrights Owner" of the language section
+    Language language = Language::English; // of the option values
+    Translate translate = untranslated();  // of headings and labels
+    std::string owner;                     // "Copyrights Owner" of the language section
 };
 std::vector<DrawOp> layoutPage(const PageInput& input, const Geometry& g, int L1, int L2);
 

@@ -22,12 +22,13 @@ std::vector<std::string> split(const std::string& text, char sep) {
 
 // The entry of a list column in the table's language, or false when the text
 // is no entry in either language.
-bool entryIn(int column, const std::string& text, bool chinese, std::string& out) {
-    for (bool zh : {chinese, !chinese}) {
-        const auto& entries = columnEntries(column, zh);
+bool entryIn(int column, const std::string& text, Language language, std::string& out) {
+    const Language other = language == Language::Chinese ? Language::English : Language::Chinese;
+    for (const Language lang : {language, other}) {
+        const auto& entries = columnEntries(column, lang);
         const auto it = std::find(entries.begin(), entries.end(), text);
         if (it != entries.end()) {
-            out = columnEntries(column, chinese)[std::size_t(it - entries.begin())];
+            out = columnEntries(column, language)[std::size_t(it - entries.begin())];
             return true;
         }
     }
@@ -49,7 +50,7 @@ std::string copyRows(const ChannelTable& table, const std::vector<int>& rows) {
 }
 
 Paste pasteRows(const std::string& text, const ChannelTable& current, int firstRow,
-                std::int64_t bandLow, std::int64_t bandHigh, bool chinese) {
+                std::int64_t bandLow, std::int64_t bandHigh, Language language) {
     Paste result;
     result.table = current;
     std::vector<std::string> lines = split(text, '\n');
@@ -84,7 +85,7 @@ Paste pasteRows(const std::string& text, const ChannelTable& current, int firstR
                 const bool noFrequencies = cellsOut[ColRx].empty() && cellsOut[ColTx].empty();
                 if (value.empty() && noFrequencies)
                     continue;
-                if (!entryIn(c, value, chinese, value)) {
+                if (!entryIn(c, value, language, value)) {
                     result.rejected.push_back({row, c, 0, cells[std::size_t(c - 1)]});
                     refused = true;
                     continue;
@@ -92,7 +93,7 @@ Paste pasteRows(const std::string& text, const ChannelTable& current, int firstR
             } else if (c == ColTx && cellsOut[ColRx].empty()) {
                 continue; // a cleared row has no transmit frequency
             }
-            const CommitResult commit = commitCell(cellsOut, c, value, bandLow, bandHigh, chinese);
+            const CommitResult commit = commitCell(cellsOut, c, value, bandLow, bandHigh, language);
             if (commit.message != 0) {
                 result.rejected.push_back({row, c, commit.message, value});
                 refused = true;

@@ -35,6 +35,6 @@ struct Paste {
 // cells may be in either language and come out in the table's language.
 // Nothing is pasted when any cell is refused or a line falls past row 16.
 Paste pasteRows(const std::string& text, const ChannelTable& current, int firstRow,
-                std::int64_t bandLow, std::int64_t bandHigh, bool chinese);
+                std::int64_t bandLow, std::int64_t bandHigh, Language language);
 
 } // namespace radio::clipboard

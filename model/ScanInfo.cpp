@@ -1,6 +1,7 @@
 #include "model/ScanInfo.h"
 
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 
 #include <cerrno>
@@ -59,13 +60,11 @@ bool fixedControlsEnabled(int priorityIndex) {
     return priorityIndex == PriorityFixed;
 }
 
-std::vector<std::string> revertEntries(int priorityIndex, bool chinese) {
-    const std::vector<std::string> selected =
-        chinese ? std::vector<std::string>{"选定", "选定+当前通话"}
-                : std::vector<std::string>{"Selected", "Selected+Talk back"};
-    const std::vector<std::string> priority =
-        chinese ? std::vector<std::string>{"优先", "优先+当前通话"}
-                : std::vector<std::string>{"Priority", "Priority+Talk back"};
+std::vector<std::string> revertEntries(int priorityIndex, Language language) {
+    const std::vector<std::string> selected = {data::text(data::Selected, language),
+                                               data::text(data::SelectedTalkBack, language)};
+    const std::vector<std::string> priority = {data::text(data::Priority, language),
+                                               data::text(data::PriorityTalkBack, language)};
     if (priorityIndex == PriorityNone)
         return selected;
     if (priorityIndex == PriorityFixed) {
@@ -89,7 +88,7 @@ Values decode(const Image& img) {
     v.lookBackB = mm::get(img, mm::LookBackB) * kStep + kLookBackBase;
     const int stored = mm::get(img, mm::RevertChannel);
     const int index = revertShowsPriorityOnly(v.priority) ? stored - 2 : stored;
-    const int size = static_cast<int>(revertEntries(v.priority, false).size());
+    const int size = static_cast<int>(revertEntries(v.priority, Language::English).size());
     v.revert = index >= 0 && index < size ? index : -1;
     v.dropout = int(mm::get16(img, mm::DropoutDelay));
     v.dwell = int(mm::get16(img, mm::TxDwellTime));
@@ -177,8 +176,8 @@ std::optional<int> parseCounter(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::string channelMessage(bool chinese) {
-    return chinese ? "请选择已输入的信道" : "Please select channel inputed";
+std::string channelMessage(const Translate& translate) {
+    return translate("ScanInfo", "Please select channel inputed");
 }
 
 OkResult encode(Image& img, const Values& v) {
@@ -196,7 +195,7 @@ OkResult encode(Image& img, const Values& v) {
         mm::set(img, mm::ScanPriorityMode, unsigned(v.priority));
     mm::set(img, mm::LookBackA, lookBackByte(v.lookBackA));
     mm::set(img, mm::LookBackB, lookBackByte(v.lookBackB));
-    const int size = static_cast<int>(revertEntries(v.priority, false).size());
+    const int size = static_cast<int>(revertEntries(v.priority, Language::English).size());
     if (v.revert >= 0 && v.revert < size)
         mm::set(img, mm::RevertChannel,
                 unsigned(revertShowsPriorityOnly(v.priority) ? v.revert + 2 : v.revert));

@@ -4,6 +4,7 @@
 // and collects.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ const std::vector<std::string>& priorityEntries();
 
 // Revert entries for a priority index (-1 or above 2: no selection). Fixed
 // offers four, None the two "Selected" ones, any other the two "Priority" ones.
-std::vector<std::string> revertEntries(int priorityIndex, bool chinese);
+std::vector<std::string> revertEntries(int priorityIndex, Language language);
 // Whether the Revert list shows only the two Priority entries; their stored
 // value is then index + 2, and on opening index = stored - 2.
 bool revertShowsPriorityOnly(int priorityIndex);
@@ -74,8 +75,8 @@ std::optional<double> parseSeconds(const std::string& text);
 std::optional<int> parseCounter(const std::string& text);
 
 enum class OkResult { Stored, ChannelNotProgrammed };
-// "Please select channel inputed" / "请选择已输入的信道".
-std::string channelMessage(bool chinese);
+// "Please select channel inputed", through the catalogues.
+std::string channelMessage(const Translate& translate);
 
 // OK. In mode Fixed the priority channel must be 1..16 and programmed (byte 3
 // of its record neither 0x00 nor 0xFF); otherwise nothing is stored. The

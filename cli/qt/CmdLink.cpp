@@ -292,7 +292,7 @@ int runWrite(const Args& args) {
             link::TracingPort tracingPort(*port, *trace, o.port);
             link::TracingSink tracingSink(sink, *trace, o.port);
             outcome = link::verifyWrite(o.port, o.factory, tracingPort, clock, tracingSink, image);
-            trace->event(o.port, "verify: " + link::verifyText(outcome, false, 8));
+            trace->event(o.port, "verify: " + link::verifyText(outcome, untranslated(), 8));
             trace->flush();
         } else {
             outcome = link::verifyWrite(o.port, o.factory, *port, clock, sink, image);
@@ -300,7 +300,7 @@ int runWrite(const Args& args) {
     }
     if (outcome.read.status != link::TransferStatus::Success)
         report(outcome.read, o.retries);
-    const std::string text = link::verifyText(outcome, false, std::size_t(-1));
+    const std::string text = link::verifyText(outcome, untranslated(), std::size_t(-1));
     std::fprintf(outcome.verified() ? stdout : stderr, "%s%s\n",
                  outcome.verified() ? "" : "radio-cli: ", text.c_str());
     return outcome.verified() ? 0 : 1;

@@ -33,8 +33,10 @@ namespace fs = std::filesystem;
 // Positional arguments plus an optional "--lang NAME" / "--lang=NAME".
 struct ReportArgs {
     std::vector<std::string> positional;
-    bool chinese = false;
     std::string language = "English";
+    Language values() const {
+        return language == "Chinese" ? Language::Chinese : Language::English;
+    }
 };
 
 bool parseReportArgs(const Args& args, ReportArgs& out, std::string& error) {
@@ -62,7 +64,6 @@ bool parseReportArgs(const Args& args, ReportArgs& out, std::string& error) {
             return false;
         }
         out.language = value;
-        out.chinese = value == "Chinese";
     }
     return true;
 }
@@ -130,8 +131,9 @@ int runReport(const Args& args) {
     const auto app = ensureGuiApplication();
     print::ReportSource source;
     source.image = &image;
-    source.table = imageToTable(image, p.chinese);
-    source.chinese = p.chinese;
+    catalogue(p.language); // installed for the painter's texts
+    source.table = imageToTable(image, p.values());
+    source.chinese = p.values() == Language::Chinese;
     source.owner = copyrightsOwner(p.language);
 
     // Drawn into memory first, then committed like every other output: a
@@ -167,7 +169,7 @@ int runOptions(const Args& args) {
     Image image{};
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    for (const report::Line& line : report::optionLines(image, p.chinese))
+    for (const report::Line& line : report::optionLines(image, p.values(), catalogue(p.language)))
         std::printf("%s\t%s\n", line.label.c_str(), line.value.c_str());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "report/qt/ReportPainter.h"
 
+#include "model/qt/Translate.h"
+
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -83,7 +85,8 @@ void paintReportPage(QPainter& painter, QPaintDevice* device, const ReportSource
     in.maxPage = maxPage;
     in.image = source.image;
     in.table = &source.table;
-    in.chinese = source.chinese;
+    in.language = source.chinese ? Language::Chinese : Language::English;
+    in.translate = source.chinese ? qtTranslate() : untranslated(); // as the window's own texts
     in.owner = source.owner;
 
     // Twips, y upward from the printable area's top-left, to device pixels.

@@ -3,6 +3,7 @@
 #include "app/ProductInfo.h"
 #include "model/MemoryMap.h"
 #include "tests/MemoryUserValues.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ TEST_F(ProductInfoTest, TypeListStopsAtTheFirstEmptyKey) {
 TEST_F(ProductInfoTest, FreshDocumentTakesTheLastUsedModelAndBand) {
     Image img = newDocumentImage();
     // Nothing remembered yet: 0/0.
-    ProductRefresh r = refreshProductInfo(img, ini, &values, true, "English", false);
+    ProductRefresh r = refreshProductInfo(img, ini, &values, true, "English", untranslated());
     EXPECT_EQ(img[mm::ModelType.offset], 0);
     EXPECT_EQ(img[mm::BandIndex.offset], 0);
     EXPECT_EQ(r.title, "Radio Programming Software  [ Type:M1  Fre:400-470 ]");
@@ -80,7 +81,7 @@ TEST_F(ProductInfoTest, FreshDocumentTakesTheLastUsedModelAndBand) {
 
     values.set("RadioKey", "Type", 0x100); // only the low byte reaches the image
     values.set("RadioKey", "Field", 7);    // past the last band: the last one
-    r = refreshProductInfo(img, ini, &values, true, "Chinese", true);
+    r = refreshProductInfo(img, ini, &values, true, "Chinese", ts::chineseCatalogue());
     EXPECT_EQ(img[mm::ModelType.offset], 0);
     EXPECT_EQ(img[mm::BandIndex.offset], 7);
     EXPECT_EQ(r.title, "电台 写频软件  [ 类型:M1  频率:430-480 ]");
@@ -93,7 +94,8 @@ TEST_F(ProductInfoTest, LoadedImageBecomesTheLastUsedChoice) {
     img[mm::ModelType.offset] = 1;
     img[mm::BandIndex.offset] = 0;
     values.set("RadioKey", "Type", 0);
-    const ProductRefresh r = refreshProductInfo(img, ini, &values, false, "English", false);
+    const ProductRefresh r =
+        refreshProductInfo(img, ini, &values, false, "English", untranslated());
     EXPECT_EQ(values.get("RadioKey", "Type"), 1u);
     EXPECT_EQ(values.get("RadioKey", "Field"), 0u);
     EXPECT_EQ(r.texts.model, "M2");
@@ -102,7 +104,8 @@ TEST_F(ProductInfoTest, LoadedImageBecomesTheLastUsedChoice) {
 
     // A model without a band text gives limits 0/0: every frequency is refused.
     img[mm::ModelType.offset] = 0xFF;
-    const ProductRefresh none = refreshProductInfo(img, ini, &values, false, "English", false);
+    const ProductRefresh none =
+        refreshProductInfo(img, ini, &values, false, "English", untranslated());
     EXPECT_EQ(none.title, "Radio Programming Software  [ Type:  Fre: ]");
     EXPECT_EQ(none.limits.high, 0);
 }

@@ -60,6 +60,9 @@ protected:
         fs::create_directories(dir);
         cli = dir / "radio-cli";
         fs::copy_file(RADIO_CLI, cli);
+        // The catalogues lie beside the tool, as installed.
+        for (const char* qm : {"English.qm", "Chinese.qm"})
+            fs::copy_file(fs::path(STAGE_DIR) / qm, dir / qm);
         spit(dir / "Program.ini", m_settings);
     }
     void TearDown() override { fs::remove_all(dir); }

@@ -61,23 +61,37 @@ TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
 
     CliResult r = run({"diff", path("a.dat"), path("a.dat")});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "The configurations are the same.\n");
+    const std::string sides = "From: " + path("a.dat") + "\nTo: " + path("b.dat") + "\n";
+    EXPECT_EQ(r.out, "From: " + path("a.dat") + "\nTo: " + path("a.dat") +
+                         "\nThe configurations are the same.\n");
 
     r = run({"diff", path("a.dat"), path("b.dat")});
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, "Channel 1\n"
-                     "    W/N: Wide -> Narrow\n"
-                     "Optional Features\n"
-                     "    Squelch Level: 4 -> 9\n"
-                     "Product Information\n"
-                     "    Frequency: 400-470 -> 450-470\n"
-                     "Other bytes\n"
-                     "    0x3F5: FF -> 00\n");
+    EXPECT_EQ(r.out, sides + "Channel 1\n"
+                             "    W/N: Wide -> Narrow\n"
+                             "Optional Features\n"
+                             "    Squelch Level: 4 -> 9\n"
+                             "Product Information\n"
+                             "    Frequency: 400-470 -> 450-470\n"
+                             "Other bytes\n"
+                             "    never transferred 0x3F5: FF -> 00\n");
 
     r = run({"diff", path("a.dat"), path("b.dat"), "--lang", "Chinese"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("信道1\n    宽/窄: 宽 -> 窄\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("    静噪电平: 4 -> 9\n"), std::string::npos);
+    EXPECT_EQ(r.out.rfind("原配置：" + path("a.dat") + "\n对比配置：" + path("b.dat") + "\n", 0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find("其他字节\n    不传输的字节 0x3F5: FF -> 00\n"), std::string::npos);
+
+    // A file name that could drive the terminal is shown escaped.
+    const std::string odd = path("b\x1b[2J.dat");
+    fs::copy_file(path("b.dat"), odd);
+    r = run({"diff", path("a.dat"), odd});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(r.out.find("\nTo: " + dir.string() + "/b\\x1B[2J.dat\n"), std::string::npos) << r.out;
 
     // Bad input is status 2 with a message, never a report.
     std::ofstream(dir / "short.dat") << "abc";
@@ -97,6 +111,8 @@ TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
     ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
     CliResult r = run({"export-csv", path("a.dat"), path("list.csv"), "--format", "interchange"});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "radio-cli: Busy lock, compander and scrambler are not in this layout: the "
+                     "file does not keep them.\n");
     const std::string csv = slurp(dir / "list.csv");
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
@@ -113,14 +129,15 @@ TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
     ASSERT_TRUE(saveDat(path("t.dat"), target).ok);
     r = run({"import-csv", path("list.csv"), path("t.dat"), "--format=interchange"});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("the imported channels have them Off."), std::string::npos) << r.err;
     Image back{};
     ASSERT_TRUE(loadDat(path("t.dat"), back).ok);
     // The layout has no busy lock, compander or scrambler: new-channel defaults.
-    auto expected = imageToTable(sampleImage(), false)[1];
+    auto expected = imageToTable(sampleImage(), Language::English)[1];
     expected[ColBusyLock] = "Off";
     expected[ColCompand] = "Off";
     expected[ColScrambler] = "Off";
-    EXPECT_EQ(imageToTable(back, false)[1], expected);
+    EXPECT_EQ(imageToTable(back, Language::English)[1], expected);
 
     EXPECT_EQ(run({"export-csv", path("a.dat"), path("x.csv"), "--format", "columns"}).status, 2);
     EXPECT_FALSE(fs::exists(dir / "x.csv"));
@@ -135,7 +152,7 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
                                      "4,446.1,DV\n";
     CliResult r = run({"import-csv", path("in.csv"), path("a.dat"), "--format", "interchange"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("line 3: Frequency 146.52: Out of range,please input again.\n"
+    EXPECT_NE(r.err.find("line 3: Frequency 146.52: 146.52 MHz is outside the band 400-470 MHz\n"
                          "line 4: Mode \"DV\" is not FM or NFM\n"),
               std::string::npos)
         << r.err;
@@ -149,8 +166,9 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
     EXPECT_EQ(r.status, 0) << r.err;
     Image after{};
     ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
-    EXPECT_EQ(imageToTable(after, false)[3][ColRx], "146.52000");
-    EXPECT_EQ(imageToTable(after, false)[1], imageToTable(sampleImage(), false)[1]);
+    EXPECT_EQ(imageToTable(after, Language::English)[3][ColRx], "146.52000");
+    EXPECT_EQ(imageToTable(after, Language::English)[1],
+              imageToTable(sampleImage(), Language::English)[1]);
 }
 
 TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {

@@ -63,6 +63,15 @@ TEST_F(FileCommands, DumpPrintsTheGridInEitherLanguage) {
               "信道\t接收频率\t发射频率\tQT/DQT解码\tQT/DQT编码\t功率\t扫描添加\t繁忙锁定\t宽/"
               "窄\t压扩\t扰频\n 1\t446.00625\t446.00500\tD023N\t88.5\t高\t有\t载波\t宽\t开\t3\n");
     EXPECT_EQ(run({"dump", "--lang=English", path("s.dat")}).out, run({"dump", path("s.dat")}).out);
+
+    // Without the catalogue the headings stay English, and the tool says why.
+    fs::remove(dir / "Chinese.qm");
+    r = run({"dump", "--lang", "Chinese", path("s.dat")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("CH\tRx Frequency\t", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\t高\t有\t"), std::string::npos) << "values are the radio's own texts";
+    EXPECT_NE(r.err.find("radio-cli: cannot read the Chinese catalogue"), std::string::npos)
+        << r.err;
 }
 
 TEST_F(FileCommands, BadInputExitsTwoAndWritesNothing) {
@@ -109,7 +118,7 @@ TEST_F(FileCommands, ExportThenImportRestoresTheChannels) {
     ASSERT_EQ(r.status, 0) << r.err;
     Image back{};
     ASSERT_TRUE(loadDat(path("b.dat"), back).ok);
-    EXPECT_EQ(imageToTable(back, false), imageToTable(img, false));
+    EXPECT_EQ(imageToTable(back, Language::English), imageToTable(img, Language::English));
 
     // Without --band the band comes from the image's model and band and Program.ini.
     r = run({"import-csv", path("a.csv"), path("a.dat")});
@@ -125,7 +134,7 @@ TEST_F(FileCommands, RejectedImportReportsEachCellAndKeepsTheFile) {
     spit(dir / "in.csv", "CH,Rx Frequency,Power\n4,446.00625,High\n2,455,Loud\n");
     CliResult r = run({"import-csv", path("in.csv"), path("a.dat")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "row 4, column Rx Frequency: Out of range,please input again.\n"
+    EXPECT_EQ(r.err, "row 4, column Rx Frequency: 446.00625 MHz is outside the band 450-470 MHz\n"
                      "row 2, column Power: \"Loud\" is not one of the column's entries\n"
                      "radio-cli: 2 cell(s) rejected; \"" +
                          path("a.dat") + "\" is unchanged\n");
@@ -137,7 +146,7 @@ TEST_F(FileCommands, RejectedImportReportsEachCellAndKeepsTheFile) {
     EXPECT_EQ(r.status, 0) << r.err;
     Image after{};
     ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
-    EXPECT_EQ(imageToTable(after, false)[4][ColRx], "446.00625");
+    EXPECT_EQ(imageToTable(after, Language::English)[4][ColRx], "446.00625");
 
     // A model the settings file does not know, or a malformed band.
     mm::set(after, mm::ModelType, 7);

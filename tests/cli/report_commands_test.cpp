@@ -121,7 +121,7 @@ TEST_F(ReportCommands, EnglishPdfHasTheOptionsPageAndTheChannelPages) {
     EXPECT_NE(footer.find("Harbour Test Works"), std::string::npos) << p1;
 
     // Seven blocks on the first channel page, the empty row skipped.
-    const ChannelTable t = imageToTable(img, false);
+    const ChannelTable t = imageToTable(img, Language::English);
     const std::string p2 = pageText(path("r.pdf"), 2);
     for (int row : {1, 2, 3, 5, 6, 7, 8})
         EXPECT_NE(p2.find("Channel " + std::to_string(row) + ":"), std::string::npos) << p2;

@@ -2,6 +2,7 @@
 
 #include "link/Verify.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(VerifyWrite, AHealthyRadioIsVerifiedOverTheWrittenRangesOnly) {
     WriteThenVerify rig;
     const VerifyOutcome outcome = rig.run();
     EXPECT_TRUE(outcome.verified());
-    EXPECT_EQ(verifyText(outcome, false), "Verified: the radio holds what was written.");
+    EXPECT_EQ(verifyText(outcome, untranslated()), "Verified: the radio holds what was written.");
     // A normal write leaves the calibration bytes alone: they differ from the
     // file, and that is not a failed write.
     EXPECT_NE(rig.radio.memory()[mm::ParamAdjust.offset], rig.written[mm::ParamAdjust.offset]);
@@ -56,10 +57,12 @@ TEST(VerifyWrite, FindsTheBlockASilentlyFaultyRadioDidNotKeep) {
             expected.push_back(a);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(outcome.differing, expected);
-    const std::string text = verifyText(outcome, false, 2);
+    const std::string text = verifyText(outcome, untranslated(), 2);
     EXPECT_EQ(text.rfind("Verify failed: " + std::to_string(expected.size()) + " byte(s)", 0), 0u);
     EXPECT_NE(text.find("0x120, 0x121, ..."), std::string::npos) << text;
-    EXPECT_NE(verifyText(outcome, true).find("0x120"), std::string::npos);
+    EXPECT_EQ(verifyText(outcome, ts::chineseCatalogue(), 2),
+              "校验失败：电台中有 " + std::to_string(expected.size()) +
+                  " 个字节与写入的不同，地址：0x120, 0x121 等");
 
     // In factory mode the calibration bytes are written and compared too.
     WriteThenVerify factory;
@@ -79,7 +82,7 @@ TEST(VerifyWrite, AFailedReadBackIsNotVerified) {
         verifyWrite(kVirtualRadioPortName, false, rig.port, rig.clock, rig.sink, rig.written);
     EXPECT_FALSE(outcome.verified());
     EXPECT_TRUE(outcome.differing.empty());
-    EXPECT_EQ(verifyText(outcome, false).substr(0, 13), "Not verified:");
+    EXPECT_EQ(verifyText(outcome, untranslated()).substr(0, 13), "Not verified:");
 }
 
 TEST(VerifyWrite, TheReadBackReportsItselfAsVerifying) {

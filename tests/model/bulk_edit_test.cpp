@@ -14,7 +14,7 @@ using Row = std::array<std::string, kGridCols>;
 
 // Channel 1 and 3 programmed, 2 and 4.. empty.
 ChannelTable sample() {
-    ChannelTable t = imageToTable(newDocumentImage(), false);
+    ChannelTable t = imageToTable(newDocumentImage(), Language::English);
     t[1] = {" 1",  "462.56250", "467.56250", "67.0", "None", "Low",
             "Yes", "Off",       "Narrow",    "On",   "3"};
     t[3] = {" 3", "465.00000", "465.00000", "None", "None", "High",
@@ -35,7 +35,8 @@ TEST(BulkEdit, FillDownCopiesTheTopCellLikeTyping) {
     const ChannelTable t = sample();
     // Power of channel 1 into channels 3 and 4: the empty channel 4 keeps
     // its list cells empty, as a typed value would leave them.
-    bulk::Outcome o = bulk::fillDown(t, column(ColPower, {4, 1, 3}), kLow, kHigh, false);
+    bulk::Outcome o =
+        bulk::fillDown(t, column(ColPower, {4, 1, 3}), kLow, kHigh, Language::English);
     ASSERT_TRUE(o.ok);
     EXPECT_EQ(o.table[3][ColPower], "Low");
     EXPECT_EQ(o.table[4], t[4]);
@@ -47,7 +48,7 @@ TEST(BulkEdit, FillDownCopiesTheTopCellLikeTyping) {
     for (int r : {1, 2, 4})
         for (int c = ColRx; c <= ColScrambler; ++c)
             rows.push_back({r, c});
-    o = bulk::fillDown(t, rows, kLow, kHigh, false);
+    o = bulk::fillDown(t, rows, kLow, kHigh, Language::English);
     ASSERT_TRUE(o.ok);
     for (int r : {2, 4}) {
         Row expected = t[1];
@@ -57,7 +58,7 @@ TEST(BulkEdit, FillDownCopiesTheTopCellLikeTyping) {
     EXPECT_EQ(o.table[3], t[3]); // not selected
 
     // An empty top Rx deletes the channels below, as emptying Rx does.
-    o = bulk::fillDown(t, column(ColRx, {2, 3}), kLow, kHigh, false);
+    o = bulk::fillDown(t, column(ColRx, {2, 3}), kLow, kHigh, Language::English);
     ASSERT_TRUE(o.ok);
     EXPECT_EQ(o.table[3], (Row{" 3", "", "", "", "", "", "", "", "", "", ""}));
 }
@@ -71,7 +72,7 @@ TEST(BulkEdit, FillDownReadsValuesBeforeChangingAny) {
     std::vector<bulk::Cell> cells = column(ColRx, {1, 2, 3});
     for (const bulk::Cell& c : column(ColTx, {2, 3}))
         cells.push_back(c);
-    const bulk::Outcome o = bulk::fillDown(t, cells, kLow, kHigh, false);
+    const bulk::Outcome o = bulk::fillDown(t, cells, kLow, kHigh, Language::English);
     ASSERT_TRUE(o.ok);
     EXPECT_EQ(o.table[2][ColRx], "462.56250");
     EXPECT_EQ(o.table[2][ColTx], "461.00000");
@@ -81,13 +82,13 @@ TEST(BulkEdit, FillDownReadsValuesBeforeChangingAny) {
 
 TEST(BulkEdit, SetCellsRefusesAllOrNothing) {
     const ChannelTable t = sample();
-    bulk::Outcome o = bulk::setCells(t, {1, 3}, ColTx, "466.0125", kLow, kHigh, false);
+    bulk::Outcome o = bulk::setCells(t, {1, 3}, ColTx, "466.0125", kLow, kHigh, Language::English);
     ASSERT_TRUE(o.ok);
     EXPECT_EQ(o.table[1][ColTx], "466.01250");
     EXPECT_EQ(o.table[3][ColTx], "466.01250");
 
     // Out of the band: every row is refused with the typed value's message.
-    o = bulk::setCells(t, {1, 2, 3}, ColRx, "480", kLow, kHigh, false);
+    o = bulk::setCells(t, {1, 2, 3}, ColRx, "480", kLow, kHigh, Language::English);
     EXPECT_FALSE(o.ok);
     EXPECT_EQ(o.table, t);
     ASSERT_EQ(o.refused.size(), 3u);
@@ -97,13 +98,13 @@ TEST(BulkEdit, SetCellsRefusesAllOrNothing) {
     EXPECT_EQ(o.refused[2].row, 3);
 
     // Off the raster.
-    o = bulk::setCells(t, {3}, ColTx, "462.001", kLow, kHigh, false);
+    o = bulk::setCells(t, {3}, ColTx, "462.001", kLow, kHigh, Language::English);
     EXPECT_FALSE(o.ok);
     ASSERT_EQ(o.refused.size(), 1u);
     EXPECT_EQ(o.refused[0].message, IDS_STEP_ERROR);
 
     // A list text that is no entry is refused where it would land only.
-    o = bulk::setCells(t, {1, 2}, ColPower, "Medium", kLow, kHigh, false);
+    o = bulk::setCells(t, {1, 2}, ColPower, "Medium", kLow, kHigh, Language::English);
     EXPECT_FALSE(o.ok);
     ASSERT_EQ(o.refused.size(), 1u);
     EXPECT_EQ(o.refused[0].row, 1);
@@ -111,10 +112,10 @@ TEST(BulkEdit, SetCellsRefusesAllOrNothing) {
     EXPECT_EQ(o.refused[0].value, "Medium");
 
     // Chinese entries in a Chinese table.
-    const ChannelTable zh = imageToTable(newDocumentImage(), true);
+    const ChannelTable zh = imageToTable(newDocumentImage(), Language::Chinese);
     ChannelTable zt = zh;
     zt[5] = {" 5", "460.00000", "460.00000", "无", "无", "高", "无", "关", "宽", "关", "关"};
-    o = bulk::setCells(zt, {5}, ColPower, "低", kLow, kHigh, true);
+    o = bulk::setCells(zt, {5}, ColPower, "低", kLow, kHigh, Language::Chinese);
     ASSERT_TRUE(o.ok);
     EXPECT_EQ(o.table[5][ColPower], "低");
 }
@@ -122,7 +123,7 @@ TEST(BulkEdit, SetCellsRefusesAllOrNothing) {
 TEST(BulkEdit, OneCopiedRowPastesOntoEverySelectedRow) {
     const ChannelTable t = sample();
     const std::string line = clipboard::copyRows(t, {1});
-    clipboard::Paste p = bulk::pasteOntoRows(line, t, {4, 6, 9}, kLow, kHigh, false);
+    clipboard::Paste p = bulk::pasteOntoRows(line, t, {4, 6, 9}, kLow, kHigh, Language::English);
     ASSERT_TRUE(p.ok);
     EXPECT_EQ(p.rows, (std::vector<int>{4, 6, 9}));
     for (int r : {4, 6, 9}) {
@@ -133,14 +134,15 @@ TEST(BulkEdit, OneCopiedRowPastesOntoEverySelectedRow) {
     EXPECT_EQ(p.table[5], t[5]);
 
     // Two lines keep the ordinary paste from the first selected row down.
-    p = bulk::pasteOntoRows(clipboard::copyRows(t, {1, 3}), t, {4, 9}, kLow, kHigh, false);
+    p = bulk::pasteOntoRows(clipboard::copyRows(t, {1, 3}), t, {4, 9}, kLow, kHigh,
+                            Language::English);
     ASSERT_TRUE(p.ok);
     EXPECT_EQ(p.rows, (std::vector<int>{4, 5}));
     EXPECT_EQ(p.table[9], t[9]);
 
     // A refused cell on one row pastes nothing anywhere; each row is named.
     const std::string outOfBand = "480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff\n";
-    p = bulk::pasteOntoRows(outOfBand, t, {2, 7}, kLow, kHigh, false);
+    p = bulk::pasteOntoRows(outOfBand, t, {2, 7}, kLow, kHigh, Language::English);
     EXPECT_FALSE(p.ok);
     EXPECT_EQ(p.table, t);
     ASSERT_EQ(p.rejected.size(), 2u);

@@ -65,24 +65,26 @@ TEST(Tone, FormatsAndParsesEveryKind) {
                  {{0xEC, 0xA9}, "D754I"}, {{0x75, 0x03}, "88.5"},  {{0xED, 0x09}, "254.1"},
                  {{0xE8, 0x03}, "100.0"}, {{0xFF, 0xFF}, "None"}};
     for (const auto& p : pairs) {
-        EXPECT_EQ(FormatTone(p.bytes, false, false), p.text);
+        EXPECT_EQ(FormatTone(p.bytes, false, Language::English), p.text);
         EXPECT_EQ(ParseTone(p.text), p.bytes) << p.text;
     }
-    EXPECT_EQ(FormatTone({0x12, 0x28}, false, false), "D000N"); // octal 022 is no standard code
+    EXPECT_EQ(FormatTone({0x12, 0x28}, false, Language::English),
+              "D000N"); // octal 022 is no standard code
     EXPECT_EQ(ParseTone("D999N"), (ToneBytes{0x00, 0x29}));
-    EXPECT_EQ(FormatTone({0xFF, 0xFF}, false, true), "无");
+    EXPECT_EQ(FormatTone({0xFF, 0xFF}, false, Language::Chinese), "无");
     EXPECT_EQ(ParseTone("无"), (ToneBytes{0xFF, 0xFF}));
-    EXPECT_EQ(FormatTone({0xFF, 0xFF}, true, false), "");
-    EXPECT_EQ(FormatTone({0x75, 0x03}, true, false), "88.5"); // shown even in an empty channel
+    EXPECT_EQ(FormatTone({0xFF, 0xFF}, true, Language::English), "");
+    EXPECT_EQ(FormatTone({0x75, 0x03}, true, Language::English),
+              "88.5"); // shown even in an empty channel
 
-    const auto& en = toneList(false);
+    const auto& en = toneList(Language::English);
     ASSERT_EQ(en.size(), 265u);
     EXPECT_EQ(en[51], "D017N");
     EXPECT_EQ(en[157], "D754N");
     EXPECT_EQ(en[158], "D017I");
     EXPECT_EQ(en[264], "D754I");
     for (std::size_t i = 1; i < en.size(); ++i)
-        EXPECT_EQ(FormatTone(ParseTone(en[i]), false, false), en[i]);
+        EXPECT_EQ(FormatTone(ParseTone(en[i]), false, Language::English), en[i]);
 }
 
 TEST(Options, EncodeKeepsForeignBitsAndMapsOddValues) {
@@ -91,7 +93,7 @@ TEST(Options, EncodeKeepsForeignBitsAndMapsOddValues) {
     const std::uint8_t rec[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xCF, 0xE9, 0x5A};
     std::copy(rec, rec + 16, &img[base]);
-    const OptionTexts t = decodeOptions(img, 3, false);
+    const OptionTexts t = decodeOptions(img, 3, Language::English);
     EXPECT_EQ(t.busyLock, "QT/DQT"); // bits 11
     EXPECT_EQ(t.scrambler, "");      // nibble 9
     encodeOptions(img, 3, t);

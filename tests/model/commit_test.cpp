@@ -16,8 +16,9 @@ const Row kEmpty = {" 4", "", "", "", "", "", "", "", "", "", ""};
 const Row kChannel = {" 4",  "462.50000", "463.00000", "88.5", "D023N", "Low",
                       "Yes", "Carrier",   "Narrow",    "On",   "5"};
 
-CommitResult commit(const Row& row, int column, const std::string& text, bool chinese = false) {
-    return commitCell(row, column, text, kLow, kHigh, chinese);
+CommitResult commit(const Row& row, int column, const std::string& text,
+                    Language language = Language::English) {
+    return commitCell(row, column, text, kLow, kHigh, language);
 }
 
 } // namespace
@@ -54,12 +55,13 @@ TEST(CommitRx, ZeroIsOutOfRangeEvenWithZeroLimits) {
     // Missing band settings give limits 0..0; text without a number must not
     // become a channel "0.00000".
     for (const char* text : {"0", "x", " ", "0.000001"}) {
-        const CommitResult r = commitCell(kEmpty, ColRx, text, 0, 0, false);
+        const CommitResult r = commitCell(kEmpty, ColRx, text, 0, 0, Language::English);
         EXPECT_EQ(r.message, IDS_OUT_OF_RANGE) << text;
         EXPECT_EQ(r.row, kEmpty);
-        EXPECT_EQ(commitCell(kChannel, ColTx, text, 0, 0, false).message, IDS_OUT_OF_RANGE);
+        EXPECT_EQ(commitCell(kChannel, ColTx, text, 0, 0, Language::English).message,
+                  IDS_OUT_OF_RANGE);
     }
-    EXPECT_EQ(commitCell(kEmpty, ColRx, "465", 0, 0, false).message, IDS_OUT_OF_RANGE);
+    EXPECT_EQ(commitCell(kEmpty, ColRx, "465", 0, 0, Language::English).message, IDS_OUT_OF_RANGE);
 }
 
 TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
@@ -67,7 +69,7 @@ TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
     EXPECT_EQ(r.message, 0);
     EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "None", "None", "High", "No", "Off",
                           "Wide", "Off", "Off"}));
-    r = commit(kEmpty, ColRx, "465.125", true);
+    r = commit(kEmpty, ColRx, "465.125", Language::Chinese);
     EXPECT_EQ(r.row, (Row{" 4", "465.12500", "465.12500", "无", "无", "高", "无", "关", "宽", "关",
                           "关"}));
     // A second value on the same row changes only Rx.
@@ -116,4 +118,17 @@ TEST(CommitLists, TakeTheEntryOnlyOnRowsWithAFrequency) {
     // Column 0 and columns past the grid are not editable.
     EXPECT_EQ(commit(kChannel, ColChannel, "9").row, kChannel);
     EXPECT_EQ(commit(kChannel, 11, "9").row, kChannel);
+}
+
+TEST(CommitCell, LimitMessagesNameTheLimitThatWasBroken) {
+    const auto said = [](const std::string& typed, std::int64_t low, std::int64_t high) {
+        const CommitResult r = commitCell(kEmpty, ColRx, typed, low, high, Language::English);
+        return limitMessage(r.message, typed, low, high, untranslated());
+    };
+    EXPECT_EQ(said("446.1", 13600000, 17400000), "446.1 MHz is outside the band 136-174 MHz");
+    EXPECT_EQ(said("144.0001", 13600000, 17400000),
+              "144.0001 MHz is not on the 5 kHz or 6.25 kHz raster");
+    EXPECT_EQ(said("175", 13600000, 17450000), "175 MHz is outside the band 136-174.5 MHz");
+    EXPECT_EQ(said("446.1", 0, 0), "446.1 MHz is outside the band: no band is set");
+    EXPECT_EQ(said("abc", kLow, kHigh), "\"abc\" is not a frequency in MHz");
 }

@@ -2,6 +2,7 @@
 #include "model/Codecs.h"
 #include "model/Csv.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ const std::string kHeader = "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,
                             "Add,Busy Lock,W/N,Compand,Scrambler\r\n";
 
 CsvImport import(const std::string& csv, const Image& img) {
-    return importCsv(csv, imageToTable(img, false), kLow, kHigh);
+    return importCsv(csv, imageToTable(img, Language::English), kLow, kHigh);
 }
 
 Image sampleImage() {
@@ -53,11 +54,11 @@ TEST(CsvText, QuotesAndParsesPerRfc4180) {
 }
 
 TEST(CsvExport, WritesTheEnglishGridUnderTheHeaderRow) {
-    const std::string csv = tableToCsv(imageToTable(sampleImage(), true));
+    const std::string csv = tableToCsv(imageToTable(sampleImage(), Language::Chinese));
     EXPECT_EQ(csv.substr(0, kHeader.size()), kHeader);
     EXPECT_NE(csv.find("\r\n 2,446.00625,446.00500,D023N,88.5,高,无,载波,宽,关,3\r\n"),
               std::string::npos);
-    const std::string en = tableToCsv(imageToTable(sampleImage(), false));
+    const std::string en = tableToCsv(imageToTable(sampleImage(), Language::English));
     EXPECT_NE(en.find("\r\n 9,450.05000,450.05000,None,D754I,Low,Yes,QT/DQT,Narrow,On,4\r\n"),
               std::string::npos);
     EXPECT_NE(en.find("\r\n16,,,,,,,,,,\r\n"), std::string::npos);
@@ -66,7 +67,7 @@ TEST(CsvExport, WritesTheEnglishGridUnderTheHeaderRow) {
 TEST(CsvImport, ExportThenImportGivesBackTheSameBytes) {
     const Image img = sampleImage();
     Image out = img;
-    const CsvImport r = import(tableToCsv(imageToTable(img, false)), img);
+    const CsvImport r = import(tableToCsv(imageToTable(img, Language::English)), img);
     ASSERT_TRUE(r.ok) << r.error;
     applyImport(r, out);
     // Channel 9's busy lock 11 comes back as 10; the exported empty rows get
@@ -85,7 +86,7 @@ TEST(CsvImport, ExportThenImportGivesBackTheSameBytes) {
     // A scrambler the radio does not offer exports blank, which no list holds.
     Image odd = img;
     odd[mm::channelOffset(9) + 14] = 0x4C;
-    const CsvImport rejected = import(tableToCsv(imageToTable(odd, false)), odd);
+    const CsvImport rejected = import(tableToCsv(imageToTable(odd, Language::English)), odd);
     EXPECT_EQ(rejected.rejected,
               (std::vector<std::string>{
                   "row 9, column Scrambler: \"\" is not one of the column's entries"}));
@@ -128,16 +129,22 @@ TEST(CsvImport, ReportsEveryRejectedCellByChannelAndColumn) {
     EXPECT_TRUE(r.error.empty());
     EXPECT_EQ(r.rejected,
               (std::vector<std::string>{
-                  "row 3, column Rx Frequency: Out of range,please input again.",
-                  "row 4, column Rx Frequency: Error data Value, please input according the step "
-                  "value(6.25K/5k).",
-                  "row 5, column Tx Frequency: Out of range,please input again.",
+                  "row 3, column Rx Frequency: 471 MHz is outside the band 400-470 MHz",
+                  "row 4, column Rx Frequency: 462.001 MHz is not on the 5 kHz or 6.25 kHz raster",
+                  "row 5, column Tx Frequency: 499 MHz is outside the band 400-470 MHz",
                   "row 5, column QT/DQT Dec: \"none\" is not one of the column's entries",
                   "row 5, column Power: \"Hi\" is not one of the column's entries",
                   "row 5, column Scrambler: \"9\" is not one of the column's entries",
                   "row 6, column Power: \"\" is not one of the column's entries",
                   "row 7, column Power: \"Max\" is not one of the column's entries",
               }));
+    // The same in Chinese, through the catalogue.
+    const CsvImport zh = importCsv(csv, imageToTable(sampleImage(), Language::English), kLow, kHigh,
+                                   ts::chineseCatalogue());
+    ASSERT_EQ(zh.rejected.size(), r.rejected.size());
+    EXPECT_EQ(zh.rejected[0], "第3行，Rx Frequency列：471 MHz 超出频段 400-470 MHz");
+    EXPECT_EQ(zh.rejected[1], "第4行，Rx Frequency列：462.001 MHz 不在 5 kHz 或 6.25 kHz 步进上");
+    EXPECT_EQ(zh.rejected[3], "第5行，QT/DQT Dec列：\"none\" 不是该列的选项");
 }
 
 TEST(CsvImport, RejectsFilesOfTheWrongShape) {

@@ -1,6 +1,7 @@
 #include "model/ChannelTable.h"
 #include "model/Diff.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +33,8 @@ TEST(Diff, IdenticalImagesAreEqual) {
     const Image img = withChannel3();
     const diff::Report r = diff::compare(img, img, {});
     EXPECT_TRUE(r.equal());
-    EXPECT_EQ(diff::formatReport(r, false), "The configurations are the same.\n");
-    EXPECT_EQ(diff::formatReport(r, true), "两个配置相同。\n");
+    EXPECT_EQ(diff::formatReport(r, untranslated()), "The configurations are the same.\n");
+    EXPECT_EQ(diff::formatReport(r, ts::chineseCatalogue()), "两个配置相同。\n");
 }
 
 TEST(Diff, NamesKnownDifferencesByWhatTheUserSees) {
@@ -53,28 +54,32 @@ TEST(Diff, NamesKnownDifferencesByWhatTheUserSees) {
     diff::Options o;
     o.a = o.b = {"FL-400U", "400-470"};
     const diff::Report r = diff::compare(a, b, o);
-    EXPECT_EQ(diff::formatReport(r, false), "Channel 3\n"
-                                            "    Tx Frequency: 446.00625 -> 446.01250\n"
-                                            "    Power: High -> Low\n"
-                                            "    Scan Add: Yes -> No\n"
-                                            "Optional Features\n"
-                                            "    Time-Out Timer: 60s -> 75s\n"
-                                            "    Call Key Define: Off -> Emergency Alert\n"
-                                            "Scan Info\n"
-                                            "    Tx Dwell Time: 48 -> 300\n"
-                                            "Power Adjustment\n"
-                                            "    410 High Power: 160 -> 100\n"
-                                            "Other bytes\n"
-                                            "    0x200: FF -> 12\n");
+    EXPECT_EQ(diff::formatReport(r, untranslated()), "Channel 3\n"
+                                                     "    Tx Frequency: 446.00625 -> 446.01250\n"
+                                                     "    Power: High -> Low\n"
+                                                     "    Scan Add: Yes -> No\n"
+                                                     "Optional Features\n"
+                                                     "    Time-Out Timer: 60s -> 75s\n"
+                                                     "    Call Key Define: Off -> Emergency Alert\n"
+                                                     "Scan Info\n"
+                                                     "    Tx Dwell Time: 48 -> 300\n"
+                                                     "Power Adjustment\n"
+                                                     "    410 High Power: 160 -> 100\n"
+                                                     "Other bytes\n"
+                                                     "    0x200: FF -> 12\n");
 
-    const diff::Report zh = diff::compare(a, b, {true, o.a, o.b});
+    diff::Options zhOptions = o;
+    zhOptions.language = Language::Chinese;
+    zhOptions.translate = ts::chineseCatalogue();
+    const diff::Report zh = diff::compare(a, b, zhOptions);
     const diff::Change* power = find(zh, "信道3", "功率");
     ASSERT_NE(power, nullptr);
     EXPECT_EQ(power->a, "高");
     EXPECT_EQ(power->b, "低");
     EXPECT_NE(find(zh, "可选功能", "超时定时器"), nullptr);
-    EXPECT_NE(diff::formatReport(zh, true).find("其他字节\n    0x200: FF -> 12\n"),
-              std::string::npos);
+    EXPECT_NE(
+        diff::formatReport(zh, ts::chineseCatalogue()).find("其他字节\n    0x200: FF -> 12\n"),
+        std::string::npos);
 }
 
 TEST(Diff, BitsNoShownValueCoversAreStillReported) {
@@ -144,4 +149,38 @@ TEST(Diff, EveryDifferingByteIsAccountedFor) {
         const diff::Report r = diff::compare(a, b, {});
         ASSERT_FALSE(r.equal()) << "offset " << i;
     }
+}
+
+TEST(Diff, NamesItsSidesAndTheBytesTheMemoryMapKnows) {
+    const Image a = withChannel3();
+    Image b = a;
+    b[0x3F5] = std::uint8_t(~a[0x3F5]);                          // never transferred
+    mm::recordByte(b, 5, mm::rec::Power) ^= mm::rec::Power.mask; // empty channel: not shown
+    b[mm::channelOffset(5) + 15] ^= 0x01;                        // no record field owns it
+    b[mm::DeEmphasis.offset] ^= 0x80;                            // beside two switches
+    b[0x200] = std::uint8_t(~a[0x200]);                          // nothing the map knows
+    diff::Options o;
+    o.nameA = "Channel Information";
+    o.nameB = "other.dat";
+    const diff::Report r = diff::compare(a, b, o);
+    ASSERT_EQ(r.otherBytes.size(), 5u);
+    const std::string text = diff::formatReport(r, untranslated());
+    EXPECT_EQ(text.rfind("From: Channel Information\nTo: other.dat\nOther bytes\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\n    Channel 5, power 0x05D: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    Channel 5 0x05F: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    0x200: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    emphasis switches 0x3DA: "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n    never transferred 0x3F5: "), std::string::npos) << text;
+
+    diff::Options zh = o;
+    zh.translate = ts::chineseCatalogue();
+    const std::string chinese = diff::formatReport(diff::compare(a, b, zh), ts::chineseCatalogue());
+    EXPECT_EQ(chinese.rfind("原配置：Channel Information\n对比配置：other.dat\n其他字节\n", 0), 0u)
+        << chinese;
+    EXPECT_NE(chinese.find("\n    信道5，功率 0x05D: "), std::string::npos) << chinese;
+    EXPECT_NE(chinese.find("\n    不传输的字节 0x3F5: "), std::string::npos) << chinese;
+
+    // Unnamed sides add no heading: the report reads as before.
+    EXPECT_EQ(diff::formatReport(diff::compare(a, a, {}), untranslated()),
+              "The configurations are the same.\n");
 }

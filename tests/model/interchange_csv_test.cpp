@@ -2,6 +2,7 @@
 #include "model/ChannelTable.h"
 #include "model/InterchangeCsv.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,12 @@ using Row = std::array<std::string, kGridCols>;
 // Channels typed into the grid, one per tone combination the layout names.
 Image typedImage() {
     Image img = newDocumentImage();
-    ChannelTable t = imageToTable(img, false);
+    ChannelTable t = imageToTable(img, Language::English);
     const auto type = [&t](int ch, const std::vector<std::string>& cells) {
         Row row = t[ch];
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            const CommitResult r = commitCell(row, int(c) + 1, cells[c], kLow, kHigh, false);
+            const CommitResult r =
+                commitCell(row, int(c) + 1, cells[c], kLow, kHigh, Language::English);
             ASSERT_EQ(r.message, 0) << "channel " << ch << " column " << c + 1;
             row = r.row;
         }
@@ -49,7 +51,7 @@ Image typedImage() {
 }
 
 interchange::Import import(const std::string& csv, const Image& img = newDocumentImage()) {
-    return interchange::importCsv(csv, imageToTable(img, false), kLow, kHigh);
+    return interchange::importCsv(csv, imageToTable(img, Language::English), kLow, kHigh);
 }
 
 } // namespace
@@ -83,7 +85,7 @@ TEST(InterchangeImport, RoundTripRestoresEveryChannel) {
                                                  : interchange::describe(imp.rejected[0]));
     Image img = newDocumentImage();
     interchange::apply(imp, img);
-    EXPECT_EQ(imageToTable(img, false), imageToTable(original, false));
+    EXPECT_EQ(imageToTable(img, Language::English), imageToTable(original, Language::English));
     // The exported channels' records and scan bits byte for byte.
     for (int ch : {1, 2, 3, 5, 6, 7, 8, 9, 16}) {
         ASSERT_TRUE(imp.listed[ch]);
@@ -124,11 +126,11 @@ TEST(InterchangeImport, FindsColumnsByNameInOlderAndShortFiles) {
     const Image current = typedImage();
     imp = import("Location,Frequency,Bank\n4,446.1,A\n", current);
     ASSERT_TRUE(imp.ok);
-    EXPECT_EQ(imp.table[1], imageToTable(current, false)[1]);
+    EXPECT_EQ(imp.table[1], imageToTable(current, Language::English)[1]);
     Image img = current;
     interchange::apply(imp, img);
-    EXPECT_EQ(imageToTable(img, false)[2], imageToTable(current, false)[2]);
-    EXPECT_EQ(imageToTable(img, false)[4][ColRx], "446.10000");
+    EXPECT_EQ(imageToTable(img, Language::English)[2], imageToTable(current, Language::English)[2]);
+    EXPECT_EQ(imageToTable(img, Language::English)[4][ColRx], "446.10000");
 }
 
 TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
@@ -149,11 +151,12 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     for (const auto& r : imp.rejected)
         lines.push_back(interchange::describe(r));
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[0], "line 3: Frequency 480.000000: Out of range,please input again.");
-    EXPECT_EQ(lines[1], "line 4: Frequency 446.003000: Error data Value, please input according "
-                        "the step value(6.25K/5k).");
+    EXPECT_EQ(lines[0], "line 3: Frequency 480.000000: 480 MHz is outside the band 400-470 MHz");
+    EXPECT_EQ(lines[1],
+              "line 4: Frequency 446.003000: 446.003 MHz is not on the 5 kHz or 6.25 kHz raster");
     EXPECT_EQ(lines[2].substr(0, 21), "line 6: Duplex \"off\" ");
-    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: Out of range,please input again.; "
+    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: 476.1 MHz is outside the band "
+                        "400-470 MHz; "
                         "rToneFreq \"69.4\" is not a tone the radio offers; Power \"5W\" is "
                         "neither High nor Low; Mode \"AM\" is not FM or NFM; Skip \"X\" is not "
                         "\"\", S or P");
@@ -164,7 +167,16 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     // Only the good row 1 is accepted; the caller decides whether to take it.
     for (int ch = 1; ch <= 16; ++ch)
         EXPECT_EQ(imp.listed[ch], ch == 1) << ch;
-    auto expected = imageToTable(current, false);
+    // The accepted row got the settings the layout cannot carry by default, and says so.
+    EXPECT_EQ(imp.notice, "Busy lock, compander and scrambler are not in this layout: the imported "
+                          "channels have them Off.");
+    const interchange::Import zh = interchange::importCsv(
+        csv, imageToTable(current, Language::English), kLow, kHigh, ts::chineseCatalogue());
+    ASSERT_EQ(zh.rejected.size(), 8u);
+    EXPECT_EQ(interchange::describe(zh.rejected[0]),
+              "line 3: Frequency 480.000000: 480 MHz 超出频段 400-470 MHz");
+    EXPECT_EQ(zh.notice, "此格式不含繁忙锁定、压扩和扰频：导入的信道均设为关。");
+    auto expected = imageToTable(current, Language::English);
     expected[1][ColRx] = expected[1][ColTx] = "446.00625";
     EXPECT_EQ(imp.table, expected);
 }

@@ -10,7 +10,9 @@ namespace {
 
 TEST(OptionalFeatures, NewDocumentShowsTheFactoryChoices) {
     const Choices c = decode(newDocumentImage());
-    const auto shown = [&](List l) { return entries(l, false)[std::size_t(c.index[l])]; };
+    const auto shown = [&](List l) {
+        return entries(l, Language::English)[std::size_t(c.index[l])];
+    };
     EXPECT_EQ(shown(TimeOutTimer), "60s");
     EXPECT_EQ(shown(TotPreAlert), "8");
     EXPECT_EQ(shown(SquelchLevel), "4");
@@ -24,15 +26,16 @@ TEST(OptionalFeatures, NewDocumentShowsTheFactoryChoices) {
 }
 
 TEST(OptionalFeatures, EntriesInBothLanguages) {
-    EXPECT_EQ(entries(TimeOutTimer, true).size(), 40u);
-    EXPECT_EQ(entries(TimeOutTimer, true).back(), "600s");
-    EXPECT_EQ(entries(TotPreAlert, true).front(), "关");
-    EXPECT_EQ(entries(TotPreAlert, false).back(), "10");
-    EXPECT_EQ(entries(VoxGainLevel, true).size(), 17u);
-    EXPECT_EQ(entries(VoiceAnnunciation, true), (std::vector<std::string>{"关", "中文", "英文"}));
-    EXPECT_EQ(entries(CallKeyDefine, false),
+    EXPECT_EQ(entries(TimeOutTimer, Language::Chinese).size(), 40u);
+    EXPECT_EQ(entries(TimeOutTimer, Language::Chinese).back(), "600s");
+    EXPECT_EQ(entries(TotPreAlert, Language::Chinese).front(), "关");
+    EXPECT_EQ(entries(TotPreAlert, Language::English).back(), "10");
+    EXPECT_EQ(entries(VoxGainLevel, Language::Chinese).size(), 17u);
+    EXPECT_EQ(entries(VoiceAnnunciation, Language::Chinese),
+              (std::vector<std::string>{"关", "中文", "英文"}));
+    EXPECT_EQ(entries(CallKeyDefine, Language::English),
               (std::vector<std::string>{"Off", "Call", "Emergency Alert"}));
-    EXPECT_EQ(entries(VoxDelayTime, true), entries(VoxDelayTime, false));
+    EXPECT_EQ(entries(VoxDelayTime, Language::Chinese), entries(VoxDelayTime, Language::English));
 }
 
 TEST(OptionalFeatures, StoredValuesThatDifferFromTheIndex) {

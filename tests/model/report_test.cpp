@@ -1,5 +1,6 @@
 #include "model/MemoryMap.h"
 #include "model/Report.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -84,22 +85,23 @@ TEST(ReportPages, CountsAndPageRanges) {
 
 TEST(ReportOptions, ValuesWithThePrintMasks) {
     Image img = newDocumentImage();
-    auto values = [&](bool chinese) {
+    auto values = [&](Language language) {
         std::vector<std::string> v;
-        for (const Line& l : optionLines(img, chinese))
+        for (const Line& l : optionLines(img, language, untranslated()))
             v.push_back(l.value);
         return v;
     };
     img[mm::VoxFunction.offset] = 0xFE; // VOX off, scan on
-    EXPECT_EQ(values(false), (std::vector<std::string>{"60s", "8", "4", "On", "5", "1.0", "Off",
-                                                       "On", "Chinese", "Off", "On"}));
+    EXPECT_EQ(values(Language::English),
+              (std::vector<std::string>{"60s", "8", "4", "On", "5", "1.0", "Off", "On", "Chinese",
+                                        "Off", "On"}));
     img[mm::TotPreAlert.offset] = 0xF0;       // 0
     img[mm::TimeOutTimer.offset] = 0x7F;      // six bits: 63
     img[mm::VoiceAnnunciation.offset] = 0xFB; // two bits: 3
     img[mm::VoxDelay.offset] = 0x06;
     img[mm::CallTone.offset] = 16;
     img[mm::VoxGain.offset] = 0xE0; // 0
-    std::vector<std::string> v = values(false);
+    std::vector<std::string> v = values(Language::English);
     EXPECT_EQ(v[0], "945s");
     EXPECT_EQ(v[1], "-1");
     EXPECT_EQ(v[4], "Off");
@@ -108,13 +110,15 @@ TEST(ReportOptions, ValuesWithThePrintMasks) {
     EXPECT_EQ(v[8], "English");
     img[mm::VoxDelay.offset] = 0x07;
     img[mm::TotPreAlert.offset] = 0x01;
-    EXPECT_EQ(values(false)[5], "3.0");
-    v = values(true);
+    EXPECT_EQ(values(Language::English)[5], "3.0");
+    v = values(Language::Chinese);
     EXPECT_EQ(v[1], "关");
     EXPECT_EQ(v[5], "3.0");
     EXPECT_EQ(v[8], "英文");
-    EXPECT_EQ(optionLines(img, false)[2].label, "Sequelch Level:");
-    EXPECT_EQ(optionLines(img, true)[10].label, "扫描功能:");
+    EXPECT_EQ(optionLines(img, Language::English, untranslated())[2].label, "Sequelch Level:");
+    const auto zh = optionLines(img, Language::English, ts::chineseCatalogue());
+    EXPECT_EQ(zh[10].label, "扫描功能:");
+    EXPECT_EQ(zh[10].value, "On") << "values follow the data language, not the catalogue";
 }
 
 TEST(ReportLayout, GeometryAndPositionsInTwips) {
@@ -156,7 +160,8 @@ TEST(ReportLayout, GeometryAndPositionsInTwips) {
     EXPECT_EQ(options.back().font, Font::Small);
 
     in.page = 2;
-    in.chinese = true;
+    in.language = Language::Chinese;
+    in.translate = ts::chineseCatalogue();
     const auto channels = layoutPage(in, g, L1, L2);
     EXPECT_EQ(channels[3].text, "信道");
     // Second block (row 4) starts trunc(5.7 x L2) lower.

@@ -12,9 +12,9 @@ constexpr std::int64_t kHigh = 47000000;
 
 using Row = std::array<std::string, kGridCols>;
 
-ChannelTable sampleTable(bool chinese) {
-    ChannelTable t = imageToTable(newDocumentImage(), chinese);
-    if (chinese)
+ChannelTable sampleTable(Language language) {
+    ChannelTable t = imageToTable(newDocumentImage(), language);
+    if (language == Language::Chinese)
         t[2] = {" 2", "446.00625", "446.00500", "D023N", "88.5", "低",
                 "有", "载波",      "窄",        "开",    "3"};
     else
@@ -26,7 +26,7 @@ ChannelTable sampleTable(bool chinese) {
 } // namespace
 
 TEST(RowClipboard, CopiedRowsPasteBackIntoOtherRowsAndLanguages) {
-    const ChannelTable en = sampleTable(false);
+    const ChannelTable en = sampleTable(Language::English);
     const std::string text = clipboard::copyRows(en, {2, 3});
     EXPECT_EQ(text, " 2\t446.00625\t446.00500\tD023N\t88.5\tLow\tYes\tCarrier\tNarrow\tOn\t3\n"
                     " 3\t\t\t\t\t\t\t\t\t\t\n");
@@ -35,9 +35,9 @@ TEST(RowClipboard, CopiedRowsPasteBackIntoOtherRowsAndLanguages) {
     std::string crlf;
     for (char c : text)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    ChannelTable zh = sampleTable(true);
+    ChannelTable zh = sampleTable(Language::Chinese);
     zh[8][1] = zh[8][2] = "430.00000"; // pasting the empty row clears it
-    const clipboard::Paste p = clipboard::pasteRows(crlf, zh, 7, kLow, kHigh, true);
+    const clipboard::Paste p = clipboard::pasteRows(crlf, zh, 7, kLow, kHigh, Language::Chinese);
     ASSERT_TRUE(p.ok);
     EXPECT_EQ(p.rows, (std::vector<int>{7, 8}));
     EXPECT_EQ(p.table[7], (Row{" 7", "446.00625", "446.00500", "D023N", "88.5", "低", "有", "载波",
@@ -46,22 +46,23 @@ TEST(RowClipboard, CopiedRowsPasteBackIntoOtherRowsAndLanguages) {
     EXPECT_EQ(p.table[2], zh[2]);
 
     // Ten cells without the channel number work too; a blank Tx transmits on Rx.
-    const clipboard::Paste q = clipboard::pasteRows(
-        "430.0125\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff", en, 16, kLow, kHigh, false);
+    const clipboard::Paste q =
+        clipboard::pasteRows("430.0125\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff", en, 16, kLow,
+                             kHigh, Language::English);
     ASSERT_TRUE(q.ok);
     EXPECT_EQ(q.table[16][1], "430.01250");
     EXPECT_EQ(q.table[16][2], "430.01250");
 }
 
 TEST(RowClipboard, RefusedCellsPasteNothing) {
-    const ChannelTable en = sampleTable(false);
+    const ChannelTable en = sampleTable(Language::English);
     const clipboard::Paste p =
         clipboard::pasteRows("480.0\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff\n"
                              "446.003\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff\n"
                              "446.1\t446.2\t67.1\tNone\tMax\tNo\tOff\tWide\tOff\tOff\n"
                              "just text\n"
                              "446.1\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff\n",
-                             en, 12, kLow, kHigh, false);
+                             en, 12, kLow, kHigh, Language::English);
     EXPECT_FALSE(p.ok);
     EXPECT_EQ(p.table, en);
     ASSERT_EQ(p.rejected.size(), 5u);
@@ -74,6 +75,7 @@ TEST(RowClipboard, RefusedCellsPasteNothing) {
     EXPECT_EQ(p.rejected[4].row, 15);
     EXPECT_EQ(p.rejected[4].column, 0); // not a channel row
     // A line past row 16 has nowhere to go.
-    EXPECT_FALSE(
-        clipboard::pasteRows(clipboard::copyRows(en, {1, 2}), en, 16, kLow, kHigh, false).ok);
+    EXPECT_FALSE(clipboard::pasteRows(clipboard::copyRows(en, {1, 2}), en, 16, kLow, kHigh,
+                                      Language::English)
+                     .ok);
 }

@@ -1,5 +1,6 @@
 #include "model/MemoryMap.h"
 #include "model/ScanInfo.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,17 @@ TEST(ScanInfo, NewDocumentOpening) {
     EXPECT_EQ(v.dropout, 48);
     EXPECT_EQ(v.dwell, 48);
     EXPECT_FALSE(fixedControlsEnabled(v.priority));
-    EXPECT_EQ(revertEntries(v.priority, false),
+    EXPECT_EQ(revertEntries(v.priority, Language::English),
               (std::vector<std::string>{"Selected", "Selected+Talk back"}));
 }
 
 TEST(ScanInfo, RevertListPerModeAndItsStoredValue) {
-    EXPECT_EQ(revertEntries(PriorityFixed, true).size(), 4u);
-    EXPECT_EQ(revertEntries(PriorityFixed, true)[3], "优先+当前通话");
-    EXPECT_EQ(revertEntries(PrioritySelected, false),
+    EXPECT_EQ(revertEntries(PriorityFixed, Language::Chinese).size(), 4u);
+    EXPECT_EQ(revertEntries(PriorityFixed, Language::Chinese)[3], "优先+当前通话");
+    EXPECT_EQ(revertEntries(PrioritySelected, Language::English),
               (std::vector<std::string>{"Priority", "Priority+Talk back"}));
-    EXPECT_EQ(revertEntries(-1, false), revertEntries(PrioritySelected, false));
+    EXPECT_EQ(revertEntries(-1, Language::English),
+              revertEntries(PrioritySelected, Language::English));
     EXPECT_TRUE(fixedControlsEnabled(PriorityFixed));
     EXPECT_EQ(priorityEntries(), (std::vector<std::string>{"None", "Fixed", "Selected"}));
 
@@ -146,8 +148,8 @@ TEST(ScanInfo, FixedPriorityChannelMustBeProgrammed) {
     EXPECT_EQ(img[mm::PriorityChannel.offset], 3);
     EXPECT_EQ(img[mm::RevertChannel.offset], 3);
     EXPECT_EQ(decode(img).priorityChannel, " 3");
-    EXPECT_EQ(channelMessage(false), "Please select channel inputed");
-    EXPECT_EQ(channelMessage(true), "请选择已输入的信道");
+    EXPECT_EQ(channelMessage(untranslated()), "Please select channel inputed");
+    EXPECT_EQ(channelMessage(ts::chineseCatalogue()), "请选择已输入的信道");
 }
 
 TEST(ScanInfo, EditTextsParseLikeDataExchange) {

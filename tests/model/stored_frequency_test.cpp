@@ -38,13 +38,13 @@ std::int64_t storedUnits(const Image& img, int channel, const mm::Field& field) 
 } // namespace
 
 TEST(StoredFrequency, TypingStoresTheTruncatedValueInRxAndTx) {
-    const ChannelTable t = imageToTable(newDocumentImage(), false);
+    const ChannelTable t = imageToTable(newDocumentImage(), Language::English);
     for (const Case& c : kCases) {
-        const CommitResult rx = commitCell(t[3], ColRx, c.typed, c.low, k470, false);
+        const CommitResult rx = commitCell(t[3], ColRx, c.typed, c.low, k470, Language::English);
         ASSERT_EQ(rx.message, 0) << c.typed;
         EXPECT_EQ(rx.row[ColRx], c.stored) << c.typed;
         EXPECT_EQ(rx.row[ColTx], c.stored) << c.typed; // a new channel copies Rx
-        const CommitResult tx = commitCell(rx.row, ColTx, c.typed, c.low, k470, false);
+        const CommitResult tx = commitCell(rx.row, ColTx, c.typed, c.low, k470, Language::English);
         ASSERT_EQ(tx.message, 0) << c.typed;
         EXPECT_EQ(tx.row[ColTx], c.stored) << c.typed;
     }
@@ -53,11 +53,11 @@ TEST(StoredFrequency, TypingStoresTheTruncatedValueInRxAndTx) {
 }
 
 TEST(StoredFrequency, PastedRowsStoreTheTruncatedValue) {
-    const ChannelTable t = imageToTable(newDocumentImage(), false);
+    const ChannelTable t = imageToTable(newDocumentImage(), Language::English);
     for (const Case& c : kCases) {
         const std::string line =
             std::string(c.typed) + "\t" + c.typed + "\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff";
-        const clipboard::Paste p = clipboard::pasteRows(line, t, 5, c.low, k470, false);
+        const clipboard::Paste p = clipboard::pasteRows(line, t, 5, c.low, k470, Language::English);
         ASSERT_TRUE(p.ok) << c.typed;
         EXPECT_EQ(p.table[5][ColRx], c.stored) << c.typed;
         EXPECT_EQ(p.table[5][ColTx], c.stored) << c.typed;
@@ -71,7 +71,7 @@ TEST(StoredFrequency, BothCsvImportsWriteOnRasterInBandBytes) {
         Image grid = newDocumentImage();
         const CsvImport g = importCsv(std::string("CH,Rx Frequency,Tx Frequency\n1,") + c.typed +
                                           "," + c.typed + "\n",
-                                      imageToTable(grid, false), c.low, k470);
+                                      imageToTable(grid, Language::English), c.low, k470);
         ASSERT_TRUE(g.ok) << c.typed << " " << g.error;
         EXPECT_EQ(g.table[1][ColRx], c.stored);
         applyImport(g, grid);
@@ -82,7 +82,7 @@ TEST(StoredFrequency, BothCsvImportsWriteOnRasterInBandBytes) {
         const interchange::Import i =
             interchange::importCsv(std::string("Location,Frequency,Duplex,Offset\n2,") + c.typed +
                                        ",split," + c.typed + "\n",
-                                   imageToTable(other, false), c.low, k470);
+                                   imageToTable(other, Language::English), c.low, k470);
         ASSERT_TRUE(i.ok) << c.typed << " " << i.error
                           << (i.rejected.empty() ? "" : i.rejected[0].reason);
         interchange::apply(i, other);

@@ -1,6 +1,7 @@
 #include "model/ChannelTable.h"
 #include "model/Codecs.h"
 #include "model/MemoryMap.h"
+#include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,15 @@ void putRecord(Image& img, int ch, std::initializer_list<int> bytes) {
 } // namespace
 
 TEST(ImageToTable, NewDocumentShowsOnlyHeadersAndNumbers) {
-    for (bool chinese : {false, true}) {
-        const ChannelTable t = imageToTable(newDocumentImage(), chinese);
-        EXPECT_EQ(t[0], columnHeaders(chinese));
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const ChannelTable t = imageToTable(newDocumentImage(), language);
+        // Row 0 keeps the English names the CSV files use, in either language.
+        EXPECT_EQ(t[0], columnHeaders());
+        EXPECT_EQ(t[0], columnHeaders(untranslated()));
+        EXPECT_EQ(columnHeaders(ts::chineseCatalogue()),
+                  (std::array<std::string, kGridCols>{"信道", "接收频率", "发射频率", "QT/DQT解码",
+                                                      "QT/DQT编码", "功率", "扫描添加", "繁忙锁定",
+                                                      "宽/窄", "压扩", "扰频"}));
         for (int n = 1; n <= 16; ++n) {
             EXPECT_EQ(t[n][0], (n < 10 ? " " : "") + std::to_string(n));
             for (int c = 1; c < kGridCols; ++c)
@@ -44,7 +51,7 @@ TEST(ImageToTable, ShowsProgrammedAndEmptyChannels) {
                0x09, 0x00});
     img[mm::ScanAddLow.offset] = 0x07;  // channels 1..3, 2 and 3 being empty
     img[mm::ScanAddHigh.offset] = 0x08; // channel 12
-    const ChannelTable en = imageToTable(img, false);
+    const ChannelTable en = imageToTable(img, Language::English);
     EXPECT_EQ(en[1],
               (std::array<std::string, kGridCols>{" 1", "446.00625", "446.00500", "D023N", "88.5",
                                                   "High", "Yes", "Carrier", "Wide", "Off", "3"}));
@@ -55,7 +62,7 @@ TEST(ImageToTable, ShowsProgrammedAndEmptyChannels) {
     EXPECT_EQ(en[12],
               (std::array<std::string, kGridCols>{"12", "450.05000", "450.05000", "None", "D754I",
                                                   "Low", "Yes", "QT/DQT", "Narrow", "On", ""}));
-    const ChannelTable zh = imageToTable(img, true);
+    const ChannelTable zh = imageToTable(img, Language::Chinese);
     EXPECT_EQ(zh[12][3], "无");
     EXPECT_EQ(zh[12][7], "QT/DQT");
     EXPECT_EQ(zh[12][9], "开");
@@ -65,7 +72,7 @@ TEST(TableToImage, EncodesRowsAndRebuildsScanAddBytes) {
     Image img = newDocumentImage();
     img[mm::ScanAddLow.offset] = 0xFF;
     img[mm::ScanAddHigh.offset] = 0xFF;
-    ChannelTable t = imageToTable(img, false);
+    ChannelTable t = imageToTable(img, Language::English);
     t[8] = {" 8", "462.00625", "462.50000", "D411N", "254.1", "高",
             "有", "关",        "Narrow",    "On",    "8"};
     t[16] = {"16", "136.005", "174", "None", "None", "Low", "Yes", "QT/DQT", "宽", "关", "Off"};
@@ -96,18 +103,18 @@ TEST(TableToImage, EncodesRowsAndRebuildsScanAddBytes) {
 }
 
 TEST(ColumnEntries, HoldEveryTextTheDecoderShows) {
-    EXPECT_EQ(columnEntries(ColScrambler, true)[0], "关");
+    EXPECT_EQ(columnEntries(ColScrambler, Language::Chinese)[0], "关");
     // Every decoded option text of a programmed channel is one of its column's entries.
     Image img = newDocumentImage();
     for (int n = 1; n <= 16; ++n)
         putRecord(img, n,
                   {0x00, 0x00, 0x00, 0x45, 0x00, 0x00, 0x00, 0x45, 0xFF, 0xFF, 0xFF, 0xFF, n * 8,
                    n * 16, n});
-    for (bool chinese : {false, true}) {
-        const ChannelTable t = imageToTable(img, chinese);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const ChannelTable t = imageToTable(img, language);
         for (int n = 1; n <= 8; ++n)
             for (int c = ColDecode; c <= ColScrambler; ++c) {
-                const auto& e = columnEntries(c, chinese);
+                const auto& e = columnEntries(c, language);
                 EXPECT_NE(std::find(e.begin(), e.end(), t[n][c]), e.end()) << n << "," << c;
             }
     }
@@ -126,7 +133,7 @@ void validChannel(Image& img, int n, std::mt19937& rng) {
             r[f * 4 + k] = bcd(u(0, 99));
         r[f * 4 + 3] = bcd(u(1, 99));
     }
-    const auto& tones = toneList(false);
+    const auto& tones = toneList(Language::English);
     for (int t = 0; t < 2; ++t) {
         const ToneBytes b = ParseTone(tones[u(0, 264)]);
         r[8 + 2 * t] = b[0];
@@ -157,9 +164,9 @@ TEST(TableRoundTrip, RandomImagesKeepWhatMustBeKept) {
                     rng() % 2 ? 0x00 : 0xFF; // an empty channel with leftovers
             }
         }
-        const bool chinese = iteration % 2 == 1;
+        const Language language = iteration % 2 == 1 ? Language::Chinese : Language::English;
         Image out = img;
-        tableToImage(imageToTable(img, chinese), out);
+        tableToImage(imageToTable(img, language), out);
         for (std::size_t i = 0; i < kImageSize; ++i) {
             const int n = int(i / 16);
             const int k = int(i % 16);
@@ -194,8 +201,8 @@ TEST(TableRoundTrip, RandomImagesKeepWhatMustBeKept) {
         // What the grid shows survives a second pass for every channel whose
         // frequencies are packed decimal (other nibbles cannot be stored back)
         // and whose scrambler is not 9..15 (shown blank, stored as 0).
-        const ChannelTable first = imageToTable(img, chinese);
-        const ChannelTable second = imageToTable(out, chinese);
+        const ChannelTable first = imageToTable(img, language);
+        const ChannelTable second = imageToTable(out, language);
         for (int n = 1; n <= 16; ++n) {
             bool digits = true;
             for (int k = 0; k < 8; ++k) {

@@ -18,7 +18,7 @@ namespace {
 // What saving does to an image: the channel records go through the grid,
 // which gives empty records their defined filler bits.
 radio::Image throughGrid(radio::Image img) {
-    radio::tableToImage(radio::imageToTable(img, false), img);
+    radio::tableToImage(radio::imageToTable(img, radio::Language::English), img);
     return img;
 }
 QByteArray bytes(const radio::Image& img) {

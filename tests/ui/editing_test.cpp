@@ -149,7 +149,7 @@ private slots:
         QVERIFY(decode);
         QCOMPARE(m_view->openEditor(), decode);
         QCOMPARE(decode->property("controlId").toInt(), int(ids::IDC_CB_DECODE));
-        const auto& tones = radio::columnEntries(radio::ColDecode, false);
+        const auto& tones = radio::columnEntries(radio::ColDecode, radio::Language::English);
         QCOMPARE(decode->count(), int(tones.size()));
         QCOMPARE(decode->itemText(decode->count() - 1), QString::fromStdString(tones.back()));
         auto* encode = qobject_cast<QComboBox*>(m_view->cellEditor(4));

@@ -143,8 +143,8 @@ private slots:
             asked = rejected;
             return accepted == 0; // Cancel
         });
-        QCOMPARE(asked, QStringList{QStringLiteral(
-                            "line 3: Frequency 146.52: Out of range,please input again.")});
+        QCOMPARE(asked, QStringList{QStringLiteral("line 3: Frequency 146.52: 146.52 MHz is "
+                                                   "outside the band 400-470 MHz")});
         QVERIFY(!outcome.applied);
         QCOMPARE(row(view, 1), kEmptyRow);
 
@@ -167,8 +167,11 @@ private slots:
         QString error;
         const QString report = e->compareWith(prog.path("other.dat"), &error);
         QVERIFY(error.isEmpty());
-        QVERIFY2(report.startsWith(QStringLiteral("Channel 1\n    Rx Frequency: 446.00625 -> "
-                                                  "(empty)\n")),
+        // The window's side first, then the file's, by the names the user knows.
+        QVERIFY(!view->document()->title().isEmpty());
+        QVERIFY2(report.startsWith(QStringLiteral("From: ") + view->document()->title() +
+                                   QStringLiteral("\nTo: other.dat\nChannel 1\n    Rx Frequency: "
+                                                  "446.00625 -> (empty)\n")),
                  qPrintable(report));
         QVERIFY(e->compareWith(prog.path("missing.dat"), &error).isEmpty());
         QVERIFY(!error.isEmpty());
@@ -216,8 +219,11 @@ private slots:
             QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
         type(view, 2, 1, QStringLiteral("446.00625"));
         QString error;
-        QVERIFY(e->compareWith(prog.path("other.dat"), &error)
-                    .startsWith(QStringLiteral("信道2\n    接收频率: 446.00625 -> (空)\n")));
+        const QString compared = e->compareWith(prog.path("other.dat"), &error);
+        QVERIFY2(compared.startsWith(QStringLiteral("原配置：") + view->document()->title() +
+                                     QStringLiteral("\n对比配置：other.dat\n信道2\n    接收频率: "
+                                                    "446.00625 -> (空)\n")),
+                 qPrintable(compared));
         QVERIFY(e->compareWith(prog.path(""), &error).isEmpty()); // the program's folder
         QVERIFY2(error.endsWith(QStringLiteral("”不是普通文件：无法读取文件夹、设备或管道。")),
                  qPrintable(error));

@@ -4,9 +4,9 @@
 
 #include "window_fixture.h"
 
-#include "ui/qt/channels/ProgramDoc.h"
 #include "model/ChannelTable.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/shell/MainFrame.h"
 

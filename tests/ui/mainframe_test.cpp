@@ -10,8 +10,6 @@
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/CommandIds.h"
-#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/LockKeys.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"

@@ -178,7 +178,7 @@ private slots:
         radio::Image img = imageWithChannels(16);
         radio::print::ReportSource source;
         source.image = &img;
-        source.table = radio::imageToTable(img, false);
+        source.table = radio::imageToTable(img, radio::Language::English);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_out.filePath("range.pdf"));

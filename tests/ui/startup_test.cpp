@@ -9,7 +9,6 @@
 #include "ui/Commands.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/CommandIds.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"

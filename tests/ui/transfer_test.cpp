@@ -390,7 +390,7 @@ private slots:
         // The document is the radio's image, and so is the grid.
         const Image& mem = radio.radio().memory();
         QVERIFY(std::equal(mem.begin(), mem.begin() + 0x3F1, doc->m_image.begin()));
-        const radio::ChannelTable fromRadio = radio::imageToTable(mem, false);
+        const radio::ChannelTable fromRadio = radio::imageToTable(mem, radio::Language::English);
         const radio::ChannelTable shown = view->table();
         for (int r = 1; r < radio::kGridRows; ++r)
             for (int c = 1; c < radio::kGridCols; ++c)

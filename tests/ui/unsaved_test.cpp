@@ -16,8 +16,6 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
-#include "ui/CommandIds.h"
-#include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QMdiArea>

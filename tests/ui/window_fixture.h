@@ -3,8 +3,8 @@
 // own Program.ini and catalogues, per-user values in a temporary place, and
 // closing of the message boxes the program shows.
 
-#include "app/qt/ProgramApp.h"
 #include "app/AppState.h"
+#include "app/qt/ProgramApp.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,12 +4,13 @@
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
-#include "ui/CommandIds.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
 
 #include <QApplication>
@@ -107,7 +108,7 @@ void CProgramView::setUpGrid() {
     m_grid->horizontalHeader()->setFont(font);
     m_grid->setFixedForeground(QColor(0, 50, 240));
 
-    const auto& headers = radio::columnHeaders(zh);
+    const auto headers = radio::columnHeaders(radio::coreTexts());
     for (int c = 0; c < radio::kGridCols; ++c)
         m_grid->setTextMatrix(0, c, qs(headers[c]));
     for (int r = 1; r < radio::kGridRows; ++r)
@@ -125,7 +126,8 @@ void CProgramView::setUpGrid() {
         if (c == radio::ColRx || c == radio::ColTx)
             need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + 10);
         if (c >= radio::ColDecode) {
-            const std::vector<std::string>& entries = radio::columnEntries(c, zh);
+            const std::vector<std::string>& entries =
+                radio::columnEntries(c, radio::data::languageOf(zh));
             auto [it, fresh] = widestEntry.emplace(&entries, 0);
             if (fresh)
                 for (const std::string& e : entries)
@@ -152,7 +154,8 @@ QSize CProgramView::sizeHint() const {
 
 void CProgramView::ImageToGrid() {
     radio::AppState& st = radio::appState();
-    const radio::ChannelTable t = radio::imageToTable(m_pDocument->m_image, st.chinese);
+    const radio::ChannelTable t =
+        radio::imageToTable(m_pDocument->m_image, radio::data::languageOf(st.chinese));
     for (int r = 1; r < radio::kGridRows; ++r)
         for (int c = 1; c < radio::kGridCols; ++c)
             m_grid->setTextMatrix(r, c, qs(t[r][c]));
@@ -165,7 +168,7 @@ void CProgramView::refreshProductInfo() {
         return;
     const radio::ProductRefresh pr =
         radio::refreshProductInfo(m_pDocument->m_image, *st.settings, st.userValues,
-                                  st.freshDocument, st.languageName, st.chinese);
+                                  st.freshDocument, st.languageName, radio::coreTexts());
     setBand(pr.limits.low, pr.limits.high);
     emit frameTitleChanged(qs(pr.title));
 }

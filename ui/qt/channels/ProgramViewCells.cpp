@@ -7,7 +7,9 @@
 #include "app/AppState.h"
 #include "model/CellCommit.h"
 #include "model/Codecs.h"
+#include "model/DataTexts.h"
 #include "model/StringTable.h"
+#include "model/qt/Translate.h"
 #include "ui/CommandIds.h"
 
 #include <QApplication>
@@ -87,7 +89,8 @@ QWidget* CProgramView::createEditor(int column) const {
     } else {
         auto* cb = new QComboBox(host);
         QStringList entries;
-        for (const std::string& entry : radio::columnEntries(column, radio::appState().chinese))
+        for (const std::string& entry :
+             radio::columnEntries(column, radio::data::languageOf(radio::appState().chinese)))
             entries << qs(entry);
         cb->addItems(entries);
         cb->setObjectName(QStringLiteral("list%1").arg(id));
@@ -211,8 +214,9 @@ bool CProgramView::commitEditor(bool keepOnRefusal) {
     std::array<std::string, radio::kGridCols> before;
     for (int c = 0; c < radio::kGridCols; ++c)
         before[c] = m_grid->textMatrix(row, c).toStdString();
-    const radio::CommitResult res = radio::commitCell(before, col, value.toStdString(), m_nBandLow,
-                                                      m_nBandHigh, radio::appState().chinese);
+    const radio::CommitResult res =
+        radio::commitCell(before, col, value.toStdString(), m_nBandLow, m_nBandHigh,
+                          radio::data::languageOf(radio::appState().chinese));
     if (res.message) {
         QMessageBox box(
             QMessageBox::Warning,

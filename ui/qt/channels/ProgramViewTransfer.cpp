@@ -13,7 +13,6 @@
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/CommandIds.h"
 
 #include <QApplication>
 #include <QCloseEvent>

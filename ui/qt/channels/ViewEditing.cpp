@@ -6,6 +6,7 @@
 #include "app/ProductInfo.h"
 #include "link/qt/TransferController.h"
 #include "model/BulkEdit.h"
+#include "model/DataTexts.h"
 #include "model/Diff.h"
 #include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
@@ -15,12 +16,14 @@
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/dialogs/SetCellsDlg.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -191,7 +194,7 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
     // first selected row down.
     const radio::clipboard::Paste p = radio::bulk::pasteOntoRows(
         text.toStdString(), m_view->table(), selectedRows(), m_view->bandLow(), m_view->bandHigh(),
-        radio::appState().chinese);
+        radio::data::languageOf(radio::appState().chinese));
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
@@ -206,7 +209,7 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
 
 QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>& refused) {
     QStringList lines;
-    const auto& headers = radio::columnHeaders(radio::appState().chinese);
+    const auto headers = radio::columnHeaders(radio::coreTexts());
     for (const auto& r : refused) {
         QString why;
         if (r.column == 0)
@@ -247,8 +250,9 @@ bool CViewEditing::fillDown(QStringList* problems) {
     std::vector<radio::bulk::Cell> cells;
     for (const QPoint& p : m_view->grid()->selectedCells())
         cells.push_back({p.y(), p.x()});
-    const radio::bulk::Outcome o = radio::bulk::fillDown(
-        m_view->table(), cells, m_view->bandLow(), m_view->bandHigh(), radio::appState().chinese);
+    const radio::bulk::Outcome o =
+        radio::bulk::fillDown(m_view->table(), cells, m_view->bandLow(), m_view->bandHigh(),
+                              radio::data::languageOf(radio::appState().chinese));
     if (!o.ok) {
         if (problems)
             problems->append(describe(o.refused));
@@ -264,9 +268,9 @@ bool CViewEditing::fillDown(QStringList* problems) {
 bool CViewEditing::setCells(int column, const QString& value, QStringList* problems) {
     if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
         return false;
-    const radio::bulk::Outcome o =
-        radio::bulk::setCells(m_view->table(), selectedRows(), column, value.toStdString(),
-                              m_view->bandLow(), m_view->bandHigh(), radio::appState().chinese);
+    const radio::bulk::Outcome o = radio::bulk::setCells(
+        m_view->table(), selectedRows(), column, value.toStdString(), m_view->bandLow(),
+        m_view->bandHigh(), radio::data::languageOf(radio::appState().chinese));
     if (!o.ok) {
         if (problems)
             problems->append(describe(o.refused));
@@ -291,13 +295,13 @@ void CViewEditing::setSelectedCells() {
     const int column = m_view->grid()->col();
     if (column < radio::ColRx || column > radio::ColScrambler)
         return;
-    const bool chinese = radio::appState().chinese;
+    const radio::Language language = radio::data::languageOf(radio::appState().chinese);
     QStringList entries;
     if (column >= radio::ColDecode)
-        for (const std::string& e : radio::columnEntries(column, chinese))
+        for (const std::string& e : radio::columnEntries(column, language))
             entries << qs(e);
     const std::vector<int> rows = selectedRows();
-    CSetCellsDlg dlg(qs(radio::columnHeaders(chinese)[std::size_t(column)]), entries,
+    CSetCellsDlg dlg(qs(radio::columnHeaders(radio::coreTexts())[std::size_t(column)]), entries,
                      m_view->grid()->text(), int(rows.size()), m_view);
     if (!askValue(&dlg))
         return;
@@ -338,7 +342,8 @@ CViewEditing::importCsv(const QByteArray& csv,
         return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
     const radio::interchange::Import imp = radio::interchange::importCsv(
-        csv.toStdString(), radio::imageToTable(img, false), m_view->bandLow(), m_view->bandHigh());
+        csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
+        m_view->bandHigh(), radio::coreTexts());
     if (!imp.error.empty()) {
         out.error = qs(imp.error);
         return out;
@@ -350,7 +355,8 @@ CViewEditing::importCsv(const QByteArray& csv,
         (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
         return out;
     radio::interchange::apply(imp, img);
-    const radio::ChannelTable imported = radio::imageToTable(img, radio::appState().chinese);
+    const radio::ChannelTable imported =
+        radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
     radio::ChannelTable after = m_view->table();
     for (int n = 1; n < radio::kGridRows; ++n)
         if (imp.listed[n])
@@ -399,14 +405,17 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
     const radio::Image mine = gridImage();
     const radio::AppState& st = radio::appState();
     radio::diff::Options o;
-    o.chinese = st.chinese;
+    o.language = radio::data::languageOf(st.chinese);
+    o.translate = radio::coreTexts();
+    o.nameA = m_view->document()->title().toStdString();
+    o.nameB = QFileInfo(path).fileName().toStdString();
     if (st.settings) {
         const radio::ProductTexts a = radio::productTexts(*st.settings, mine);
         const radio::ProductTexts b = radio::productTexts(*st.settings, other);
         o.a = {a.model, a.band};
         o.b = {b.model, b.band};
     }
-    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), st.chinese));
+    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), radio::coreTexts()));
 }
 
 // ---- transfer hooks
@@ -447,7 +456,7 @@ bool CViewEditing::writeFinished(radio::link::TransferController* transfer) {
 
 void CViewEditing::verifyDone(const radio::link::VerifyOutcome& outcome) {
     m_verifying = false;
-    m_lastVerify = qs(radio::link::verifyText(outcome, radio::appState().chinese));
+    m_lastVerify = qs(radio::link::verifyText(outcome, radio::coreTexts()));
     showMessage(m_view, m_lastVerify, !outcome.verified());
     emit verifyFinished(outcome.verified());
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 
 #include "app/AppState.h"
+#include "model/DataTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/dialogs/Help.h"
 
@@ -110,7 +111,7 @@ int COptionalFeaturesDlg::DoModal() {
 void COptionalFeaturesDlg::load(const radio::Image& image) {
     m_image = image;
     m_bLoaded = true;
-    const bool zh = radio::appState().chinese;
+    const radio::Language zh = radio::data::languageOf(radio::appState().chinese);
     for (int l = 0; l < kListCount; ++l) {
         QComboBox* cb = m_lists[l];
         cb->clear();

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "model/ParamAdjust.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QCheckBox>
@@ -90,11 +91,11 @@ int CParamAdjustDlg::DoModal() {
 
 void CParamAdjustDlg::load(const radio::Image& image) {
     m_image = image;
-    const bool zh = radio::appState().chinese;
+    const radio::Translate& tr = radio::coreTexts();
     for (int c = 1; c <= kCols; ++c)
-        m_grid->setTextMatrix(0, c, qs(columnHead(c, zh)));
+        m_grid->setTextMatrix(0, c, qs(columnHead(c, tr)));
     for (int r = 1; r <= kRows; ++r)
-        m_grid->setTextMatrix(r, 0, qs(rowLabel(r, zh)));
+        m_grid->setTextMatrix(r, 0, qs(rowLabel(r, tr)));
 
     const double dpi = m_grid->logicalDpiX();
     for (int c = 0; c <= kCols; ++c) {

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "model/FactoryMode.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ void CPasswordDlg::OnOK() {
         accept();
         return;
     }
-    const bool zh = radio::appState().chinese;
-    dialogs::showMessage(this, qs(passwordErrorText(zh)), qs(passwordErrorCaption(zh)));
+    const radio::Translate& tr = radio::coreTexts();
+    dialogs::showMessage(this, qs(passwordErrorText(tr)), qs(passwordErrorCaption(tr)));
     m_edit->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "model/PowerAdjust.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QApplication>
@@ -49,14 +50,14 @@ int CPowerAdjustDlg::DoModal() {
 
 void CPowerAdjustDlg::load(const radio::Image& image, int bandLow, int bandHigh) {
     m_image = image;
-    const bool zh = radio::appState().chinese;
+    const radio::Translate& tr = radio::coreTexts();
     const std::vector<int> edges = segmentsFromLimits(bandLow, bandHigh);
     m_nRows = int(edges.size());
     m_edit->hide();
     m_grid->setValueRows(m_nRows);
 
-    m_grid->setTextMatrix(0, 1, qs(lowHeader(zh)));
-    m_grid->setTextMatrix(0, 2, qs(highHeader(zh)));
+    m_grid->setTextMatrix(0, 1, qs(lowHeader(tr)));
+    m_grid->setTextMatrix(0, 2, qs(highHeader(tr)));
     for (int r = 1; r <= m_nRows; ++r)
         m_grid->setTextMatrix(r, 0, QString::number(edges[r - 1]));
 

@@ -1,6 +1,8 @@
 #include "ui/qt/dialogs/ScanInfoDlg.h"
 
 #include "app/AppState.h"
+#include "model/DataTexts.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QComboBox>
@@ -162,7 +164,8 @@ void CScanInfoDlg::applyPriorityMode(int priority) {
                                                       m_editLookBackB, m_spinA, m_spinB})
         w->setEnabled(fixed);
     m_cbRevert->clear();
-    for (const std::string& e : revertEntries(priority, radio::appState().chinese))
+    for (const std::string& e :
+         revertEntries(priority, radio::data::languageOf(radio::appState().chinese)))
         m_cbRevert->addItem(qs(e));
     m_cbRevert->setCurrentIndex(0);
 }
@@ -278,7 +281,7 @@ void CScanInfoDlg::OnOK() {
         if (m_editChannel->hasSelectedText())
             m_editChannel->del();
         readControls();
-        dialogs::showMessage(this, qs(channelMessage(radio::appState().chinese)));
+        dialogs::showMessage(this, qs(channelMessage(radio::coreTexts())));
         return;
     }
     accept();

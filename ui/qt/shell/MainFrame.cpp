@@ -7,6 +7,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
@@ -439,7 +440,7 @@ void CMainFrame::appendFactoryCommands() {
     // Once per run, in the language of the code.
     if (m_factoryShown)
         return;
-    for (const auto& item : radio::factory::appendedItems(radio::appState().chinese))
+    for (const auto& item : radio::factory::appendedItems(radio::coreTexts()))
         if (QAction* a = action(item.id))
             a->setText(QString::fromStdString(item.text));
     m_factoryShown = true;
