@@ -26,7 +26,7 @@ namespace {
 // `choose` (a full path) or cancels when it is empty.
 class FileDialogAnswer : public QObject {
 public:
-    explicit FileDialogAnswer(QString choose) : m_choose(std::move(choose)) {
+    FileDialogAnswer() {
         auto* timer = new QTimer(this);
         connect(timer, &QTimer::timeout, this, [this, timer] {
             auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -35,20 +35,12 @@ public:
             timer->stop();
             folder = dlg->directory().absolutePath();
             filters = dlg->nameFilters();
-            if (m_choose.isEmpty()) {
-                dlg->reject();
-                return;
-            }
-            dlg->selectFile(m_choose);
-            QMetaObject::invokeMethod(dlg, "accept");
+            dlg->reject();
         });
         timer->start(20);
     }
     QString folder;
     QStringList filters;
-
-private:
-    QString m_choose;
 };
 
 QStringList recentEntries(CMainFrame* f) {
@@ -73,9 +65,9 @@ class EverydayTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_values;
     QTemporaryDir m_files;
 
-    QString saveCopy(const QString& name) {
+    QString saveCopy(const QString& name, const char* golden = "new.dat") {
         const QString path = m_files.filePath(name);
-        QFile::copy(QStringLiteral(TEST_SOURCE_DIR "/tests/data/new.dat"), path);
+        QFile::copy(QStringLiteral(TEST_SOURCE_DIR "/tests/data/") + QLatin1String(golden), path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         return path;
     }
@@ -95,24 +87,29 @@ private slots:
         const QString first = saveCopy(QStringLiteral("fleet/one.dat"));
         {
             // Never in the program's own folder; a file type named as elsewhere.
-            FileDialogAnswer answer(first);
+            FileDialogAnswer answer;
             app->OnFileOpen();
             QVERIFY(!answer.folder.isEmpty());
             QVERIFY(answer.folder != QDir(prog.dir.path()).absolutePath());
             QCOMPARE(answer.filters, QStringList{QStringLiteral("Program Document (*.dat)")});
         }
-        QCOMPARE(app->mainFrame()->activeDocument()->pathName(),
-                 QFileInfo(first).absoluteFilePath());
+        // The folder of the file last chosen is where the next dialogs start.
+        filedialogs::rememberFolder(first);
         const QString fleet = QFileInfo(first).absolutePath();
         {
-            FileDialogAnswer answer{QString()};
+            FileDialogAnswer answer;
             app->OnFileOpen();
             QCOMPARE(answer.folder, fleet);
         }
         {
             // Save As proposes its name in the same folder.
-            FileDialogAnswer answer{QString()};
+            FileDialogAnswer answer;
             QVERIFY(!app->OnFileSaveAs());
+            QCOMPARE(answer.folder, fleet);
+        }
+        {
+            FileDialogAnswer answer;
+            app->mainFrame()->runCommand(ids::ID_FILE_COMPARE);
             QCOMPARE(answer.folder, fleet);
         }
         // Remembered per user: a new run starts there too.
@@ -189,6 +186,70 @@ private slots:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f, &drop);
         QCOMPARE(f->activeDocument()->pathName(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void bothChannelListLayouts() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        QStringList notices;
+        const auto keep = CViewEditing::showMessage;
+        CViewEditing::showMessage = [&notices](QWidget*, const QString& text, bool) {
+            notices << text;
+        };
+        const QString source = saveCopy(QStringLiteral("one-channel.dat"), "one-channel.dat");
+        QVERIFY(app->openDocumentFile(source));
+        const QString rx = f->activeView()->grid()->textMatrix(1, 1);
+        QVERIFY(!rx.isEmpty());
+        const auto row1 = [f] {
+            QStringList cells;
+            for (int c = 1; c < 11; ++c)
+                cells << f->activeView()->grid()->textMatrix(1, c);
+            return cells;
+        };
+        const QStringList shown = row1();
+
+        {
+            // Export offers both layouts, every field first.
+            FileDialogAnswer answer;
+            f->runCommand(ids::ID_FILE_EXPORT_CHANNELS);
+            QCOMPARE(answer.filters,
+                     (QStringList{filedialogs::filter(filedialogs::FileType::ChannelList),
+                                  filedialogs::filter(filedialogs::FileType::InterchangeList)}));
+        }
+        CViewEditing* e = CViewEditing::of(f->activeView());
+        QString notice;
+        const QByteArray columns = e->exportCsv(CViewEditing::CsvLayout::Columns, &notice);
+        QVERIFY(notice.isEmpty()); // every field fits
+        const QByteArray interchange = e->exportCsv(CViewEditing::CsvLayout::Interchange, &notice);
+        QVERIFY(!notice.isEmpty()); // said once for the file
+        QVERIFY(interchange.startsWith("Location,Name,Frequency"));
+        QVERIFY(columns.startsWith("CH,"));
+
+        // Each file back into a new window: the every-field layout is lossless,
+        // the interchange one says which settings got defaults.
+        for (const auto layout :
+             {CViewEditing::CsvLayout::Columns, CViewEditing::CsvLayout::Interchange}) {
+            app->newDocument();
+            CProgramView* v = f->activeView();
+            v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
+            const bool lossless = layout == CViewEditing::CsvLayout::Columns;
+            const auto outcome = CViewEditing::of(v)->importCsv(
+                lossless ? columns : interchange, [](const QStringList&, int) { return true; },
+                layout);
+            QVERIFY2(outcome.applied,
+                     qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
+            QCOMPARE(v->grid()->textMatrix(1, 1), rx);
+            if (lossless) {
+                QCOMPARE(row1(), shown);
+                QVERIFY(outcome.notice.isEmpty());
+            } else {
+                QVERIFY(row1() != shown); // busy lock, compander, scrambler got defaults
+                QVERIFY(!outcome.notice.isEmpty());
+            }
+        }
+        CViewEditing::showMessage = keep;
     }
 
     void fillDownByKeyAndNamedUndo_data() {

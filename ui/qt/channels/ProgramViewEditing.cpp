@@ -7,12 +7,12 @@
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/FileDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -49,8 +49,8 @@ void compareWith(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path = QFileDialog::getOpenFileName(frame, tx("Compare With"), QString(),
-                                                      tx("Configurations (*.dat)"));
+    const QString path =
+        filedialogs::askOpen(frame, tx("Compare With"), {filedialogs::FileType::Configuration});
     if (path.isEmpty())
         return;
     QString error;
@@ -62,12 +62,20 @@ void compareWith(CProgramView* view) {
     showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
 }
 
+CViewEditing::CsvLayout layoutOf(filedialogs::FileType type) {
+    return type == filedialogs::FileType::InterchangeList ? CViewEditing::CsvLayout::Interchange
+                                                          : CViewEditing::CsvLayout::Columns;
+}
+
 void importChannels(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path = QFileDialog::getOpenFileName(frame, tx("Import Channel List"), QString(),
-                                                      tx("Channel lists (*.csv)"));
+    // The layout is the file type the user leaves chosen in the dialog.
+    filedialogs::FileType type = filedialogs::FileType::ChannelList;
+    const QString path = filedialogs::askOpen(
+        frame, tx("Import Channel List"),
+        {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())
         return;
     // Bounded and regular files only: a pipe or a huge file must not hang the window.
@@ -77,8 +85,9 @@ void importChannels(CProgramView* view) {
         CViewEditing::showMessage(frame, error, true);
         return;
     }
-    const auto outcome =
-        CViewEditing::of(view)->importCsv(csv, [frame](const QStringList& rejected, int accepted) {
+    const auto outcome = CViewEditing::of(view)->importCsv(
+        csv,
+        [frame](const QStringList& rejected, int accepted) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
                 tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
@@ -87,7 +96,8 @@ void importChannels(CProgramView* view) {
                 tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
             box.setDetailedText(rejected.join(QStringLiteral("\n")));
             return box.exec() == QMessageBox::Ok;
-        });
+        },
+        layoutOf(type));
     if (!outcome.error.isEmpty())
         CViewEditing::showMessage(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
@@ -95,20 +105,28 @@ void importChannels(CProgramView* view) {
                                   tx("No row of the file can be imported:") + QStringLiteral("\n") +
                                       outcome.rejected.join(QStringLiteral("\n")),
                                   true);
+    else if (outcome.applied && !outcome.notice.isEmpty())
+        CViewEditing::showMessage(frame, outcome.notice, false);
 }
 
 void exportChannels(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path = QFileDialog::getSaveFileName(frame, tx("Export Channel List"), QString(),
-                                                      tx("Channel lists (*.csv)"));
+    filedialogs::FileType type = filedialogs::FileType::ChannelList;
+    const QString path = filedialogs::askSave(
+        frame, tx("Export Channel List"), QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
+        {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())
         return;
+    QString notice;
+    const QByteArray csv = CViewEditing::of(view)->exportCsv(layoutOf(type), &notice);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(CViewEditing::of(view)->exportCsv()) < 0 ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) < 0 || !file.commit())
         CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+    else if (!notice.isEmpty())
+        // Said once per file, not per channel.
+        CViewEditing::showMessage(frame, notice, false);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/ProductInfo.h"
 #include "link/qt/TransferController.h"
 #include "model/BulkEdit.h"
+#include "model/Csv.h"
 #include "model/DataTexts.h"
 #include "model/Diff.h"
 #include "model/InterchangeCsv.h"
@@ -336,11 +337,37 @@ radio::Image CViewEditing::gridImage() const {
 
 CViewEditing::ImportOutcome
 CViewEditing::importCsv(const QByteArray& csv,
-                        const std::function<bool(const QStringList&, int)>& confirm) {
+                        const std::function<bool(const QStringList&, int)>& confirm,
+                        CsvLayout layout) {
     ImportOutcome out;
     if (!m_view->commitBeforeCommand())
         return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
+    if (layout == CsvLayout::Columns) {
+        // Every field of the radio: all rows or none, as radio-cli takes it.
+        const radio::CsvImport imp =
+            radio::importCsv(csv.toStdString(), radio::imageToTable(img, radio::Language::English),
+                             m_view->bandLow(), m_view->bandHigh(), radio::coreTexts());
+        if (!imp.error.empty()) {
+            out.error = qs(imp.error);
+            return out;
+        }
+        for (const std::string& r : imp.rejected)
+            out.rejected.append(qs(r));
+        if (!imp.ok)
+            return out;
+        out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
+        radio::applyImport(imp, img);
+        const radio::ChannelTable imported =
+            radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
+        radio::ChannelTable after = m_view->table();
+        for (int n = 1; n < radio::kGridRows; ++n)
+            if (imp.listed[std::size_t(n)])
+                after[std::size_t(n)] = imported[std::size_t(n)];
+        applyTable(after, tx("Import"));
+        out.applied = true;
+        return out;
+    }
     const radio::interchange::Import imp = radio::interchange::importCsv(
         csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
         m_view->bandHigh(), radio::coreTexts());
@@ -354,6 +381,7 @@ CViewEditing::importCsv(const QByteArray& csv,
     if (!out.rejected.isEmpty() &&
         (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
         return out;
+    out.notice = qs(imp.notice);
     radio::interchange::apply(imp, img);
     const radio::ChannelTable imported =
         radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
@@ -366,8 +394,13 @@ CViewEditing::importCsv(const QByteArray& csv,
     return out;
 }
 
-QByteArray CViewEditing::exportCsv() const {
+QByteArray CViewEditing::exportCsv(CsvLayout layout, QString* notice) const {
     m_view->CommitCellEditor();
+    if (layout == CsvLayout::Columns)
+        return QByteArray::fromStdString(
+            radio::tableToCsv(radio::imageToTable(gridImage(), radio::Language::English)));
+    if (notice)
+        *notice = qs(radio::interchange::exportNotice(radio::coreTexts()));
     return QByteArray::fromStdString(radio::interchange::exportCsv(gridImage()));
 }
 

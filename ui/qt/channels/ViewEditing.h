@@ -71,15 +71,22 @@ public:
 
     // The channel-list CSV. Rejected rows are listed with their line
     // numbers; with some, `confirm` decides whether the accepted rows go in.
+    // The two channel-list files: every grid column (lossless), or the
+    // 21-column interchange layout other tools read.
+    enum class CsvLayout { Columns, Interchange };
     struct ImportOutcome {
+        QString notice; // the settings that got defaults (interchange layout)
         QString error;
         QStringList rejected;
         int accepted = 0;
         bool applied = false;
     };
     ImportOutcome importCsv(const QByteArray& csv,
-                            const std::function<bool(const QStringList&, int)>& confirm);
-    QByteArray exportCsv() const;
+                            const std::function<bool(const QStringList&, int)>& confirm,
+                            CsvLayout layout = CsvLayout::Interchange);
+    // `notice`, when given, receives what the layout cannot carry.
+    QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
+                         QString* notice = nullptr) const;
     // The comparison report of this configuration against a .dat file; empty
     // with `error` set when the file cannot be read.
     QString compareWith(const QString& path, QString* error) const;
