@@ -5,6 +5,7 @@
 #include "dialogs_support.h"
 #include "window_fixture.h"
 
+#include "link/VirtualRadioPort.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -58,8 +59,8 @@ struct Texts {
     QStringList stray; // "where: text" of each text with an English word
 
     void check(const QString& where, QString text) {
-        if (text.startsWith(QLatin1String("/dev/")))
-            return; // a device path names a port
+        static const QRegularExpression device(QStringLiteral("/dev/[^\\s]+"));
+        text.remove(device); // a device path names a port
         text.remove(QLatin1Char('&'));
         static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
         auto it = word.globalMatch(text);
@@ -190,13 +191,25 @@ private slots:
         Texts texts;
 
         // The access code for factory mode, then the two factory items.
-        whenModal(texts, QStringLiteral("Password"), [](QWidget* w) {
+        bool wrongCodeSeen = false;
+        whenModal(texts, QStringLiteral("Password"), [&](QWidget* w) {
             auto* dlg = qobject_cast<CPasswordDlg*>(w);
+            whenModal(
+                texts, QStringLiteral("Password error"),
+                [&wrongCodeSeen](QWidget* box) {
+                    wrongCodeSeen = true;
+                    qobject_cast<QDialog*>(box)->reject();
+                },
+                w);
+            QTest::keyClicks(dlg->edit(), QStringLiteral("123456"));
+            dlg->okButton()->click();
+            dlg->edit()->clear();
             QTest::keyClicks(dlg->edit(), QStringLiteral("731462"));
             dlg->okButton()->click();
         });
         f->activeView()->grid()->setFocus();
         QTest::keyClick(f->activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
+        QVERIFY(wrongCodeSeen);
         QVERIFY(radio::appState().factoryMode);
 
         // Menus, bars, tree and grid.
@@ -267,16 +280,33 @@ private slots:
             dlg->selectFile(other);
             static_cast<QDialog*>(dlg)->accept();
         });
+        QApplication::setActiveWindow(f); // the document's commands need its window active
+        QVERIFY(QTest::qWaitForWindowActive(f));
         f->runCommand(ids::ID_FILE_COMPARE);
         QTRY_VERIFY(reportSeen);
 
-        // The Read window before OK.
+        // The Read window before OK, then a read from the virtual radio: the
+        // grid now shows a radio's channels.
         f->runCommand(ids::ID_PROGRAM_READ);
         CProgramView* view = f->activeView();
         QVERIFY(view->m_pProgressDlg);
         texts.window(QStringLiteral("Read"), view->m_pProgressDlg);
-        view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
+        QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
+        texts.window(QStringLiteral("Main window after a read"), f);
+
+        // A read from a port that is not there: the failure message.
+        view->m_strPort = QStringLiteral("COM99");
+        f->runCommand(ids::ID_PROGRAM_READ);
+        QVERIFY(view->m_pProgressDlg);
+        bool failureSeen = false;
+        whenModal(
+            texts, QStringLiteral("Read failure"), [&failureSeen](QWidget*) { failureSeen = true; },
+            view->m_pProgressDlg);
+        QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
+        QVERIFY(failureSeen);
 
         // Write to Several Radios.
         f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
@@ -284,6 +314,17 @@ private slots:
         QVERIFY(fleet);
         texts.window(QStringLiteral("Write to Several Radios"), fleet);
         fleet->reject();
+
+        // The read changed the configuration: closing asks about the changes.
+        bool questionSeen = false;
+        whenModal(texts, QStringLiteral("Unsaved changes"), [&questionSeen](QWidget* w) {
+            questionSeen = true;
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->button(QMessageBox::Cancel)->click();
+        });
+        f->close();
+        QVERIFY(questionSeen);
+        QVERIFY(f->isVisible());
 
         QVERIFY2(texts.stray.isEmpty(), qPrintable(texts.stray.join(QLatin1Char('\n'))));
     }
