@@ -11,6 +11,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/PasswordDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
@@ -169,9 +170,14 @@ void whenModal(Texts& texts, const QString& where, std::function<void(QWidget*)>
 class ChineseTextsTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_values;
+    QTemporaryDir m_data;
 
 private slots:
-    void initTestCase() { isolateUserValues(m_values); }
+    void initTestCase() {
+        isolateUserValues(m_values);
+        // Backups and the programming record go to a temporary place too.
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
 
     void everyTextIsChinese() {
         TempProgram prog("Chinese");
@@ -268,7 +274,9 @@ private slots:
 
         // Compare: the file dialog, then the report.
         bool reportSeen = false;
+        bool compareAsked = false;
         whenModal(texts, QStringLiteral("Compare"), [&](QWidget* w) {
+            compareAsked = true;
             whenModal(
                 texts, QStringLiteral("Compare report"),
                 [&reportSeen](QWidget* report) {
@@ -283,6 +291,7 @@ private slots:
         QApplication::setActiveWindow(f); // the document's commands need its window active
         QVERIFY(QTest::qWaitForWindowActive(f));
         f->runCommand(ids::ID_FILE_COMPARE);
+        QTRY_VERIFY(compareAsked);
         QTRY_VERIFY(reportSeen);
 
         // The Read window before OK, then a read from the virtual radio: the
@@ -308,12 +317,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
         QVERIFY(failureSeen);
 
-        // Write to Several Radios.
+        // Write to Several Radios, before and after writing the virtual radio.
         f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
-        auto* fleet = f->findChild<QDialog*>(QStringLiteral("fleetDlg"));
+        auto* fleet = f->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
         QVERIFY(fleet);
         texts.window(QStringLiteral("Write to Several Radios"), fleet);
-        fleet->reject();
+        for (int r = 0; r < fleet->table()->rowCount(); ++r)
+            fleet->setTicked(r, fleet->table()->item(r, 0)->data(Qt::UserRole).toString() ==
+                                    QLatin1String(radio::link::kVirtualRadioPortName));
+        QTest::mouseClick(fleet->startButton(), Qt::LeftButton);
+        QVERIFY(fleet->isRunning());
+        texts.window(QStringLiteral("Write to Several Radios while writing"), fleet);
+        QTRY_VERIFY_WITH_TIMEOUT(!fleet->isRunning(), 30000);
+        texts.window(QStringLiteral("Write to Several Radios after writing"), fleet);
+        fleet->close();
 
         // The read changed the configuration: closing asks about the changes.
         bool questionSeen = false;
