@@ -165,6 +165,17 @@ void whenModal(Texts& texts, const QString& where, std::function<void(QWidget*)>
     timer->start();
 }
 
+// Chooses `path` in a file dialog. The dialog may turn the choice down while
+// it still gathers the folder's files, so it is tried again for a while.
+void choose(QFileDialog* dlg, const QString& path) {
+    for (int tries = 0; tries < 100 && dlg->isVisible(); ++tries) {
+        dlg->selectFile(path);
+        static_cast<QDialog*>(dlg)->accept();
+        if (dlg->isVisible())
+            QTest::qWait(20);
+    }
+}
+
 } // namespace
 
 class ChineseTextsTest : public QObject {
@@ -266,8 +277,7 @@ private slots:
                 },
                 w);
             auto* dlg = qobject_cast<QFileDialog*>(w);
-            dlg->selectFile(prog.path("broken.dat"));
-            static_cast<QDialog*>(dlg)->accept();
+            choose(dlg, prog.path("broken.dat"));
         });
         f->runCommand(ids::ID_FILE_OPEN);
         QTRY_VERIFY(errorSeen);
@@ -285,8 +295,7 @@ private slots:
                 },
                 w);
             auto* dlg = qobject_cast<QFileDialog*>(w);
-            dlg->selectFile(other);
-            static_cast<QDialog*>(dlg)->accept();
+            choose(dlg, other);
         });
         QApplication::setActiveWindow(f); // the document's commands need its window active
         QVERIFY(QTest::qWaitForWindowActive(f));
