@@ -346,4 +346,11 @@ About</source>
             <translation>注意</translation>
         </message>
     </context>
+    <context>
+        <name>CNavigationBar</name>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+    </context>
 </TS>

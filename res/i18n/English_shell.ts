@@ -346,4 +346,11 @@ About</translation>
             <translation>Caution</translation>
         </message>
     </context>
+    <context>
+        <name>CNavigationBar</name>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+    </context>
 </TS>

@@ -215,7 +215,9 @@ void CFleetDlg::addPort(const QString& name, bool ticked) {
     }
     const int row = m_table->rowCount();
     m_table->insertRow(row);
-    auto* item = new QTableWidgetItem(name);
+    // The virtual radio is known by its port name; the user reads it in his language.
+    auto* item = new QTableWidgetItem(
+        name == QLatin1String(radio::link::kVirtualRadioPortName) ? tx("Virtual radio") : name);
     item->setData(Qt::UserRole, name);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);

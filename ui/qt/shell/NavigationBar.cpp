@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "ui/CommandIds.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,7 +70,7 @@ CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
     m_closeButton->setIcon(closeIcon());
     m_closeButton->setIconSize(QSize(16, 16));
     m_closeButton->setFixedSize(16, 15);
-    m_closeButton->setToolTip(QStringLiteral("Close"));
+    m_closeButton->setToolTip(QCoreApplication::translate("CNavigationBar", "Close"));
     row->addWidget(m_caption, 1);
     row->addWidget(m_closeButton);
     setTitleBarWidget(title);
