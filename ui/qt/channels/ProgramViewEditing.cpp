@@ -115,7 +115,8 @@ void exportChannels(CProgramView* view) {
     QWidget* frame = view->window();
     filedialogs::FileType type = filedialogs::FileType::ChannelList;
     const QString path = filedialogs::askSave(
-        frame, tx("Export Channel List"), QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
+        frame, tx("Export Channel List"),
+        QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
         {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())
         return;
