@@ -101,6 +101,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     addCommand(ID_APP_EXIT, [this] { close(); });
     addCommand(ID_SETUP_OPEN_BACKUPS, [this] { openBackupsFolder(this); });
+    // The entry itself only opens its list; the list's items open the files.
+    addCommand(ID_FILE_RECENT, [] {});
     installDialogCommands();
     fleetui::installCommands(this);
 
@@ -370,6 +372,9 @@ void CMainFrame::updateCommandStates() {
         m_actions[ID_VIEW_CONTROL_BAR]->setChecked(!m_wndNavBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_TOOLBAR]->setChecked(!m_wndToolBar->isHidden());
+    // Filled before its menu opens: a menu shows an empty submenu disabled.
+    if (m_recentMenu)
+        fillRecentMenu();
 }
 
 void CMainFrame::fillRecentMenu() {
