@@ -223,8 +223,10 @@ void CProgramView::openProgressDlg(int write) {
             &radio::link::TransferController::cancel);
     // The window goes with its view.
     connect(this, &QObject::destroyed, dlg, &QObject::deleteLater);
-    // While it is open, Write to Several Radios waits.
-    connect(dlg, &QObject::destroyed, this, &CProgramView::commandStatesChanged);
+    // While it is open, Write to Several Radios waits. Told once it is gone
+    // for good: during its destruction it is no progress window any more.
+    connect(dlg, &QObject::destroyed, this, &CProgramView::commandStatesChanged,
+            Qt::QueuedConnection);
     m_pProgressDlg = dlg;
     dlg->show();
     emit commandStatesChanged();
