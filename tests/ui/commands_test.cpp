@@ -150,18 +150,18 @@ private slots:
         QVERIFY(edit);
         edit->setText(QStringLiteral("446.00625"));
         view->CommitCellEditor();
-        QTRY_VERIFY(undo->isEnabled());
+        QTRY_VERIFY2(undo->isEnabled(), "Undo stayed disabled after an edit or a redo");
         QVERIFY(!redo->isEnabled());
 
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
         view->grid()->setFocus();
         QTest::keySequence(view->grid(), QKeySequence::Undo);
-        QTRY_VERIFY(!undo->isEnabled());
+        QTRY_VERIFY2(!undo->isEnabled(), "Ctrl+Z in the grid undid nothing");
         QVERIFY(redo->isEnabled());
         QCOMPARE(view->grid()->textMatrix(1, 1), QString());
         QTest::keyClick(view->grid(), Qt::Key_Y, Qt::ControlModifier);
-        QTRY_VERIFY(undo->isEnabled());
+        QTRY_VERIFY2(undo->isEnabled(), "Undo stayed disabled after an edit or a redo");
         QCOMPARE(view->grid()->textMatrix(1, 1), QStringLiteral("446.00625"));
 
         // Without a channel window only the frame's own commands stay on.

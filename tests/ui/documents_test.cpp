@@ -209,7 +209,8 @@ private slots:
         {
             MessageBoxCloser closer;
             f->activeView()->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));
-            QTRY_VERIFY(f->activeDocument()->IsModified());
+            QTRY_VERIFY2(f->activeDocument()->IsModified(),
+                         "the edit did not mark the configuration modified");
             QVERIFY(!f->close()); // nothing answers Save or Discard: the edit stays
             QCOMPARE(closer.count, 1);
         }

@@ -236,7 +236,7 @@ private slots:
             view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))->text(),
             QStringLiteral("写入后校验"));
         view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
     }
 
     void everyReadKeepsABackup() {
@@ -303,7 +303,7 @@ private slots:
         QVERIFY(!view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))
                      ->isChecked());
         view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
         QCOMPARE(write(false), 0);
 
         {
@@ -326,7 +326,7 @@ private slots:
         auto* box = view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
         QVERIFY(box->isChecked());
         view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
         QCOMPARE(write(true), 1);
         QCOMPARE(e->lastVerifyText(),
                  QStringLiteral("Verified: the radio holds what was written."));

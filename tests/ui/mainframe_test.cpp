@@ -122,7 +122,7 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         CNavigationBar* bar = f->navigationBar();
-        QTRY_VERIFY(bar->isVisible());
+        QTRY_VERIFY2(bar->isVisible(), "the navigation bar never showed");
         auto* caption = bar->findChild<QLabel*>(QStringLiteral("caption"));
         QVERIFY(caption);
         QCOMPARE(caption->text(), bar->caption());

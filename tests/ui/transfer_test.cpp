@@ -225,7 +225,7 @@ private slots:
         // Cancel before OK: no port activity, and the next Read opens a fresh window.
         f->runCommand(ids::ID_PROGRAM_READ);
         QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
         QCOMPARE(radio.radio().handshakes(), 0);
 
         // Cancel during the blocks: quiet, within one block, the image untouched.
@@ -325,7 +325,7 @@ private slots:
             QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
             QTRY_COMPARE(closer.count, 1);
         }
-        QTRY_VERIFY(!dlg);
+        QTRY_VERIFY2(!dlg, "the transfer window stayed open after its result");
         QTest::qWait(300);
         QVERIFY(!CProgramView::transferRunning());
         QCOMPARE(view->grid()->textMatrix(1, 1), row[0]);
@@ -345,7 +345,7 @@ private slots:
         // Something to undo, and rows on the clipboard to paste.
         view->grid()->setTextMatrix(2, 1, QStringLiteral("461.00000"));
         QUndoStack* history = CViewEditing::of(view)->undoStack();
-        QTRY_VERIFY(history->canUndo());
+        QTRY_VERIFY2(history->canUndo(), "the edit left nothing to undo");
         QApplication::clipboard()->setText(
             QStringLiteral("1\t462.00000\t462.00000\tNone\tNone\tHigh\tYes\tNo\tWide\tOff\tOff"));
 

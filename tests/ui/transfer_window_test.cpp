@@ -454,7 +454,7 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY2(fits(dlg), language);
             dlg->OnCancel();
-            QTRY_VERIFY(!dlg);
+            QTRY_VERIFY2(!dlg, "Cancel left the transfer window open");
         }
     }
 };

@@ -28,7 +28,8 @@ namespace {
 // A grid change as the user makes it: recorded once the event is over.
 void editChannel(CProgramView* view, int row, const QString& rx) {
     view->grid()->setTextMatrix(row, 1, rx);
-    QTRY_VERIFY(view->document()->IsModified());
+    QTRY_VERIFY2(view->document()->IsModified(),
+                 "the edit did not mark the configuration modified");
 }
 
 } // namespace
