@@ -97,11 +97,14 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Fonts need a GUI application object; the tool has no display, so it uses
-// the offscreen platform whatever the environment asks for.
+// the offscreen platform whatever the environment asks for. A desktop's
+// platform theme (QT_QPA_PLATFORMTHEME=gtk3, say) would open a display
+// anyway and fail over ssh, so none is loaded.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance())
         return nullptr;
     qInstallMessageHandler(quietQtMessages);
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     static int argc = 3;
     static char arg0[] = "radio-cli";
     static char arg1[] = "-platform";
