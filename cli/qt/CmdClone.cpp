@@ -111,14 +111,6 @@ std::string samePortTwice(const std::vector<std::string>& ports) {
     return {};
 }
 
-// The file can be appended to; checked before any radio is touched.
-bool appendable(const std::string& path, std::string& error) {
-    const files::Result r = files::appendTo(path, {});
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
-}
-
 bool stderrIsTerminal() {
 #ifdef Q_OS_UNIX
     return ::isatty(STDERR_FILENO) == 1;
@@ -189,9 +181,11 @@ int runClone(const Args& args) {
     const LoadResult loaded = loadDat(o.file, image);
     if (!loaded.ok)
         return usageError(loaded.error);
-    if (!o.log.empty() && !appendable(o.log, error))
-        return usageError(error);
-    if (!o.trace.empty() && !appendable(o.trace, error))
+    // Before any radio is touched, and before either file is created.
+    if (!checkFiles({{FileArg::Use::Read, o.file, {}},
+                     {FileArg::Use::Append, o.log, "--log"},
+                     {FileArg::Use::Append, o.trace, "--trace"}},
+                    error))
         return usageError(error);
     o.fleet.configuration = std::filesystem::path(o.file).filename().string();
 

@@ -122,11 +122,9 @@ int runReport(const Args& args) {
         return usageError(
             "report expects an image and an output file: radio-cli report FILE.dat OUT.pdf");
     const std::string& out = p.positional[1];
-    if (refuseSameFile(p.positional[0], out, error))
+    if (!checkFiles({{FileArg::Use::Read, p.positional[0], {}}, {FileArg::Use::Replace, out, {}}},
+                    error))
         return usageError(error);
-    const files::Result usable = files::checkOutput(out);
-    if (!usable.ok)
-        return usageError(usable.error);
     Image image{};
     if (!readImage(p.positional[0], image, error))
         return usageError(error);

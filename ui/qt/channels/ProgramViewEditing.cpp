@@ -17,7 +17,6 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -122,9 +121,9 @@ void exportChannels(CProgramView* view) {
         return;
     QString notice;
     const QByteArray csv = CViewEditing::of(view)->exportCsv(layoutOf(type), &notice);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) < 0 || !file.commit())
-        CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+    QString error;
+    if (!CViewEditing::writeOutputFile(path, csv, &error))
+        CViewEditing::showMessage(frame, error, true);
     else if (!notice.isEmpty())
         // Said once per file, not per channel.
         CViewEditing::showMessage(frame, notice, false);

@@ -425,6 +425,22 @@ bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exa
     return false;
 }
 
+bool CViewEditing::writeOutputFile(const QString& path, const QByteArray& data, QString* error) {
+    const radio::files::Result r = radio::files::writeAtomically(
+        path.toStdString(), data.constData(), static_cast<std::size_t>(data.size()));
+    if (r.ok)
+        return true;
+    if (r.code == 0)
+        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
+                     .arg(path);
+    else if (r.code == EACCES)
+        *error = tx("\"%1\" is write-protected; it was left unchanged.").arg(path);
+    else
+        *error = tx("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
+                 QString::fromStdString(r.error);
+    return false;
+}
+
 QString CViewEditing::compareWith(const QString& path, QString* error) const {
     QByteArray bytes;
     if (!readInputFile(path, radio::kImageSize, true, bytes, error))

@@ -95,6 +95,10 @@ public:
     // with a message for the user in `error` otherwise.
     static bool readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
                               QString* error);
+    // Writes a file by the core's rules (atomically; never a device, pipe,
+    // folder or write-protected file); false with a message for the user in
+    // `error` otherwise.
+    static bool writeOutputFile(const QString& path, const QByteArray& data, QString* error);
 
     // ---- transfer hooks (called by the view's transfer code)
     // Offers "Verify after writing" in a write's progress window, as this
