@@ -100,9 +100,19 @@ void printHelp(const std::vector<radio::cli::Command>& commands) {
         else
             std::printf("  %s\n  %-*s  %s\n", usage.c_str(), int(width), "", what.c_str());
     }
-    std::printf("\nradio-cli COMMAND --help describes one command.\n"
+    std::printf("\nradio-cli COMMAND --help describes one command; radio-cli --version shows\n"
+                "the version and the licence.\n"
                 "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad "
                 "input.\n");
+}
+
+void printVersion() {
+    std::printf("radio-cli %s\n"
+                "Copyright (C) 2026 Radio Programmer developers\n"
+                "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n",
+                RADIO_VERSION);
 }
 
 } // namespace
@@ -112,6 +122,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         printHelp(commands);
         return argc < 2 ? 2 : 0;
+    }
+    if (!std::strcmp(argv[1], "--version")) {
+        printVersion();
+        return 0;
     }
     // Ctrl+C or a kill in the middle of a write leaves no temporary file;
     // commands that handle the signals themselves install their own.

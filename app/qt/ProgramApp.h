@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class CChildFrame;
 class CMainFrame;
 class CProgramDoc;
 class QSettingsUserValues;
@@ -48,6 +49,9 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFileClose();
+    // File > Close and the close box of `frame`: hides it, asking first when
+    // its configuration has unsaved changes.
+    void closeChildFrame(CChildFrame* frame);
     void OnAppAbout();
 
     // Framework New: a new document and its window.
@@ -85,6 +89,9 @@ private:
     radio::RecentFiles recentList() const;
     void storeRecentList(const radio::RecentFiles& list);
     void noteRecentFile(const QString& path);
+    // Start-up: opens the configurations named on the command line; false
+    // when none opened.
+    bool openCommandLineFiles();
     void registerCommands();
     void applyMenuSettings();
 
