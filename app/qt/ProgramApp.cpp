@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,6 +79,8 @@ CProgramApp::~CProgramApp() {
         QCoreApplication::removeTranslator(m_qtTranslator);
         delete m_qtTranslator;
     }
+    if (m_previousLocale)
+        QLocale::setDefault(*m_previousLocale);
     radio::AppState& st = radio::appState();
     st.settings = nullptr;
     st.userValues = nullptr;
@@ -148,6 +151,10 @@ bool CProgramApp::InitInstance() {
         if (m_qtTranslator->load(QStringLiteral("qtbase_zh_CN"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(m_qtTranslator);
+        // The file dialog names file types and writes dates by the locale,
+        // not by a catalogue.
+        m_previousLocale = QLocale();
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     }
     QCoreApplication::installTranslator(m_translator);
     // Long messages widen their box rather than strand a last word.

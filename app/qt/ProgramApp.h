@@ -2,12 +2,14 @@
 // The application: start-up in its fixed order, the application-wide state,
 // and the document commands (New, Open, Save, Save As, Close, About).
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CChildFrame;
 class CMainFrame;
@@ -100,6 +102,7 @@ private:
     std::unique_ptr<radio::CIniFile> m_settings;
     std::unique_ptr<QSettingsUserValues> m_userValues;
     QTranslator* m_translator = nullptr;
-    QTranslator* m_qtTranslator = nullptr; // Qt's own texts, in Chinese only
+    QTranslator* m_qtTranslator = nullptr;   // Qt's own texts, in Chinese only
+    std::optional<QLocale> m_previousLocale; // set while the program runs in Chinese
     QPointer<CMainFrame> m_pMainWnd;
 };

@@ -250,8 +250,8 @@ private slots:
             v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
             const bool lossless = layout == CViewEditing::CsvLayout::Columns;
             const auto outcome = CViewEditing::of(v)->importCsv(
-                lossless ? columns : interchange, [](const QStringList&, int) { return true; },
-                layout);
+                lossless ? columns : interchange,
+                [](const CViewEditing::ImportOutcome&) { return true; }, layout);
             QVERIFY2(outcome.applied,
                      qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
             QCOMPARE(v->grid()->textMatrix(1, 1), rx);

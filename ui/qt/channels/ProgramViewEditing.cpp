@@ -86,14 +86,14 @@ void importChannels(CProgramView* view) {
     }
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
-        [frame](const QStringList& rejected, int accepted) {
+        [frame](const CViewEditing::ImportOutcome& so) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+                tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
                 QMessageBox::Ok | QMessageBox::Cancel, frame);
             box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
-            box.setDetailedText(rejected.join(QStringLiteral("\n")));
+                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
+            box.setDetailedText(so.rejected.join(QStringLiteral("\n")));
             return box.exec() == QMessageBox::Ok;
         },
         layoutOf(type));
