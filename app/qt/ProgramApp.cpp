@@ -29,7 +29,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -116,13 +115,14 @@ bool CProgramApp::InitInstance() {
     const std::string argv0 = m_arguments.isEmpty() ? std::string() : m_arguments[0].toStdString();
     const std::string dir = radio::settingsDirectory(argv0, m_executableDir.toStdString());
     // Installed, the file is the system's: the user's changes go to a per-user copy.
-    const radio::SettingsPaths paths = radio::locateSettings(
-        dir + "/Program.ini",
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+    st.settingsBesideProgram = dir + "/Program.ini";
+    const radio::SettingsPaths paths =
+        radio::locateSettings(st.settingsBesideProgram, radio::userConfigLocation());
     m_settings = std::make_unique<radio::CIniFile>();
     m_settings->Load(paths.load, true, true, 0);
     if (paths.save != paths.load) {
-        QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
+        if (!paths.save.empty())
+            QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
         m_settings->SetSavePath(paths.save);
     }
     st.settings = m_settings.get();

@@ -4,8 +4,6 @@
 #include "app/SettingsLocation.h"
 #include "cli/Commands.h"
 
-#include <QStandardPaths>
-
 #include <filesystem>
 #include <system_error>
 
@@ -17,9 +15,7 @@ std::string settingsFilePath() {
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec)
         return {};
-    const std::string configDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
-    return locateSettings((exe.parent_path() / "Program.ini").string(), configDir).load;
+    return locateSettings((exe.parent_path() / "Program.ini").string(), userConfigLocation()).load;
 }
 
 } // namespace radio::cli

@@ -5,6 +5,7 @@
 
 #include "app/IniFile.h"
 #include "app/Startup.h"
+#include "model/SafeFile.h"
 #include "ui/CommandIds.h"
 #include "ui/Commands.h"
 #include "ui/qt/channels/ChannelGrid.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTreeWidget>
+
+#include <cerrno>
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -171,7 +174,10 @@ private slots:
                 dlg->accept();
             });
             app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
-            QCOMPARE(closer.count, 0); // no complaint about the system's file
+            // No complaint about the system's file; the user is told where the language went.
+            QCOMPARE(closer.count, 1);
+            QVERIFY2(closer.text.contains(perUser), qPrintable(closer.text));
+            QCOMPARE(closer.icon, QMessageBox::Information);
             // The new instance must find the language already in the copy, with the rest.
             QVERIFY(atRestart.contains("Language=Chinese"));
             QVERIFY(atRestart.contains("Type1=TR-1"));
@@ -185,6 +191,48 @@ private slots:
             QCOMPARE(app->mainFrame()->menu(0)->title(), QStringLiteral("文件(&F)"));
         }
         QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
+    }
+
+    void aFailedSettingsSaveSaysSoAndTheProgramCarriesOn_data() {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << "English"
+                                 << "The settings could not be saved.";
+        QTest::newRow("Chinese") << "Chinese"
+                                 << "无法保存设置。";
+    }
+    void aFailedSettingsSaveSaysSoAndTheProgramCarriesOn() {
+        QFETCH(QString, running);
+        QFETCH(QString, message);
+        TempProgram prog(running.toUtf8().constData());
+        const QByteArray before = prog.readFile(prog.path("Program.ini"));
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        int restarts = 0;
+        CProgramView::restartProgram = [&] { ++restarts; };
+        const auto restore = qScopeGuard([] {
+            CProgramView::restartProgram = {};
+            radio::files::failWriteForTesting(0, 0);
+        });
+        radio::files::failWriteForTesting(1, ENOSPC);
+        MessageBoxCloser closer;
+        QTimer::singleShot(50, [] {
+            auto* dlg = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            (radio::appState().chinese ? dlg->englishButton() : dlg->chineseButton())
+                ->setChecked(true);
+            dlg->accept();
+        });
+        app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
+        // A restart would bring the old language back: this instance stays, and says why.
+        QCOMPARE(restarts, 0);
+        QVERIFY(app->mainFrame()->isVisible());
+        QCOMPARE(closer.count, 1);
+        QVERIFY2(closer.text.startsWith(message) && closer.text.contains(prog.path("Program.ini")),
+                 qPrintable(closer.text));
+        QCOMPARE(QString::fromStdString(radio::appState().settings->GetString("Setup", "Language")),
+                 running);
+        QCOMPARE(prog.readFile(prog.path("Program.ini")), before);
     }
 
     void writableSettingsStayBesideTheProgram() {

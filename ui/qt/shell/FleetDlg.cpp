@@ -101,20 +101,6 @@ QString reasonText(const radio::link::RadioOutcome& o) {
     return local + qs(o.failure.substr(english.size()));
 }
 
-// Two names for one device (a link and its target) are one port.
-QString samePortTwice(const QStringList& ports) {
-    std::vector<std::string> keys;
-    for (const QString& p : ports) {
-        const QString real = QFileInfo(p).canonicalFilePath();
-        keys.push_back((real.isEmpty() ? p : real).toStdString());
-    }
-    const std::string twice = radio::link::duplicatePort(keys);
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (keys[i] == twice)
-            return ports[qsizetype(i)];
-    return {};
-}
-
 } // namespace
 
 // Backups of the radios are kept like the window's own reads.
@@ -273,9 +259,12 @@ void CFleetDlg::start() {
         CViewEditing::showMessage(this, tx("Tick at least one port."), true);
         return;
     }
-    if (const QString twice = samePortTwice(ports); !twice.isEmpty()) {
+    std::vector<std::string> names;
+    for (const QString& p : ports)
+        names.push_back(p.toStdString());
+    if (const std::string twice = radio::link::duplicatePort(names); !twice.empty()) {
         CViewEditing::showMessage(
-            this, tx("The port \"%1\" is ticked twice (under two names).").arg(twice), true);
+            this, tx("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
         return;
     }
     // The same rule as the single Write: a refused value in the open editor
@@ -289,9 +278,6 @@ void CFleetDlg::start() {
     options.verify = m_verify->isChecked();
     options.backup = m_backup->isChecked();
     options.configuration = fleetui::configurationName(view).toStdString();
-    std::vector<std::string> names;
-    for (const QString& p : ports)
-        names.push_back(p.toStdString());
 
     QDir().mkpath(fleetui::userDataFolder());
     m_record = std::make_unique<radio::link::RecordWriter>(fleetui::recordPath().toStdString());
