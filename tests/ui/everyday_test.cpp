@@ -167,11 +167,20 @@ private slots:
                  (QStringList{QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
         QCOMPARE(f->activeDocument()->pathName(), QFileInfo(a).absoluteFilePath());
 
+        // A second "a.dat" in another folder: both show the folder that tells them apart.
+        QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("customer")));
+        const QString other = saveCopy(QStringLiteral("customer/a.dat"));
+        QVERIFY(app->openDocumentFile(other));
+        QCOMPARE(recentEntries(f).mid(0, 2),
+                 (QStringList{"&1 " + QDir::toNativeSeparators(QStringLiteral("customer/a.dat")),
+                              "&2 " + QDir::toNativeSeparators(
+                                          QFileInfo(m_files.path()).fileName() + "/a.dat")}));
+
         // Kept for the next run.
         app.reset();
         auto again = prog.app();
         QVERIFY(again->InitInstance());
-        QCOMPARE(recentEntries(again->mainFrame()).size(), 2);
+        QCOMPARE(recentEntries(again->mainFrame()).size(), 3);
     }
 
     void droppedConfigurationOpens() {
