@@ -52,6 +52,13 @@ constexpr int ID_EDIT_FILL_DOWN = 32818;
 constexpr int ID_EDIT_SET_CELLS = 32819;
 constexpr int ID_FILE_RECENT = 32820;
 
+// Rearranging the channels.
+constexpr int ID_EDIT_MOVE_UP = 32840;
+constexpr int ID_EDIT_MOVE_DOWN = 32841;
+constexpr int ID_EDIT_SORT_RX = 32842;
+constexpr int ID_EDIT_INSERT_CHANNEL = 32843;
+constexpr int ID_EDIT_DELETE_CHANNELS = 32844;
+
 // ---- Program
 constexpr int ID_PROGRAM_READ = 32773;
 constexpr int ID_PROGRAM_WRITE = 32774;

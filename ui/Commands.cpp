@@ -126,6 +126,30 @@ std::vector<Command> build() {
                       "Give every selected row one value of the current column\nSet Selected "
                       "Cells",
                       Rule::EditingIdle)),
+        changing(shortcut(item(ID_EDIT_MOVE_UP, E, kSep, "Mo&ve Channels Up",
+                               "Move the selected channels up one row, with all their "
+                               "settings\nMove Channels Up",
+                               Rule::EditingIdle),
+                          "Ctrl+Shift+Up")),
+        changing(shortcut(item(ID_EDIT_MOVE_DOWN, E, kNoSep, "Move Channels Do&wn",
+                               "Move the selected channels down one row, with all their "
+                               "settings\nMove Channels Down",
+                               Rule::EditingIdle),
+                          "Ctrl+Shift+Down")),
+        changing(item(ID_EDIT_SORT_RX, E, kNoSep, "Sort &by Rx Frequency",
+                      "Sort the selected channels, or all programmed channels, by receive "
+                      "frequency\nSort by Rx Frequency",
+                      Rule::EditingIdle)),
+        changing(shortcut(item(ID_EDIT_INSERT_CHANNEL, E, kNoSep, "Insert E&mpty Channel",
+                               "Insert an empty channel here; the channels below move down to "
+                               "the next empty one\nInsert Empty Channel",
+                               Rule::EditingIdle),
+                          "Ins")),
+        changing(shortcut(item(ID_EDIT_DELETE_CHANNELS, E, kNoSep, "Dele&te Channels",
+                               "Delete the selected channels; the channels below move up\n"
+                               "Delete Channels",
+                               Rule::EditingIdle),
+                          "Ctrl+Del")),
         changing(item(ID_EDIT_PRODUCT_INFO, E, kSep, "&Product Information",
                       "Choose the radio model and band\nProduct Information", Rule::ChannelWindow)),
         item(ID_EDIT_CHANNEL_INFO, E, kNoSep, "&Channel Information",

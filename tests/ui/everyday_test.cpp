@@ -1,6 +1,7 @@
 // The everyday file and edit commands: file dialogs that start in the folder
 // last used, File > Recent Files, a configuration dropped on the window,
-// Fill Down by its key, and Undo/Redo that name their step.
+// Fill Down by its key, Undo/Redo that name their step, and the windows that
+// write naming what they write.
 
 #include "window_fixture.h"
 
@@ -10,11 +11,14 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/FileDialogs.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -170,11 +174,41 @@ private slots:
                  (QStringList{QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
         QCOMPARE(f->activeDocument()->pathName(), QFileInfo(a).absoluteFilePath());
 
+        // A second "a.dat" in another folder: both show the folder that tells them apart.
+        QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("customer")));
+        const QString other = saveCopy(QStringLiteral("customer/a.dat"));
+        QVERIFY(app->openDocumentFile(other));
+        QCOMPARE(recentEntries(f).mid(0, 2),
+                 (QStringList{"&1 " + QDir::toNativeSeparators(QStringLiteral("customer/a.dat")),
+                              "&2 " + QDir::toNativeSeparators(
+                                          QFileInfo(m_files.path()).fileName() + "/a.dat")}));
+
         // Kept for the next run.
         app.reset();
         auto again = prog.app();
         QVERIFY(again->InitInstance());
-        QCOMPARE(recentEntries(again->mainFrame()).size(), 2);
+        QCOMPARE(recentEntries(again->mainFrame()).size(), 3);
+    }
+
+    void writingWindowsNameTheConfiguration() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        view->OnWrite();
+        QVERIFY2(view->m_pProgressDlg, "Write opened no transfer window");
+        QCOMPARE(view->m_pProgressDlg->configurationText(),
+                 QStringLiteral("Configuration: not saved, TR-1, 400-470 MHz"));
+        view->m_pProgressDlg->OnCancel();
+
+        const QString saved = m_files.filePath(QStringLiteral("customer.dat"));
+        app->askSaveFileName = [saved](const QString&) { return saved; };
+        QVERIFY(app->OnFileSaveAs());
+        CFleetDlg* fleet = CFleetDlg::openFor(f);
+        QCOMPARE(fleet->configurationLine()->text(),
+                 QStringLiteral("Configuration: customer.dat, TR-1, 400-470 MHz"));
+        fleet->cancelOrClose();
     }
 
     void droppedConfigurationOpens() {

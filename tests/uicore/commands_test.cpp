@@ -53,6 +53,16 @@ const Expected kExpected[] = {
     {ID_EDIT_FILL_DOWN, Menu::Edit, "Fill &Down", "Ctrl+D", Keys::Shortcut, Rule::EditingIdle, "D"},
     {ID_EDIT_SET_CELLS, Menu::Edit, "Set Selected C&ells...", nullptr, Keys::None,
      Rule::EditingIdle, "D"},
+    {ID_EDIT_MOVE_UP, Menu::Edit, "Mo&ve Channels Up", "Ctrl+Shift+Up", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_MOVE_DOWN, Menu::Edit, "Move Channels Do&wn", "Ctrl+Shift+Down", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_SORT_RX, Menu::Edit, "Sort &by Rx Frequency", nullptr, Keys::None, Rule::EditingIdle,
+     "D"},
+    {ID_EDIT_INSERT_CHANNEL, Menu::Edit, "Insert E&mpty Channel", "Ins", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_DELETE_CHANNELS, Menu::Edit, "Dele&te Channels", "Ctrl+Del", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
     {ID_EDIT_PRODUCT_INFO, Menu::Edit, "&Product Information", nullptr, Keys::None,
      Rule::ChannelWindow, "D"},
     {ID_EDIT_CHANNEL_INFO, Menu::Edit, "&Channel Information", nullptr, Keys::None, Rule::Always,
@@ -130,17 +140,16 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
                                 ID_FILE_SAVE_AS, 0, ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS,
                                 ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                                 ID_FILE_PRINT_SETUP, 0, ID_FILE_RECENT, 0, ID_APP_EXIT}));
-    EXPECT_EQ(
-        menuLayout(Menu::Edit, started),
-        (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
-                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES}));
-    EXPECT_EQ(
-        menuLayout(Menu::Edit, all),
-        (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
-                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST,
-                          ID_EDIT_PARAM_ADJUST}));
+    std::vector<int> edit{ID_EDIT_UNDO,      ID_EDIT_REDO,     0,
+                          ID_EDIT_COPY,      ID_EDIT_PASTE,    ID_EDIT_CLEAR,
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS};
+    edit.insert(edit.end(), {0, ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX,
+                             ID_EDIT_INSERT_CHANNEL, ID_EDIT_DELETE_CHANNELS});
+    edit.insert(edit.end(),
+                {0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES});
+    EXPECT_EQ(menuLayout(Menu::Edit, started), edit);
+    edit.insert(edit.end(), {ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST});
+    EXPECT_EQ(menuLayout(Menu::Edit, all), edit);
     EXPECT_EQ(menuLayout(Menu::Program, all),
               (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
                                 ID_PROGRAM_SCAN_INFO}));
@@ -245,12 +254,19 @@ TEST(CommandRules, NothingChangesTheDocumentWhileATransferOwnsIt) {
         if (!enabled(c, locked))
             refused.insert(c.id);
     // Compare, Export and Copy only read the grid, but wait for the window too.
-    EXPECT_EQ(refused,
-              (std::set<int>{ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
-                             ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                             ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_PRODUCT_INFO,
-                             ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST,
-                             ID_PROGRAM_SCAN_INFO}));
+    std::set<int> expected{ID_FILE_COMPARE,
+                           ID_FILE_IMPORT_CHANNELS,
+                           ID_FILE_EXPORT_CHANNELS,
+                           ID_EDIT_UNDO,
+                           ID_EDIT_REDO,
+                           ID_EDIT_COPY,
+                           ID_EDIT_PASTE};
+    expected.insert({ID_EDIT_CLEAR, ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_PRODUCT_INFO,
+                     ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST,
+                     ID_PROGRAM_SCAN_INFO});
+    expected.insert({ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX, ID_EDIT_INSERT_CHANNEL,
+                     ID_EDIT_DELETE_CHANNELS});
+    EXPECT_EQ(refused, expected);
     // The same commands run again once it is over.
     for (const Command& c : commands())
         EXPECT_TRUE(enabled(c, ready())) << c.text;

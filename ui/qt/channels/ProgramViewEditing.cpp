@@ -157,6 +157,20 @@ void CProgramView::installEditingCommands() {
     addCommand(ids::ID_EDIT_FILL_DOWN, whenIdle([this] { CViewEditing::of(this)->fillDown(); }));
     addCommand(ids::ID_EDIT_SET_CELLS,
                whenIdle([this] { CViewEditing::of(this)->setSelectedCells(); }));
+    // The keys of these (Ctrl+Shift+arrows, Ins, Ctrl+Del) elsewhere in the window are not meant
+    // for the rows.
+    const auto inGrid = [this](std::function<void(CViewEditing*)> run) {
+        return [this, run = std::move(run)] {
+            QWidget* focus = QApplication::focusWidget();
+            if (!isTransferring() && !documentLocked() && (!focus || isAncestorOf(focus)))
+                run(CViewEditing::of(this));
+        };
+    };
+    addCommand(ids::ID_EDIT_MOVE_UP, inGrid([](CViewEditing* e) { e->moveRows(-1); }));
+    addCommand(ids::ID_EDIT_MOVE_DOWN, inGrid([](CViewEditing* e) { e->moveRows(1); }));
+    addCommand(ids::ID_EDIT_SORT_RX, whenIdle([this] { CViewEditing::of(this)->sortByRx(); }));
+    addCommand(ids::ID_EDIT_INSERT_CHANNEL, inGrid([](CViewEditing* e) { e->insertChannel(); }));
+    addCommand(ids::ID_EDIT_DELETE_CHANNELS, inGrid([](CViewEditing* e) { e->deleteChannels(); }));
     addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
     addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
     addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));

@@ -75,6 +75,21 @@ private:
     radio::ChannelTable m_before, m_after;
 };
 
+// One rearrangement of the channels: the channel plan of the image before and
+// after it, so an undo gives back every byte of every record.
+class CPlanCommand : public QUndoCommand {
+public:
+    CPlanCommand(CViewEditing* owner, const radio::Image& before, const radio::Image& after,
+                 const QString& text)
+        : QUndoCommand(text), m_owner(owner), m_before(before), m_after(after) {}
+    void undo() override { m_owner->showPlan(m_before, m_after); }
+    void redo() override { m_owner->showPlan(m_after, m_before); }
+
+private:
+    CViewEditing* m_owner;
+    radio::Image m_before, m_after;
+};
+
 std::function<bool(CSetCellsDlg*)> CViewEditing::askValue = [](CSetCellsDlg* dlg) {
     return dlg->exec() == QDialog::Accepted;
 };
@@ -92,6 +107,9 @@ CViewEditing::CViewEditing(CProgramView* view)
     // Every change of a cell, whoever made it, is looked at once the event
     // that made it is over, so one commit that fills a whole row is one step.
     connect(view->grid(), &QTableWidget::itemChanged, this, &CViewEditing::gridChanged);
+    // Rows dragged by their channel numbers move like Move Up and Move Down.
+    connect(view->grid(), &CChannelGrid::rowsDragged, this,
+            [this](int from, int to) { moveRows(to - from); });
     // Several rows are selected like in a spreadsheet.
     view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Undo and Redo follow the history, so Ctrl+Z works without a menu shown first.
@@ -328,6 +346,88 @@ void CViewEditing::clearRows() {
         for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
             t[r][c].clear();
     applyTable(t, tx("Clear"));
+}
+
+bool CViewEditing::readyToRearrange() {
+    if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
+        return false;
+    settle();
+    return true;
+}
+
+bool CViewEditing::rearrange(const radio::moves::Order& from, const QString& what) {
+    const radio::Image before = gridImage();
+    const radio::Image after = radio::moves::apply(before, from);
+    if (after == before)
+        return false;
+    m_view->hideEditors();
+    m_stack->push(new CPlanCommand(this, before, after, what));
+    return true;
+}
+
+void CViewEditing::showPlan(const radio::Image& image, const radio::Image& current) {
+    radio::Image& doc = m_view->document()->m_image;
+    radio::moves::restorePlan(image, current, doc);
+    const radio::ChannelTable shown =
+        radio::imageToTable(doc, radio::data::languageOf(radio::appState().chinese));
+    // The header row and the channel numbers stay as the grid shows them.
+    radio::ChannelTable t = m_view->table();
+    for (int r = 1; r < radio::kGridRows; ++r)
+        for (int c = 1; c < radio::kGridCols; ++c)
+            t[r][c] = shown[r][c];
+    show(t);
+}
+
+bool CViewEditing::moveRows(int delta) {
+    if (!readyToRearrange())
+        return false;
+    const std::vector<int> rows = selectedRows();
+    const radio::moves::Order from = radio::moves::moveBy(rows, delta);
+    const QString what = delta == -1  ? gx("Move Up")
+                         : delta == 1 ? gx("Move Down")
+                                      : gx("Move Channels");
+    if (!rearrange(from, what))
+        return false;
+    // The moved channels stay selected, so the next press moves them again.
+    QVector<int> moved;
+    for (int slot = 1; slot < radio::kGridRows; ++slot)
+        if (std::count(rows.begin(), rows.end(), from[std::size_t(slot - 1)]))
+            moved << slot;
+    m_view->grid()->selectMovedRows(moved);
+    return true;
+}
+
+bool CViewEditing::sortByRx() {
+    return readyToRearrange() && rearrange(radio::moves::sortByRx(gridImage(), selectedRows()),
+                                           gx("Sort by Rx Frequency"));
+}
+
+bool CViewEditing::insertChannel(QString* problem) {
+    if (!readyToRearrange())
+        return false;
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return false;
+    const auto from = radio::moves::insertEmpty(gridImage(), rows.front());
+    if (!from) {
+        if (problem)
+            *problem = gx("No empty channel at or below channel %1 makes room for a new one: "
+                          "delete a channel first.")
+                           .arg(rows.front());
+        return false;
+    }
+    return rearrange(*from, gx("Insert Channel"));
+}
+
+void CViewEditing::insertChannel() {
+    QString problem;
+    if (!insertChannel(&problem) && !problem.isEmpty())
+        showMessage(m_view, problem, true);
+}
+
+bool CViewEditing::deleteChannels() {
+    return readyToRearrange() &&
+           rearrange(radio::moves::remove(selectedRows()), gx("Delete Channels"));
 }
 
 radio::Image CViewEditing::gridImage() const {

@@ -6,6 +6,7 @@
 // check of a write). One object per view, found or made with of().
 
 #include "link/Verify.h"
+#include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
 #include "model/Image.h"
 #include "model/RowClipboard.h"
@@ -65,6 +66,17 @@ public:
     bool setCells(int column, const QString& value, QStringList* problems);
     // Puts `after` into the grid as one undoable step named `what`.
     void applyTable(const radio::ChannelTable& after, const QString& what);
+
+    // Rearranging the channels: whole records move in the image (settings no
+    // grid column shows included), each time one undoable step. False when
+    // nothing moved.
+    // The selected channels `delta` rows down (up when negative); they stay selected.
+    bool moveRows(int delta);
+    bool sortByRx();
+    // An empty channel at the first selected row; false with `problem` set
+    // when no empty channel below makes room.
+    bool insertChannel(QString* problem);
+    bool deleteChannels();
 
     // The document's image with the channels as the grid shows them now.
     radio::Image gridImage() const;
@@ -132,6 +144,8 @@ public slots:
     // The Edit menu's "Set Selected Cells...": asks for one value for the
     // current column and puts it into every selected row.
     void setSelectedCells();
+    // The Edit menu's Insert Empty Channel, saying why when there is no room.
+    void insertChannel();
 
 signals:
     void verifyFinished(bool verified);
@@ -143,8 +157,16 @@ private:
     void gridChanged();
     void settle();
     void show(const radio::ChannelTable& table);
+    // The channel plan of `image` into the document (which holds that of
+    // `current`), and the grid showing it.
+    void showPlan(const radio::Image& image, const radio::Image& current);
+    // Commits the open editor and records what is pending; false when the
+    // channels may not be rearranged now.
+    bool readyToRearrange();
+    bool rearrange(const radio::moves::Order& from, const QString& what);
 
     friend class CTableCommand;
+    friend class CPlanCommand;
     CProgramView* m_view;
     QUndoStack* m_stack;
     radio::ChannelTable m_last; // what the grid showed after the last recorded step

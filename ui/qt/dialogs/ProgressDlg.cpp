@@ -124,6 +124,20 @@ void CProgressDlg::announce(Direction direction, bool factory, const QString& po
     m_status->setToolTip(shown);
 }
 
+void CProgressDlg::showConfiguration(const QString& text) {
+    if (!m_configuration) {
+        m_configuration = new QLabel(this);
+        m_configuration->setObjectName(QStringLiteral("configurationLine"));
+        m_configuration->setWordWrap(true);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_configuration);
+    }
+    m_configuration->setText(text);
+}
+
+QString CProgressDlg::configurationText() const {
+    return m_configuration ? m_configuration->text() : QString();
+}
+
 void CProgressDlg::setPhase(TransferPhase phase) {
     m_phase = phase;
     m_phaseKnown = true;

@@ -10,6 +10,7 @@
 #include "model/StringTable.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
@@ -116,6 +117,11 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     setWindowTitle(tx("Write to Several Radios"));
     auto* layout = new QVBoxLayout(this);
 
+    m_configuration = new QLabel(this);
+    m_configuration->setObjectName(QStringLiteral("configurationLine"));
+    m_configuration->setWordWrap(true);
+    layout->addWidget(m_configuration);
+
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setHorizontalHeaderLabels(
         {tx("Port"), tx("Progress"), tx("State"), tx("Seconds"), tx("Verified"), tx("Backup")});
@@ -188,6 +194,8 @@ CFleetDlg* CFleetDlg::openFor(CMainFrame* frame) {
     auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     if (!dlg)
         dlg = new CFleetDlg(frame);
+    if (!dlg->isRunning())
+        dlg->showConfiguration();
     dlg->show();
     dlg->raise();
     dlg->activateWindow();
@@ -272,6 +280,7 @@ void CFleetDlg::start() {
     if (!view->commitBeforeCommand())
         return;
     view->GridToImage();
+    showConfiguration();
 
     radio::link::FleetOptions options;
     options.factory = radio::appState().factoryMode;
@@ -309,6 +318,17 @@ void CFleetDlg::start() {
     setIdle(false);
     m_fleet->start();
     m_poll->start();
+}
+
+bool CFleetDlg::event(QEvent* e) {
+    // Back from another channel window, the line names the active one.
+    if (e->type() == QEvent::WindowActivate && !m_fleet)
+        showConfiguration();
+    return QDialog::event(e);
+}
+
+void CFleetDlg::showConfiguration() {
+    m_configuration->setText(fleetui::configurationSummary(m_frame->activeView()));
 }
 
 void CFleetDlg::cancelOrClose() {

@@ -1,6 +1,7 @@
 #include "ui/qt/shell/MainFrame.h"
 
 #include "app/AppState.h"
+#include "app/RecentFiles.h"
 #include "model/FactoryMode.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
@@ -392,11 +393,17 @@ void CMainFrame::fillRecentMenu() {
         m_recentMenu->addAction(tr("(none)"))->setEnabled(false);
         return;
     }
+    std::vector<std::string> stored;
+    for (const QString& path : paths)
+        stored.push_back(path.toStdString());
+    // Two customers' "radio.dat" show the folders that tell them apart.
+    const std::vector<std::string> labels = radio::RecentFiles::labels(stored);
     int n = 0;
     for (const QString& path : paths) {
-        // "&1 name" as desktop programs number them; the tip gives the folder.
+        const QString label = QDir::toNativeSeparators(QString::fromStdString(labels[size_t(n)]));
+        // "&1 name" as desktop programs number them; the tip gives the whole path.
         QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
-            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            QString(label).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setStatusTip(QDir::toNativeSeparators(path));
         a->setToolTip(QDir::toNativeSeparators(path));
         a->setEnabled(!CProgramView::transferRunning());
