@@ -92,27 +92,17 @@ void checkOptions(Collector& out, const Image& img) {
     using namespace radio::optional;
     const Choices c = decode(img);
     const std::string notListed = out.tr("not one of the list's entries");
-    struct ListField {
-        List list;
-        const char* label;
-        const mm::Field& field;
-    };
-    const ListField lists[] = {
-        {TimeOutTimer, RADIO_TEXT("Diff", "Time-Out Timer"), mm::TimeOutTimer},
-        {TotPreAlert, RADIO_TEXT("Diff", "TOT Pre-Alert"), mm::TotPreAlert},
-        {CallTone, RADIO_TEXT("Diff", "Call Tone"), mm::CallTone},
-        {VoxGainLevel, RADIO_TEXT("Diff", "Vox Gain Level"), mm::VoxGain},
-        {SquelchLevel, RADIO_TEXT("Diff", "Squelch Level"), mm::SquelchLevel},
-        {VoxDelayTime, RADIO_TEXT("Diff", "Vox Delay Time"), mm::VoxDelay},
-    };
-    for (const ListField& l : lists)
-        if (c.index[l.list] < 0)
+    for (const ListField& l : listFields()) {
+        // Voice Annunciation shows an unknown language as "Off" (checked
+        // below); Call Key Define has no wrong value: anything but Call and
+        // Emergency Alert is Off.
+        if (l.list != VoiceAnnunciation && l.list != CallKeyDefine && c.index[l.list] < 0)
             out.setting(l.label, mm::get(img, l.field), notListed);
-    // The dialog shows an unknown language as "Off" but would keep the byte.
+    }
+    // The dialog shows it as "Off" but would keep the byte.
     const unsigned voice = mm::get(img, mm::VoiceAnnunciation);
     if (voice >= entries(VoiceAnnunciation, Language::English).size())
         out.setting(RADIO_TEXT("Diff", "Voice Annunciation"), voice, notListed);
-    // Call Key Define has no wrong value: anything but Call and Emergency Alert is Off.
 }
 
 void checkScan(Collector& out, const Image& img) {

@@ -11,6 +11,7 @@
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -283,6 +284,8 @@ void CFleetDlg::start() {
     if (!view->commitBeforeCommand())
         return;
     view->GridToImage();
+    if (!writecheck::confirmWrite(this, view->document()->m_image))
+        return;
 
     radio::link::FleetOptions options;
     options.factory = radio::appState().factoryMode;
