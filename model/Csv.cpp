@@ -215,6 +215,7 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
             if ((column == ColRx || column == ColTx) && !trimmed(text).empty() &&
                 !isPlainDecimal(trimmed(text))) {
                 // atof would take "446,125" as 446 and "446.125abc" as 446.125.
+                result.refused[channel] = true;
                 result.rejected.push_back(
                     rejection(channel, column,
                               textArg(translate("CellCommit", "\"%1\" is not a frequency in MHz"),
@@ -226,6 +227,7 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                 const bool noFrequencies = row[ColRx].empty() && row[ColTx].empty();
                 // Nobody sees a drop-down pick its first entry for an unknown text.
                 if (!isEntry(column, text) && !(text.empty() && noFrequencies)) {
+                    result.refused[channel] = true;
                     result.rejected.push_back(
                         rejection(channel, column,
                                   textArg(translate("Csv", "%1 is not one of the column's entries"),
@@ -236,18 +238,18 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
             }
             CommitResult commit =
                 commitCell(row, column, text, bandLow, bandHigh, Language::English);
-            if (commit.message != 0)
+            if (commit.message != 0) {
+                result.refused[channel] = true;
                 result.rejected.push_back(rejection(
                     channel, column,
                     limitMessage(commit.message, text, bandLow, bandHigh, translate), translate));
+            }
             row = std::move(commit.row);
         }
         table[channel] = std::move(row);
     }
-    if (!result.rejected.empty())
-        return result;
     result.table = std::move(table);
-    result.ok = true;
+    result.ok = result.rejected.empty();
     return result;
 }
 
@@ -255,7 +257,7 @@ void applyImport(const CsvImport& import, Image& image) {
     Image encoded = image;
     tableToImage(import.table, encoded);
     for (int n = 1; n <= mm::kChannelCount; ++n) {
-        if (!import.listed[n])
+        if (!import.listed[n] || import.refused[n])
             continue;
         std::copy_n(encoded.begin() + mm::channelOffset(n), mm::kRecordSize,
                     image.begin() + mm::channelOffset(n));

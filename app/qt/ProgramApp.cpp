@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,6 +80,8 @@ CProgramApp::~CProgramApp() {
         QCoreApplication::removeTranslator(m_qtTranslator);
         delete m_qtTranslator;
     }
+    if (m_previousLocale)
+        QLocale::setDefault(*m_previousLocale);
     radio::AppState& st = radio::appState();
     st.settings = nullptr;
     st.userValues = nullptr;
@@ -109,15 +112,6 @@ bool CProgramApp::InitInstance() {
     radio::AppState& st = radio::appState();
     st.freshDocument = false;
     st.factoryMode = false;
-
-    // 1. The command line: a file name opens that file, nothing a new document.
-    QString fileToOpen;
-    for (int i = 1; i < m_arguments.size(); ++i) {
-        if (!m_arguments[i].startsWith(QLatin1Char('-'))) {
-            fileToOpen = m_arguments[i];
-            break;
-        }
-    }
 
     // 2. The settings file, written back when the program ends.
     const std::string argv0 = m_arguments.isEmpty() ? std::string() : m_arguments[0].toStdString();
@@ -158,6 +152,10 @@ bool CProgramApp::InitInstance() {
         if (m_qtTranslator->load(QStringLiteral("qtbase_zh_CN"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(m_qtTranslator);
+        // The file dialog names file types and writes dates by the locale,
+        // not by a catalogue.
+        m_previousLocale = QLocale();
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     }
     QCoreApplication::installTranslator(m_translator);
     // Long messages widen their box rather than strand a last word.
@@ -175,10 +173,11 @@ bool CProgramApp::InitInstance() {
     m_pMainWnd->recentFiles = [this] { return recentFiles(); };
     m_pMainWnd->openRecentFile = [this](const QString& path) { openRecentFile(path); };
     m_pMainWnd->openDroppedFile = [this](const QString& path) { openInPlaceOfActive(path); };
+    m_pMainWnd->closeChildFrame = [this](CChildFrame* frame) { closeChildFrame(frame); };
     registerCommands();
 
-    // 10. The command line's document.
-    if (!fileToOpen.isEmpty() ? openDocumentFile(fileToOpen) == nullptr : newDocument() == nullptr)
+    // 1, 10. The configurations named on the command line, or a new one.
+    if (!openCommandLineFiles() && newDocument() == nullptr)
         return false;
 
     // 11, 12. Shown maximized, with the program's icon.
@@ -196,6 +195,22 @@ bool CProgramApp::InitInstance() {
     // 14-16. Menu changes.
     applyMenuSettings();
     return true;
+}
+
+bool CProgramApp::openCommandLineFiles() {
+    // Every argument after the program's name that is no option ("--" ends
+    // the options), opened one after the other as File > Open opens it: with
+    // its checks and its message for a file that cannot be loaded, which
+    // leaves the others to open.
+    bool options = true;
+    for (int i = 1; i < m_arguments.size(); ++i) {
+        const QString& argument = m_arguments[i];
+        if (options && argument == QLatin1String("--"))
+            options = false;
+        else if (!options || !argument.startsWith(QLatin1Char('-')))
+            openInPlaceOfActive(argument);
+    }
+    return m_pMainWnd->activeChildFrame() != nullptr;
 }
 
 void CProgramApp::applyMenuSettings() {
@@ -277,9 +292,10 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
         return nullptr;
     }
     // The window that was active before this open steps aside; ours is not
-    // created yet, so it cannot be the one hidden.
+    // created yet, so it cannot be the one hidden. Its unsaved changes were
+    // asked about before the file was loaded.
     if (CChildFrame* previous = m_pMainWnd ? m_pMainWnd->activeChildFrame() : nullptr)
-        previous->close();
+        previous->hide();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     noteRecentFile(path);
     auto* frame = new CChildFrame(doc);
@@ -418,10 +434,23 @@ bool CProgramApp::OnFileSaveAs() {
 }
 
 void CProgramApp::OnFileClose() {
+    if (CChildFrame* f = m_pMainWnd->activeChildFrame())
+        closeChildFrame(f);
+}
+
+void CProgramApp::closeChildFrame(CChildFrame* frame) {
+    // A running transfer still uses its window and document.
     if (CProgramView::transferRunning())
         return;
-    if (CChildFrame* f = m_pMainWnd->activeChildFrame())
-        f->hide();
+    // A closed window is only hidden, so unsaved changes in it would live on
+    // unseen (and a later Save would write them): asked about as Exit asks.
+    // Discard drops the configuration with its window.
+    bool discarded = false;
+    if (!SaveModified(frame->document(), &discarded))
+        return;
+    frame->hide();
+    if (discarded)
+        frame->deleteLater(); // maybe from inside its own close event
 }
 
 void CProgramApp::OnAppAbout() {

@@ -114,14 +114,6 @@ std::string samePortTwice(const std::vector<std::string>& ports) {
     return {};
 }
 
-// The file can be appended to; checked before any radio is touched.
-bool appendable(const std::string& path, std::string& error) {
-    const files::Result r = files::appendTo(path, {});
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
-}
-
 bool stderrIsTerminal() {
 #ifdef Q_OS_UNIX
     return ::isatty(STDERR_FILENO) == 1;
@@ -189,12 +181,14 @@ int runClone(const Args& args) {
     if (!twice.empty())
         return usageError("port \"" + twice + "\" is given twice");
     Image image;
+    // Before any radio is touched, and before either file is created.
+    if (!checkFiles({{FileArg::Use::Read, o.file, {}},
+                     {FileArg::Use::Append, o.log, "--log"},
+                     {FileArg::Use::Append, o.trace, "--trace"}},
+                    error))
+        return usageError(error);
     if (const int status = loadForWrite(o.file, o.force, image))
         return status;
-    if (!o.log.empty() && !appendable(o.log, error))
-        return usageError(error);
-    if (!o.trace.empty() && !appendable(o.trace, error))
-        return usageError(error);
     o.fleet.configuration = std::filesystem::path(o.file).filename().string();
 
     const auto app = ensureApplication();

@@ -165,17 +165,6 @@ void whenModal(Texts& texts, const QString& where, std::function<void(QWidget*)>
     timer->start();
 }
 
-// Chooses `path` in a file dialog. The dialog may turn the choice down while
-// it still gathers the folder's files, so it is tried again for a while.
-void choose(QFileDialog* dlg, const QString& path) {
-    for (int tries = 0; tries < 100 && dlg->isVisible(); ++tries) {
-        dlg->selectFile(path);
-        static_cast<QDialog*>(dlg)->accept();
-        if (dlg->isVisible())
-            QTest::qWait(20);
-    }
-}
-
 } // namespace
 
 class ChineseTextsTest : public QObject {
@@ -226,7 +215,7 @@ private slots:
         });
         f->activeView()->grid()->setFocus();
         QTest::keyClick(f->activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
-        QVERIFY(wrongCodeSeen);
+        QVERIFY2(wrongCodeSeen, "a wrong access code showed no error");
         QVERIFY(radio::appState().factoryMode);
 
         // Menus, bars, tree and grid.
@@ -267,8 +256,11 @@ private slots:
         }
 
         // Open: the file dialog, then the message about a file that is no configuration.
+        bool openAsked = false;
         bool errorSeen = false;
+        QString openProblem;
         whenModal(texts, QStringLiteral("Open"), [&](QWidget* w) {
+            openAsked = true;
             whenModal(
                 texts, QStringLiteral("Load error"),
                 [&errorSeen](QWidget* box) {
@@ -276,15 +268,18 @@ private slots:
                     qobject_cast<QDialog*>(box)->reject();
                 },
                 w);
-            auto* dlg = qobject_cast<QFileDialog*>(w);
-            choose(dlg, prog.path("broken.dat"));
+            openProblem = chooseFile(qobject_cast<QFileDialog*>(w), prog.path("broken.dat"));
         });
         f->runCommand(ids::ID_FILE_OPEN);
-        QTRY_VERIFY(errorSeen);
+        QTRY_VERIFY2(openAsked, "File > Open showed no file dialog");
+        QTRY_VERIFY2(errorSeen, openProblem.isEmpty()
+                                    ? "no load-error message after choosing broken.dat"
+                                    : qPrintable(openProblem));
 
         // Compare: the file dialog, then the report.
         bool reportSeen = false;
         bool compareAsked = false;
+        QString compareProblem;
         whenModal(texts, QStringLiteral("Compare"), [&](QWidget* w) {
             compareAsked = true;
             whenModal(
@@ -294,14 +289,15 @@ private slots:
                     qobject_cast<QDialog*>(report)->reject();
                 },
                 w);
-            auto* dlg = qobject_cast<QFileDialog*>(w);
-            choose(dlg, other);
+            compareProblem = chooseFile(qobject_cast<QFileDialog*>(w), other);
         });
         QApplication::setActiveWindow(f); // the document's commands need its window active
         QVERIFY(QTest::qWaitForWindowActive(f));
         f->runCommand(ids::ID_FILE_COMPARE);
-        QTRY_VERIFY(compareAsked);
-        QTRY_VERIFY(reportSeen);
+        QTRY_VERIFY2(compareAsked, "File > Compare showed no file dialog");
+        QTRY_VERIFY2(reportSeen, compareProblem.isEmpty()
+                                     ? "no compare report after choosing a file"
+                                     : qPrintable(compareProblem));
 
         // The Read window before OK, then a read from the virtual radio: the
         // grid now shows a radio's channels.
@@ -324,7 +320,7 @@ private slots:
             view->m_pProgressDlg);
         QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
-        QVERIFY(failureSeen);
+        QVERIFY2(failureSeen, "a read from a missing port showed no failure");
 
         // Write to Several Radios, before and after writing the virtual radio.
         f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
@@ -349,7 +345,7 @@ private slots:
                 box->button(QMessageBox::Cancel)->click();
         });
         f->close();
-        QVERIFY(questionSeen);
+        QVERIFY2(questionSeen, "closing with a read configuration asked nothing");
         QVERIFY(f->isVisible());
 
         QVERIFY2(texts.stray.isEmpty(), qPrintable(texts.stray.join(QLatin1Char('\n'))));

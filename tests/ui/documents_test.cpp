@@ -163,6 +163,9 @@ private slots:
         CChildFrame* child = f->activeChildFrame();
         CProgramDoc* doc = child->document();
         child->view()->grid()->setTextMatrix(2, 1, QStringLiteral("460.00000"));
+        // As after a save: closing has nothing to ask about.
+        QTRY_VERIFY(doc->IsModified());
+        doc->markSaved();
         child->showMaximized();
 
         f->runCommand(ids::ID_FILE_CLOSE);
@@ -209,7 +212,8 @@ private slots:
         {
             MessageBoxCloser closer;
             f->activeView()->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));
-            QTRY_VERIFY(f->activeDocument()->IsModified());
+            QTRY_VERIFY2(f->activeDocument()->IsModified(),
+                         "the edit did not mark the configuration modified");
             QVERIFY(!f->close()); // nothing answers Save or Discard: the edit stays
             QCOMPARE(closer.count, 1);
         }

@@ -20,6 +20,9 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Answers the next file dialog: notes the folder it opened in, then chooses
@@ -247,8 +250,8 @@ private slots:
             v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
             const bool lossless = layout == CViewEditing::CsvLayout::Columns;
             const auto outcome = CViewEditing::of(v)->importCsv(
-                lossless ? columns : interchange, [](const QStringList&, int) { return true; },
-                layout);
+                lossless ? columns : interchange,
+                [](const CViewEditing::ImportOutcome&) { return true; }, layout);
             QVERIFY2(outcome.applied,
                      qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
             QCOMPARE(v->grid()->textMatrix(1, 1), rx);
@@ -315,6 +318,30 @@ private slots:
         QCOMPARE(f->action(ids::ID_EDIT_REDO)->text(), redo);
         // Back to the first typed value: Undo names the typing.
         QVERIFY(f->action(ids::ID_EDIT_UNDO)->text() != plainUndo);
+    }
+
+    // Export Channel List writes as every other output does: a pipe, a device
+    // or a folder is refused and stays what it was; a write-protected list
+    // stays unchanged for an ordinary user.
+    void exportRefusesWhatIsNotAReplaceableFile() {
+        const QString fifo = m_files.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString error;
+        for (const QString& target : {fifo, QStringLiteral("/dev/null"), m_files.path()}) {
+            QVERIFY2(!CViewEditing::writeOutputFile(target, "CH\r\n", &error), qPrintable(target));
+            QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        }
+        QVERIFY2(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile(), "the pipe was replaced");
+        const QString list = m_files.filePath(QStringLiteral("list.csv"));
+        QVERIFY2(CViewEditing::writeOutputFile(list, "CH\r\n", &error), qPrintable(error));
+        QFile::setPermissions(list, QFile::ReadOwner);
+        if (::geteuid() != 0) {
+            QVERIFY(!CViewEditing::writeOutputFile(list, "new", &error));
+            QVERIFY2(error.contains(QStringLiteral("write-protected")), qPrintable(error));
+        }
+        QFile in(list);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QCOMPARE(in.readAll(), QByteArray("CH\r\n"));
     }
 };
 

@@ -49,7 +49,8 @@ private slots:
         QCOMPARE(f->findChildren<CChildFrame*>().size(), 2);
         CProgramView* view = f->activeView();
         view->grid()->setTextMatrix(4, 1, QStringLiteral("460.00000"));
-        QTRY_VERIFY(view->document()->IsModified());
+        QTRY_VERIFY2(view->document()->IsModified(),
+                     "the edit did not mark the configuration modified");
         view->grid()->setCurrent(5, 1);
         view->ShowCellEditor();
         QVERIFY(view->openEditor());

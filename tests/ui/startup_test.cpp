@@ -10,10 +10,12 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
+#include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -242,7 +244,9 @@ private slots:
         QCOMPARE(f->action(ids::ID_EDIT_POWER_ADJUST)->text(), QStringLiteral("Power Adjust"));
     }
 
-    void commandLineFileIsOpened() {
+    // Each file named on the command line opens as File > Open opens it; one
+    // that cannot be loaded is named in Open's message and the others open.
+    void commandLineFilesAreOpened() {
         TempProgram prog;
         radio::Image img = radio::newDocumentImage();
         img[0x10] = 0x00;
@@ -250,20 +254,38 @@ private slots:
         img[0x12] = 0x46;
         img[0x13] = 0x46;
         prog.writeFile("given.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
-        auto app = prog.app({prog.path("given.dat")});
+        img[0x11] = 0x50;
+        prog.writeFile("-last.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
+        prog.writeFile("short.dat", QByteArray(1023, '\xff'));
+        auto app = prog.app({prog.path("given.dat"), prog.path("short.dat"), QStringLiteral("--"),
+                             QStringLiteral("-last.dat")});
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(prog.dir.path());
+        const auto back = qScopeGuard([&] { QDir::setCurrent(cwd); });
+        MessageBoxCloser closer;
+        closer.keepRunning();
         QVERIFY(app->InitInstance());
-        CProgramView* v = app->mainFrame()->activeView();
-        QCOMPARE(v->grid()->textMatrix(1, 1), QStringLiteral("464.62500"));
+        QCOMPARE(closer.count, 1);
+        QVERIFY2(closer.text.startsWith(QStringLiteral("Failed to open document.")),
+                 qPrintable(closer.text));
+        CMainFrame* f = app->mainFrame();
+        QCOMPARE(f->findChildren<CChildFrame*>().size(), 2);
+        QCOMPARE(f->activeDocument()->pathName(), prog.path("-last.dat"));
+        QCOMPARE(f->activeView()->grid()->textMatrix(1, 1), QStringLiteral("464.65000"));
         QVERIFY(!radio::appState().freshDocument);
+        QVERIFY(app->recentFiles().contains(QDir::toNativeSeparators(prog.path("given.dat"))));
     }
 
-    void unreadableCommandLineFileEndsStartUp() {
+    // With no file that opens, the program still starts, with a new configuration.
+    void unreadableCommandLineFileGivesANewConfiguration() {
         TempProgram prog;
         prog.writeFile("short.dat", QByteArray(1023, '\xff'));
         auto app = prog.app({prog.path("short.dat")});
         MessageBoxCloser closer;
-        QVERIFY(!app->InitInstance());
+        QVERIFY(app->InitInstance());
         QCOMPARE(closer.count, 1);
+        QVERIFY(app->mainFrame()->activeDocument());
+        QVERIFY(radio::appState().freshDocument);
     }
 };
 

@@ -227,7 +227,7 @@ private slots:
         // Cancel before OK: no port activity, and the next Read opens a fresh window.
         f->runCommand(ids::ID_PROGRAM_READ);
         QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
-        QTRY_VERIFY(!view->m_pProgressDlg);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
         QCOMPARE(radio.radio().handshakes(), 0);
 
         // Cancel during the blocks: quiet, within one block, the image untouched.
@@ -327,7 +327,7 @@ private slots:
             QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
             QTRY_COMPARE(closer.count, 1);
         }
-        QTRY_VERIFY(!dlg);
+        QTRY_VERIFY2(!dlg, "the transfer window stayed open after its result");
         QTest::qWait(300);
         QVERIFY(!CProgramView::transferRunning());
         QCOMPARE(view->grid()->textMatrix(1, 1), row[0]);
@@ -412,7 +412,7 @@ private slots:
         // Something to undo, and rows on the clipboard to paste.
         view->grid()->setTextMatrix(2, 1, QStringLiteral("461.00000"));
         QUndoStack* history = CViewEditing::of(view)->undoStack();
-        QTRY_VERIFY(history->canUndo());
+        QTRY_VERIFY2(history->canUndo(), "the edit left nothing to undo");
         QApplication::clipboard()->setText(
             QStringLiteral("1\t462.00000\t462.00000\tNone\tNone\tHigh\tYes\tNo\tWide\tOff\tOff"));
 
@@ -447,6 +447,21 @@ private slots:
             f->runCommand(id); // past the menus: refused all the same
         }
         QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("461.00000"));
+        // Nothing replaces, hides or ends the document, nor starts another
+        // transfer: disabled, and refused past the menus too (Open asks for
+        // no file it would then drop).
+        int openDialogs = 0;
+        app->askOpenFileName = [&] {
+            ++openDialogs;
+            return QString();
+        };
+        for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_CLOSE, ids::ID_APP_EXIT,
+                       ids::ID_FILE_RECENT, ids::ID_PROGRAM_READ, ids::ID_PROGRAM_WRITE}) {
+            QVERIFY2(!f->action(id)->isEnabled(), QByteArray::number(id));
+            f->runCommand(id);
+        }
+        QCOMPARE(openDialogs, 0);
+        QVERIFY(f->isVisible() && view->isVisible());
         // The window still shows the progress.
         QVERIFY(dlg->isVisible());
 
@@ -462,8 +477,10 @@ private slots:
         for (int r = 1; r < radio::kGridRows; ++r)
             for (int c = 1; c < radio::kGridCols; ++c)
                 QCOMPARE(shown[r][c], fromRadio[r][c]);
-        // Afterwards the document is editable again.
+        // Afterwards the document is editable again, and the file commands are back.
         QVERIFY(f->canRun(ids::ID_EDIT_OPTIONAL_FEATURES));
+        for (int id : {ids::ID_FILE_OPEN, ids::ID_APP_EXIT, ids::ID_PROGRAM_READ})
+            QTRY_VERIFY2(f->action(id)->isEnabled(), QByteArray::number(id));
         view->grid()->setCurrent(3, 1);
         view->ShowCellEditor();
         QVERIFY(view->openEditor());

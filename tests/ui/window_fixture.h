@@ -8,7 +8,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -97,3 +100,34 @@ private:
     QMessageBox::StandardButton m_button;
     bool m_once = true;
 };
+
+// Chooses `path` in a file dialog as the user does: types it into the
+// file-name box and presses the accept button. QFileDialog::selectFile()
+// leaves that box alone while it has the keyboard focus, so where the focus
+// lands would decide the outcome. The button stays disabled while the dialog
+// still reads the folder, so the choice is made again for a while. Returns
+// why the dialog stayed open, or nothing once it has closed.
+inline QString chooseFile(QFileDialog* dlg, const QString& path) {
+    auto* name = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (!name || !buttons)
+        return QStringLiteral("the file dialog has no file-name box or buttons");
+    QAbstractButton* accept = nullptr;
+    for (QAbstractButton* b : buttons->buttons())
+        if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole)
+            accept = b;
+    if (!accept)
+        return QStringLiteral("the file dialog has no accept button");
+    for (int tries = 0; tries < 250 && dlg->isVisible(); ++tries) {
+        name->setText(path);
+        if (accept->isEnabled())
+            accept->click();
+        if (dlg->isVisible())
+            QTest::qWait(20);
+    }
+    if (!dlg->isVisible())
+        return {};
+    return QStringLiteral("the file dialog stayed open with \"%1\" typed, its %2 button %3")
+        .arg(name->text(), accept->text(),
+             accept->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
+}

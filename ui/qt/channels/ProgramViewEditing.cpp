@@ -18,7 +18,6 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -97,14 +96,14 @@ void importChannels(CProgramView* view) {
     }
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
-        [frame](const QStringList& rejected, int accepted) {
+        [frame](const CViewEditing::ImportOutcome& so) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+                tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
                 QMessageBox::Ok | QMessageBox::Cancel, frame);
             box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
-            box.setDetailedText(shortList(rejected));
+                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
+            box.setDetailedText(shortList(so.rejected));
             return box.exec() == QMessageBox::Ok;
         },
         layoutOf(type));
@@ -132,9 +131,9 @@ void exportChannels(CProgramView* view) {
         return;
     QString notice;
     const QByteArray csv = CViewEditing::of(view)->exportCsv(layoutOf(type), &notice);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) < 0 || !file.commit())
-        CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+    QString error;
+    if (!CViewEditing::writeOutputFile(path, csv, &error))
+        CViewEditing::showMessage(frame, error, true);
     else if (!notice.isEmpty())
         // Said once per file, not per channel.
         CViewEditing::showMessage(frame, notice, false);

@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <set>
 
 namespace {
@@ -337,57 +338,54 @@ radio::Image CViewEditing::gridImage() const {
 
 CViewEditing::ImportOutcome
 CViewEditing::importCsv(const QByteArray& csv,
-                        const std::function<bool(const QStringList&, int)>& confirm,
+                        const std::function<bool(const ImportOutcome&)>& confirm,
                         CsvLayout layout) {
     ImportOutcome out;
     if (!m_view->commitBeforeCommand())
         return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
+    const radio::ChannelTable current = radio::imageToTable(img, radio::Language::English);
+    const std::string text = csv.toStdString();
+    // Both layouts come down to the same: the channels of the accepted rows
+    // and the rows refused; only the writing into the image differs.
+    std::optional<radio::CsvImport> columns;
+    std::optional<radio::interchange::Import> interchange;
+    std::array<bool, radio::kGridRows> accepted{};
     if (layout == CsvLayout::Columns) {
-        // Every field of the radio: all rows or none, as radio-cli takes it.
-        const radio::CsvImport imp =
-            radio::importCsv(csv.toStdString(), radio::imageToTable(img, radio::Language::English),
-                             m_view->bandLow(), m_view->bandHigh(), radio::coreTexts());
-        if (!imp.error.empty()) {
-            out.error = qs(imp.error);
-            return out;
-        }
-        for (const std::string& r : imp.rejected)
+        columns = radio::importCsv(text, current, m_view->bandLow(), m_view->bandHigh(),
+                                   radio::coreTexts());
+        out.error = qs(columns->error);
+        for (const std::string& r : columns->rejected)
             out.rejected.append(qs(r));
-        if (!imp.ok)
-            return out;
-        out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
-        radio::applyImport(imp, img);
-        const radio::ChannelTable imported =
-            radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
-        radio::ChannelTable after = m_view->table();
-        for (int n = 1; n < radio::kGridRows; ++n)
-            if (imp.listed[std::size_t(n)])
-                after[std::size_t(n)] = imported[std::size_t(n)];
-        applyTable(after, tx("Import"));
-        out.applied = true;
-        return out;
+        for (std::size_t n = 1; n < accepted.size(); ++n) {
+            accepted[n] = columns->listed[n] && !columns->refused[n];
+            out.refusedRows += columns->refused[n] ? 1 : 0;
+        }
+    } else {
+        interchange = radio::interchange::importCsv(text, current, m_view->bandLow(),
+                                                    m_view->bandHigh(), radio::coreTexts());
+        out.error = qs(interchange->error);
+        for (const auto& r : interchange->rejected)
+            out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
+        out.refusedRows = int(interchange->rejected.size());
+        accepted = interchange->listed;
     }
-    const radio::interchange::Import imp = radio::interchange::importCsv(
-        csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
-        m_view->bandHigh(), radio::coreTexts());
-    if (!imp.error.empty()) {
-        out.error = qs(imp.error);
+    if (!out.error.isEmpty())
         return out;
+    out.accepted = int(std::count(accepted.begin(), accepted.end(), true));
+    if (!out.rejected.isEmpty() && (out.accepted == 0 || !confirm || !confirm(out)))
+        return out;
+    if (columns) {
+        radio::applyImport(*columns, img);
+    } else {
+        radio::interchange::apply(*interchange, img);
+        out.notice = qs(interchange->notice);
     }
-    for (const auto& r : imp.rejected)
-        out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
-    out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
-    if (!out.rejected.isEmpty() &&
-        (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
-        return out;
-    out.notice = qs(imp.notice);
-    radio::interchange::apply(imp, img);
     const radio::ChannelTable imported =
         radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
     radio::ChannelTable after = m_view->table();
-    for (int n = 1; n < radio::kGridRows; ++n)
-        if (imp.listed[n])
+    for (std::size_t n = 1; n < accepted.size(); ++n)
+        if (accepted[n])
             after[n] = imported[n];
     applyTable(after, tx("Import"));
     out.applied = true;
@@ -422,6 +420,22 @@ bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exa
                      .arg(path);
     else
         *error = tx("Cannot open \"%1\".").arg(path);
+    return false;
+}
+
+bool CViewEditing::writeOutputFile(const QString& path, const QByteArray& data, QString* error) {
+    const radio::files::Result r = radio::files::writeAtomically(
+        path.toStdString(), data.constData(), static_cast<std::size_t>(data.size()));
+    if (r.ok)
+        return true;
+    if (r.code == 0)
+        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
+                     .arg(path);
+    else if (r.code == EACCES)
+        *error = tx("\"%1\" is write-protected; it was left unchanged.").arg(path);
+    else
+        *error = tx("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
+                 QString::fromStdString(r.error);
     return false;
 }
 

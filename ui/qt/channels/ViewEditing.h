@@ -69,20 +69,23 @@ public:
     // The document's image with the channels as the grid shows them now.
     radio::Image gridImage() const;
 
-    // The channel-list CSV. Rejected rows are listed with their line
-    // numbers; with some, `confirm` decides whether the accepted rows go in.
-    // The two channel-list files: every grid column (lossless), or the
-    // 21-column interchange layout other tools read.
+    // The channel-list CSV, in either of its two files: every grid column
+    // (lossless), or the 21-column interchange layout other tools read.
+    // Rejected rows (or cells) are listed with their line or row numbers; a
+    // row with any rejected cell is left out whole. With some rejected and
+    // some accepted, `confirm` is shown the outcome so far and decides
+    // whether the accepted rows go in.
     enum class CsvLayout { Columns, Interchange };
     struct ImportOutcome {
         QString notice; // the settings that got defaults (interchange layout)
         QString error;
         QStringList rejected;
+        int refusedRows = 0; // rows left out; a row may have several rejected cells
         int accepted = 0;
         bool applied = false;
     };
     ImportOutcome importCsv(const QByteArray& csv,
-                            const std::function<bool(const QStringList&, int)>& confirm,
+                            const std::function<bool(const ImportOutcome&)>& confirm,
                             CsvLayout layout = CsvLayout::Interchange);
     // `notice`, when given, receives what the layout cannot carry.
     QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
@@ -95,6 +98,10 @@ public:
     // with a message for the user in `error` otherwise.
     static bool readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
                               QString* error);
+    // Writes a file by the core's rules (atomically; never a device, pipe,
+    // folder or write-protected file); false with a message for the user in
+    // `error` otherwise.
+    static bool writeOutputFile(const QString& path, const QByteArray& data, QString* error);
 
     // ---- transfer hooks (called by the view's transfer code)
     // Offers "Verify after writing" in a write's progress window, as this

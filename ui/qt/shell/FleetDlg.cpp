@@ -12,6 +12,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -217,8 +218,7 @@ void CFleetDlg::addPort(const QString& name, bool ticked) {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
     // The virtual radio is known by its port name; the user reads it in his language.
-    auto* item = new QTableWidgetItem(
-        name == QLatin1String(radio::link::kVirtualRadioPortName) ? tx("Virtual radio") : name);
+    auto* item = new QTableWidgetItem(CComSetupDlg::portText(name));
     item->setData(Qt::UserRole, name);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);

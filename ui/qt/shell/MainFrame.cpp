@@ -142,6 +142,8 @@ void CMainFrame::createActions() {
         const int id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[c.id] = a;
+        if (c.keys)
+            m_commandKeys << keySequence(c);
         if (c.binding == cmd::Keys::Accelerator) {
             // The menu text names the key itself; the rule is asked at the press.
             auto* s = new QShortcut(keySequence(c), this);
@@ -277,17 +279,22 @@ void CMainFrame::refreshModifiedMark() {
     setWindowModified(doc && doc->IsModified());
 }
 
-bool CMainFrame::changesDocument(int id) {
-    const cmd::Command* c = cmd::find(id);
-    return c && c->changesDocument;
-}
-
 void CMainFrame::addChildFrame(CChildFrame* frame) {
     if (CProgramDoc* doc = frame->document())
         connect(doc, &CProgramDoc::modifiedChanged, this, &CMainFrame::refreshModifiedMark);
     if (CProgramView* view = frame->view())
         connect(view, &CProgramView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
     m_wndMDIClient->addSubWindow(frame);
+    // The window's keys win wherever the focus is. The channel window's own
+    // menu binds Close to Ctrl+W on some platforms: with the focus in the
+    // grid, Write's key would be ambiguous and do nothing.
+    if (QMenu* menu = frame->systemMenu()) {
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            keys.removeIf([this](const QKeySequence& k) { return m_commandKeys.contains(k); });
+            a->setShortcuts(keys);
+        }
+    }
     frame->move(0, 0);
     frame->show();
     m_wndMDIClient->setActiveSubWindow(frame);
@@ -346,8 +353,9 @@ bool CMainFrame::canRun(int id, const cmd::State& state) const {
 
 void CMainFrame::runCommand(int id) {
     // Like the framework's command routing: the active view first, then the frame.
-    // The navigation tree comes here too, so a locked document is checked here.
-    if (changesDocument(id) && CProgramView::documentLocked())
+    // The navigation tree comes here too, so the command's rule is asked here
+    // and not only by the menus: what is disabled does not run by another way.
+    if (const cmd::Command* c = cmd::find(id); c && !cmd::enabled(*c, commandState()))
         return;
     if (CProgramView* v = activeView(); v && v->runCommand(id))
         return;
