@@ -6,7 +6,6 @@
 #include "model/MemoryMap.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace radio {
 
@@ -19,33 +18,12 @@ std::string numberedKey(const char* stem, long n) {
     return stem + std::to_string(n);
 }
 
-// The band edges are whole MHz; a number too large for 10 Hz units in 32 bits
-// saturates instead of wrapping into a meaningless limit.
-// Compared before multiplying: the product itself could overflow.
-std::int32_t toUnits(long mhz) {
-    constexpr long kUnitsPerMhz = 100000;
-    if (mhz > std::numeric_limits<std::int32_t>::max() / kUnitsPerMhz)
-        return std::numeric_limits<std::int32_t>::max();
-    if (mhz < std::numeric_limits<std::int32_t>::min() / kUnitsPerMhz)
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(mhz * kUnitsPerMhz);
-}
-
 int indexIn(long long value, std::size_t size) {
     return value >= 0 && static_cast<unsigned long long>(value) < size ? static_cast<int>(value)
                                                                        : -1;
 }
 
 } // namespace
-
-BandLimits bandLimits(const std::string& bandText) {
-    BandLimits limits;
-    limits.low = toUnits(atoiC(bandText));
-    const std::size_t dash = bandText.find('-');
-    limits.high =
-        dash == std::string::npos ? limits.low : toUnits(atoiC(bandText.substr(dash + 1)));
-    return limits;
-}
 
 std::vector<std::string> typeList(const CIniFile& settings) {
     std::vector<std::string> types;
@@ -75,6 +53,17 @@ std::vector<std::string> splitBands(const std::string& fieldText) {
 
 std::vector<std::string> bandList(const CIniFile& settings, int typeIndex) {
     return splitBands(settings.GetString(kSetup, numberedKey("Field", long(typeIndex) + 1)));
+}
+
+check::Settings checkSettings(const CIniFile* settings) {
+    check::Settings out;
+    out.found = settings != nullptr;
+    if (!settings)
+        return out;
+    const std::vector<std::string> types = typeList(*settings);
+    for (std::size_t t = 0; t < types.size(); ++t)
+        out.products.push_back({types[t], bandList(*settings, int(t))});
+    return out;
 }
 
 ProductTexts productTexts(const CIniFile& settings, const Image& image) {
@@ -126,7 +115,7 @@ ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserVa
     result.texts = productTexts(settings, image);
     result.title = viewTitle(localizedAppName(settings, languageName), result.texts.model,
                              result.texts.band, translate);
-    result.limits = bandLimits(result.texts.band);
+    result.limits = usableBandLimits(result.texts.band);
     return result;
 }
 
@@ -164,7 +153,7 @@ ProductChoice applyProductDialog(const ProductDialogState& state, Image& image,
     const std::string band = hasBand ? state.bands[std::size_t(state.bandIndex)] : std::string();
     ProductChoice choice;
     choice.title = dialogTitle(localizedAppName(settings, languageName), model, band);
-    choice.limits = bandLimits(band);
+    choice.limits = usableBandLimits(band);
     if (values) {
         // The same numbers as the image bytes, so a new document picks up
         // exactly what this one holds.

@@ -4,6 +4,8 @@
 // last choice, the main window's title and the band limits the channel
 // editor checks. Pure C++; the dialog and the view only show the results.
 
+#include "model/Band.h"
+#include "model/ConfigCheck.h"
 #include "model/Image.h"
 #include "model/Text.h"
 
@@ -16,16 +18,6 @@ namespace radio {
 class CIniFile;
 class UserValues;
 
-// Band limits in 10 Hz units.
-struct BandLimits {
-    std::int32_t low = 0, high = 0;
-};
-
-// "400-470" -> 40000000 / 47000000; without "-" both take the first number;
-// "" -> 0 / 0. Each number is read like atoi (leading blanks, stops at the
-// first non-digit, none gives 0).
-BandLimits bandLimits(const std::string& bandText);
-
 // Model names "Type1".."Type19" of section Setup, up to the first empty value.
 std::vector<std::string> typeList(const CIniFile& settings);
 
@@ -33,6 +25,10 @@ std::vector<std::string> typeList(const CIniFile& settings);
 std::vector<std::string> splitBands(const std::string& fieldText);
 // Bands of the model at the 0-based `typeIndex` ("Field%d", %d = typeIndex + 1).
 std::vector<std::string> bandList(const CIniFile& settings, int typeIndex);
+
+// The models and bands of the settings file as the configuration check
+// takes them; null settings: none were found.
+check::Settings checkSettings(const CIniFile* settings);
 
 // Model and band texts named by image bytes 0x3DE/0x3DF: model "Type%d" with
 // t = byte + 1; band entry number 0x3DF of "Field%d", the last entry when the
@@ -59,7 +55,8 @@ std::string localizedAppName(const CIniFile& settings, const std::string& langua
 // The refresh the channel view runs after it loads the grid: a fresh
 // document takes the last used Type/Field (missing = 0) into 0x3DE/0x3DF;
 // any other document makes its own bytes the last used ones. Then the title
-// and band limits follow from the image. `values` may be null (nothing is
+// and band limits follow from the image (0/0 for a band a channel cannot
+// hold, so nothing out of it can be typed or imported). `values` may be null (nothing is
 // remembered; a fresh document then gets 0/0).
 struct ProductRefresh {
     ProductTexts texts;

@@ -11,17 +11,13 @@
 #include "model/SafeFile.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace radio::cli {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ParsedArgs {
     std::vector<std::string> positional;
@@ -125,39 +121,47 @@ bool bandOption(const std::string& text, BandLimits& limits, std::string& error)
         error = "band '" + text + "' is not LOW-HIGH in whole MHz, for example 400-470";
         return false;
     }
-    limits = bandLimits(text);
-    if (limits.low > limits.high) {
-        error = "band '" + text + "' has its low edge above its high edge";
+    const std::string defect = bandDefect(text, untranslated());
+    if (!defect.empty()) {
+        error = "band '" + text + "' cannot be used: " + defect;
         return false;
     }
+    limits = bandLimits(text);
     return true;
 }
 
 // The band the image's model and band bytes name in the settings file next to
 // the program, as the channel window would use it.
 bool bandFromSettings(const Image& image, BandLimits& limits, std::string& error) {
-    const fs::path ini = settingsFilePath();
-    std::error_code ec;
-    if (ini.empty() || !fs::is_regular_file(ini, ec)) {
-        error = "no settings file Program.ini beside radio-cli to find the band; give --band "
-                "LOW-HIGH";
-        return false;
-    }
     CIniFile settings;
-    // Read only: the tool must never rewrite the installation's settings.
-    if (!settings.Load(ini.string(), false, true, 0)) {
-        error = "cannot read \"" + ini.string() + "\"; give --band LOW-HIGH";
+    if (!loadSettings(settings, error)) {
+        error += " to find the band; give --band LOW-HIGH";
         return false;
     }
     const ProductTexts texts = productTexts(settings, image);
+    const unsigned type = mm::get(image, mm::ModelType);
     if (texts.band.empty()) {
-        error = "the image's model and band (" + std::to_string(mm::get(image, mm::ModelType)) +
-                ", " + std::to_string(mm::get(image, mm::BandIndex)) +
+        error = "the image's model and band (" + std::to_string(type) + ", " +
+                std::to_string(mm::get(image, mm::BandIndex)) +
                 ") name no band in Program.ini; give --band LOW-HIGH";
+        return false;
+    }
+    // A band the records cannot hold would let the import store garbage.
+    const std::string defect = bandDefect(texts.band, untranslated());
+    if (!defect.empty()) {
+        error = "the band " + files::quoted(texts.band) + " of key Field" +
+                std::to_string(type + 1) +
+                " in section Setup of Program.ini cannot be used: " + defect +
+                "; correct it or give --band LOW-HIGH";
         return false;
     }
     limits = bandLimits(texts.band);
     return true;
+}
+
+// Rejected rows on standard error.
+void printLines(const std::vector<std::string>& lines) {
+    std::fprintf(stderr, "%s\n", firstPrintableLines(lines).c_str());
 }
 
 int runNew(const Args& args) {
@@ -261,10 +265,10 @@ int runImportCsv(const Args& args) {
             csv, imageToTable(image, Language::English), band.low, band.high);
         if (!rows.error.empty())
             return usageError(csvPath + ": " + rows.error);
+        std::vector<std::string> lines;
         for (const auto& rejected : rows.rejected)
-            std::fprintf(
-                stderr, "%s\n",
-                files::printable(interchange::describe(rejected), std::string::npos).c_str());
+            lines.push_back(interchange::describe(rejected));
+        printLines(lines);
         if (!rows.ok)
             return usageError(std::to_string(rows.rejected.size()) + " row(s) rejected; \"" +
                               datPath + "\" is unchanged");
@@ -281,8 +285,7 @@ int runImportCsv(const Args& args) {
     if (!import.error.empty())
         return usageError(csvPath + ": " + import.error);
     if (!import.ok) {
-        for (const auto& line : import.rejected)
-            std::fprintf(stderr, "%s\n", files::printable(line, std::string::npos).c_str());
+        printLines(import.rejected);
         return usageError(std::to_string(import.rejected.size()) + " cell(s) rejected; \"" +
                           datPath + "\" is unchanged");
     }

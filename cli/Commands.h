@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+namespace radio {
+class CIniFile;
+}
+
 namespace radio::cli {
 
 using Args = std::vector<std::string>; // the arguments after the command name
@@ -37,6 +41,18 @@ backups::Result keepBackup(const Image& image);
 // copy when that one is not writable and the copy exists); empty when the
 // tool's own path is unknown. The tool only ever reads it.
 std::string settingsFilePath();
+
+// Loads the settings file (read only); false with `error` when there is none.
+bool loadSettings(CIniFile& settings, std::string& error);
+
+// Lines from files for the terminal, control characters escaped: the first
+// twenty and how many more (thousands of rejected rows stay readable).
+std::string firstPrintableLines(const std::vector<std::string>& lines);
+
+// Reads a configuration to write to radios: exactly 1024 bytes, and every
+// value one the editors would accept, else the problems are listed and
+// nothing may be written unless `force`. 0 to go on, else the exit status.
+int loadForWrite(const std::string& path, bool force, Image& image);
 
 // The tool's messages in `language` ("English" or "Chinese") through the
 // catalogue beside the tool; English when it cannot be read.

@@ -55,6 +55,14 @@ std::array<std::uint8_t, 4> blockCommand(std::uint8_t command, const Block& bloc
             block.length};
 }
 
+bool replyHeaderMatches(const std::uint8_t* header, const Block& block) {
+    // The radio answers with the block as a write frame would carry it; an
+    // echo of the read command names the same block.
+    const auto expected = blockCommand(kWriteCommand, block);
+    return (header[0] == kWriteCommand || header[0] == kReadCommand) &&
+           std::equal(expected.begin() + 1, expected.end(), header + 1);
+}
+
 void copyTransferredRange(const Image& from, Image& to) {
     const std::size_t end = mm::NeverTransferred.offset;
     std::copy(from.begin(), from.begin() + end, to.begin());
@@ -220,9 +228,13 @@ private:
             m_port.purge();
             const auto command = blockCommand(kReadCommand, block);
             m_port.write(command.data(), command.size());
-            // The reply header is not examined; the data must be complete.
+            // The reply must name the block asked for: after a stray byte
+            // every later byte is shifted, and the data would land at the
+            // wrong address. A mismatch is a broken reply like a short one.
             std::uint8_t header[kBlockHeaderSize];
-            m_port.read(header, sizeof header);
+            if (m_port.read(header, sizeof header) != int(sizeof header) ||
+                !replyHeaderMatches(header, block))
+                interrupt();
             std::uint8_t data[8] = {0};
             const int got = m_port.read(data, block.length);
             if (got < int(block.length))

@@ -42,6 +42,9 @@ inline constexpr std::size_t kBlockHeaderSize = 4;
 std::array<std::uint8_t, 4> blockCommand(std::uint8_t command, const Block& block);
 inline constexpr std::uint8_t kReadCommand = 'R';
 inline constexpr std::uint8_t kWriteCommand = 'W';
+// Whether the 4-byte header of a read block reply names `block`: command
+// 'W' (or 'R'), the block's address and its length.
+bool replyHeaderMatches(const std::uint8_t* header, const Block& block);
 
 // Handshake attempts whose program-answer read call failed are retried
 // silently up to this count; a wrong confirm answer after more than

@@ -2,7 +2,10 @@
 
 #include "model/Codecs.h"
 #include "model/DataTexts.h"
+#include "model/SafeFile.h"
 #include "model/StringTable.h"
+
+#include <limits>
 
 namespace radio {
 
@@ -23,17 +26,6 @@ std::array<std::string, 8> newChannelDefaults(Language language) {
     return out;
 }
 
-// 0 when the value may be stored, else the message that rejects it.
-int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHigh) {
-    // 0 is what text without a number gives; it is never a frequency, even
-    // when missing band settings leave the limits at 0..0.
-    if (value == 0 || value < bandLow || value > bandHigh)
-        return IDS_OUT_OF_RANGE;
-    if (value % 500 != 0 && value % 625 != 0)
-        return IDS_STEP_ERROR;
-    return 0;
-}
-
 // 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
 std::string megahertz(std::int64_t units) {
     std::string text = std::to_string(units / 100000);
@@ -46,12 +38,31 @@ std::string megahertz(std::int64_t units) {
 
 } // namespace
 
+bool onRaster(std::int64_t units) {
+    return units % 500 == 0 || units % 625 == 0;
+}
+
+int frequencyRule(std::int64_t units, std::int64_t bandLow, std::int64_t bandHigh) {
+    // 0 is what text without a number gives; it is never a frequency, even
+    // when missing band settings leave the limits at 0..0.
+    if (units == 0 || units < bandLow || units > bandHigh)
+        return IDS_OUT_OF_RANGE;
+    if (!onRaster(units))
+        return IDS_STEP_ERROR;
+    return 0;
+}
+
 std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
                          std::int64_t bandHigh, const Translate& translate) {
     const std::int64_t value = frequencyUnits(typed);
     if (value <= 0)
         return textArg(translate("CellCommit", "\"%1\" is not a frequency in MHz"), {typed});
-    const std::string shown = megahertz(value);
+    // A reading that saturated is no value anybody typed: show the text itself.
+    const std::size_t first = typed.find_first_not_of(" \t");
+    const std::string bare =
+        typed.substr(first, typed.find_last_not_of(" \t") - first + 1); // value > 0: not blank
+    const bool exact = value < std::numeric_limits<std::int64_t>::max() && isPlainDecimal(bare);
+    const std::string shown = exact ? megahertz(value) : files::printable(bare);
     if (message == IDS_STEP_ERROR)
         return textArg(translate("CellCommit", "%1 MHz is not on the 5 kHz or 6.25 kHz raster"),
                        {shown});
@@ -75,7 +86,7 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
             clearRow(out);
             return result;
         }
-        result.message = checkFrequency(frequencyUnits(editorText), bandLow, bandHigh);
+        result.message = frequencyRule(frequencyUnits(editorText), bandLow, bandHigh);
         if (result.message != 0) {
             clearRow(out);
             return result;
@@ -98,7 +109,7 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
             out[ColTx] = rx; // transmits on its receive frequency
             return result;
         }
-        result.message = checkFrequency(frequencyUnits(editorText), bandLow, bandHigh);
+        result.message = frequencyRule(frequencyUnits(editorText), bandLow, bandHigh);
         if (result.message != 0) {
             out[ColTx].clear();
             return result;

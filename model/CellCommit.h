@@ -24,10 +24,17 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
                         Language language);
 
+// 0 when a frequency of `units` (10 Hz) may be stored, else the message that
+// refuses it: IDS_OUT_OF_RANGE (outside the inclusive band, or 0, which text
+// without a number gives) or IDS_STEP_ERROR (off the 5 kHz / 6.25 kHz raster).
+int frequencyRule(std::int64_t units, std::int64_t bandLow, std::int64_t bandHigh);
+// Whether `units` lies on the 5 kHz / 6.25 kHz raster.
+bool onRaster(std::int64_t units);
+
 // What an import tells about a frequency commitCell refused with `message`
 // (IDS_OUT_OF_RANGE or IDS_STEP_ERROR), naming the broken limit: "446.1 MHz
 // is outside the band 400-470 MHz", "446.002 MHz is not on the 5 kHz or
-// 6.25 kHz raster".
+// 6.25 kHz raster". A number too large to read exactly shows as typed.
 std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
                          std::int64_t bandHigh, const Translate& translate);
 

@@ -243,6 +243,20 @@ long atoiC(const std::string& text) {
     return value;
 }
 
+bool isPlainDecimal(const std::string& text) {
+    bool digit = false;
+    bool point = false;
+    for (char c : text) {
+        if (isDigit(c))
+            digit = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
 double DecimalMultiply(double a, double b) {
     if (!std::isfinite(a) || !std::isfinite(b))
         return a * b;

@@ -18,6 +18,11 @@ namespace radio {
 double atofC(const std::string& text);
 long atoiC(const std::string& text);
 
+// Digits with at most one decimal point and nothing else (no blanks, sign or
+// exponent): what a frequency cell of a file must hold. atof alone reads
+// "446,125" as 446 and "abc" as 0.
+bool isPlainDecimal(const std::string& text);
+
 // Product of a and b in decimal arithmetic: each operand rounded to 15
 // significant digits, multiplied exactly, converted to the nearest double.
 // 130.0125 x 100000 is exactly 13001250 here (binary gives one less).

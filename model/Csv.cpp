@@ -1,6 +1,7 @@
 #include "model/Csv.h"
 
 #include "model/CellCommit.h"
+#include "model/Codecs.h"
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
@@ -211,6 +212,17 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
             if (fieldOf[column] < 0)
                 continue;
             const std::string& text = rec.fields[fieldOf[column]];
+            if ((column == ColRx || column == ColTx) && !trimmed(text).empty() &&
+                !isPlainDecimal(trimmed(text))) {
+                // atof would take "446,125" as 446 and "446.125abc" as 446.125.
+                result.refused[channel] = true;
+                result.rejected.push_back(
+                    rejection(channel, column,
+                              textArg(translate("CellCommit", "\"%1\" is not a frequency in MHz"),
+                                      {files::printable(text)}),
+                              translate));
+                continue;
+            }
             if (column >= ColDecode) {
                 const bool noFrequencies = row[ColRx].empty() && row[ColTx].empty();
                 // Nobody sees a drop-down pick its first entry for an unknown text.

@@ -102,23 +102,7 @@ void compareOptions(const Image& a, const Image& b, const Texts& tr, Collector& 
     const std::string group = tr("Optional Features");
     const Choices ca = decode(a);
     const Choices cb = decode(b);
-    struct ListField {
-        List list;
-        const char* label;
-        const mm::Field& field;
-    };
-    // The dialog's layout order.
-    const ListField lists[] = {
-        {TimeOutTimer, RADIO_TEXT("Diff", "Time-Out Timer"), mm::TimeOutTimer},
-        {TotPreAlert, RADIO_TEXT("Diff", "TOT Pre-Alert"), mm::TotPreAlert},
-        {CallTone, RADIO_TEXT("Diff", "Call Tone"), mm::CallTone},
-        {VoxGainLevel, RADIO_TEXT("Diff", "Vox Gain Level"), mm::VoxGain},
-        {CallKeyDefine, RADIO_TEXT("Diff", "Call Key Define"), mm::CallKey},
-        {VoiceAnnunciation, RADIO_TEXT("Diff", "Voice Annunciation"), mm::VoiceAnnunciation},
-        {SquelchLevel, RADIO_TEXT("Diff", "Squelch Level"), mm::SquelchLevel},
-        {VoxDelayTime, RADIO_TEXT("Diff", "Vox Delay Time"), mm::VoxDelay},
-    };
-    for (const ListField& l : lists) {
+    for (const ListField& l : listFields()) {
         const auto& entries = optional::entries(l.list, tr.language);
         out.add(group, tr(l.label), tr.listText(entries, ca.index[l.list]),
                 tr.listText(entries, cb.index[l.list]), bitsOf(l.field));

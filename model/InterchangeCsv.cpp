@@ -1,5 +1,6 @@
 #include "model/InterchangeCsv.h"
 
+#include "model/Band.h"
 #include "model/CellCommit.h"
 #include "model/Codecs.h"
 #include "model/Csv.h"
@@ -66,31 +67,16 @@ std::string quote(const std::string& s) {
     return files::quoted(s);
 }
 
-// Digits with at most one decimal point, no sign or exponent: what a
-// frequency or tone field holds. atof alone would read "abc" as 0.
-bool isDecimal(const std::string& s) {
-    bool digit = false;
-    bool point = false;
-    for (char c : s) {
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c == '.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    return digit;
-}
-
 bool isDigits(const std::string& s) {
     return !s.empty() && s.size() <= 9 && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
 // 10 Hz units -> MHz with six decimals, as the layout writes frequencies.
 std::string mhz(std::int64_t units) {
-    std::string frac = std::to_string(units % 100000 * 10);
+    const std::uint64_t magnitude = units < 0 ? 0 - std::uint64_t(units) : std::uint64_t(units);
+    std::string frac = std::to_string(magnitude % 100000 * 10);
     frac.insert(0, 6 - frac.size(), '0');
-    return std::to_string(units / 100000) + "." + frac;
+    return (units < 0 ? "-" : "") + std::to_string(magnitude / 100000) + "." + frac;
 }
 
 bool isTone(const std::string& text) {
@@ -187,7 +173,7 @@ private:
 bool ctcssText(const std::string& field, const char* column, std::string& text,
                std::vector<std::string>& reasons) {
     std::string t = field;
-    if (isDecimal(t)) {
+    if (isPlainDecimal(t)) {
         if (t.find('.') != std::string::npos) {
             t.erase(t.find_last_not_of('0') + 1);
             if (t.back() == '.')
@@ -312,7 +298,7 @@ Row importRow(const RowReader& r, const std::string& channelText, const Limits& 
     const std::string freq = r[Frequency];
     if (freq.empty())
         return row; // an empty location clears the channel
-    if (!isDecimal(freq)) {
+    if (!isPlainDecimal(freq)) {
         reasons.push_back("Frequency " + quote(freq) + " is not a number of MHz");
         return row;
     }
@@ -336,16 +322,21 @@ Row importRow(const RowReader& r, const std::string& channelText, const Limits& 
         } else if (!plus && !minus && !split) {
             reasons.push_back("Duplex " + quote(duplex) +
                               " is not one of \"\", \"+\", \"-\", \"split\", \"off\"");
-        } else if (!isDecimal(offset)) {
+        } else if (!isPlainDecimal(offset)) {
             reasons.push_back("Offset " + quote(offset) + " is not a number of MHz");
         } else {
             std::string tx = offset;
-            if (!split) {
-                const std::int64_t units = frequencyUnits(offset);
-                tx = mhz(plus ? rxUnits + units : std::max<std::int64_t>(rxUnits - units, 0));
+            const std::int64_t units = split ? 0 : frequencyUnits(offset);
+            if (units > kMaxStoredUnits) {
+                // Bounded before the sum: a file may hold any number of digits.
+                reasons.push_back("Offset " + quote(offset) +
+                                  " is larger than any frequency of the radio");
+            } else {
+                if (!split)
+                    tx = mhz(plus ? rxUnits + units : std::max<std::int64_t>(rxUnits - units, 0));
+                if (int m = commit(ColTx, tx))
+                    reasons.push_back(commitMessage("transmit frequency", tx, m, limits));
             }
-            if (int m = commit(ColTx, tx))
-                reasons.push_back(commitMessage("transmit frequency", tx, m, limits));
         }
     }
 
@@ -404,21 +395,19 @@ std::string exportCsv(const Image& image) {
     writeRow(columnNames());
     for (int n = 1; n <= mm::kChannelCount; ++n) {
         const Row& row = table[n];
-        if (row[ColRx].empty())
+        // A channel without both frequencies is empty to the radio; the
+        // layout has no form for it that its import would take back.
+        if (mm::channelEmpty(image, n))
             continue;
         std::array<std::string, kColCount> f;
         f[Location] = std::to_string(n);
         const std::int64_t rx = frequencyUnits(row[ColRx]);
         f[Frequency] = mhz(rx);
         f[Offset] = mhz(0);
-        if (row[ColTx].empty()) {
-            f[Duplex] = "off";
-        } else {
-            const std::int64_t tx = frequencyUnits(row[ColTx]);
-            if (tx != rx) {
-                f[Duplex] = tx > rx ? "+" : "-";
-                f[Offset] = mhz(tx > rx ? tx - rx : rx - tx);
-            }
+        const std::int64_t tx = frequencyUnits(row[ColTx]);
+        if (tx != rx) {
+            f[Duplex] = tx > rx ? "+" : "-";
+            f[Offset] = mhz(tx > rx ? tx - rx : rx - tx);
         }
         f[RToneFreq] = f[CToneFreq] = "88.5";
         f[DtcsCode] = f[RxDtcsCode] = "023";

@@ -17,8 +17,8 @@ namespace radio::interchange {
 // The header row, in the order export writes it.
 const std::vector<std::string>& columnNames();
 
-// One row per channel whose Rx Frequency is set, Location = channel number
-// (1..16); UTF-8, RFC 4180 quoting, CRLF line ends.
+// One row per programmed channel (both frequencies set), Location = channel
+// number (1..16); UTF-8, RFC 4180 quoting, CRLF line ends.
 std::string exportCsv(const Image& image);
 // What the export cannot carry (busy lock, compander, scrambler), said once.
 std::string exportNotice(const Translate& translate);

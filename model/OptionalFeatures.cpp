@@ -60,6 +60,20 @@ const std::vector<std::string>& entries(List list, Language language) {
     return (language == Language::Chinese ? chinese : english)[list];
 }
 
+const std::vector<ListField>& listFields() {
+    static const std::vector<ListField> fields = {
+        {TimeOutTimer, RADIO_TEXT("Diff", "Time-Out Timer"), mm::TimeOutTimer},
+        {TotPreAlert, RADIO_TEXT("Diff", "TOT Pre-Alert"), mm::TotPreAlert},
+        {CallTone, RADIO_TEXT("Diff", "Call Tone"), mm::CallTone},
+        {VoxGainLevel, RADIO_TEXT("Diff", "Vox Gain Level"), mm::VoxGain},
+        {CallKeyDefine, RADIO_TEXT("Diff", "Call Key Define"), mm::CallKey},
+        {VoiceAnnunciation, RADIO_TEXT("Diff", "Voice Annunciation"), mm::VoiceAnnunciation},
+        {SquelchLevel, RADIO_TEXT("Diff", "Squelch Level"), mm::SquelchLevel},
+        {VoxDelayTime, RADIO_TEXT("Diff", "Vox Delay Time"), mm::VoxDelay},
+    };
+    return fields;
+}
+
 Choices decode(const Image& img) {
     Choices c;
     c.index[TimeOutTimer] = inList(int(mm::get(img, mm::TimeOutTimer)) - 1, TimeOutTimer);

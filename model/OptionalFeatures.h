@@ -3,6 +3,7 @@
 // and back. The dialog only shows the lists and collects the choices.
 
 #include "model/Image.h"
+#include "model/MemoryMap.h"
 #include "model/Text.h"
 
 #include <string>
@@ -36,6 +37,16 @@ enum ControlId {
     IDC_BEEP = 1016,
     IDC_BATTERY_SAVER = 1005,
 };
+
+// Each list with its label (English, context "Diff", as the comparison and
+// the configuration check name it) and the field it stores, in the
+// dialog's layout order.
+struct ListField {
+    List list;
+    const char* label;
+    const mm::Field& field;
+};
+const std::vector<ListField>& listFields();
 
 // Entries of a list, in order, in one language.
 const std::vector<std::string>& entries(List list, Language language);

@@ -31,4 +31,15 @@ std::string textArg(const std::string& pattern, std::initializer_list<std::strin
     return out;
 }
 
+std::string firstLines(const std::vector<std::string>& lines, const Translate& translate,
+                       std::size_t shown) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size() && i < shown; ++i)
+        out += (i ? "\n" : "") + lines[i];
+    if (lines.size() > shown)
+        out += "\n" + textArg(translate("Text", "... and %1 more"),
+                              {std::to_string(lines.size() - shown)});
+    return out;
+}
+
 } // namespace radio

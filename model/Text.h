@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Marks an English source text of the catalogues under `context`; the text
 // itself is what the macro gives.
@@ -27,5 +28,12 @@ const Translate& untranslated();
 
 // `pattern` with %1..%9 replaced by args[0..8]; other '%' signs stay.
 std::string textArg(const std::string& pattern, std::initializer_list<std::string> args);
+
+// Lines for a message a person reads: the first `shown` of `lines`, one per
+// line, then "... and N more" when there are more. A file with thousands of
+// bad rows must not become a message nobody can read or close.
+constexpr std::size_t kListedLines = 20;
+std::string firstLines(const std::vector<std::string>& lines, const Translate& translate,
+                       std::size_t shown = kListedLines);
 
 } // namespace radio

@@ -11,6 +11,7 @@
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 #include "ui/qt/dialogs/MessageWrap.h"
 #include "ui/qt/shell/AboutDlg.h"
@@ -301,6 +302,7 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
     m_pMainWnd->addChildFrame(frame);
     frame->view()->OnInitialUpdate();
     frame->fitToView();
+    writecheck::reportOpened(m_pMainWnd, doc->m_image, QFileInfo(path).fileName());
     return doc;
 }
 

@@ -41,6 +41,7 @@ struct CloneOptions {
     link::FleetOptions fleet;
     std::string log;
     std::string trace;
+    bool force = false; // write values the editors would refuse
 };
 
 bool parse(const Args& args, CloneOptions& o, std::string& error) {
@@ -74,6 +75,8 @@ bool parse(const Args& args, CloneOptions& o, std::string& error) {
             o.fleet.factory = true;
         } else if (a == "--backup") {
             o.fleet.backup = true;
+        } else if (a == "--force") {
+            o.force = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option '" + a + "'";
             return false;
@@ -162,15 +165,14 @@ int runClone(const Args& args) {
     if (!twice.empty())
         return usageError("port \"" + twice + "\" is given twice");
     Image image;
-    const LoadResult loaded = loadDat(o.file, image);
-    if (!loaded.ok)
-        return usageError(loaded.error);
     // Before any radio is touched, and before either file is created.
     if (!checkFiles({{FileArg::Use::Read, o.file, {}},
                      {FileArg::Use::Append, o.log, "--log"},
                      {FileArg::Use::Append, o.trace, "--trace"}},
                     error))
         return usageError(error);
+    if (const int status = loadForWrite(o.file, o.force, image))
+        return status;
     o.fleet.configuration = std::filesystem::path(o.file).filename().string();
 
     const auto app = ensureApplication();
@@ -234,10 +236,12 @@ const std::vector<Command>& cloneCommands() {
          "clone FILE.dat --port P [--port P ...] [--verify] [--backup] [--log LOG.csv]  write "
          "many radios at once",
          "radio-cli clone FILE.dat --port P [--port P ...] [--verify] [--factory] [--backup]\n"
-         "                [--log LOG.csv] [--retries N] [--trace TRACE.txt]\n\n"
+         "                [--log LOG.csv] [--retries N] [--trace TRACE.txt] [--force]\n\n"
          "Writes FILE.dat to the radios on all given ports at the same time, one complete\n"
          "write session per port, exactly as `write` does; nothing is asked: a failed\n"
          "handshake is retried N times (default 2) and then counts as failed.\n"
+         "FILE.dat is checked first as `write` checks it: with a problem no radio is\n"
+         "written (exit status 2) unless --force is given.\n"
          "  --factory  also writes the calibration bytes.\n"
          "  --backup   first reads each radio and keeps its memory in the backups folder\n"
          "             (as `read` does); a radio whose backup fails is not written.\n"

@@ -64,6 +64,7 @@ struct Options {
     std::string file;
     bool factory = false;
     bool verify = false;
+    bool force = false; // write values the editors would refuse
     int retries = 2;
     std::string trace; // --trace FILE: the communication log
 };
@@ -89,6 +90,8 @@ bool parseTransferArgs(const Args& args, Options& o, std::string& error) {
             o.factory = true;
         } else if (a == "--verify") {
             o.verify = true;
+        } else if (a == "--force") {
+            o.force = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option '" + a + "'";
             return false;
@@ -218,6 +221,8 @@ int runRead(const Args& args) {
         return usageError(error);
     if (o.verify)
         return usageError("--verify checks a write; a read has nothing to compare");
+    if (o.force)
+        return usageError("--force writes a configuration the checks refuse; a read writes none");
     namespace fs = std::filesystem;
     const fs::path parent = fs::path(o.file).parent_path();
     std::error_code ec;
@@ -255,12 +260,11 @@ int runWrite(const Args& args) {
     if (!parseTransferArgs(args, o, error))
         return usageError(error);
     Image image;
-    const LoadResult loaded = loadDat(o.file, image);
-    if (!loaded.ok)
-        return usageError(loaded.error);
     if (!checkFiles({{FileArg::Use::Read, o.file, {}}, {FileArg::Use::Append, o.trace, "--trace"}},
                     error))
         return usageError(error);
+    if (const int status = loadForWrite(o.file, o.force, image))
+        return status;
 
     const auto trace = openTrace(o.trace);
     const auto app = ensureApplication();
@@ -413,9 +417,14 @@ const std::vector<Command>& linkCommands() {
         {"write",
          "write --port P FILE.dat [--factory] [--verify] [--retries N]  write a file to a radio",
          "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n"
-         "                [--trace TRACE.txt]\n\n"
+         "                [--trace TRACE.txt] [--force]\n\n"
          "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
          "bytes of the radio are left alone; --factory writes them too.\n"
+         "FILE.dat must be exactly 1024 bytes, and is first checked as the window's\n"
+         "editors check typing: programmed channels inside the band its model and band\n"
+         "name in Program.ini and on the raster, tones from the tone list, every setting\n"
+         "one of its choices. Each problem is listed and nothing is written (exit status\n"
+         "2) unless --force is given.\n"
          "--verify then reads the radio back and compares the written bytes: it prints\n"
          "\"Verified\" or lists the addresses that differ (exit status 1).\n"
          "A failed handshake is retried N times (default 2).\n"

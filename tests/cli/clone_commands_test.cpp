@@ -99,7 +99,8 @@ protected:
     }
 
     pid_t startClone(std::vector<std::string> args) {
-        args.insert(args.begin(), {RADIO_CLI, "clone"});
+        // The patterned file holds values no editor would accept: cloned by request.
+        args.insert(args.begin(), {RADIO_CLI, "clone", "--force"});
         return spawn(args, (dir / "clone.out").string(), (dir / "clone.err").string());
     }
     CloneRun finish(pid_t pid, std::chrono::milliseconds limit = 60s) {

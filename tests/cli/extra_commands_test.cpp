@@ -171,6 +171,35 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
               imageToTable(sampleImage(), Language::English)[1]);
 }
 
+TEST_F(ExtraCommands, ImportRefusesABandTheRecordsCannotHoldAndShortensLongLists) {
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    const std::string before = slurp(dir / "a.dat");
+    // Thousands of bad rows: twenty of them and how many more.
+    std::string csv = "Location,Frequency\n";
+    for (int i = 0; i < 3000; ++i)
+        csv += "3,146.52\n";
+    std::ofstream(dir / "in.csv") << csv;
+    CliResult r = run({"import-csv", path("in.csv"), path("a.dat"), "--format", "interchange"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("\n... and 2980 more\n"), std::string::npos) << r.err.substr(0, 2000);
+    EXPECT_LT(r.err.size(), 3000u);
+
+    for (const char* band : {"-470", "400-", "5-470"}) {
+        std::ofstream(dir / "Program.ini")
+            << "[Setup]\nAppName=Test\nType1=M1\nField1=" << band << "\n";
+        std::ofstream(dir / "in.csv") << "Location,Frequency\n3,446.1\n";
+        for (const char* format : {"interchange", "grid"}) {
+            r = run({"import-csv", path("in.csv"), path("a.dat"), "--format", format});
+            EXPECT_EQ(r.status, 2) << band;
+            EXPECT_NE(r.err.find("key Field1 in section Setup of Program.ini cannot be used"),
+                      std::string::npos)
+                << r.err;
+        }
+        EXPECT_EQ(run({"import-csv", path("in.csv"), path("a.dat"), "--band", band}).status, 2);
+    }
+    EXPECT_EQ(slurp(dir / "a.dat"), before);
+}
+
 TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {
     const fs::path backups = dir / "data" / "Test" / "backups";
     CliResult r = run({"read", "--port", "Virtual radio", path("one.dat")});

@@ -129,7 +129,8 @@ TEST_F(LinkCommands, WriteStoresTheFileAndLeavesCalibrationUnlessFactory) {
 
     const radio::Image file = patterned(99);
     ASSERT_TRUE(radio::saveDat((dir / "in.dat").string(), file).ok);
-    CliRun r = cli({"write", "--port", link, (dir / "in.dat").string()});
+    // A patterned file holds values no editor would accept: written by request.
+    CliRun r = cli({"write", "--force", "--port", link, (dir / "in.dat").string()});
     ASSERT_EQ(r.status, 0) << r.err;
 
     // Reading back through the link shows what the radio holds now.
@@ -142,12 +143,62 @@ TEST_F(LinkCommands, WriteStoresTheFileAndLeavesCalibrationUnlessFactory) {
         ASSERT_EQ(back[i], calibration ? radioMemory[i] : file[i]) << std::hex << i;
     }
 
-    r = cli({"write", "--factory", "--port", link, (dir / "in.dat").string()});
+    r = cli({"write", "--factory", "--force", "--port", link, (dir / "in.dat").string()});
     ASSERT_EQ(r.status, 0) << r.err;
     stopRadio(); // saves the memory as it exits
     const radio::Image stored = load(saved);
     for (std::size_t i = 0; i < 1024; ++i)
         ASSERT_EQ(stored[i], i < 0x3F1 ? file[i] : radioMemory[i]) << std::hex << i;
+}
+
+TEST_F(LinkCommands, WriteAndCloneTakeOnlyAConfigurationThatPassesTheChecks) {
+    // The port does not exist: a command that got as far as the radio exits 1.
+    const std::string nowhere = (dir / "nowhere").string();
+    const auto file = dir / "cfg.dat";
+    const auto tryBoth = [&](std::vector<std::string> extra) {
+        std::vector<int> status;
+        for (const char* command : {"write", "clone"}) {
+            std::vector<std::string> args = {command, "--port", nowhere, file.string()};
+            args.insert(args.end(), extra.begin(), extra.end());
+            status.push_back(cli(args).status);
+        }
+        return status;
+    };
+    for (const std::string& bytes :
+         {std::string(1023, '\0'), std::string(1025, '\xFF'), std::string(2048, 'x')}) {
+        clitest::spit(file, bytes);
+        EXPECT_EQ(tryBoth({"--force"}), (std::vector<int>{2, 2})) << bytes.size();
+    }
+    EXPECT_NE(cli({"write", "--port", nowhere, file.string()}).err.find("exactly 1024"),
+              std::string::npos);
+
+    // Text of exactly 1024 bytes: refused with its problems listed, twenty and a count.
+    clitest::spit(file, std::string(1024, '7'));
+    EXPECT_EQ(tryBoth({}), (std::vector<int>{2, 2}));
+    const CliRun r = cli({"write", "--port", nowhere, file.string()});
+    EXPECT_NE(r.err.find("Channel 1, Rx Frequency, 373.73737: 373.73737 MHz is not on the 5 kHz"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("... and "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("nothing was written (--force writes anyway)"), std::string::npos);
+    EXPECT_EQ(tryBoth({"--force"}), (std::vector<int>{1, 1}));
+
+    // What the window makes passes and goes out unchanged.
+    radio::Image good = radio::newDocumentImage();
+    good[0x3DE] = 0;
+    good[0x3DF] = 0;
+    const std::uint8_t channel[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
+                                      0xFF, 0xFF, 0xFF, 0xFF, 0xE7, 0xF0, 0xF0, 0xFF};
+    std::copy(channel, channel + 16, &good[16]);
+    ASSERT_TRUE(radio::saveDat(file.string(), good).ok);
+    const auto saved = dir / "saved.dat";
+    startRadio({"--save", saved.string()});
+    const CliRun ok = cli({"write", "--port", link, file.string()});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_EQ(ok.err.find("Channel"), std::string::npos) << ok.err;
+    stopRadio();
+    const radio::Image stored = load(saved);
+    EXPECT_TRUE(std::equal(good.begin(), good.begin() + 0x330, stored.begin()));
 }
 
 TEST_F(LinkCommands, FailuresReportTheMessageAndWriteNoFile) {

@@ -489,3 +489,39 @@ TEST(VirtualRadio, SampleImageHasProgrammedChannelsAndAModel) {
     EXPECT_EQ(mm::get(img, mm::ModelType), 0);
     EXPECT_EQ(mm::get(img, mm::BandIndex), 0);
 }
+
+TEST(TransferFailure, AReplyHeaderThatNamesAnotherBlockFailsTheRead) {
+    struct Case {
+        const char* name;
+        std::function<void(std::uint8_t*)> spoil; // on the header of the reply to 0x100
+    };
+    const Case cases[] = {
+        // One stray byte ahead of the reply shifts everything after it.
+        {"stray byte",
+         [](std::uint8_t* h) {
+             std::copy_backward(h, h + 3, h + 4);
+             h[0] = 0x00;
+         }},
+        {"other address", [](std::uint8_t* h) { h[2] = 0x08; }},
+        {"other length", [](std::uint8_t* h) { h[3] = 7; }},
+        {"unknown command", [](std::uint8_t* h) { h[0] = 0x06; }},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.port.onRead = [&rig, &c](int, std::uint8_t* b, std::size_t n) -> std::optional<int> {
+            if (n == kBlockHeaderSize && rig.sink.pos == 0x100 / 8)
+                c.spoil(b);
+            return std::nullopt;
+        };
+        const Image before = rig.doc;
+        const auto result = rig.run(Direction::Read);
+        EXPECT_EQ(result.status, TransferStatus::Interrupted) << c.name;
+        EXPECT_EQ(result.blocksDone, 0x100 / 8) << c.name;
+        EXPECT_EQ(rig.sink.messages, std::vector<int>{IDS_INTERRUPT}) << c.name;
+        EXPECT_EQ(rig.doc, before) << c.name;
+    }
+    // A radio that echoes the read command names the block as well.
+    std::uint8_t echo[4] = {kReadCommand, 0x01, 0x00, 8};
+    EXPECT_TRUE(replyHeaderMatches(echo, {0x100, 8}));
+    EXPECT_FALSE(replyHeaderMatches(echo, {0x108, 8}));
+}

@@ -2,6 +2,7 @@
 #include "model/Codecs.h"
 #include "model/Csv.h"
 #include "model/MemoryMap.h"
+#include "model/StringTable.h"
 #include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -190,4 +191,24 @@ TEST(CsvImport, RejectsFilesOfTheWrongShape) {
     Image out = img;
     applyImport(header, out);
     EXPECT_EQ(out, img);
+}
+
+TEST(CsvImport, AFrequencyCellMustBeWhollyANumber) {
+    const std::string csv = kHeader + "3,\"446,125\",,None,None,High,No,Off,Wide,Off,Off\n" +
+                            "4,446.125abc,,None,None,High,No,Off,Wide,Off,Off\n" +
+                            "5,446.125,1e308,None,None,High,No,Off,Wide,Off,Off\n" +
+                            "6, 446.125 ,446.125,None,None,High,No,Off,Wide,Off,Off\n";
+    const CsvImport r = import(csv, sampleImage());
+    EXPECT_EQ(r.rejected,
+              (std::vector<std::string>{
+                  "row 3, column Rx Frequency: \"446,125\" is not a frequency in MHz",
+                  "row 4, column Rx Frequency: \"446.125abc\" is not a frequency in MHz",
+                  "row 5, column Tx Frequency: \"1e308\" is not a frequency in MHz",
+              }));
+    // Those rows stay out whole; the one with blanks around its number goes in.
+    EXPECT_TRUE(r.refused[3] && r.refused[4] && r.refused[5]);
+    EXPECT_FALSE(r.refused[6]);
+    // Typed into the grid, a huge number is named as typed, not as the clamped value.
+    EXPECT_EQ(limitMessage(IDS_OUT_OF_RANGE, "1e308", kLow, kHigh, untranslated()),
+              "1e308 MHz is outside the band 400-470 MHz");
 }

@@ -192,3 +192,38 @@ TEST(InterchangeImport, FileShapeErrors) {
     EXPECT_EQ(imp.table[2][ColRx], "");
     EXPECT_EQ(imp.table[2][ColPower], "");
 }
+
+TEST(InterchangeImport, HugeNumbersAreRefusedNotComputedWith) {
+    const interchange::Import imp =
+        import(kHeader + "1,,446.000000,+,100000000000000,,,,,,,,FM,,,,,,,,\r\n"
+                         "2,,446.000000,-,99999999999999999999999,,,,,,,,FM,,,,,,,,\r\n"
+                         "3,,99999999999999999999,,0,,,,,,,,FM,,,,,,,,\r\n"
+                         "4,,446.000000,+,500.000000,,,,,,,,FM,,,,,,,,\r\n");
+    ASSERT_EQ(imp.rejected.size(), 4u);
+    EXPECT_EQ(interchange::describe(imp.rejected[0]),
+              "line 2: Offset \"100000000000000\" is larger than any frequency of the radio");
+    EXPECT_NE(interchange::describe(imp.rejected[1]).find("is larger than"), std::string::npos);
+    // The message shows what the file says, not a number clamped on the way.
+    EXPECT_EQ(interchange::describe(imp.rejected[2]),
+              "line 4: Frequency 99999999999999999999: 99999999999999999999 MHz is outside the "
+              "band 400-470 MHz");
+    EXPECT_NE(interchange::describe(imp.rejected[3]).find("946.000000: 946 MHz is outside"),
+              std::string::npos);
+}
+
+TEST(InterchangeExport, AChannelWithoutTxIsNotExportedAsReceiveOnly) {
+    // Channel 4 holds an Rx frequency but no Tx: the radio counts it empty.
+    Image original = typedImage();
+    const std::uint8_t rxOnly[8] = {0x00, 0x50, 0x12, 0x44, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy(rxOnly, rxOnly + 8, &original[mm::channelOffset(4)]);
+    const std::string csv = interchange::exportCsv(original);
+    EXPECT_EQ(csv.find("off"), std::string::npos);
+    EXPECT_EQ(csv.find("\r\n4,"), std::string::npos);
+    // Its own import takes every row back and gives the same channels.
+    const interchange::Import imp = import(csv, original);
+    ASSERT_TRUE(imp.ok) << (imp.rejected.empty() ? imp.error
+                                                 : interchange::describe(imp.rejected[0]));
+    Image back = original;
+    interchange::apply(imp, back);
+    EXPECT_EQ(back, original);
+}

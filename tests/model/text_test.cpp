@@ -3,6 +3,7 @@
 
 #include "model/ChannelTable.h"
 #include "model/Codecs.h"
+#include "model/ConfigCheck.h"
 #include "model/DataTexts.h"
 #include "model/Diff.h"
 #include "model/FactoryMode.h"
@@ -93,6 +94,26 @@ void everyToolText(const Translate& tr, std::string& out) {
     for (const auto& item : factory::appendedItems(tr))
         out += item.text + "\n";
     out += scan::channelMessage(tr) + "\n";
+    // The configuration check, over images and settings that break each of its rules.
+    Image bad;
+    bad.fill(0xAA);
+    Image fixed = bad;
+    mm::set(fixed, mm::ScanPriorityMode, scan::PriorityFixed);
+    mm::set(fixed, mm::ModelType, 0);
+    const auto settings = [](std::vector<std::string> bands) {
+        return check::Settings{true, {{"M", std::move(bands)}}};
+    };
+    std::vector<check::Problem> all = check::checkConfiguration(bad, check::Settings{}, tr);
+    for (const auto& [img, s] : {std::pair<Image, check::Settings>{bad, settings({})},
+                                 {fixed, settings({})},
+                                 {fixed, settings(std::vector<std::string>(0xAB, ""))},
+                                 {fixed, settings(std::vector<std::string>(0xAB, "-470"))},
+                                 {fixed, settings(std::vector<std::string>(0xAB, "400-"))},
+                                 {fixed, settings(std::vector<std::string>(0xAB, "400-2000"))}}) {
+        const auto found = check::checkConfiguration(img, s, tr);
+        all.insert(all.end(), found.begin(), found.end());
+    }
+    out += check::describeAll(all, tr) + "\n";
 }
 
 std::set<std::string> placeholders(const std::string& text) {

@@ -10,12 +10,14 @@
 #include "link/qt/PtyServer.h"
 #include "link/qt/SerialPort.h"
 #include "model/Codecs.h"
+#include "model/MemoryMap.h"
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
@@ -333,6 +335,71 @@ private slots:
         radio.stop();
         QCOMPARE(radio.radio().handshakes(), 0);
         QCOMPARE(radio.radio().memory(), radioBefore);
+    }
+
+    void writeChecksTheConfigurationFirst() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        struct Restore {
+            decltype(writecheck::askWriteAnyway) ask = writecheck::askWriteAnyway;
+            decltype(writecheck::showReport) show = writecheck::showReport;
+            ~Restore() {
+                writecheck::askWriteAnyway = ask;
+                writecheck::showReport = show;
+            }
+        } restore;
+        QStringList asked;
+        bool answer = false;
+        writecheck::askWriteAnyway = [&](QWidget*, const QString& text, const QString& list) {
+            asked << text + QLatin1Char('\n') + list;
+            return answer;
+        };
+        QStringList reports;
+        writecheck::showReport = [&](QWidget*, const QString& text) { reports << text; };
+
+        // What the editors made goes on without a word.
+        view->grid()->setTextMatrix(2, 1, QStringLiteral("451.00000"));
+        view->grid()->setTextMatrix(2, 2, QStringLiteral("452.00000"));
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QVERIFY2(view->m_pProgressDlg, "a passing configuration opens the progress window");
+        QVERIFY(asked.isEmpty());
+        QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY(!view->m_pProgressDlg || !view->m_pProgressDlg->isVisible());
+
+        // A value no editor would accept: listed, Cancel writes nothing.
+        radio::mm::set(view->document()->m_image, radio::mm::SquelchLevel, 12);
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains(QStringLiteral("Squelch Level, 12: not one of the list's "
+                                                  "entries")),
+                 qPrintable(asked[0]));
+        QVERIFY(!view->m_pProgressDlg || !view->m_pProgressDlg->isVisible());
+        answer = true;
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QVERIFY2(view->m_pProgressDlg && view->m_pProgressDlg->isVisible(),
+                 "Write Anyway opens the progress window");
+        QCOMPARE(asked.size(), 2);
+
+        // A file with such values opens, and says so once.
+        QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY(!view->m_pProgressDlg || !view->m_pProgressDlg->isVisible());
+        Image odd = CViewEditing::of(view)->gridImage();
+        odd[0x3DE] = 9;
+        prog.writeFile("odd.dat", QByteArray(reinterpret_cast<const char*>(odd.data()), 1024));
+        QVERIFY(app->openDocumentFile(prog.path("odd.dat")));
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].startsWith(QStringLiteral("odd.dat holds 2 values")),
+                 qPrintable(reports[0]));
+        QVERIFY(reports[0].contains(QStringLiteral("Type, 9: names no model")));
+
+        // A new band names the channels that fall outside it.
+        writecheck::reportBandChange(f, odd, radio::bandLimits("136-174"));
+        QCOMPARE(reports.size(), 2);
+        QVERIFY2(reports[1].startsWith(QStringLiteral("1 channel lies outside the new band: 2.")),
+                 qPrintable(reports[1]));
     }
 
     void readLocksTheDocument() {

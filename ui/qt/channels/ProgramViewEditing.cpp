@@ -7,6 +7,7 @@
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 
 #include <QApplication>
@@ -21,6 +22,15 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Thousands of rejected rows would make a message nobody can read or close:
+// the first twenty and how many more.
+QString shortList(const QStringList& lines) {
+    std::vector<std::string> all;
+    for (const QString& line : lines)
+        all.push_back(line.toStdString());
+    return QString::fromStdString(radio::firstLines(all, radio::coreTexts()));
+}
 
 QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
     return QCoreApplication::translate("Extras", text, disambiguation, n);
@@ -93,7 +103,7 @@ void importChannels(CProgramView* view) {
                 QMessageBox::Ok | QMessageBox::Cancel, frame);
             box.setInformativeText(
                 tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
-            box.setDetailedText(so.rejected.join(QStringLiteral("\n")));
+            box.setDetailedText(shortList(so.rejected));
             return box.exec() == QMessageBox::Ok;
         },
         layoutOf(type));
@@ -102,7 +112,7 @@ void importChannels(CProgramView* view) {
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
         CViewEditing::showMessage(frame,
                                   tx("No row of the file can be imported:") + QStringLiteral("\n") +
-                                      outcome.rejected.join(QStringLiteral("\n")),
+                                      shortList(outcome.rejected),
                                   true);
     else if (outcome.applied && !outcome.notice.isEmpty())
         CViewEditing::showMessage(frame, outcome.notice, false);

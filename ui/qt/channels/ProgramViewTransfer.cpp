@@ -11,6 +11,7 @@
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 
@@ -22,6 +23,12 @@
 namespace {
 
 int g_runningTransfers = 0;
+
+// The bytes a write was checked (and maybe allowed) with, kept on its window.
+const char* const kCheckedImage = "checkedImage";
+QByteArray imageBytes(const radio::Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
+}
 
 QString stringTableText(int id) {
     return QCoreApplication::translate("StringTable", radio::englishString(id));
@@ -196,7 +203,14 @@ void CProgramView::OnWrite() {
         return;
     if (!commitBeforeCommand())
         return;
+    // What would go out, checked as typing is checked; the answer holds for
+    // these bytes only (OnStartTransfer asks again if they change meanwhile).
+    const radio::Image image = CViewEditing::of(this)->gridImage();
+    if (!writecheck::confirmWrite(this, image))
+        return;
     openProgressDlg(1);
+    if (m_pProgressDlg)
+        m_pProgressDlg->setProperty(kCheckedImage, imageBytes(image));
 }
 
 void CProgramView::openProgressDlg(int write) {
@@ -248,8 +262,16 @@ void CProgramView::OnStartTransfer() {
         m_pProgressDlg = nullptr;
         return;
     }
-    if (m_bWrite)
+    if (m_bWrite) {
         GridToImage();
+        // A dialog may have changed the configuration while the window waited.
+        if (m_pProgressDlg->property(kCheckedImage).toByteArray() !=
+                imageBytes(m_pDocument->m_image) &&
+            !writecheck::confirmWrite(m_pProgressDlg, m_pDocument->m_image)) {
+            closeProgressDlg();
+            return;
+        }
+    }
     radio::link::TransferRequest request;
     request.portName = m_strPort.toStdString();
     request.direction = m_bWrite ? radio::link::Direction::Write : radio::link::Direction::Read;

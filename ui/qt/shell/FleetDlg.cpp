@@ -12,6 +12,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
@@ -281,6 +282,8 @@ void CFleetDlg::start() {
         return;
     view->GridToImage();
     showConfiguration();
+    if (!writecheck::confirmWrite(this, view->document()->m_image))
+        return;
 
     radio::link::FleetOptions options;
     options.factory = radio::appState().factoryMode;

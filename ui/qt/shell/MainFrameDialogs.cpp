@@ -8,6 +8,8 @@
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 #include "ui/qt/dialogs/PasswordDlg.h"
@@ -51,8 +53,14 @@ void runProductInfo(CMainFrame* frame, CProductInfoDlg* dlg, CProgramDoc* doc) {
     const radio::ProductChoice& choice = dlg->choice();
     frame->setWindowTitle(QString::fromStdString(choice.title));
     // The channel editor checks against the new band from now on.
-    if (CProgramView* view = frame->activeView())
+    if (CProgramView* view = frame->activeView()) {
+        const bool changed =
+            view->bandLow() != choice.limits.low || view->bandHigh() != choice.limits.high;
         view->setBand(choice.limits.low, choice.limits.high);
+        // Channels typed for the old band stay as they are: say which ones no longer fit.
+        if (changed)
+            writecheck::reportBandChange(frame, CViewEditing::of(view)->gridImage(), choice.limits);
+    }
 }
 
 void runOptionalFeatures(CMainFrame*, COptionalFeaturesDlg* dlg, CProgramDoc* doc) {

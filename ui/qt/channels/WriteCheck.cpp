@@ -1,0 +1,118 @@
+#include "ui/qt/channels/WriteCheck.h"
+
+#include "app/AppState.h"
+#include "app/ProductInfo.h"
+#include "model/ChannelTable.h"
+#include "model/MemoryMap.h"
+#include "ui/qt/dialogs/CoreTexts.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace writecheck {
+
+namespace {
+
+QString tx(const char* text, int n = -1) {
+    return QCoreApplication::translate("WriteCheck", text, nullptr, n);
+}
+
+} // namespace
+
+std::function<bool(QWidget*, const QString&, const QString&)> askWriteAnyway =
+    [](QWidget* parent, const QString& text, const QString& list) {
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text,
+                        QMessageBox::Cancel, parent);
+        box.setInformativeText(list);
+        QPushButton* anyway = box.addButton(tx("Write Anyway"), QMessageBox::AcceptRole);
+        // A slip of Enter must not send the values to a radio.
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == anyway;
+    };
+
+std::function<void(QWidget*, const QString&)> showReport = [](QWidget* parent,
+                                                              const QString& text) {
+    // Not modal: a file opened from the command line or dropped on the
+    // window must not wait on a click before the window is usable.
+    auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+};
+
+std::vector<radio::check::Problem> problems(const radio::Image& image) {
+    return radio::check::checkConfiguration(image, radio::checkSettings(radio::appState().settings),
+                                            radio::coreTexts());
+}
+
+QString listText(const std::vector<radio::check::Problem>& found) {
+    return QString::fromStdString(radio::check::describeAll(found, radio::coreTexts()));
+}
+
+bool confirmWrite(QWidget* parent, const radio::Image& image) {
+    const auto found = problems(image);
+    if (found.empty())
+        return true;
+    return askWriteAnyway(parent,
+                          tx("%n value(s) of this configuration would be refused if typed; the "
+                             "radio may not work as intended. Write it anyway?",
+                             int(found.size())),
+                          listText(found));
+}
+
+void reportOpened(QWidget* parent, const radio::Image& image, const QString& fileName) {
+    const auto found = problems(image);
+    if (found.empty())
+        return;
+    // Older files may rely on such values: the file opens all the same.
+    std::vector<radio::check::Problem> first(
+        found.begin(), found.begin() + std::min<std::size_t>(found.size(), 5));
+    QString text =
+        tx("%1 holds %n value(s) that no editor would accept:", int(found.size())).arg(fileName) +
+        QLatin1Char('\n') + listText(first);
+    if (found.size() > first.size())
+        text += QLatin1Char('\n') + tx("... and %n more.", int(found.size() - first.size()));
+    showReport(parent, text);
+}
+
+void reportBandChange(QWidget* parent, const radio::Image& image, const radio::BandLimits& band) {
+    const radio::AppState& st = radio::appState();
+    if (!st.settings)
+        return;
+    const std::string text = radio::productTexts(*st.settings, image).band;
+    const std::string defect = radio::bandDefect(text, radio::coreTexts());
+    if (!defect.empty()) {
+        showReport(parent, tx("The band %1 (key Field%2 in section Setup of Program.ini) cannot "
+                              "be used: %3. No frequency can be entered until another band is "
+                              "chosen or the settings file is corrected.")
+                               .arg(QString::fromStdString(text))
+                               .arg(radio::mm::get(image, radio::mm::ModelType) + 1)
+                               .arg(QString::fromStdString(defect)));
+        return;
+    }
+    std::vector<radio::check::Problem> outside;
+    for (const radio::check::Problem& p :
+         radio::check::checkChannels(image, &band, radio::coreTexts()))
+        if (p.gridColumn == radio::ColRx || p.gridColumn == radio::ColTx)
+            outside.push_back(p);
+    if (outside.empty())
+        return;
+    std::vector<int> channels;
+    for (const radio::check::Problem& p : outside)
+        if (channels.empty() || channels.back() != p.channel)
+            channels.push_back(p.channel);
+    QStringList numbers;
+    for (int n : channels)
+        numbers << QString::number(n);
+    showReport(parent, tx("%n channel(s) lie outside the new band: %1. Write will list them "
+                          "until they are changed.",
+                          int(channels.size()))
+                               .arg(numbers.join(QStringLiteral(", "))) +
+                           QLatin1Char('\n') + listText(outside));
+}
+
+} // namespace writecheck
