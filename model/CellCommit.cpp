@@ -34,7 +34,8 @@ int checkFrequency(std::int64_t value, std::int64_t bandLow, std::int64_t bandHi
     return 0;
 }
 
-// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+} // namespace
+
 std::string megahertz(std::int64_t units) {
     std::string text = std::to_string(units / 100000);
     std::string fraction = std::to_string(units % 100000);
@@ -43,8 +44,6 @@ std::string megahertz(std::int64_t units) {
         fraction.pop_back();
     return fraction.empty() ? text : text + "." + fraction;
 }
-
-} // namespace
 
 std::string limitMessage(int message, const std::string& typed, std::int64_t bandLow,
                          std::int64_t bandHigh, const Translate& translate) {

@@ -24,6 +24,9 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
                         Language language);
 
+// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+std::string megahertz(std::int64_t units);
+
 // What an import tells about a frequency commitCell refused with `message`
 // (IDS_OUT_OF_RANGE or IDS_STEP_ERROR), naming the broken limit: "446.1 MHz
 // is outside the band 400-470 MHz", "446.002 MHz is not on the 5 kHz or
