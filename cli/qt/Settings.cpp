@@ -11,6 +11,12 @@
 
 namespace radio::cli {
 
+std::string programDirectory() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
 std::string settingsFilePath() {
     namespace fs = std::filesystem;
     std::error_code ec;
