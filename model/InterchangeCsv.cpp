@@ -394,6 +394,13 @@ const std::vector<std::string>& columnNames() {
 }
 
 std::string exportCsv(const Image& image) {
+    std::vector<int> all;
+    for (int n = 1; n <= mm::kChannelCount; ++n)
+        all.push_back(n);
+    return exportCsv(image, all, false);
+}
+
+std::string exportCsv(const Image& image, const std::vector<int>& channels, bool renumber) {
     const ChannelTable table = imageToTable(image, Language::English);
     std::string out;
     const auto writeRow = [&out](const auto& fields) {
@@ -405,12 +412,13 @@ std::string exportCsv(const Image& image) {
         out += "\r\n";
     };
     writeRow(columnNames());
-    for (int n = 1; n <= mm::kChannelCount; ++n) {
-        const Row& row = table[n];
-        if (row[ColRx].empty())
+    int written = 0;
+    for (int n : channels) {
+        const Row& row = table.at(n);
+        if (n < 1 || row[ColRx].empty())
             continue;
         std::array<std::string, kColCount> f;
-        f[Location] = std::to_string(n);
+        f[Location] = std::to_string(renumber ? ++written : n);
         const std::int64_t rx = frequencyUnits(row[ColRx]);
         f[Frequency] = mhz(rx);
         f[Offset] = mhz(0);

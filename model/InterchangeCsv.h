@@ -20,6 +20,9 @@ const std::vector<std::string>& columnNames();
 // One row per channel whose Rx Frequency is set, Location = channel number
 // (1..16); UTF-8, RFC 4180 quoting, CRLF line ends.
 std::string exportCsv(const Image& image);
+// The same for `channels` only, in that order; with `renumber` the rows get
+// Locations 1, 2, ... (a channel set), else their channel numbers.
+std::string exportCsv(const Image& image, const std::vector<int>& channels, bool renumber);
 // What the export cannot carry (busy lock, compander, scrambler), said once.
 std::string exportNotice(const Translate& translate);
 

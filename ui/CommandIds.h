@@ -52,6 +52,12 @@ constexpr int ID_EDIT_FILL_DOWN = 32818;
 constexpr int ID_EDIT_SET_CELLS = 32819;
 constexpr int ID_FILE_RECENT = 32820;
 
+// Channel sets: inserted from a standard or the user's own set, saved from
+// the selected rows, and the user's folder of them.
+constexpr int ID_EDIT_INSERT_CHANNEL_SET = 32840;
+constexpr int ID_EDIT_SAVE_CHANNEL_SET = 32841;
+constexpr int ID_SETUP_OPEN_CHANNEL_SETS = 32842;
+
 // ---- Program
 constexpr int ID_PROGRAM_READ = 32773;
 constexpr int ID_PROGRAM_WRITE = 32774;

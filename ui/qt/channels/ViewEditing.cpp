@@ -382,6 +382,13 @@ CViewEditing::importCsv(const QByteArray& csv,
         (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
         return out;
     out.notice = qs(imp.notice);
+    applyImport(imp, tx("Import"));
+    out.applied = true;
+    return out;
+}
+
+void CViewEditing::applyImport(const radio::interchange::Import& imp, const QString& what) {
+    radio::Image img = gridImage();
     radio::interchange::apply(imp, img);
     const radio::ChannelTable imported =
         radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
@@ -389,9 +396,7 @@ CViewEditing::importCsv(const QByteArray& csv,
     for (int n = 1; n < radio::kGridRows; ++n)
         if (imp.listed[n])
             after[n] = imported[n];
-    applyTable(after, tx("Import"));
-    out.applied = true;
-    return out;
+    applyTable(after, what);
 }
 
 QByteArray CViewEditing::exportCsv(CsvLayout layout, QString* notice) const {

@@ -8,6 +8,7 @@
 #include "link/Verify.h"
 #include "model/ChannelTable.h"
 #include "model/Image.h"
+#include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
 
 #include <QObject>
@@ -84,6 +85,9 @@ public:
     ImportOutcome importCsv(const QByteArray& csv,
                             const std::function<bool(const QStringList&, int)>& confirm,
                             CsvLayout layout = CsvLayout::Interchange);
+    // The accepted channels of an interchange import into the grid, as one
+    // undoable step named `what`.
+    void applyImport(const radio::interchange::Import& imp, const QString& what);
     // `notice`, when given, receives what the layout cannot carry.
     QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
                          QString* notice = nullptr) const;
