@@ -243,10 +243,11 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
     const bool choosing = rowsArg != p.options.end() || toArg != p.options.end();
     const ChannelTable current = imageToTable(image, Language::English);
     interchange::Import rows;
-    if (!choosing && !set && list.rows.size() <= std::size_t(mm::kChannelCount)) {
+    if (!choosing && !set && interchange::fitsByLocation(list)) {
         rows = interchange::importCsv(csv, current, band.low, band.high);
     } else {
-        if (!choosing && list.rows.size() > std::size_t(mm::kChannelCount)) {
+        if (!choosing && (set ? list.rows.size() > std::size_t(mm::kChannelCount)
+                              : !interchange::fitsByLocation(list))) {
             long low = -1, high = -1;
             for (const auto& r : list.rows)
                 if (r.number >= 0) {

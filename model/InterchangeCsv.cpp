@@ -593,6 +593,16 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
     return result;
 }
 
+bool fitsByLocation(const ListFile& list) {
+    if (list.rows.size() > std::size_t(mm::kChannelCount))
+        return false;
+    const long offset = list.zeroBased ? 1 : 0;
+    return std::all_of(list.rows.begin(), list.rows.end(), [offset](const FileRow& row) {
+        return row.number < 0 ||
+               (row.number + offset >= 1 && row.number + offset <= mm::kChannelCount);
+    });
+}
+
 std::vector<std::size_t> rowsInRange(const ListFile& list, long from, long to) {
     std::vector<std::size_t> chosen;
     for (std::size_t i = 0; i < list.rows.size(); ++i)

@@ -77,6 +77,11 @@ struct ListFile {
 ListFile readList(const std::string& csvText, std::int64_t bandLow, std::int64_t bandHigh,
                   const Translate& translate = untranslated());
 
+// The list goes into the radio as it stands, Location = channel: no more
+// rows than channels and every whole-number Location one of the channels.
+// Otherwise the rows must be chosen (rowsInRange, place).
+bool fitsByLocation(const ListFile& list);
+
 // What the radio does with a watt figure ("0.5W", "5 W", "2.0"): at most
 // 1 W is Low, above it High. False when `text` is no number of watts.
 bool wattsArePower(const std::string& text, bool& high);

@@ -18,14 +18,12 @@ std::string programDirectory() {
 }
 
 std::string settingsFilePath() {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
+    const std::string dir = programDirectory();
+    if (dir.empty())
         return {};
     const std::string configDir =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
-    return locateSettings((exe.parent_path() / "Program.ini").string(), configDir).load;
+    return locateSettings((std::filesystem::path(dir) / "Program.ini").string(), configDir).load;
 }
 
 } // namespace radio::cli

@@ -211,6 +211,14 @@ TEST(InterchangeImport, LongListsChosenByLocationIntoConsecutiveChannels) {
     ASSERT_EQ(list.rows.size(), 39u);
     EXPECT_EQ(list.missingColumns, (std::vector<std::string>{"RxDtcsCode", "CrossMode", "Power"}));
     EXPECT_FALSE(list.rows[19].usable); // location 70
+    // Only a list whose Locations are channels goes in as it stands.
+    EXPECT_FALSE(interchange::fitsByLocation(list));
+    EXPECT_TRUE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n0,1\n15,1\n", kLow, kHigh)));
+    EXPECT_FALSE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n0,1\n16,1\n", kLow, kHigh)));
+    EXPECT_FALSE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n71,1\n", kLow, kHigh)));
     EXPECT_EQ(list.rows[19].line, 21);
 
     long from = 0, to = 0;

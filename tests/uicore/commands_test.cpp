@@ -52,6 +52,10 @@ const Expected kExpected[] = {
     {ID_EDIT_FILL_DOWN, Menu::Edit, "Fill &Down", "Ctrl+D", Keys::Shortcut, Rule::EditingIdle, "D"},
     {ID_EDIT_SET_CELLS, Menu::Edit, "Set Selected C&ells...", nullptr, Keys::None,
      Rule::EditingIdle, "D"},
+    {ID_EDIT_INSERT_CHANNEL_SET, Menu::Edit, "&Insert Channel Set...", nullptr, Keys::None,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_SAVE_CHANNEL_SET, Menu::Edit, "Save as Channel &Set...", nullptr, Keys::None,
+     Rule::EditingIdle, ""},
     {ID_EDIT_PRODUCT_INFO, Menu::Edit, "&Product Information", nullptr, Keys::None,
      Rule::ChannelWindow, "D"},
     {ID_EDIT_CHANNEL_INFO, Menu::Edit, "&Channel Information", nullptr, Keys::None, Rule::Always,
@@ -77,6 +81,8 @@ const Expected kExpected[] = {
     {ID_SETUP_LANGUAGE, Menu::Setup, "&Language", nullptr, Keys::None, Rule::ChannelWindow, ""},
     {ID_SETUP_OPEN_BACKUPS, Menu::Setup, "Open &Backups Folder", nullptr, Keys::None, Rule::Always,
      ""},
+    {ID_SETUP_OPEN_CHANNEL_SETS, Menu::Setup, "Open Channel &Sets Folder", nullptr, Keys::None,
+     Rule::Always, ""},
     {ID_SETUP_OPEN_RECORD, Menu::Setup, "Open Programming Record", nullptr, Keys::None,
      Rule::Always, ""},
     {ID_SETUP_COMMUNICATION_LOG, Menu::Setup, "Keep a communication log", nullptr, Keys::None,
@@ -132,32 +138,34 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
     EXPECT_EQ(
         menuLayout(Menu::Edit, started),
         (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
-                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES}));
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_INSERT_CHANNEL_SET,
+                          ID_EDIT_SAVE_CHANNEL_SET, 0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO,
+                          ID_EDIT_OPTIONAL_FEATURES}));
     EXPECT_EQ(
         menuLayout(Menu::Edit, all),
         (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_PRODUCT_INFO,
-                          ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST,
-                          ID_EDIT_PARAM_ADJUST}));
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_INSERT_CHANNEL_SET,
+                          ID_EDIT_SAVE_CHANNEL_SET, 0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO,
+                          ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST}));
     EXPECT_EQ(menuLayout(Menu::Program, all),
               (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
                                 ID_PROGRAM_SCAN_INFO}));
     EXPECT_EQ(menuLayout(Menu::View, all),
               (std::vector<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
-    EXPECT_EQ(
-        menuLayout(Menu::Setup, all),
-        (std::vector<int>{ID_SETUP_COM, ID_SETUP_LANGUAGE, 0, ID_SETUP_OPEN_BACKUPS, 0,
-                          ID_SETUP_OPEN_RECORD, ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
+    EXPECT_EQ(menuLayout(Menu::Setup, all),
+              (std::vector<int>{ID_SETUP_COM, ID_SETUP_LANGUAGE, 0, ID_SETUP_OPEN_BACKUPS,
+                                ID_SETUP_OPEN_CHANNEL_SETS, 0, ID_SETUP_OPEN_RECORD,
+                                ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
     EXPECT_EQ(menuLayout(Menu::Help, all), (std::vector<int>{ID_APP_ABOUT}));
     EXPECT_EQ(menuLayout(Menu::None, all), (std::vector<int>{ID_FILE_PRINT_DIRECT}));
     EXPECT_STREQ(menuTitle(Menu::File), "&File");
     EXPECT_STREQ(menuTitle(Menu::Help), "&Help");
 
     // A hidden command takes no separator with it, and none is left dangling.
-    EXPECT_EQ(menuLayout(Menu::Setup, [](const Command& c) { return c.id != ID_SETUP_LANGUAGE; }),
-              (std::vector<int>{ID_SETUP_COM, 0, ID_SETUP_OPEN_BACKUPS, 0, ID_SETUP_OPEN_RECORD,
-                                ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
+    EXPECT_EQ(
+        menuLayout(Menu::Setup, [](const Command& c) { return c.id != ID_SETUP_LANGUAGE; }),
+        (std::vector<int>{ID_SETUP_COM, 0, ID_SETUP_OPEN_BACKUPS, ID_SETUP_OPEN_CHANNEL_SETS, 0,
+                          ID_SETUP_OPEN_RECORD, ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
     EXPECT_EQ(menuLayout(Menu::Edit,
                          [](const Command& c) {
                              return c.id == ID_EDIT_UNDO || c.id == ID_EDIT_CHANNEL_INFO;
@@ -242,12 +250,13 @@ TEST(CommandRules, NothingChangesTheDocumentWhileATransferOwnsIt) {
         if (!enabled(c, locked))
             refused.insert(c.id);
     // Compare, Export and Copy only read the grid, but wait for the window too.
-    EXPECT_EQ(refused,
-              (std::set<int>{ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
-                             ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                             ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_PRODUCT_INFO,
-                             ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST,
-                             ID_PROGRAM_SCAN_INFO}));
+    EXPECT_EQ(
+        refused,
+        (std::set<int>{ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
+                       ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
+                       ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_INSERT_CHANNEL_SET,
+                       ID_EDIT_SAVE_CHANNEL_SET, ID_EDIT_PRODUCT_INFO, ID_EDIT_OPTIONAL_FEATURES,
+                       ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST, ID_PROGRAM_SCAN_INFO}));
     // The same commands run again once it is over.
     for (const Command& c : commands())
         EXPECT_TRUE(enabled(c, ready())) << c.text;

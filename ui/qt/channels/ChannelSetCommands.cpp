@@ -91,7 +91,7 @@ std::function<QString(QWidget*, const QString&)> askName = [](QWidget* parent,
 };
 
 bool needsPicker(const radio::interchange::ListFile& list) {
-    return list.rows.size() > std::size_t(radio::mm::kChannelCount);
+    return !radio::interchange::fitsByLocation(list);
 }
 
 QString userFolder() {

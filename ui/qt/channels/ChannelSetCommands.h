@@ -23,7 +23,8 @@ extern std::function<int(QWidget* parent, const QStringList& items)> askSet;
 // The name of a new set; empty for Cancel.
 extern std::function<QString(QWidget* parent, const QString& suggestion)> askName;
 
-// A list the picker must choose from: more rows than the radio has channels.
+// A list the picker must choose from: more rows than the radio has channels,
+// or Locations that are none of its channels.
 bool needsPicker(const radio::interchange::ListFile& list);
 
 // Offers the rows of `list` (read from `fileName`) in the picker and imports
