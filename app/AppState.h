@@ -30,6 +30,7 @@ struct AppState {
     std::string helpFile;     // "chHelp.chm" or "enHelp.chm"
     std::string programDir;   // executable's directory, with trailing separator
     CIniFile* settings = nullptr;
+    std::string settingsBesideProgram; // "Program.ini" beside the program; changes may go elsewhere
     UserValues* userValues = nullptr;
     bool freshDocument = false; // the last new/open/read was a new document
     bool factoryMode = false;   // set once the access code was accepted

@@ -63,18 +63,6 @@ std::string cleanPath(const std::string& path) {
     return out.empty() ? "." : out;
 }
 
-std::string processEnvironment(const char* name) {
-#ifdef _WIN32
-    // The wide environment, so a user name outside the ANSI code page survives.
-    const std::wstring wide(name, name + std::strlen(name));
-    const wchar_t* value = _wgetenv(wide.c_str());
-    return value ? fs::path(value).u8string() : std::string();
-#else
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-#endif
-}
-
 std::string homePath(const Environment& env) {
     const std::string home = env("HOME");
     return cleanPath(home.empty() ? "/" : home);
@@ -104,15 +92,30 @@ std::string userDataLocation(Platform platform, const Environment& env) {
     return homePath(env) + "/.local/share";
 }
 
-std::string userDataLocation() {
-#if defined(_WIN32)
-    constexpr Platform platform = Platform::Windows;
-#elif defined(__APPLE__)
-    constexpr Platform platform = Platform::MacOS;
+std::string processEnvironment(const char* name) {
+#ifdef _WIN32
+    // The wide environment, so a user name outside the ANSI code page survives.
+    const std::wstring wide(name, name + std::strlen(name));
+    const wchar_t* value = _wgetenv(wide.c_str());
+    return value ? fs::path(value).u8string() : std::string();
 #else
-    constexpr Platform platform = Platform::Unix;
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
 #endif
-    return userDataLocation(platform, processEnvironment);
+}
+
+Platform runningPlatform() {
+#if defined(_WIN32)
+    return Platform::Windows;
+#elif defined(__APPLE__)
+    return Platform::MacOS;
+#else
+    return Platform::Unix;
+#endif
+}
+
+std::string userDataLocation() {
+    return userDataLocation(runningPlatform(), processEnvironment);
 }
 
 std::string backupsFolder(const std::string& dataLocation, std::string appName) {

@@ -29,6 +29,9 @@ using Environment = std::function<std::string(const char* name)>;
 std::string userDataLocation(Platform platform, const Environment& environment);
 // The same for the running program's platform and environment.
 std::string userDataLocation();
+// The running program's environment variable `name` (UTF-8), "" when unset.
+std::string processEnvironment(const char* name);
+Platform runningPlatform();
 
 // <dataLocation>/<appName>/backups, where a "/" or "\" of the name becomes
 // '_' so it cannot climb out, and an empty, "." or ".." name gives

@@ -155,37 +155,71 @@ bool CIniFile::Load(const std::string& fullPath, bool writeBack, bool ignoreCase
     if (!files::readInput(fullPath, text, kMaxSettingsBytes).ok)
         return false;
     // Editors on Windows like to start UTF-8 files with a byte order mark; it
-    // would otherwise become part of the first line and hide its section.
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        text.erase(0, 3);
-
-    Section unnamed;
-    m_sections.push_back(unnamed);
+    // would otherwise become part of the first line and hide its section. It
+    // is kept aside and written back as it was.
     std::size_t pos = 0;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        m_byteOrderMark = text.substr(0, 3);
+        pos = 3;
+    }
+
+    m_sections.emplace_back(); // the unnamed section
+    bool endSeen = false;
     while (pos < text.size()) {
-        std::size_t eol = text.find('\n', pos);
-        if (eol == std::string::npos)
-            eol = text.size();
-        const std::string line = trim(text.substr(pos, eol - pos)); // also drops a '\r'
-        pos = eol + 1;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        Line line;
+        const std::size_t eol = text.find('\n', pos);
+        if (eol == std::string::npos) {
+            line.text = text.substr(pos);
+            pos = text.size();
+        } else {
+            const std::size_t stop = eol > pos && text[eol - 1] == '\r' ? eol - 1 : eol;
+            line.text = text.substr(pos, stop - pos);
+            line.end = text.substr(stop, eol + 1 - stop);
+            pos = eol + 1;
+            if (!endSeen)
+                m_lineEnd = line.end;
+            endSeen = true;
+        }
+        std::size_t b = 0;
+        std::size_t e = line.text.size();
+        while (b < e && isBlank(static_cast<unsigned char>(line.text[b])))
+            ++b;
+        while (e > b && isBlank(static_cast<unsigned char>(line.text[e - 1])))
+            --e;
+        if (e - b >= 2 && line.text[b] == '[' && line.text[e - 1] == ']') {
+            // Grown by at least the table's own size, so a file of many
+            // sections loads in time proportional to its length.
             if (m_sections.size() == m_sections.capacity())
-                m_sections.reserve(m_sections.size() + static_cast<std::size_t>(m_growthStep));
+                m_sections.reserve(m_sections.size() +
+                                   std::max(m_sections.size(), std::size_t(m_growthStep)));
             Section s;
-            s.name = line.substr(1, line.size() - 2);
+            s.name = line.text.substr(b + 1, e - b - 2);
+            s.hasHeader = true;
+            s.lines.push_back(std::move(line));
             m_sections.push_back(std::move(s));
             continue;
         }
-        const std::size_t eq = line.find('=');
-        std::string key = trim(line.substr(0, eq));
-        std::string value = eq == std::string::npos ? std::string() : trim(line.substr(eq + 1));
-        if (key.empty() || isCommentStart(key.front()))
-            continue;
-        Section& current = m_sections.back();
-        current.keys.push_back(std::move(key));
-        current.values.push_back(std::move(value));
+        const std::size_t eq = line.text.find('=', b);
+        if (eq == std::string::npos || eq >= e) {
+            line.key = line.text.substr(b, e - b); // a key with an empty value
+            line.valueAt = e;
+        } else {
+            line.key = trim(line.text.substr(b, eq - b));
+            std::size_t v = eq + 1;
+            while (v < e && isBlank(static_cast<unsigned char>(line.text[v])))
+                ++v;
+            line.valueAt = v;
+            line.valueLength = e - v;
+            line.value = line.text.substr(v, e - v);
+        }
+        if (line.key.empty() || isCommentStart(line.key.front())) {
+            line.key.clear(); // kept as written, never looked up
+            line.value.clear();
+        }
+        m_sections.back().lines.push_back(std::move(line));
     }
     m_path = fullPath;
+    m_savePath = fullPath;
     return true;
 }
 
@@ -195,11 +229,12 @@ std::string CIniFile::GetString(const std::string& section, const std::string& k
     if (s < 0)
         return def;
     const Section& sec = m_sections[static_cast<std::size_t>(s)];
-    for (std::size_t i = sec.keys.size(); i-- > 0;) {
-        if (!equalNames(sec.keys[i], key))
+    for (std::size_t i = sec.lines.size(); i-- > 0;) {
+        const Line& line = sec.lines[i];
+        if (line.key.empty() || !equalNames(line.key, key))
             continue;
         // The blank before a marker stays: "Chinese // note" reads "Chinese ".
-        std::string value = sec.values[i];
+        std::string value = line.value;
         cutAt(value, "//");
         cutAt(value, "\t;");
         cutAt(value, "/*");
@@ -212,59 +247,107 @@ void CIniFile::SetString(const std::string& section, const std::string& key,
                          const std::string& value) {
     if (m_path.empty())
         return;
-    int s = findSection(section);
+    const int s = findSection(section);
     if (s < 0) {
         Section added;
         added.name = section;
+        added.hasHeader = true;
+        Line header;
+        header.text = '[' + section + ']';
+        header.end = m_lineEnd;
+        if (Line* last = lastLine(); last && last->end.empty())
+            last->end = m_lineEnd;
+        added.lines.push_back(std::move(header));
         m_sections.push_back(std::move(added));
-        s = static_cast<int>(m_sections.size()) - 1;
+        addKey(m_sections.back(), key, value);
+        m_modified = true;
+        return;
     }
     Section& sec = m_sections[static_cast<std::size_t>(s)];
-    for (std::size_t i = sec.keys.size(); i-- > 0;) {
-        if (!equalNames(sec.keys[i], key))
+    for (std::size_t i = sec.lines.size(); i-- > 0;) {
+        Line& line = sec.lines[i];
+        if (line.key.empty() || !equalNames(line.key, key))
             continue;
-        if (sec.values[i] != value) {
-            sec.values[i] = value;
+        if (line.value != value) {
+            // Only the value's bytes change; what surrounds it stays.
+            if (line.text.find('=') == std::string::npos)
+                line.text.insert(line.valueAt++, 1, '=');
+            line.text.replace(line.valueAt, line.valueLength, value);
+            line.valueLength = value.size();
+            line.value = value;
             m_modified = true;
         }
         return;
     }
-    sec.keys.push_back(key);
-    sec.values.push_back(value);
+    addKey(sec, key, value);
     m_modified = true;
 }
 
+void CIniFile::addKey(Section& sec, const std::string& key, const std::string& value) {
+    // After the section's last key, so the comments and blank lines that lead
+    // into the next section stay with it.
+    std::size_t at = sec.hasHeader ? 1 : 0;
+    for (std::size_t i = sec.lines.size(); i-- > 0;) {
+        if (!sec.lines[i].key.empty()) {
+            at = i + 1;
+            break;
+        }
+    }
+    if (at == sec.lines.size() && &sec == &m_sections.back()) {
+        if (Line* last = lastLine(); last && last->end.empty())
+            last->end = m_lineEnd;
+    }
+    Line line;
+    line.text = key + '=' + value;
+    line.end = m_lineEnd;
+    line.key = key;
+    line.value = value;
+    line.valueAt = key.size() + 1;
+    line.valueLength = value.size();
+    sec.lines.insert(sec.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+CIniFile::Line* CIniFile::lastLine() {
+    for (std::size_t n = m_sections.size(); n-- > 0;) {
+        if (!m_sections[n].lines.empty())
+            return &m_sections[n].lines.back();
+    }
+    return nullptr;
+}
+
 bool CIniFile::Save(bool makeBackup) {
+    m_saveError.clear();
     if (!m_modified || m_path.empty())
         return false;
+    if (m_savePath.empty()) {
+        m_saveError = "no folder for this user's settings is known, and " +
+                      files::quoted(m_path, 4096) + " may not be changed";
+        return false;
+    }
 
     if (m_backupCount != 0 && makeBackup) {
         if (m_backupName.empty())
             m_backupName = nextBackupName();
         std::error_code ec;
         // Never overwrite an older backup; each save looks for its own number.
-        fs::copy_file(m_path, m_backupName, fs::copy_options::skip_existing, ec);
+        fs::copy_file(m_savePath, m_backupName, fs::copy_options::skip_existing, ec);
         m_backupName.clear();
     }
 
-    std::string out;
-    for (std::size_t n = 0; n < m_sections.size(); ++n) {
-        const Section& sec = m_sections[n];
-        // Only the first, unnamed section has no header; a later "[]" keeps
-        // its own, or its keys would join the section above on the next load.
-        if (n > 0 || !sec.name.empty())
-            out += '[' + sec.name + "]\n";
-        for (std::size_t i = 0; i < sec.keys.size(); ++i) {
-            out += sec.keys[i];
-            if (!sec.keys[i].empty())
-                out += '=';
-            out += sec.values[i] + '\n';
+    std::string out = m_byteOrderMark;
+    for (const Section& sec : m_sections) {
+        for (const Line& line : sec.lines) {
+            out += line.text;
+            out += line.end;
         }
     }
     // Replaced as a whole: a failed write leaves the previous settings, and a
     // linked settings file and its permissions stay as they are.
-    if (!files::writeAtomically(m_path, out).ok)
+    const files::Result written = files::writeAtomically(m_savePath, out);
+    if (!written.ok) {
+        m_saveError = written.error;
         return false;
+    }
     m_modified = false;
     return true;
 }
@@ -282,7 +365,7 @@ bool CIniFile::equalNames(const std::string& a, const std::string& b) const {
 }
 
 std::string CIniFile::nextBackupName() const {
-    const fs::path full(m_path);
+    const fs::path full(m_savePath);
     const std::string stem = full.stem().string(); // file name without its extension
     fs::path dir = full.parent_path();
     if (dir.empty())
@@ -301,11 +384,14 @@ std::string CIniFile::nextBackupName() const {
     }
     char suffix[32];
     std::snprintf(suffix, sizeof suffix, ".%.3ld", largest + 1);
-    return m_path + suffix;
+    return m_savePath + suffix;
 }
 
 void CIniFile::clear() {
     m_path.clear();
+    m_savePath.clear();
+    m_byteOrderMark.clear();
+    m_lineEnd = "\n";
     m_sections.clear();
     m_modified = false;
     m_backupName.clear();

@@ -1,6 +1,9 @@
 #pragma once
 // The settings file: sections of key=value lines, read into memory, answered
-// with comment stripping and defaults, written back when closed. Pure C++.
+// with comment stripping and defaults, written back when closed. The file is
+// kept line by line as read: a save changes only the value of a changed key
+// and adds new keys and sections, so comments, blank lines, the byte order
+// mark and the line ends the user wrote stay as they were. Pure C++.
 
 #include <string>
 #include <vector>
@@ -30,32 +33,52 @@ public:
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& def = std::string()) const;
     void SetString(const std::string& section, const std::string& key, const std::string& value);
-    // Writes the whole file ("\n" line ends) only when modified; with a
-    // backup count and `makeBackup`, first copies it to "<path>.NNN".
+    // Writes the file only when modified; with a backup count and
+    // `makeBackup`, first copies it to "<path>.NNN". False when there was
+    // nothing to write or the write failed (then saveError() says why).
     bool Save(bool makeBackup = false);
+    // Why the last save failed, naming the file; empty after a save that
+    // succeeded or had nothing to write.
+    const std::string& saveError() const { return m_saveError; }
 
     const std::string& path() const { return m_path; }
     // Saves from now on, the write-back included, go to `fullPath` (a loaded
     // file's contents kept as they are): the per-user copy of a settings file
-    // the user cannot write.
+    // the user cannot write. Empty: changes have nowhere to go, and a save of
+    // them fails.
     void SetSavePath(const std::string& fullPath) {
         if (!m_path.empty())
-            m_path = fullPath;
+            m_savePath = fullPath;
     }
+    const std::string& savePath() const { return m_savePath; }
     bool modified() const { return m_modified; }
 
 private:
+    struct Line {
+        std::string text; // the line's bytes, without its end
+        std::string end;  // "\r\n", "\n", or "" for a last line without one
+        std::string key;  // empty for a header, comment or blank line
+        std::string value;
+        std::size_t valueAt = 0; // where the value's bytes sit in `text`
+        std::size_t valueLength = 0;
+    };
     struct Section {
         std::string name;
-        std::vector<std::string> keys;
-        std::vector<std::string> values;
+        bool hasHeader = false; // lines[0] is the "[name]" line
+        std::vector<Line> lines;
     };
     int findSection(const std::string& name) const;
+    // The line new lines follow at the end of the file, or null when empty.
+    Line* lastLine();
+    void addKey(Section& sec, const std::string& key, const std::string& value);
     bool equalNames(const std::string& a, const std::string& b) const;
     std::string nextBackupName() const;
     void clear();
 
     std::string m_path;
+    std::string m_savePath;
+    std::string m_byteOrderMark;
+    std::string m_lineEnd = "\n"; // the file's own, for the lines added to it
     std::vector<Section> m_sections;
     int m_growthStep;
     bool m_ignoreCase = false;
@@ -63,6 +86,7 @@ private:
     int m_backupCount = 0;
     bool m_modified = false;
     mutable std::string m_backupName;
+    std::string m_saveError;
 };
 
 } // namespace radio

@@ -24,6 +24,11 @@ public:
 
     const std::vector<std::string>& paths() const { return m_paths; }
 
+    // What the menu shows of each path: the file name, with as many of its
+    // folders before it as it takes to tell it from the other paths (two
+    // customers' "radio.dat"); a path that is all shared shows whole.
+    static std::vector<std::string> labels(const std::vector<std::string>& paths);
+
 private:
     std::vector<std::string> m_paths;
 };

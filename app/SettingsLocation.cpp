@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -88,10 +89,35 @@ bool modeGrantsWrite(const std::string& path) {
 
 SettingsPaths chooseSettingsPaths(const std::string& besideProgram, bool besideWritable,
                                   const std::string& perUser, bool perUserExists) {
-    if (besideWritable || perUser.empty())
+    if (besideWritable)
         return {besideProgram, besideProgram};
+    if (perUser.empty())
+        return {besideProgram, {}};
     // The system's file is the starting point until the user has changed something.
     return {perUserExists ? perUser : besideProgram, perUser};
+}
+
+std::string userConfigLocation(backups::Platform platform,
+                               const backups::Environment& environment) {
+    const auto absolute = [](const std::string& path) {
+        return !path.empty() && path.front() == '/';
+    };
+    if (platform == backups::Platform::Windows) {
+        std::string local = environment("LOCALAPPDATA");
+        std::replace(local.begin(), local.end(), '\\', '/');
+        return local;
+    }
+    const std::string home = environment("HOME");
+    if (platform == backups::Platform::MacOS)
+        return absolute(home) ? home + "/Library/Preferences" : std::string();
+    const std::string xdg = environment("XDG_CONFIG_HOME");
+    if (absolute(xdg))
+        return xdg;
+    return absolute(home) ? (fs::path(home) / ".config").generic_string() : std::string();
+}
+
+std::string userConfigLocation() {
+    return userConfigLocation(backups::runningPlatform(), backups::processEnvironment);
 }
 
 std::string perUserSettingsPath(const std::string& configDir, const std::string& appName) {

@@ -5,6 +5,8 @@
 // platform's configuration folder, which later starts prefer. Where the file
 // beside the program is writable, it is read and written as always.
 
+#include "app/Backups.h"
+
 #include <string>
 
 namespace radio {
@@ -15,9 +17,23 @@ struct SettingsPaths {
 };
 
 // The decision alone. `perUser` empty means no per-user folder is known:
-// the file beside the program is then used both ways, as always.
+// a writable file beside the program is then used both ways, as always; a
+// read-only one is only read and `save` stays empty (changes have nowhere
+// to go, rather than overwriting an installation made read-only on purpose).
 SettingsPaths chooseSettingsPaths(const std::string& besideProgram, bool besideWritable,
                                   const std::string& perUser, bool perUserExists);
+
+// The platform's per-user configuration folder, the one Qt names the generic
+// configuration location, so existing per-user copies stay found:
+//   Linux and other Unix: $XDG_CONFIG_HOME when it is an absolute path (a
+//     relative one is invalid by the XDG rules), else $HOME/.config;
+//   Windows: %LOCALAPPDATA% with forward slashes;
+//   macOS: $HOME/Library/Preferences.
+// Empty when the variable it needs is unset or not absolute: a home is
+// never guessed ("/" would put the user's settings in the system's root).
+std::string userConfigLocation(backups::Platform platform, const backups::Environment& environment);
+// The same for the running program's platform and environment.
+std::string userConfigLocation();
 
 // "<configDir>/<AppName>/Program.ini": the folder is named after the settings
 // file's "AppName" like the per-user values, made safe as one folder name

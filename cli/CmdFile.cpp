@@ -210,11 +210,10 @@ int runExportCsv(const Args& args) {
         return usageError(error);
     if (p.positional.size() != 2)
         return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
-    if (refuseSameFile(p.positional[0], p.positional[1], error))
+    if (!checkFiles({{FileArg::Use::Read, p.positional[0], {}},
+                     {FileArg::Use::Replace, p.positional[1], {}}},
+                    error))
         return usageError(error);
-    const files::Result usable = files::checkOutput(p.positional[1]);
-    if (!usable.ok)
-        return usageError(usable.error);
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
@@ -342,8 +341,15 @@ int runImportCsv(const Args& args) {
                                 "FILE.dat [--band LOW-HIGH]");
     const std::string csvPath = set ? set->path : p.positional[0];
     const std::string& datPath = p.positional.back();
-    if (refuseSameFile(csvPath, datPath, error))
+    if (!checkFiles({{FileArg::Use::Read, csvPath, {}}, {FileArg::Use::Replace, datPath, {}}},
+                    error))
         return usageError(error);
+    // Held until the new file is in place: a second import waits for this one
+    // and then reads its result, instead of overwriting it.
+    files::UpdateLock lock;
+    const files::Result locked = lock.acquire(datPath, kUpdateWaitMs);
+    if (!locked.ok)
+        return usageError(locked.error);
     std::string csv;
     Image image;
     if (!readText(csvPath, csv, error) || !readImage(datPath, image, error))

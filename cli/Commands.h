@@ -70,4 +70,22 @@ void printError(const std::string& message);
 // through "./", links or hard links: writing it would destroy the input.
 bool refuseSameFile(const std::string& input, const std::string& output, std::string& error);
 
+// A file named on the command line, for checkFiles. `label` is how the user
+// named it ("--log"); empty for a positional file.
+struct FileArg {
+    enum class Use { Read, Replace, Append };
+    Use use;
+    std::string path; // empty: not given, nothing to check
+    std::string label;
+};
+
+// The checks every command makes before it touches any file: no output is an
+// input or another output (device and inode, through links), and every
+// output can be written (files::checkOutput / checkAppend). Nothing is
+// created. False with `error` naming the files otherwise.
+bool checkFiles(const std::vector<FileArg>& files, std::string& error);
+
+// How long an update waits for another one of the same file.
+constexpr int kUpdateWaitMs = 10000;
+
 } // namespace radio::cli

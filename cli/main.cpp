@@ -27,6 +27,41 @@ bool refuseSameFile(const std::string& input, const std::string& output, std::st
     return true;
 }
 
+bool checkFiles(const std::vector<FileArg>& files, std::string& error) {
+    using Use = FileArg::Use;
+    const auto named = [](const FileArg& f) {
+        return files::quoted(f.path, 4096) + (f.label.empty() ? "" : " (" + f.label + ")");
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileArg& out = files[i];
+        if (out.use == Use::Read || out.path.empty())
+            continue;
+        for (std::size_t k = 0; k < files.size(); ++k) {
+            const FileArg& other = files[k];
+            if (k == i || other.path.empty())
+                continue;
+            if (other.use == Use::Read && refuseSameFile(other.path, out.path, error))
+                return false;
+            if (other.use != Use::Read && k > i && files::sameFile(out.path, other.path)) {
+                error = "the outputs " + named(out) + " and " + named(other) +
+                        " are the same file; give each its own";
+                return false;
+            }
+        }
+    }
+    for (const FileArg& f : files) {
+        if (f.use == Use::Read || f.path.empty())
+            continue;
+        const files::Result r =
+            f.use == Use::Append ? files::checkAppend(f.path) : files::checkOutput(f.path);
+        if (!r.ok) {
+            error = r.error;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace radio::cli
 
 namespace {
@@ -65,9 +100,19 @@ void printHelp(const std::vector<radio::cli::Command>& commands) {
         else
             std::printf("  %s\n  %-*s  %s\n", usage.c_str(), int(width), "", what.c_str());
     }
-    std::printf("\nradio-cli COMMAND --help describes one command.\n"
+    std::printf("\nradio-cli COMMAND --help describes one command; radio-cli --version shows\n"
+                "the version and the licence.\n"
                 "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad "
                 "input.\n");
+}
+
+void printVersion() {
+    std::printf("radio-cli %s\n"
+                "Copyright (C) 2026 Radio Programmer developers\n"
+                "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n",
+                RADIO_VERSION);
 }
 
 } // namespace
@@ -78,6 +123,13 @@ int main(int argc, char** argv) {
         printHelp(commands);
         return argc < 2 ? 2 : 0;
     }
+    if (!std::strcmp(argv[1], "--version")) {
+        printVersion();
+        return 0;
+    }
+    // Ctrl+C or a kill in the middle of a write leaves no temporary file;
+    // commands that handle the signals themselves install their own.
+    radio::files::removeTemporaryOnSignals();
     const std::string name = argv[1];
     radio::cli::Args args(argv + 2, argv + argc);
     for (const auto& c : commands) {

@@ -27,8 +27,11 @@ foreach(pair "radio-programmer:Program" "radio-cli:radio-cli")
   install(PROGRAMS ${INSTALL_STAGE}/${LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
-# Desktop entry, AppStream data and icons in the standard sizes.
+# Desktop entry, the configuration files' type, AppStream data and icons in
+# the standard sizes.
 install(FILES res/radio-programmer.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/install/radio-programmer-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME radio-programmer.xml)
 configure_file(res/install/radio-programmer.metainfo.xml
   ${INSTALL_STAGE}/org.example.radio_programmer.metainfo.xml @ONLY)
 install(FILES ${INSTALL_STAGE}/org.example.radio_programmer.metainfo.xml

@@ -1,5 +1,6 @@
 #include "link/Fleet.h"
 
+#include "link/PortNames.h"
 #include "link/Verify.h"
 #include "model/StringTable.h"
 
@@ -181,7 +182,12 @@ void FleetProgrammer::work(std::size_t index) {
     const auto failed = [&](const TransferResult& r, const std::string& during) {
         outcome.result = r;
         outcome.cancelled = r.status == TransferStatus::Cancelled;
-        outcome.failure = outcome.cancelled ? "cancelled" : shortMessage(r.messageId) + during;
+        outcome.failure = shortMessage(r.messageId) + during;
+        // The system's reason, where there is one, says what to mend.
+        if (!r.detail.empty())
+            outcome.failure += ": " + r.detail;
+        if (outcome.cancelled)
+            outcome.failure = "cancelled";
     };
 
     do {
@@ -287,14 +293,15 @@ std::string fleetSummary(const std::vector<RadioOutcome>& outcomes, bool cancell
 }
 
 std::string duplicatePort(const std::vector<std::string>& ports) {
+#ifdef _WIN32
+    constexpr bool windows = true;
+#else
+    constexpr bool windows = false;
+#endif
     std::set<std::string> seen;
     for (const std::string& p : ports) {
-        // COM1 and com1 are one port; other names are compared as given.
-        std::string key = p;
-        if (key.size() >= 4 && (key[0] == 'c' || key[0] == 'C') &&
-            (key[1] == 'o' || key[1] == 'O') && (key[2] == 'm' || key[2] == 'M'))
-            key = "COM" + key.substr(3);
-        if (!seen.insert(key).second)
+        // COM1 and com1, pts/2 and /dev/pts/2, a link and its target: one port.
+        if (!seen.insert(portIdentity(p, windows)).second)
             return p;
     }
     return {};

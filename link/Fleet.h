@@ -125,7 +125,8 @@ std::string shortMessage(int stringId);
 // "4 of 5 radios programmed; COM3 failed: Program Interrupt"; with a cancel,
 // "cancelled; 1 of 3 radios programmed".
 std::string fleetSummary(const std::vector<RadioOutcome>& outcomes, bool cancelled);
-// The first port name given twice, or "" (names compared as given).
+// The first port name that names a port given before it, under this name or
+// another ("" when none): names are resolved as the port is opened.
 std::string duplicatePort(const std::vector<std::string>& ports);
 
 } // namespace radio::link

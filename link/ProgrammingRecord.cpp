@@ -31,6 +31,15 @@ std::string joined(const std::vector<std::string>& fields) {
     return line;
 }
 
+// Text from outside (a radio's reply, port and file names) that a spreadsheet
+// would take for a formula gets a leading quote, which shows it as text; the
+// reply's raw bytes stay in the hex column.
+std::string asText(const std::string& cell) {
+    if (!cell.empty() && std::string("=+-@\t\r").find(cell[0]) != std::string::npos)
+        return "'" + cell;
+    return cell;
+}
+
 } // namespace
 
 std::string recordHeader() {
@@ -40,9 +49,9 @@ std::string recordHeader() {
 std::string recordLine(const RecordRow& row) {
     char crc[9];
     std::snprintf(crc, sizeof crc, "%08X", unsigned(row.checksum));
-    return joined({row.time, row.port, identificationHex(row.identification),
-                   identificationText(row.identification), row.configuration, crc, row.result,
-                   row.verified, row.backup});
+    return joined({row.time, asText(row.port), identificationHex(row.identification),
+                   asText(identificationText(row.identification)), asText(row.configuration), crc,
+                   asText(row.result), row.verified, asText(row.backup)});
 }
 
 std::string identificationHex(const std::vector<std::uint8_t>& ident) {

@@ -215,6 +215,7 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
                 const bool noFrequencies = row[ColRx].empty() && row[ColTx].empty();
                 // Nobody sees a drop-down pick its first entry for an unknown text.
                 if (!isEntry(column, text) && !(text.empty() && noFrequencies)) {
+                    result.refused[channel] = true;
                     result.rejected.push_back(
                         rejection(channel, column,
                                   textArg(translate("Csv", "%1 is not one of the column's entries"),
@@ -225,18 +226,18 @@ CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std
             }
             CommitResult commit =
                 commitCell(row, column, text, bandLow, bandHigh, Language::English);
-            if (commit.message != 0)
+            if (commit.message != 0) {
+                result.refused[channel] = true;
                 result.rejected.push_back(rejection(
                     channel, column,
                     limitMessage(commit.message, text, bandLow, bandHigh, translate), translate));
+            }
             row = std::move(commit.row);
         }
         table[channel] = std::move(row);
     }
-    if (!result.rejected.empty())
-        return result;
     result.table = std::move(table);
-    result.ok = true;
+    result.ok = result.rejected.empty();
     return result;
 }
 
@@ -244,7 +245,7 @@ void applyImport(const CsvImport& import, Image& image) {
     Image encoded = image;
     tableToImage(import.table, encoded);
     for (int n = 1; n <= mm::kChannelCount; ++n) {
-        if (!import.listed[n])
+        if (!import.listed[n] || import.refused[n])
             continue;
         std::copy_n(encoded.begin() + mm::channelOffset(n), mm::kRecordSize,
                     image.begin() + mm::channelOffset(n));

@@ -35,10 +35,11 @@ CsvParse parseImportCsv(const std::string& text);
 
 struct CsvImport {
     bool ok = false;
-    std::string error;                    // a problem with the file's shape, if any
-    std::vector<std::string> rejected;    // "row N, column NAME: message text"
-    ChannelTable table;                   // the committed table (only when ok)
-    std::array<bool, kGridRows> listed{}; // channels that had a row
+    std::string error;                     // a problem with the file's shape, if any
+    std::vector<std::string> rejected;     // "row N, column NAME: message text"
+    ChannelTable table;                    // the committed table (after a shape error: empty)
+    std::array<bool, kGridRows> listed{};  // channels that had a row
+    std::array<bool, kGridRows> refused{}; // channels with a rejected cell (never applied)
 };
 // Commits the CSV's cells into `current` (an English table of the image) as
 // the grid would: per row Rx, then Tx, then the list columns. Columns may
@@ -47,8 +48,9 @@ struct CsvImport {
 // Rejections name the broken limit, through `translate`.
 CsvImport importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
                     std::int64_t bandHigh, const Translate& translate = untranslated());
-// Writes the channels that had a row (records and scan-add bits) into `image`;
-// every other byte stays as it is.
+// Writes the channels that had a row and no rejected cell (records and
+// scan-add bits) into `image`; every other byte stays as it is. Whether a file
+// with rejected cells is applied at all is the caller's choice.
 void applyImport(const CsvImport& import, Image& image);
 
 } // namespace radio

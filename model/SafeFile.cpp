@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +12,7 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,6 +22,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -200,28 +205,56 @@ bool syncAndClose(int fd, int& code) {
     return true;
 }
 
-// The file a write to `path` should replace: a symbolic link is followed to
-// the file it names, so the link itself stays in place.
-std::string writeTarget(const std::string& path) {
+// The file a write to `path` lands in: links are followed one at a time, so a
+// link stays in place and a dangling one leads to the file it names. False
+// for a loop (or a chain too long to be meant).
+bool writeTarget(const std::string& path, std::string& target) {
+    target = path;
 #ifndef _WIN32
-    struct stat lst;
-    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string target = real;
-            std::free(real);
-            return target;
-        }
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat lst;
+        if (::lstat(target.c_str(), &lst) != 0 || !S_ISLNK(lst.st_mode))
+            return true;
+        char text[PATH_MAX];
+        const ssize_t n = ::readlink(target.c_str(), text, sizeof text);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof text)
+            return true; // the open that follows reports it
+        std::string next(text, static_cast<std::size_t>(n));
+        // A relative link counts from the folder it lies in.
+        const auto slash = target.rfind('/');
+        if (next[0] != '/' && slash != std::string::npos)
+            next = target.substr(0, slash + 1) + next;
+        target = next;
     }
+    return false;
+#else
+    return true;
 #endif
-    return path;
 }
+
+Result linkLoop(const std::string& path) {
+    return failed(shownPath(path) + " is a loop of symbolic links: " + reason(ELOOP), ELOOP);
+}
+
+// "." + 8 hex digits naming the target + "-" + 8 random + ".tmp": short, so
+// a name at the system's limit still has room, and recognisable as the
+// temporary of one target.
+std::string targetTag(const std::string& name) {
+    std::uint32_t h = 2166136261u; // FNV-1a
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
+    char tag[16];
+    std::snprintf(tag, sizeof tag, ".%08x-", unsigned(h));
+    return tag;
+}
+constexpr std::size_t kTemporaryLength = 1 + 8 + 1 + 8 + 4;
 
 std::string randomSuffix() {
     static std::mt19937_64 engine{std::random_device{}() ^
                                   static_cast<std::uint64_t>(std::time(nullptr))};
     static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string s;
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 8; ++i)
         s += kDigits[engine() % 36];
     return s;
 }
@@ -261,6 +294,155 @@ void appendEscaped(std::string& out, unsigned char c) {
     out += buf;
 }
 
+// The temporary file of the write in progress, for the signal handler: a
+// fixed buffer and a flag, the only things a handler may safely read. The
+// tool writes one file at a time; a second writer at once only loses the
+// clean-up of the first.
+char g_temporary[PATH_MAX + 1];
+volatile std::sig_atomic_t g_temporaryActive = 0;
+
+// Holds SIGINT and SIGTERM back while a temporary file comes into being or
+// goes away, so the handler always sees a name that matches the disk.
+class SignalsHeld {
+public:
+#ifndef _WIN32
+    SignalsHeld() {
+        sigset_t set;
+        sigemptyset(&set);
+        sigaddset(&set, SIGINT);
+        sigaddset(&set, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &set, &m_old);
+    }
+    ~SignalsHeld() {
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+
+private:
+    sigset_t m_old;
+#else
+    SignalsHeld() {}
+#endif
+};
+
+void noteTemporary(const std::string& path) {
+    if (path.size() >= sizeof g_temporary)
+        return;
+    std::memcpy(g_temporary, path.c_str(), path.size() + 1);
+    g_temporaryActive = 1;
+}
+
+void forgetTemporary() {
+    g_temporaryActive = 0;
+}
+
+#ifndef _WIN32
+extern "C" void removeTemporaryAndStop(int number) {
+    if (g_temporaryActive)
+        ::unlink(g_temporary);
+    ::signal(number, SIG_DFL);
+    ::raise(number);
+}
+#endif
+
+// Temporaries of `name` in `dir` that a killed process left behind: ours to
+// remove once a day old (a write still running is never that slow).
+void removeStaleTemporaries(const fs::path& dir, const std::string& name) {
+    const std::string tag = targetTag(name);
+    const std::time_t dayAgo = std::time(nullptr) - 24 * 60 * 60;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().u8string();
+        if (entry.size() != kTemporaryLength || entry.compare(0, tag.size(), tag) != 0 ||
+            entry.compare(entry.size() - 4, 4, ".tmp") != 0)
+            continue;
+        StatBuf st{};
+        const std::string full = it->path().u8string();
+#ifndef _WIN32
+        if (::lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+#else
+        if (statPath(full, st) != 0 || !isRegular(st))
+            continue;
+#endif
+        if (st.st_mtime < dayAgo)
+            removePath(full);
+    }
+}
+
+// Whether the user may change an existing file: a write-protected file is
+// refused even though the folder would let a rename replace it. (Root may
+// write anything, as the system lets it.)
+Result mayChange(const std::string& path, const std::string& target, const StatBuf& st) {
+#ifdef _WIN32
+    if (!(st.st_mode & _S_IWRITE))
+        return failed(shownPath(path) + " is write-protected; it was left unchanged", EACCES);
+    (void)target;
+#else
+    (void)st;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        const int code = errno;
+        if (code == EACCES || code == EPERM)
+            return failed(shownPath(path) + " is write-protected; it was left unchanged", EACCES);
+        if (code == EROFS)
+            return cannot("write", path, code);
+    }
+#endif
+    return succeeded();
+}
+
+// The checks before writing `path`: `inPlace` for an append, which needs the
+// folder only to create the file.
+Result checkWritable(const std::string& path, bool inPlace) {
+    if (path.empty())
+        return failed("no file name given", 0);
+    std::string target;
+    if (!writeTarget(path, target))
+        return linkLoop(path);
+    StatBuf st{};
+    const bool exists = statPath(target, st) == 0;
+    if (!exists && errno == ELOOP)
+        return linkLoop(path);
+    if (exists) {
+        if (!isRegular(st))
+            return notRegular(path, st);
+        const Result changeable = mayChange(path, target, st);
+        if (!changeable.ok || inPlace)
+            return changeable;
+    }
+#ifndef _WIN32
+    // A new file (or the temporary beside the old one) needs the folder.
+    const auto slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+        return cannot("write", path, errno);
+#endif
+    return succeeded();
+}
+
+#ifndef _WIN32
+// Waits for an exclusive advisory lock until `deadline`. A file system that
+// has no locks lets the caller go on unlocked.
+bool lockBefore(int fd, std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+#endif
+
+int truncateFile(int fd, long long size) {
+#ifdef _WIN32
+    return _chsize_s(fd, size);
+#else
+    return ::ftruncate(fd, static_cast<off_t>(size));
+#endif
+}
+
 } // namespace
 
 Result writeAtomically(const std::string& path, const std::string& data) {
@@ -271,7 +453,8 @@ Result writeAtomically(const std::string& path, const void* data, std::size_t si
     const Result usable = checkOutput(path);
     if (!usable.ok)
         return usable;
-    const std::string target = writeTarget(path);
+    std::string target;
+    writeTarget(path, target);
     StatBuf st{};
     [[maybe_unused]] const bool exists = statPath(target, st) == 0;
 
@@ -279,19 +462,28 @@ Result writeAtomically(const std::string& path, const void* data, std::size_t si
     const std::string name = fs::u8path(target).filename().u8string();
     if (dir.empty())
         dir = ".";
+    removeStaleTemporaries(dir, name);
 
     // A new name each try: nobody can plant a link at a name known ahead.
     std::string tmp;
     int fd = -1;
     int code = 0;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tmp = (dir / fs::u8path("." + name + "." + randomSuffix() + ".tmp")).u8string();
+        tmp = (dir / fs::u8path(targetTag(name) + randomSuffix() + ".tmp")).u8string();
+        const SignalsHeld held;
         fd = openPath(tmp, kCreateFlags, kNewFileMode);
-        if (fd < 0 && errno != EEXIST)
+        if (fd >= 0)
+            noteTemporary(tmp);
+        else if (errno != EEXIST)
             break;
     }
     if (fd < 0)
         return cannot("write", path, errno);
+    const auto discard = [&tmp] {
+        const SignalsHeld held;
+        removePath(tmp);
+        forgetTemporary();
+    };
 #ifndef _WIN32
     if (exists) {
         // The replacement keeps the old file's mode (and owner, where allowed).
@@ -307,13 +499,19 @@ Result writeAtomically(const std::string& path, const void* data, std::size_t si
     if (!written)
         closeFile(fd);
     if (!written || !syncAndClose(fd, code)) {
-        removePath(tmp);
+        discard();
         return cannot("write", path, code);
     }
     std::string why;
-    if (!renameOver(tmp, target, code, why)) {
-        removePath(tmp);
-        return failed("cannot replace " + shownPath(path) + ": " + why, code);
+    {
+        const SignalsHeld held;
+        const bool renamed = renameOver(tmp, target, code, why);
+        if (renamed)
+            forgetTemporary();
+        else
+            discard();
+        if (!renamed)
+            return failed("cannot replace " + shownPath(path) + ": " + why, code);
     }
 #ifndef _WIN32
     // The rename itself reaches the disk with its folder.
@@ -327,12 +525,11 @@ Result writeAtomically(const std::string& path, const void* data, std::size_t si
 }
 
 Result checkOutput(const std::string& path) {
-    if (path.empty())
-        return failed("no file name given", 0);
-    StatBuf st{};
-    if (statPath(writeTarget(path), st) == 0 && !isRegular(st))
-        return notRegular(path, st);
-    return succeeded();
+    return checkWritable(path, false);
+}
+
+Result checkAppend(const std::string& path) {
+    return checkWritable(path, true);
 }
 
 Result createNew(const std::string& path, const void* data, std::size_t size) {
@@ -355,7 +552,7 @@ Result createNew(const std::string& path, const void* data, std::size_t size) {
 
 Result appendTo(const std::string& path, const std::string& data,
                 const std::string& headerIfEmpty) {
-    const Result usable = checkOutput(path);
+    const Result usable = checkAppend(path);
     if (!usable.ok)
         return usable;
 #ifdef _WIN32
@@ -372,14 +569,32 @@ Result appendTo(const std::string& path, const std::string& data,
         closeFile(fd);
         return notRegular(path, st);
     }
+#ifndef _WIN32
+    // Other writers of the file append one after the other, so the length
+    // read below is the one to return to.
+    if (!lockBefore(fd, std::chrono::steady_clock::now() + std::chrono::seconds(10))) {
+        closeFile(fd);
+        return failed("cannot append to " + shownPath(path) + ": another program keeps it locked",
+                      EWOULDBLOCK);
+    }
+    fileStat(fd, st);
+#endif
+    const long long before = st.st_size;
     // One write of the whole text, so concurrent writers never interleave a row.
-    const std::string text = (st.st_size == 0 ? headerIfEmpty : std::string()) + data;
+    const std::string text = (before == 0 ? headerIfEmpty : std::string()) + data;
     int code = 0;
     const bool written = writeAll(fd, text.data(), text.size(), code);
-    if (!written)
+    if (!written || syncFile(fd) != 0) {
+        if (written)
+            code = errno;
+        // A half row would be glued to the next one: back to where it was.
+        if (truncateFile(fd, before) == 0)
+            syncFile(fd);
         closeFile(fd);
-    if (!written || !syncAndClose(fd, code))
         return cannot("append to", path, code);
+    }
+    if (closeFile(fd) != 0)
+        return cannot("append to", path, errno);
     return succeeded();
 }
 
@@ -432,12 +647,88 @@ Result readInput(const std::string& path, std::string& out, std::uint64_t maxByt
 
 bool sameFile(const std::string& a, const std::string& b) {
 #ifdef _WIN32
-    std::error_code ec;
-    return fs::equivalent(fs::u8path(a), fs::u8path(b), ec);
+    std::error_code ec, ecA, ecB;
+    if (fs::equivalent(fs::u8path(a), fs::u8path(b), ec))
+        return true;
+    const fs::path ca = fs::weakly_canonical(fs::u8path(a), ecA);
+    const fs::path cb = fs::weakly_canonical(fs::u8path(b), ecB);
+    return !ecA && !ecB && !fs::exists(ca, ecA) && ca == cb;
 #else
     struct stat sa, sb;
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    const bool hasA = ::stat(a.c_str(), &sa) == 0, hasB = ::stat(b.c_str(), &sb) == 0;
+    if (hasA || hasB)
+        return hasA && hasB && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // Neither exists yet: the same name in the same folder would be created.
+    std::string ta, tb;
+    if (!writeTarget(a, ta) || !writeTarget(b, tb))
+        return false;
+    const auto split = [](const std::string& t, std::string& dir, std::string& name) {
+        const auto slash = t.rfind('/');
+        dir = slash == std::string::npos ? "." : t.substr(0, slash + 1);
+        name = slash == std::string::npos ? t : t.substr(slash + 1);
+    };
+    std::string da, na, db, nb;
+    split(ta, da, na);
+    split(tb, db, nb);
+    return na == nb && !na.empty() && ::stat(da.c_str(), &sa) == 0 &&
+           ::stat(db.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
+}
+
+UpdateLock::~UpdateLock() {
+    if (m_fd >= 0)
+        closeFile(m_fd); // closing releases the lock
+}
+
+Result UpdateLock::acquire(const std::string& path, int waitMs) {
+#ifdef _WIN32
+    (void)path;
+    (void)waitMs;
+    return succeeded();
+#else
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        const int fd = openPath(path, kReadFlags, 0);
+        if (fd < 0)
+            return succeeded(); // nothing to update yet; the read reports it
+        StatBuf locked{};
+        if (fileStat(fd, locked) != 0 || !isRegular(locked)) {
+            closeFile(fd);
+            return succeeded();
+        }
+        if (!lockBefore(fd, deadline)) {
+            closeFile(fd);
+            return failed(shownPath(path) +
+                              " is being changed by another program; try again when it has "
+                              "finished",
+                          EWOULDBLOCK);
+        }
+        // The holder may have replaced the file meanwhile: the lock must be
+        // on the file the name leads to now, or the update would be lost.
+        StatBuf now{};
+        if (statPath(path, now) == 0 && now.st_dev == locked.st_dev &&
+            now.st_ino == locked.st_ino) {
+            if (m_fd >= 0)
+                closeFile(m_fd);
+            m_fd = fd;
+            return succeeded();
+        }
+        closeFile(fd);
+    }
+#endif
+}
+
+void removeTemporaryOnSignals() {
+#ifndef _WIN32
+    struct sigaction action {};
+    action.sa_handler = removeTemporaryAndStop;
+    sigemptyset(&action.sa_mask);
+    for (int number : {SIGINT, SIGTERM}) {
+        struct sigaction old {};
+        // A signal the caller's shell ignores (a background job) stays ignored.
+        if (::sigaction(number, nullptr, &old) == 0 && old.sa_handler != SIG_IGN)
+            ::sigaction(number, &action, nullptr);
+    }
 #endif
 }
 

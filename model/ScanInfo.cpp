@@ -52,8 +52,8 @@ const std::vector<std::string>& priorityEntries() {
     return entries;
 }
 
-bool revertShowsPriorityOnly(int priorityIndex) {
-    return priorityIndex != PriorityNone && priorityIndex != PriorityFixed;
+int revertOffset(int priorityIndex) {
+    return priorityIndex == PriorityNone || priorityIndex == PriorityFixed ? 0 : 2;
 }
 
 bool fixedControlsEnabled(int priorityIndex) {
@@ -87,7 +87,7 @@ Values decode(const Image& img) {
     v.lookBackA = mm::get(img, mm::LookBackA) * kStep + kLookBackBase;
     v.lookBackB = mm::get(img, mm::LookBackB) * kStep + kLookBackBase;
     const int stored = mm::get(img, mm::RevertChannel);
-    const int index = revertShowsPriorityOnly(v.priority) ? stored - 2 : stored;
+    const int index = stored - revertOffset(v.priority);
     const int size = static_cast<int>(revertEntries(v.priority, Language::English).size());
     v.revert = index >= 0 && index < size ? index : -1;
     v.dropout = int(mm::get16(img, mm::DropoutDelay));
@@ -191,14 +191,14 @@ OkResult encode(Image& img, const Values& v) {
             return OkResult::ChannelNotProgrammed;
         mm::set(img, mm::PriorityChannel, unsigned(n));
     }
-    if (v.priority >= PriorityNone && v.priority <= PrioritySelected)
-        mm::set(img, mm::ScanPriorityMode, unsigned(v.priority));
+    const bool modeListed = v.priority >= PriorityNone && v.priority <= PrioritySelected;
+    mm::set(img, mm::ScanPriorityMode, modeListed ? unsigned(v.priority) : kNoPriority);
     mm::set(img, mm::LookBackA, lookBackByte(v.lookBackA));
     mm::set(img, mm::LookBackB, lookBackByte(v.lookBackB));
     const int size = static_cast<int>(revertEntries(v.priority, Language::English).size());
-    if (v.revert >= 0 && v.revert < size)
-        mm::set(img, mm::RevertChannel,
-                unsigned(revertShowsPriorityOnly(v.priority) ? v.revert + 2 : v.revert));
+    const bool revertListed = v.revert >= 0 && v.revert < size;
+    mm::set(img, mm::RevertChannel,
+            revertListed ? unsigned(v.revert + revertOffset(v.priority)) : kNoRevert);
     mm::set16(img, mm::DropoutDelay, counterWord(v.dropout));
     mm::set16(img, mm::TxDwellTime, counterWord(v.dwell));
     return OkResult::Stored;

@@ -35,9 +35,16 @@ const std::vector<std::string>& priorityEntries();
 // Revert entries for a priority index (-1 or above 2: no selection). Fixed
 // offers four, None the two "Selected" ones, any other the two "Priority" ones.
 std::vector<std::string> revertEntries(int priorityIndex, Language language);
-// Whether the Revert list shows only the two Priority entries; their stored
-// value is then index + 2, and on opening index = stored - 2.
-bool revertShowsPriorityOnly(int priorityIndex);
+// What the stored revert value adds to the list index: 2 where the list
+// starts at "Priority" (mode Selected, and a mode without selection, which
+// offers the same two entries), else 0. So the entry shown is always the
+// value stored: a "Priority" shown never stores 0, which means "Selected".
+int revertOffset(int priorityIndex);
+// The revert value stored when the list has no selection: the fill value a
+// new document holds, which opens again without selection.
+constexpr unsigned kNoRevert = 0xFF;
+// The priority mode stored when the list has no selection (index -1).
+constexpr unsigned kNoPriority = 0xFF;
 // Priority Channel and the look-back edits with their up-down buttons are
 // enabled only in mode Fixed; dropout and dwell are always enabled.
 bool fixedControlsEnabled(int priorityIndex);
@@ -81,8 +88,8 @@ std::string channelMessage(const Translate& translate);
 // OK. In mode Fixed the priority channel must be 1..16 and programmed (byte 3
 // of its record neither 0x00 nor 0xFF); otherwise nothing is stored. The
 // times and counters are stored as given (the edits clamp them on leaving),
-// so values the image held are written back unchanged; a Priority or Revert
-// list without selection keeps its byte.
+// so values the image held are written back unchanged. A Priority list
+// without selection stores kNoPriority, a Revert list without one kNoRevert.
 OkResult encode(Image& img, const Values& values);
 
 } // namespace radio::scan

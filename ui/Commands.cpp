@@ -64,14 +64,15 @@ std::vector<Command> build() {
     return {
         // ---- File
         onToolbar(accelerated(item(ID_FILE_NEW, F, kNoSep, "&New\tCtrl+N",
-                                   "Create a new document\nNew", Rule::Always),
+                                   "Create a new document\nNew", Rule::NoTransfer),
                               "Ctrl+N"),
                   ":/toolbar/new.png", 1),
         onToolbar(accelerated(item(ID_FILE_OPEN, F, kNoSep, "&Open...\tCtrl+O",
-                                   "Open an existing document\nOpen", Rule::Always),
+                                   "Open an existing document\nOpen", Rule::NoTransfer),
                               "Ctrl+O"),
                   ":/toolbar/open.png", 2),
-        item(ID_FILE_CLOSE, F, kNoSep, "&Close", "Close the active document\nClose", Rule::Always),
+        item(ID_FILE_CLOSE, F, kNoSep, "&Close", "Close the active document\nClose",
+             Rule::NoTransfer),
         onToolbar(accelerated(item(ID_FILE_SAVE, F, kNoSep, "&Save\tCtrl+S",
                                    "Save the active document\nSave", Rule::Always),
                               "Ctrl+S"),
@@ -95,8 +96,9 @@ std::vector<Command> build() {
         item(ID_FILE_PRINT_SETUP, F, kNoSep, "P&rint Setup...",
              "Change the printing options\nPage Setup", Rule::ChannelWindow),
         submenu(item(ID_FILE_RECENT, F, kSep, "Recent &Files",
-                     "Open a configuration opened or saved lately\nRecent Files", Rule::Always)),
-        item(ID_APP_EXIT, F, kSep, "E&xit", "Quit the application\nExit", Rule::Always),
+                     "Open a configuration opened or saved lately\nRecent Files",
+                     Rule::NoTransfer)),
+        item(ID_APP_EXIT, F, kSep, "E&xit", "Quit the application\nExit", Rule::NoTransfer),
         // ---- Edit
         changing(shortcut(item(ID_EDIT_UNDO, E, kNoSep, "&Undo",
                                "Undo the last change of the channels\nUndo", Rule::CanUndo),
@@ -104,10 +106,10 @@ std::vector<Command> build() {
         changing(shortcut(item(ID_EDIT_REDO, E, kNoSep, "&Redo",
                                "Redo the change last undone\nRedo", Rule::CanRedo),
                           "Ctrl+Y")),
-        shortcut(item(ID_EDIT_COPY, E, kSep, "&Copy Channels",
+        shortcut(item(ID_EDIT_COPY, E, kSep, "Cop&y Channels",
                       "Copy the selected channel rows\nCopy Channels", Rule::EditingIdle),
                  "Ctrl+C", StandardKey::Copy),
-        changing(shortcut(item(ID_EDIT_PASTE, E, kNoSep, "&Paste Channels",
+        changing(shortcut(item(ID_EDIT_PASTE, E, kNoSep, "P&aste Channels",
                                "Paste channel rows from the clipboard\nPaste Channels",
                                Rule::EditingIdle),
                           "Ctrl+V", StandardKey::Paste)),
@@ -124,6 +126,30 @@ std::vector<Command> build() {
                       "Give every selected row one value of the current column\nSet Selected "
                       "Cells",
                       Rule::EditingIdle)),
+        changing(shortcut(item(ID_EDIT_MOVE_UP, E, kSep, "Mo&ve Channels Up",
+                               "Move the selected channels up one row, with all their "
+                               "settings\nMove Channels Up",
+                               Rule::EditingIdle),
+                          "Ctrl+Shift+Up")),
+        changing(shortcut(item(ID_EDIT_MOVE_DOWN, E, kNoSep, "Move Channels Do&wn",
+                               "Move the selected channels down one row, with all their "
+                               "settings\nMove Channels Down",
+                               Rule::EditingIdle),
+                          "Ctrl+Shift+Down")),
+        changing(item(ID_EDIT_SORT_RX, E, kNoSep, "Sort &by Rx Frequency",
+                      "Sort the selected channels, or all programmed channels, by receive "
+                      "frequency\nSort by Rx Frequency",
+                      Rule::EditingIdle)),
+        changing(shortcut(item(ID_EDIT_INSERT_CHANNEL, E, kNoSep, "Insert E&mpty Channel",
+                               "Insert an empty channel here; the channels below move down to "
+                               "the next empty one\nInsert Empty Channel",
+                               Rule::EditingIdle),
+                          "Ins")),
+        changing(shortcut(item(ID_EDIT_DELETE_CHANNELS, E, kNoSep, "Dele&te Channels",
+                               "Delete the selected channels; the channels below move up\n"
+                               "Delete Channels",
+                               Rule::EditingIdle),
+                          "Ctrl+Del")),
         changing(item(ID_EDIT_INSERT_CHANNEL_SET, E, kSep, "&Insert Channel Set...",
                       "Fill channels from a standard or your own channel set\nInsert Channel Set",
                       Rule::EditingIdle)),
@@ -236,8 +262,10 @@ bool enabled(Rule rule, const State& s) {
         return true;
     case Rule::ChannelWindow:
         return s.channelWindow;
+    case Rule::NoTransfer:
+        return !s.transferRunning;
     case Rule::RadioIdle:
-        return s.channelWindow && !s.severalRunning;
+        return s.channelWindow && !s.severalRunning && !s.progressShown;
     case Rule::EditingIdle:
         return editingIdle;
     case Rule::CanUndo:

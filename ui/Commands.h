@@ -31,8 +31,11 @@ enum class StandardKey { None, Undo, Copy, Paste, Delete };
 // When a command may run.
 enum class Rule {
     Always,        // the frame's own commands
+    NoTransfer,    // New, Open, Close, Exit: they replace, hide or end a document a
+                   // running transfer still uses
     ChannelWindow, // works on the active channel window or its document
-    RadioIdle,     // Read and Write: not while several radios are written
+    RadioIdle,     // Read and Write: not while several radios are written, nor while
+                   // the window's own progress window is open (pending or running)
     EditingIdle,   // the channel window is not busy with the radio
     CanUndo,       // ... and has a step to undo
     CanRedo,       // ... and has a step to redo

@@ -24,11 +24,11 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -78,6 +78,8 @@ CProgramApp::~CProgramApp() {
         QCoreApplication::removeTranslator(m_qtTranslator);
         delete m_qtTranslator;
     }
+    if (m_previousLocale)
+        QLocale::setDefault(*m_previousLocale);
     radio::AppState& st = radio::appState();
     st.settings = nullptr;
     st.userValues = nullptr;
@@ -109,26 +111,18 @@ bool CProgramApp::InitInstance() {
     st.freshDocument = false;
     st.factoryMode = false;
 
-    // 1. The command line: a file name opens that file, nothing a new document.
-    QString fileToOpen;
-    for (int i = 1; i < m_arguments.size(); ++i) {
-        if (!m_arguments[i].startsWith(QLatin1Char('-'))) {
-            fileToOpen = m_arguments[i];
-            break;
-        }
-    }
-
     // 2. The settings file, written back when the program ends.
     const std::string argv0 = m_arguments.isEmpty() ? std::string() : m_arguments[0].toStdString();
     const std::string dir = radio::settingsDirectory(argv0, m_executableDir.toStdString());
     // Installed, the file is the system's: the user's changes go to a per-user copy.
-    const radio::SettingsPaths paths = radio::locateSettings(
-        dir + "/Program.ini",
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+    st.settingsBesideProgram = dir + "/Program.ini";
+    const radio::SettingsPaths paths =
+        radio::locateSettings(st.settingsBesideProgram, radio::userConfigLocation());
     m_settings = std::make_unique<radio::CIniFile>();
     m_settings->Load(paths.load, true, true, 0);
     if (paths.save != paths.load) {
-        QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
+        if (!paths.save.empty())
+            QDir().mkpath(QFileInfo(qs(paths.save)).absolutePath());
         m_settings->SetSavePath(paths.save);
     }
     st.settings = m_settings.get();
@@ -157,6 +151,10 @@ bool CProgramApp::InitInstance() {
         if (m_qtTranslator->load(QStringLiteral("qtbase_zh_CN"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(m_qtTranslator);
+        // The file dialog names file types and writes dates by the locale,
+        // not by a catalogue.
+        m_previousLocale = QLocale();
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     }
     QCoreApplication::installTranslator(m_translator);
     // Long messages widen their box rather than strand a last word.
@@ -174,10 +172,11 @@ bool CProgramApp::InitInstance() {
     m_pMainWnd->recentFiles = [this] { return recentFiles(); };
     m_pMainWnd->openRecentFile = [this](const QString& path) { openRecentFile(path); };
     m_pMainWnd->openDroppedFile = [this](const QString& path) { openInPlaceOfActive(path); };
+    m_pMainWnd->closeChildFrame = [this](CChildFrame* frame) { closeChildFrame(frame); };
     registerCommands();
 
-    // 10. The command line's document.
-    if (!fileToOpen.isEmpty() ? openDocumentFile(fileToOpen) == nullptr : newDocument() == nullptr)
+    // 1, 10. The configurations named on the command line, or a new one.
+    if (!openCommandLineFiles() && newDocument() == nullptr)
         return false;
 
     // 11, 12. Shown maximized, with the program's icon.
@@ -195,6 +194,22 @@ bool CProgramApp::InitInstance() {
     // 14-16. Menu changes.
     applyMenuSettings();
     return true;
+}
+
+bool CProgramApp::openCommandLineFiles() {
+    // Every argument after the program's name that is no option ("--" ends
+    // the options), opened one after the other as File > Open opens it: with
+    // its checks and its message for a file that cannot be loaded, which
+    // leaves the others to open.
+    bool options = true;
+    for (int i = 1; i < m_arguments.size(); ++i) {
+        const QString& argument = m_arguments[i];
+        if (options && argument == QLatin1String("--"))
+            options = false;
+        else if (!options || !argument.startsWith(QLatin1Char('-')))
+            openInPlaceOfActive(argument);
+    }
+    return m_pMainWnd->activeChildFrame() != nullptr;
 }
 
 void CProgramApp::applyMenuSettings() {
@@ -276,9 +291,10 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
         return nullptr;
     }
     // The window that was active before this open steps aside; ours is not
-    // created yet, so it cannot be the one hidden.
+    // created yet, so it cannot be the one hidden. Its unsaved changes were
+    // asked about before the file was loaded.
     if (CChildFrame* previous = m_pMainWnd ? m_pMainWnd->activeChildFrame() : nullptr)
-        previous->close();
+        previous->hide();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     noteRecentFile(path);
     auto* frame = new CChildFrame(doc);
@@ -416,10 +432,23 @@ bool CProgramApp::OnFileSaveAs() {
 }
 
 void CProgramApp::OnFileClose() {
+    if (CChildFrame* f = m_pMainWnd->activeChildFrame())
+        closeChildFrame(f);
+}
+
+void CProgramApp::closeChildFrame(CChildFrame* frame) {
+    // A running transfer still uses its window and document.
     if (CProgramView::transferRunning())
         return;
-    if (CChildFrame* f = m_pMainWnd->activeChildFrame())
-        f->hide();
+    // A closed window is only hidden, so unsaved changes in it would live on
+    // unseen (and a later Save would write them): asked about as Exit asks.
+    // Discard drops the configuration with its window.
+    bool discarded = false;
+    if (!SaveModified(frame->document(), &discarded))
+        return;
+    frame->hide();
+    if (discarded)
+        frame->deleteLater(); // maybe from inside its own close event
 }
 
 void CProgramApp::OnAppAbout() {

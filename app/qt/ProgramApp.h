@@ -2,13 +2,16 @@
 // The application: start-up in its fixed order, the application-wide state,
 // and the document commands (New, Open, Save, Save As, Close, About).
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class CChildFrame;
 class CMainFrame;
 class CProgramDoc;
 class QSettingsUserValues;
@@ -48,6 +51,9 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFileClose();
+    // File > Close and the close box of `frame`: hides it, asking first when
+    // its configuration has unsaved changes.
+    void closeChildFrame(CChildFrame* frame);
     void OnAppAbout();
 
     // Framework New: a new document and its window.
@@ -85,6 +91,9 @@ private:
     radio::RecentFiles recentList() const;
     void storeRecentList(const radio::RecentFiles& list);
     void noteRecentFile(const QString& path);
+    // Start-up: opens the configurations named on the command line; false
+    // when none opened.
+    bool openCommandLineFiles();
     void registerCommands();
     void applyMenuSettings();
 
@@ -93,6 +102,7 @@ private:
     std::unique_ptr<radio::CIniFile> m_settings;
     std::unique_ptr<QSettingsUserValues> m_userValues;
     QTranslator* m_translator = nullptr;
-    QTranslator* m_qtTranslator = nullptr; // Qt's own texts, in Chinese only
+    QTranslator* m_qtTranslator = nullptr;   // Qt's own texts, in Chinese only
+    std::optional<QLocale> m_previousLocale; // set while the program runs in Chinese
     QPointer<CMainFrame> m_pMainWnd;
 };

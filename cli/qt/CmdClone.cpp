@@ -95,30 +95,6 @@ bool parse(const Args& args, CloneOptions& o, std::string& error) {
     return true;
 }
 
-// Two names for one device (COM1 and com1, a link and its target) are one port.
-std::string samePortTwice(const std::vector<std::string>& ports) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> keys;
-    for (const std::string& p : ports) {
-        std::error_code ec;
-        const fs::path real = fs::canonical(p, ec);
-        keys.push_back(ec ? p : real.string());
-    }
-    const std::string twice = link::duplicatePort(keys);
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (keys[i] == twice)
-            return ports[i];
-    return {};
-}
-
-// The file can be appended to; checked before any radio is touched.
-bool appendable(const std::string& path, std::string& error) {
-    const files::Result r = files::appendTo(path, {});
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
-}
-
 bool stderrIsTerminal() {
 #ifdef Q_OS_UNIX
     return ::isatty(STDERR_FILENO) == 1;
@@ -182,16 +158,18 @@ int runClone(const Args& args) {
     std::string error;
     if (!parse(args, o, error))
         return usageError(error);
-    const std::string twice = samePortTwice(o.ports);
+    const std::string twice = link::duplicatePort(o.ports);
     if (!twice.empty())
         return usageError("port \"" + twice + "\" is given twice");
     Image image;
     const LoadResult loaded = loadDat(o.file, image);
     if (!loaded.ok)
         return usageError(loaded.error);
-    if (!o.log.empty() && !appendable(o.log, error))
-        return usageError(error);
-    if (!o.trace.empty() && !appendable(o.trace, error))
+    // Before any radio is touched, and before either file is created.
+    if (!checkFiles({{FileArg::Use::Read, o.file, {}},
+                     {FileArg::Use::Append, o.log, "--log"},
+                     {FileArg::Use::Append, o.trace, "--trace"}},
+                    error))
         return usageError(error);
     o.fleet.configuration = std::filesystem::path(o.file).filename().string();
 

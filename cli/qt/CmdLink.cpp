@@ -8,7 +8,6 @@
 #include "link/qt/PortFactory.h"
 #include "link/qt/PtyServer.h"
 #include "model/Image.h"
-#include "model/SafeFile.h"
 #include "model/StringTable.h"
 
 #include <QCoreApplication>
@@ -182,16 +181,9 @@ link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
     return r;
 }
 
-// The trace file, checked before the radio is touched; null without --trace.
-std::unique_ptr<link::TraceLog> openTrace(const std::string& path, std::string& error) {
-    if (path.empty())
-        return nullptr;
-    const files::Result r = files::appendTo(path, {});
-    if (!r.ok) {
-        error = r.error;
-        return nullptr;
-    }
-    return std::make_unique<link::TraceLog>(path);
+// The trace file (checked with the other files); null without --trace.
+std::unique_ptr<link::TraceLog> openTrace(const std::string& path) {
+    return path.empty() ? nullptr : std::make_unique<link::TraceLog>(path);
 }
 
 // Reports how a transfer ended; returns the exit status.
@@ -232,13 +224,12 @@ int runRead(const Args& args) {
     if (!parent.empty() && !fs::is_directory(parent, ec))
         return usageError("cannot write \"" + o.file + "\": no such directory");
     // Refused before the radio is read, not after.
-    const files::Result usable = files::checkOutput(o.file);
-    if (!usable.ok)
-        return usageError(usable.error);
-
-    const auto trace = openTrace(o.trace, error);
-    if (!error.empty())
+    if (!checkFiles(
+            {{FileArg::Use::Replace, o.file, {}}, {FileArg::Use::Append, o.trace, "--trace"}},
+            error))
         return usageError(error);
+
+    const auto trace = openTrace(o.trace);
     const auto app = ensureApplication();
     catchInterrupts();
     // The bytes the radio never sends keep the values of a new configuration.
@@ -267,10 +258,11 @@ int runWrite(const Args& args) {
     const LoadResult loaded = loadDat(o.file, image);
     if (!loaded.ok)
         return usageError(loaded.error);
-
-    const auto trace = openTrace(o.trace, error);
-    if (!error.empty())
+    if (!checkFiles({{FileArg::Use::Read, o.file, {}}, {FileArg::Use::Append, o.trace, "--trace"}},
+                    error))
         return usageError(error);
+
+    const auto trace = openTrace(o.trace);
     const auto app = ensureApplication();
     catchInterrupts();
     auto port = link::createPort(o.port, &g_interrupted);
@@ -360,6 +352,9 @@ int runVirtualRadio(const Args& args) {
     }
     if (linkPath.empty())
         return usageError("missing --link PATH");
+    // --image and --save may be one file: the radio keeps its memory there.
+    if (!checkFiles({{FileArg::Use::Replace, savePath, "--save"}}, error))
+        return usageError(error);
     Image memory = link::VirtualRadio::sampleImage();
     if (!imagePath.empty()) {
         const LoadResult loaded = loadDat(imagePath, memory);

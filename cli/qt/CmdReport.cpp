@@ -97,11 +97,14 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Fonts need a GUI application object; the tool has no display, so it uses
-// the offscreen platform whatever the environment asks for.
+// the offscreen platform whatever the environment asks for. A desktop's
+// platform theme (QT_QPA_PLATFORMTHEME=gtk3, say) would open a display
+// anyway and fail over ssh, so none is loaded.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance())
         return nullptr;
     qInstallMessageHandler(quietQtMessages);
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     static int argc = 3;
     static char arg0[] = "radio-cli";
     static char arg1[] = "-platform";
@@ -119,11 +122,9 @@ int runReport(const Args& args) {
         return usageError(
             "report expects an image and an output file: radio-cli report FILE.dat OUT.pdf");
     const std::string& out = p.positional[1];
-    if (refuseSameFile(p.positional[0], out, error))
+    if (!checkFiles({{FileArg::Use::Read, p.positional[0], {}}, {FileArg::Use::Replace, out, {}}},
+                    error))
         return usageError(error);
-    const files::Result usable = files::checkOutput(out);
-    if (!usable.ok)
-        return usageError(usable.error);
     Image image{};
     if (!readImage(p.positional[0], image, error))
         return usageError(error);

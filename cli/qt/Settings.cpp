@@ -4,8 +4,6 @@
 #include "app/SettingsLocation.h"
 #include "cli/Commands.h"
 
-#include <QStandardPaths>
-
 #include <filesystem>
 #include <system_error>
 
@@ -21,9 +19,9 @@ std::string settingsFilePath() {
     const std::string dir = programDirectory();
     if (dir.empty())
         return {};
-    const std::string configDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
-    return locateSettings((std::filesystem::path(dir) / "Program.ini").string(), configDir).load;
+    return locateSettings((std::filesystem::path(dir) / "Program.ini").string(),
+                          userConfigLocation())
+        .load;
 }
 
 } // namespace radio::cli

@@ -54,8 +54,8 @@ Redo</source>
 重做</translation>
         </message>
         <message>
-            <source>&amp;Copy Channels</source>
-            <translation>复制信道(&amp;C)</translation>
+            <source>Cop&amp;y Channels</source>
+            <translation>复制信道(&amp;Y)</translation>
         </message>
         <message>
             <source>Copy the selected channel rows
@@ -64,8 +64,8 @@ Copy Channels</source>
 复制信道</translation>
         </message>
         <message>
-            <source>&amp;Paste Channels</source>
-            <translation>粘贴信道(&amp;P)</translation>
+            <source>P&amp;aste Channels</source>
+            <translation>粘贴信道(&amp;A)</translation>
         </message>
         <message>
             <source>Paste channel rows from the clipboard

@@ -131,5 +131,13 @@
         <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</source>
         <translation>“%1”不是普通文件：无法读取文件夹、设备或管道。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be written.</source>
+        <translation>“%1”不是普通文件：无法写入文件夹、设备或管道。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is write-protected; it was left unchanged.</source>
+        <translation>“%1”已写保护，未作任何更改。</translation>
+    </message>
 </context>
 </TS>

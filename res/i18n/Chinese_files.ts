@@ -61,4 +61,26 @@ Set Selected Cells</source>
             <translation>（无）</translation>
         </message>
     </context>
+    <!-- The type column of the file dialog: Qt's own catalogue lacks these. -->
+    <context>
+        <name>QAbstractFileIconProvider</name>
+        <message>
+            <source>Folder</source>
+            <comment>All other platforms</comment>
+            <translation>文件夹</translation>
+        </message>
+        <message>
+            <source>Drive</source>
+            <translation>驱动器</translation>
+        </message>
+        <message>
+            <source>Shortcut</source>
+            <comment>All other platforms</comment>
+            <translation>快捷方式</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>未知</translation>
+        </message>
+    </context>
 </TS>

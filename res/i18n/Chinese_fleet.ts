@@ -4,10 +4,6 @@
     <context>
         <name>FleetDlg</name>
         <message>
-            <source>Virtual radio</source>
-            <translation>虚拟对讲机</translation>
-        </message>
-        <message>
             <source>Waiting</source>
             <translation>等待</translation>
         </message>

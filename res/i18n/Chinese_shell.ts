@@ -7,6 +7,10 @@
             <source>OK</source>
             <translation>确定</translation>
         </message>
+        <message>
+            <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+            <translation>依照自由软件基金会的通用公共许可证第 3 版或（您选择的）任何更新版本发布的自由软件，不提供任何担保。</translation>
+        </message>
     </context>
     <context>
         <name>CLanguageDlg</name>

@@ -54,8 +54,8 @@ Redo</source>
 Redo</translation>
         </message>
         <message>
-            <source>&amp;Copy Channels</source>
-            <translation>&amp;Copy Channels</translation>
+            <source>Cop&amp;y Channels</source>
+            <translation>Cop&amp;y Channels</translation>
         </message>
         <message>
             <source>Copy the selected channel rows
@@ -64,8 +64,8 @@ Copy Channels</source>
 Copy Channels</translation>
         </message>
         <message>
-            <source>&amp;Paste Channels</source>
-            <translation>&amp;Paste Channels</translation>
+            <source>P&amp;aste Channels</source>
+            <translation>P&amp;aste Channels</translation>
         </message>
         <message>
             <source>Paste channel rows from the clipboard

@@ -133,5 +133,13 @@
         <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</source>
         <translation>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be read.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be written.</source>
+        <translation>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be written.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is write-protected; it was left unchanged.</source>
+        <translation>&quot;%1&quot; is write-protected; it was left unchanged.</translation>
+    </message>
 </context>
 </TS>

@@ -61,4 +61,26 @@ Set Selected Cells</translation>
             <translation>(none)</translation>
         </message>
     </context>
+    <!-- The type column of the file dialog: Qt's own catalogue lacks these. -->
+    <context>
+        <name>QAbstractFileIconProvider</name>
+        <message>
+            <source>Folder</source>
+            <comment>All other platforms</comment>
+            <translation>Folder</translation>
+        </message>
+        <message>
+            <source>Drive</source>
+            <translation>Drive</translation>
+        </message>
+        <message>
+            <source>Shortcut</source>
+            <comment>All other platforms</comment>
+            <translation>Shortcut</translation>
+        </message>
+        <message>
+            <source>Unknown</source>
+            <translation>Unknown</translation>
+        </message>
+    </context>
 </TS>

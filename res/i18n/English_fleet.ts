@@ -4,10 +4,6 @@
     <context>
         <name>FleetDlg</name>
         <message>
-            <source>Virtual radio</source>
-            <translation>Virtual radio</translation>
-        </message>
-        <message>
             <source>Waiting</source>
             <translation>Waiting</translation>
         </message>

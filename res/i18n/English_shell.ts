@@ -7,6 +7,10 @@
             <source>OK</source>
             <translation>OK</translation>
         </message>
+        <message>
+            <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+            <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</translation>
+        </message>
     </context>
     <context>
         <name>CLanguageDlg</name>

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -113,8 +114,69 @@ TEST_F(IniFileTest, SavesOnlyWhenModifiedAndKeepsLayout) {
         ini.SetString("Chinese", "Company", "C"); // new section at the end
         ini.SetString("English", "New", "n");     // new key at the end of its section
     }                                             // written back on destruction
-    EXPECT_EQ(read(path),
-              "Top=1\n[Setup]\nA=1\nA=3\n[English]\nB=x\nNew=n\n[Chinese]\nCompany=C\n");
+    EXPECT_EQ(read(path), "Top=1\r\n[Setup]\r\nA=1\r\nA=3\r\n[English]\r\nB=x\r\nNew=n\r\n"
+                          "[Chinese]\r\nCompany=C\r\n");
+}
+
+TEST_F(IniFileTest, WriteBackChangesOnlyTheChangedValueByteForByte) {
+    const std::string original = "; Settings of the radio tool\r\n"
+                                 "\r\n"
+                                 "[Setup]\r\n"
+                                 "  Language =  English   // the window's language\r\n"
+                                 ";Language=Chinese\r\n"
+                                 "ShowLang\t=\t1\r\n"
+                                 "Bare\n"
+                                 "\r\n"
+                                 "; the texts of each language\r\n"
+                                 "[English]\r\n"
+                                 "Company=Radio Works\r\n"
+                                 "\r\n"
+                                 "[Chinese]\r\n"
+                                 "Company=Radio Works"; // no end on the last line
+    const std::string path = write("Program.ini", original);
+    {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, true, true, 0));
+        ini.SetString("setup", "LANGUAGE", "Chinese");    // the comment goes with the old value
+        ini.SetString("Setup", "Bare", "x");              // a key without "=" gains one
+        ini.SetString("English", "About Title", "About"); // after the last key, not the blank line
+        ini.SetString("Chinese", "AppName", "A");         // the last line gets its end first
+        ini.SetString("New", "K", "v");
+    }
+    EXPECT_EQ(read(path), "; Settings of the radio tool\r\n"
+                          "\r\n"
+                          "[Setup]\r\n"
+                          "  Language =  Chinese\r\n"
+                          ";Language=Chinese\r\n"
+                          "ShowLang\t=\t1\r\n"
+                          "Bare=x\n"
+                          "\r\n"
+                          "; the texts of each language\r\n"
+                          "[English]\r\n"
+                          "Company=Radio Works\r\n"
+                          "About Title=About\r\n"
+                          "\r\n"
+                          "[Chinese]\r\n"
+                          "Company=Radio Works\r\n"
+                          "AppName=A\r\n"
+                          "[New]\r\n"
+                          "K=v\r\n");
+    CIniFile again;
+    ASSERT_TRUE(again.Load(path, false, true, 0));
+    EXPECT_EQ(again.GetString("Setup", "Language"), "Chinese");
+    EXPECT_EQ(again.GetString("Setup", "Bare"), "x");
+    EXPECT_EQ(again.GetString("Chinese", "Company"), "Radio Works");
+
+    // A file in Unix line ends gets Unix line ends; an empty one, too.
+    const std::string unix = write("u.ini", "[Setup]\nLanguage=English\n");
+    const std::string empty = write("e.ini", "");
+    for (const std::string& p : {unix, empty}) {
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(p, true, true, 0));
+        ini.SetString("Setup", "Language", "Chinese");
+    }
+    EXPECT_EQ(read(unix), "[Setup]\nLanguage=Chinese\n");
+    EXPECT_EQ(read(empty), "[Setup]\nLanguage=Chinese\n");
 }
 
 TEST_F(IniFileTest, WriteBackOffLeavesTheFileAlone) {
@@ -230,8 +292,9 @@ TEST_F(IniFileTest, ByteOrderMarkAndEmptySectionNamesSurviveAWriteBack) {
         EXPECT_EQ(ini.GetString("Chinese", "A"), "B");
         ini.SetString("Chinese", "A", "C");
     }
-    // "[]" keeps its own header, so its key stays out of [Setup].
-    EXPECT_EQ(read(path), "[Setup]\nLanguage=Chinese\n[]\nLoose=1\n[Chinese]\nA=C\n");
+    // "[]" keeps its own header, so its key stays out of [Setup]; the mark stays.
+    EXPECT_EQ(read(path), "\xEF\xBB\xBF[Setup]\r\nLanguage=Chinese\r\n"
+                          "[]\r\nLoose=1\r\n[Chinese]\r\nA=C\r\n");
     CIniFile again;
     ASSERT_TRUE(again.Load(path, false, true, 0));
     EXPECT_EQ(again.GetString("Setup", "Loose", "none"), "none");
@@ -246,10 +309,14 @@ TEST_F(IniFileTest, FailedWriteBackKeepsThePreviousFile) {
     radio::files::failWriteForTesting(1, ENOSPC);
     EXPECT_FALSE(ini.Save());
     radio::files::failWriteForTesting(0, 0);
+    // The failure is told apart from "nothing to write", naming file and reason.
+    EXPECT_NE(ini.saveError().find(path), std::string::npos) << ini.saveError();
+    EXPECT_NE(ini.saveError().find(std::strerror(ENOSPC)), std::string::npos) << ini.saveError();
     EXPECT_EQ(read(path), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "a temporary file is left";
     EXPECT_TRUE(ini.modified());
     EXPECT_TRUE(ini.Save());
+    EXPECT_EQ(ini.saveError(), "");
     EXPECT_EQ(read(path), "[Setup]\nLanguage=Chinese\nAppName=Keep\n");
 }
 

@@ -47,6 +47,19 @@ TEST(RecentFiles, StoredValueRoundTripsAndHandEditsAreTidied) {
     EXPECT_TRUE(RecentFiles::parse("").paths().empty());
 }
 
+TEST(RecentFiles, LabelsTellFilesOfOneNameApart) {
+    const std::vector<std::string> paths{
+        "/home/tech/customers/Acme/radio.dat", "/home/tech/customers/Bolt/radio.dat",
+        "/media/usb/Acme/radio.dat",           "C:\\radios\\fleet.dat",
+        "/other/Acme/radio.dat/../x.dat",      "/Acme/radio.dat"};
+    const std::vector<std::string> expected{
+        "customers/Acme/radio.dat", "Bolt/radio.dat", "usb/Acme/radio.dat", "fleet.dat", "x.dat",
+        "/Acme/radio.dat"};
+    EXPECT_EQ(RecentFiles::labels(paths), expected);
+    EXPECT_EQ(RecentFiles::labels({"/a/b.dat", "/c/d.dat"}),
+              (std::vector<std::string>{"b.dat", "d.dat"}));
+}
+
 namespace {
 class MapValues : public radio::UserValues {
 public:

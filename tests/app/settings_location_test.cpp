@@ -86,10 +86,36 @@ TEST(SettingsPathsRule, WritableBesideProgramIsUsedBothWaysElseThePerUserCopy) {
         radio::chooseSettingsPaths("/p/Program.ini", false, "/u/Program.ini", true);
     EXPECT_EQ(later.load, "/u/Program.ini");
     EXPECT_EQ(later.save, "/u/Program.ini");
-    // No per-user folder known: nothing better than the file beside the program.
+    // No per-user folder known: the file beside the program is only read.
     const SettingsPaths none = radio::chooseSettingsPaths("/p/Program.ini", false, "", false);
     EXPECT_EQ(none.load, "/p/Program.ini");
-    EXPECT_EQ(none.save, "/p/Program.ini");
+    EXPECT_EQ(none.save, "");
+}
+
+TEST(SettingsPathsRule, PerUserConfigFolderFollowsTheXdgRulesAndNeverGuessesAHome) {
+    using radio::backups::Platform;
+    const auto in = [](std::string xdg, std::string home, std::string local = {}) {
+        return [=](const char* name) {
+            const std::string n = name;
+            return n == "XDG_CONFIG_HOME" ? xdg
+                   : n == "HOME"          ? home
+                   : n == "LOCALAPPDATA"  ? local
+                                          : "";
+        };
+    };
+    EXPECT_EQ(radio::userConfigLocation(Platform::Unix, in("/x/conf", "/home/u")), "/x/conf");
+    // A relative XDG_CONFIG_HOME is ignored, not taken from the current folder.
+    EXPECT_EQ(radio::userConfigLocation(Platform::Unix, in("conf", "/home/u")), "/home/u/.config");
+    EXPECT_EQ(radio::userConfigLocation(Platform::Unix, in("", "/home/u")), "/home/u/.config");
+    // Without an absolute home there is no per-user folder: not "/.config".
+    EXPECT_EQ(radio::userConfigLocation(Platform::Unix, in("", "")), "");
+    EXPECT_EQ(radio::userConfigLocation(Platform::Unix, in("conf", "home")), "");
+    EXPECT_EQ(radio::userConfigLocation(Platform::MacOS, in("", "/Users/u")),
+              "/Users/u/Library/Preferences");
+    EXPECT_EQ(radio::userConfigLocation(Platform::MacOS, in("", "")), "");
+    EXPECT_EQ(
+        radio::userConfigLocation(Platform::Windows, in("", "", "C:\\Users\\u\\AppData\\Local")),
+        "C:/Users/u/AppData/Local");
 }
 
 TEST(SettingsPathsRule, PerUserFolderIsTheAppNameMadeSafe) {
@@ -181,6 +207,26 @@ TEST_F(SettingsLocationTest, ChangesGoToTheFullPerUserCopyAndTheSystemFileStaysA
     ASSERT_TRUE(again.Load(next.load, false, true, 0));
     EXPECT_EQ(again.GetString("Setup", "Language"), "Chinese");
     EXPECT_EQ(again.GetString("Setup", "Type1"), "M1");
+}
+
+TEST_F(SettingsLocationTest, WithoutAPerUserFolderAReadOnlyInstallationStaysUntouched) {
+#ifdef _WIN32
+    GTEST_SKIP() << "folders are guarded by access lists there, not by mode bits";
+#endif
+    write(beside, kSystem);
+    lockProgramDir();
+    const SettingsPaths p = radio::locateSettings(beside, "");
+    ASSERT_EQ(p.save, "");
+    {
+        radio::CIniFile ini;
+        ASSERT_TRUE(ini.Load(p.load, true, true, 0));
+        ini.SetSavePath(p.save);
+        ini.SetString("Setup", "Language", "Chinese");
+        // The change has nowhere to go, and the failure says so.
+        EXPECT_FALSE(ini.Save());
+        EXPECT_NE(ini.saveError().find(beside), std::string::npos) << ini.saveError();
+    } // nor is it written back as the program ends (root could, the mode says no)
+    EXPECT_EQ(read(beside), kSystem);
 }
 
 TEST_F(SettingsLocationTest, HelpOpensTheOwnHelpFileElseTheInstalledReadme) {

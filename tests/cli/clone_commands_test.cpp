@@ -228,6 +228,15 @@ TEST_F(CloneCommand, OneRadioFailingLeavesTheOthersProgrammed) {
     stopRadios();
     expectProgrammed("a");
     expectProgrammed("b");
+
+    // A port that cannot be opened says why on its own line, not only in the trace.
+    const std::string absent = (dir / "absent").string();
+    const CloneRun missing = clone({(dir / "fleet.dat").string(), "--port", absent});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find(absent + ": failed: Could not Open the Port: The port " + absent +
+                               " does not exist."),
+              std::string::npos)
+        << missing.out;
 }
 
 TEST_F(CloneCommand, BackupKeepsEveryRadiosMemoryBeforeItIsWritten) {
@@ -299,6 +308,15 @@ TEST_F(CloneCommand, BadInputIsRefusedBeforeAnyRadioIsTouched) {
     const std::string fleet = (dir / "fleet.dat").string();
     EXPECT_EQ(clone({fleet, "--port", a, "--port", a}).status, 2);
     EXPECT_NE(slurp(dir / "clone.err").find("is given twice"), std::string::npos);
+    // "pts/N" opens /dev/pts/N, whatever the current folder: the same port.
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    const std::string pts = ptsname(master);
+    const CloneRun twice = clone({fleet, "--port", pts.substr(5), "--port", pts});
+    close(master);
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("port \"" + pts + "\" is given twice"), std::string::npos)
+        << twice.err;
     EXPECT_EQ(clone({fleet}).status, 2);
     EXPECT_EQ(clone({(dir / "absent.dat").string(), "--port", a}).status, 2);
     EXPECT_EQ(clone({fleet, "--port", a, "--retries", "x"}).status, 2);

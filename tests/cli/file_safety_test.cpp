@@ -202,3 +202,78 @@ TEST_F(FileSafety, FullDiskKeepsTheOldFileAndReportsNoSpace) {
     EXPECT_EQ(dat, original);
     EXPECT_EQ(left, 4) << "a temporary file was left behind";
 }
+
+// As an ordinary user (nobody, when the tests run as root) a write-protected
+// file in a writable folder is refused by every command that would replace it.
+TEST_F(FileSafety, ProtectionWriteProtectedFilesStayUnchangedForAnOrdinaryUser) {
+    std::string as;
+    if (::geteuid() == 0) {
+        if (::system("command -v setpriv >/dev/null") != 0)
+            GTEST_SKIP() << "setpriv is needed to run the tool as an ordinary user";
+        as = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        fs::permissions(dir, fs::perms::all);
+    }
+    spit(dir / "in.csv", "CH,Rx Frequency\n1,440.00000\n");
+    for (const char* name : {"ro.dat", "ro.csv"}) {
+        spit(dir / name, name == std::string("ro.dat") ? original : "old csv");
+        if (::geteuid() == 0 && ::chown(path(name).c_str(), 65534, 65534) != 0)
+            GTEST_SKIP() << "cannot hand the files to nobody";
+        ::chmod(path(name).c_str(), 0444);
+    }
+    const std::string ro = quoted(path("ro.dat"));
+    for (const auto& [args, target] : std::vector<std::pair<std::string, std::string>>{
+             {"new " + ro, "ro.dat"},
+             {"import-csv " + quoted(path("in.csv")) + " " + ro + " --band 400-470", "ro.dat"},
+             {"export-csv " + quoted(path("a.dat")) + " " + quoted(path("ro.csv")), "ro.csv"}}) {
+        const CliResult r = shell(as + quoted(cli.string()) + " " + args);
+        EXPECT_EQ(r.status, 2) << args << "\n" << r.err;
+        EXPECT_NE(r.err.find(path(target) + "\" is write-protected"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(slurp(dir / "ro.dat"), original);
+    EXPECT_EQ(slurp(dir / "ro.csv"), "old csv");
+}
+
+TEST_F(FileSafety, OutputsAreCheckedAgainstInputsAndEachOtherBeforeAnyIsCreated) {
+    const std::string port = path("no-port");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"clone", path("a.dat"), "--port", port, "--log", path("a.dat"), "--trace", path("a.dat")},
+         "is the input"},
+        {{"write", "--port", port, path("a.dat"), "--trace", path("a.dat")}, "is the input"},
+        {{"clone", path("a.dat"), "--port", port, "--log", path("x.txt"), "--trace",
+          (dir / "." / "x.txt").string()},
+         "are the same file"},
+        {{"read", "--port", port, path("out.dat"), "--trace", path("out.dat")},
+         "are the same file"},
+        // A trace that cannot be written: the record is not created first.
+        {{"clone", path("a.dat"), "--port", port, "--log", path("log.csv"), "--trace",
+          path("no-folder/t.txt")},
+         "no-folder"},
+    };
+    for (const auto& [args, expected] : cases) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0] << " " << args.back() << "\n" << r.err;
+        EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(slurp(dir / "a.dat"), original);
+    for (const char* never : {"x.txt", "out.dat", "log.csv"})
+        EXPECT_FALSE(fs::exists(dir / never)) << never;
+}
+
+// Two imports into one configuration at once: the second waits for the
+// first and adds its channel to the first one's result.
+TEST_F(FileSafety, LockingConcurrentImportsIntoOneFileKeepBoth) {
+    spit(dir / "one.csv", "CH,Rx Frequency\n1,440.00000\n");
+    spit(dir / "two.csv", "CH,Rx Frequency\n2,441.00000\n");
+    const std::string import = quoted(cli.string()) + " import-csv ";
+    const std::string dat = quoted(path("a.dat")) + " --band 400-470";
+    for (int round = 0; round < 10; ++round) {
+        spit(dir / "a.dat", original);
+        const CliResult r =
+            shell("{ " + import + quoted(path("one.csv")) + " " + dat + " & a=$!; " + import +
+                  quoted(path("two.csv")) + " " + dat + " & b=$!; wait $a && wait $b; }");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string grid = run({"dump", path("a.dat")}).out;
+        ASSERT_NE(grid.find("440.00000"), std::string::npos) << "round " << round << "\n" << grid;
+        ASSERT_NE(grid.find("441.00000"), std::string::npos) << "round " << round << "\n" << grid;
+    }
+}

@@ -175,6 +175,13 @@ TEST_F(InstallDocs, CompletionOffersTheCommandsAndOptionsOfHelp) {
     expectMatches(toolNames, listedOnly, "completion command list");
 }
 
+TEST_F(InstallDocs, VersionNamesTheLicence) {
+    const CliResult r = run({"--version"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("radio-cli 1.", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("GNU GPL version 3 or later"), std::string::npos) << r.out;
+}
+
 TEST_F(InstallDocs, ParsersSeeAMissingCommandOrOption) {
     // The comparisons must be able to fail: a page without "ports" and a
     // "write" without --verify are caught.

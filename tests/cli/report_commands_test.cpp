@@ -97,7 +97,10 @@ Image reportImage() {
 TEST_F(ReportCommands, EnglishPdfHasTheOptionsPageAndTheChannelPages) {
     const Image img = reportImage();
     ASSERT_TRUE(saveDat(path("r.dat"), img).ok);
+    // A desktop session's platform theme, with no display to open.
+    setenv("QT_QPA_PLATFORMTHEME", "gtk3", 1);
     const CliResult r = run({"report", path("r.dat"), path("r.pdf")});
+    unsetenv("QT_QPA_PLATFORMTHEME");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
     ASSERT_EQ(pageCount(path("r.pdf")), 3);

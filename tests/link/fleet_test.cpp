@@ -233,6 +233,18 @@ TEST(ProgrammingRecord, AppendsRowsUnderOneHeaderAndNeverRewritesThem) {
     EXPECT_FALSE(bad.append(row, error));
     EXPECT_NE(error.find("no-such-dir"), std::string::npos);
     fs::remove(file);
+
+    // Text a spreadsheet would run as a formula is shown as text; the hex
+    // column keeps the reply's bytes.
+    row.identification = {'=', '1', '+', '1', ' ', ' ', ' ', ' '};
+    row.port = "+CMD|/C!";
+    row.configuration = "@SUM(A1).dat";
+    row.backup = "-2.dat";
+    const std::string line = recordLine(row);
+    EXPECT_NE(line.find(",3D 31 2B 31 20 20 20 20,'=1+1    ,"), std::string::npos) << line;
+    EXPECT_NE(line.find(",'+CMD|/C!,"), std::string::npos) << line;
+    EXPECT_NE(line.find(",'@SUM(A1).dat,"), std::string::npos) << line;
+    EXPECT_NE(line.find(",yes,'-2.dat"), std::string::npos) << line;
 }
 
 TEST(ProgrammingRecord, ChecksumCoversExactlyTheWrittenBytes) {

@@ -138,6 +138,21 @@ TEST(CsvImport, ReportsEveryRejectedCellByChannelAndColumn) {
                   "row 6, column Power: \"\" is not one of the column's entries",
                   "row 7, column Power: \"Max\" is not one of the column's entries",
               }));
+    // Only rows without a rejected cell are ever applied (the window may ask
+    // to take them); a refused row keeps its bytes, a row's Tx included.
+    EXPECT_TRUE(r.refused[3] && r.refused[5] && r.refused[7]);
+    const CsvImport mixed = import(kHeader + "3,465,,None,None,High,No,Off,Wide,Off,Off\n" +
+                                       "9,465,499,None,None,High,No,Off,Wide,Off,Off\n",
+                                   sampleImage());
+    ASSERT_FALSE(mixed.ok);
+    EXPECT_TRUE(mixed.listed[3] && !mixed.refused[3] && mixed.refused[9]);
+    Image applied = sampleImage();
+    applyImport(mixed, applied);
+    EXPECT_EQ(FormatFrequency({applied[0x30], applied[0x31], applied[0x32], applied[0x33]}),
+              "465.00000");
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(applied[mm::channelOffset(9) + k], sampleImage()[mm::channelOffset(9) + k]);
+
     // The same in Chinese, through the catalogue.
     const CsvImport zh = importCsv(csv, imageToTable(sampleImage(), Language::English), kLow, kHigh,
                                    ts::chineseCatalogue());

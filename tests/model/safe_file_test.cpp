@@ -7,13 +7,19 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #ifndef _WIN32
+#include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -117,6 +123,10 @@ TEST_F(SafeFileTest, AppendingKeepsEarlierBytesAndWritesTheHeaderOnce) {
     const files::Result full = files::appendTo(log, "row 3\r\n", "head\r\n");
     EXPECT_FALSE(full.ok);
     EXPECT_NE(full.error.find(std::strerror(ENOSPC)), std::string::npos) << full.error;
+    EXPECT_EQ(slurp(log), "head\r\nrow 1\r\nrow 2\r\n");
+    // A disk that fills up halfway through a row: the part written goes again.
+    files::failWriteForTesting(2, ENOSPC);
+    EXPECT_FALSE(files::appendTo(log, std::string(3u << 20, 'x') + "\r\n").ok);
     EXPECT_EQ(slurp(log), "head\r\nrow 1\r\nrow 2\r\n");
 
     fs::create_directories(dir / "folder");
@@ -276,6 +286,166 @@ TEST_F(SafeFileTest, SameFileSeesThroughDotsLinksAndHardLinks) {
     EXPECT_TRUE(files::sameFile(a, at("a-hard.dat")));
     EXPECT_FALSE(files::sameFile(a, at("b.dat")));
     EXPECT_FALSE(files::sameFile(a, at("missing.dat")));
+    // Files still to be written: the same name in the same folder, however reached.
+    fs::create_symlink(dir / "new.csv", dir / "new-link.csv");
+    EXPECT_TRUE(files::sameFile(at("new.csv"), (dir / "." / "new.csv").string()));
+    EXPECT_TRUE(files::sameFile(at("new-link.csv"), at("new.csv")));
+    EXPECT_FALSE(files::sameFile(at("new.csv"), at("other.csv")));
+}
+
+// Runs `check` as an ordinary user: in a child that gives up root when the
+// tests run as root. Returns what failed, empty when nothing did.
+std::string asOrdinaryUser(const fs::path& dir, const std::function<std::string()>& check) {
+    if (::geteuid() != 0)
+        return check();
+    fs::permissions(dir, fs::perms::all);
+    int out[2];
+    if (::pipe(out) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        std::string failure = "cannot become nobody";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)
+            failure = check();
+        if (::write(out[1], failure.data(), failure.size()) < 0)
+            ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    std::string failure;
+    char buf[512];
+    for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;)
+        failure.append(buf, std::size_t(n));
+    ::close(out[0]);
+    ::waitpid(child, nullptr, 0);
+    return failure;
+}
+
+TEST_F(SafeFileTest, ProtectionWriteProtectedFilesAreNeverReplaced) {
+    const std::string ro = at("ro.dat");
+    spit(ro, "kept");
+    ::chmod(ro.c_str(), 0444);
+    if (::geteuid() == 0 && ::chown(ro.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "cannot hand the file to nobody";
+    // The folder is writable: only the file's own bits may stop the rename.
+    const std::string failure = asOrdinaryUser(dir, [&]() -> std::string {
+        const files::Result w = files::writeAtomically(ro, std::string("new"));
+        if (w.ok || w.code != EACCES || w.error.find(ro) == std::string::npos ||
+            w.error.find("write-protected") == std::string::npos)
+            return "write: " + w.error;
+        if (files::checkOutput(ro).ok || files::appendTo(ro, "x").ok)
+            return "check or append let it through";
+        return slurp(ro) == "kept" ? "" : "the file changed";
+    });
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(slurp(ro), "kept");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(SafeFileTest, LinksDanglingLinksLeadToTheirTargetAndLoopsAreRefused) {
+    fs::create_directories(dir / "sub");
+    fs::create_symlink(dir / "sub" / "made.csv", dir / "abs.csv");
+    fs::create_symlink("sub/rel.csv", dir / "rel.csv");
+    for (const char* name : {"abs.csv", "rel.csv"}) {
+        const files::Result r = files::writeAtomically(at(name), std::string(name));
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_TRUE(fs::is_symlink(dir / name)) << name << " was replaced by a file";
+        EXPECT_EQ(slurp(dir / name), name);
+    }
+    EXPECT_EQ(slurp(dir / "sub" / "made.csv"), "abs.csv");
+    EXPECT_EQ(slurp(dir / "sub" / "rel.csv"), "rel.csv");
+
+    fs::create_symlink("loop-b", dir / "loop-a");
+    fs::create_symlink("loop-a", dir / "loop-b");
+    fs::create_symlink("nowhere/x.csv", dir / "no-folder.csv");
+    for (const char* name : {"loop-a", "no-folder.csv"}) {
+        const files::Result r = files::writeAtomically(at(name), std::string("x"));
+        EXPECT_FALSE(r.ok) << name;
+        EXPECT_NE(r.error.find(at(name)), std::string::npos) << r.error;
+        EXPECT_TRUE(fs::is_symlink(dir / name)) << name;
+    }
+    EXPECT_NE(files::checkOutput(at("loop-a")).error.find("loop"), std::string::npos);
+    EXPECT_FALSE(files::appendTo(at("loop-b"), "x").ok);
+    EXPECT_EQ(entries(), 6u) << "a temporary file was left behind";
+}
+
+TEST_F(SafeFileTest, LockingUpdatesOfOneFileTakeTurns) {
+    const std::string cfg = at("cfg.dat");
+    spit(cfg, "v1");
+    auto first = std::make_unique<files::UpdateLock>();
+    ASSERT_TRUE(first->acquire(cfg, 0).ok);
+    files::UpdateLock refused;
+    const files::Result busy = refused.acquire(cfg, 100);
+    EXPECT_FALSE(busy.ok);
+    EXPECT_NE(busy.error.find("being changed by another program"), std::string::npos) << busy.error;
+
+    // The holder replaces the file while another waits: the waiter must end
+    // up holding the new file, not the old one nobody reads any more.
+    files::UpdateLock second;
+    auto waiting = std::async(std::launch::async, [&] { return second.acquire(cfg, 5000); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(files::writeAtomically(cfg, std::string("v2")).ok);
+    first.reset();
+    ASSERT_TRUE(waiting.get().ok);
+    files::UpdateLock third;
+    EXPECT_FALSE(third.acquire(cfg, 50).ok) << "the lock was taken on the replaced file";
+    EXPECT_TRUE(third.acquire(at("missing.dat"), 0).ok) << "nothing to lock yet";
+}
+
+// A child that writes `out` over and over, as a long export would.
+pid_t keepWriting(const std::string& out, bool cleanUp) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (cleanUp)
+            files::removeTemporaryOnSignals();
+        const std::string data(8u << 20, 'x');
+        for (;;)
+            files::writeAtomically(out, data);
+    }
+    return child;
+}
+
+std::size_t temporariesIn(const fs::path& dir) {
+    std::size_t n = 0;
+    for (const auto& e : fs::directory_iterator(dir))
+        n += e.path().filename() != "big.csv";
+    return n;
+}
+
+TEST_F(SafeFileTest, SignalsLeaveNoTemporaryAndLeftoversAreClearedAfterADay) {
+    const std::string out = at("big.csv");
+    for (int delay : {30, 60, 90, 120, 150}) {
+        const pid_t child = keepWriting(out, true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        ::kill(child, delay % 60 ? SIGTERM : SIGINT);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "the signal did not end the process";
+        EXPECT_EQ(temporariesIn(dir), 0u) << "after " << delay << " ms";
+    }
+    // SIGKILL cannot be caught: the next write of the file removes what it
+    // left once that is a day old, and not before.
+    for (int tries = 0; tries < 10 && temporariesIn(dir) == 0; ++tries) {
+        const pid_t child = keepWriting(out, false);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50 + 20 * tries));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    if (temporariesIn(dir) == 0)
+        GTEST_SKIP() << "no write was caught in the middle";
+    ASSERT_TRUE(files::writeAtomically(out, std::string("short")).ok);
+    EXPECT_EQ(temporariesIn(dir), 1u) << "a fresh temporary may be another write's";
+    for (const auto& e : fs::directory_iterator(dir))
+        fs::last_write_time(e.path(), fs::last_write_time(e.path()) - std::chrono::hours(25));
+    ASSERT_TRUE(files::writeAtomically(out, std::string("short")).ok);
+    EXPECT_EQ(temporariesIn(dir), 0u);
+
+    // A name as long as the system allows still leaves room for the temporary.
+    const std::string longest = at(std::string(255, 'n'));
+    const files::Result r = files::writeAtomically(longest, std::string("x"));
+    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(slurp(longest), "x");
 }
 
 #endif

@@ -49,7 +49,8 @@ TEST(ScanInfo, RevertListPerModeAndItsStoredValue) {
     EXPECT_EQ(img[mm::ScanPriorityMode.offset], 2);
     EXPECT_EQ(decode(img).revert, 1);
 
-    // A stored mode past the list shows the Priority entries too: same rule.
+    // A stored mode past the list shows the Priority entries, which store
+    // 2 and 3 as in mode Selected; OK stores the mode without selection as 0xFF.
     img[mm::ScanPriorityMode.offset] = 7;
     v = decode(img);
     EXPECT_EQ(v.priority, -1);
@@ -57,16 +58,23 @@ TEST(ScanInfo, RevertListPerModeAndItsStoredValue) {
     v.revert = 0;
     ASSERT_EQ(encode(img, v), OkResult::Stored);
     EXPECT_EQ(img[mm::RevertChannel.offset], 2);
-    EXPECT_EQ(img[mm::ScanPriorityMode.offset], 7); // no selection: kept
+    EXPECT_EQ(img[mm::ScanPriorityMode.offset], 0xFF);
+    EXPECT_EQ(decode(img).priority, -1);
 
-    // Fixed and None store the index itself; no selection keeps the byte.
+    // Fixed and None store the index itself; a list without selection stores
+    // 0xFF in every mode, never a byte past the list.
     v.priority = PriorityNone;
     v.revert = 1;
     ASSERT_EQ(encode(img, v), OkResult::Stored);
     EXPECT_EQ(img[mm::RevertChannel.offset], 1);
-    v.revert = -1;
-    ASSERT_EQ(encode(img, v), OkResult::Stored);
-    EXPECT_EQ(img[mm::RevertChannel.offset], 1);
+    for (int mode : {int(PriorityNone), int(PrioritySelected), -1}) {
+        img[mm::RevertChannel.offset] = 9;
+        v.priority = mode;
+        v.revert = -1;
+        ASSERT_EQ(encode(img, v), OkResult::Stored);
+        EXPECT_EQ(img[mm::RevertChannel.offset], 0xFF) << mode;
+        EXPECT_EQ(decode(img).revert, -1) << mode;
+    }
 }
 
 TEST(ScanInfo, LookBackGrid) {

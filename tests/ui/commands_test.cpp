@@ -11,12 +11,20 @@
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 
+#include "ui/qt/shell/NavigationBar.h"
+
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QTranslator>
+#include <QTreeWidget>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -128,6 +136,99 @@ private slots:
         f->appendFactoryCommands();
         f->appendFactoryCommands();
         checkMenus(true);
+    }
+
+    // Within the menu bar and within each menu, every letter leads to one
+    // item only, in both languages and with the factory items shown.
+    void noMenuRepeatsALetter_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("English");
+        QTest::newRow("Chinese") << QStringLiteral("Chinese");
+    }
+    void noMenuRepeatsALetter() {
+        QFETCH(QString, language);
+        TempProgram prog(language.toLatin1().constData());
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        f->appendFactoryCommands();
+        QList<QList<QAction*>> menus{f->menuBar()->actions()};
+        for (int position = 0; position < cmd::kMenuCount; ++position)
+            menus << f->menu(position)->actions();
+        int lettered = 0;
+        for (const QList<QAction*>& items : menus) {
+            std::map<int, QString> taken;
+            for (QAction* a : items) {
+                const QKeySequence letter = QKeySequence::mnemonic(a->text());
+                if (a->isSeparator() || letter.isEmpty())
+                    continue;
+                ++lettered;
+                const auto [it, fresh] = taken.emplace(letter[0].toCombined(), a->text());
+                QVERIFY2(fresh, qPrintable(QStringLiteral("\"%1\" and \"%2\" share a letter")
+                                               .arg(it->second, a->text())));
+            }
+        }
+        QVERIFY(lettered > 30); // the texts were read with their letters
+    }
+
+    // Every key of the window's key table reaches its command, and only it,
+    // wherever the focus is: in the grid, in the navigation tree, in an open
+    // cell editor. F6 and Shift+F6 have no command and do nothing.
+    void keysReachTheirCommandsWhereverTheFocusIs() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Ambiguous shortcut")));
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        using namespace ids;
+        std::map<int, int> runs;
+        for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE})
+            f->addCommand(id, [&runs, id] { ++runs[id]; });
+        for (int id : {ID_FILE_PRINT, ID_PROGRAM_READ, ID_PROGRAM_WRITE})
+            view->addCommand(id, [&runs, id] { ++runs[id]; });
+        const std::pair<const char*, int> keys[] = {{"Ctrl+N", ID_FILE_NEW},
+                                                    {"Ctrl+O", ID_FILE_OPEN},
+                                                    {"Ctrl+P", ID_FILE_PRINT},
+                                                    {"Ctrl+R", ID_PROGRAM_READ},
+                                                    {"Ctrl+S", ID_FILE_SAVE},
+                                                    {"Ctrl+W", ID_PROGRAM_WRITE},
+                                                    {"F6", 0},
+                                                    {"Shift+F6", 0}};
+        const auto editorAt = [view](int column) {
+            return [view, column]() -> QWidget* {
+                view->grid()->setCurrent(1, column);
+                view->ShowCellEditor();
+                return view->openEditor();
+            };
+        };
+        const std::pair<const char*, std::function<QWidget*()>> places[] = {
+            {"grid", [view] { return static_cast<QWidget*>(view->grid()); }},
+            {"tree", [f] { return static_cast<QWidget*>(f->navigationBar()->tree()); }},
+            {"frequency editor", editorAt(1)},
+            {"list editor", editorAt(3)},
+        };
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        for (const auto& [place, focus] : places) {
+            for (const auto& [key, id] : keys) {
+                QWidget* w = focus();
+                QVERIFY2(w, place);
+                w->setFocus();
+                QTRY_VERIFY2(w->hasFocus(), place);
+                runs.clear();
+                QTest::keySequence(w, QKeySequence(QString::fromLatin1(key)));
+                std::map<int, int> expected;
+                if (id)
+                    expected[id] = 1;
+                QVERIFY2(runs == expected,
+                         qPrintable(QStringLiteral("%1 in the %2: %3 command(s) ran")
+                                        .arg(QLatin1String(key), QLatin1String(place))
+                                        .arg(runs.size())));
+            }
+        }
+        QVERIFY(qobject_cast<QLineEdit*>(editorAt(1)()));
+        QVERIFY(qobject_cast<QComboBox*>(editorAt(3)()));
     }
 
     // Undo and Redo follow the window's history as it changes, without a

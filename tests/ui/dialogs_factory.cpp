@@ -87,8 +87,9 @@ private slots:
 void FactoryTest::wrongCodeThenCancel() {
     Program p("English");
     const QStringList before = editMenu(p.frame.get());
-    // Undo, Redo, the five channel-row commands and two separators, then the three entries.
-    QCOMPARE(before.size(), 12);
+    // Undo, Redo, the five channel-row commands, the five that rearrange the
+    // channels, the two of channel sets and four separators, then the three entries.
+    QCOMPARE(before.size(), 21);
     SeenMessage msg;
     QString shown;
     bool keptOpen = false;

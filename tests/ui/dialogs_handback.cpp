@@ -177,6 +177,42 @@ private slots:
         QVERIFY(withoutScan(dlg.image()) == withoutScan(programmed));
     }
 
+    // What the image holds is what OK stores or refuses: a stored priority
+    // channel of three digits shows in full (cut to two it would store channel
+    // 12), and a mode and revert value outside the lists store 0xFF.
+    void scanInfoShowsStoredBytesAsTheyAre() {
+        radio::Image img = sample();
+        mm::set(img, mm::ScanPriorityMode, radio::scan::PriorityFixed);
+        mm::set(img, mm::PriorityChannel, 123);
+        img[mm::channelOffset(12) + mm::rec::kRxMsb] = 0x46;
+        CScanInfoDlg dlg;
+        dlg.load(img);
+        QCOMPARE(dlg.priorityChannel()->text(), QStringLiteral("123"));
+        SeenMessage refused;
+        QString typed;
+        onNextModal([&](QWidget* w) {
+            answerNextMessage(&refused, w);
+            dlg.okButton()->click();
+            dlg.priorityChannel()->clear();
+            QTest::keyClicks(dlg.priorityChannel(), QStringLiteral("123"));
+            typed = dlg.priorityChannel()->text();
+            dlg.reject();
+        });
+        dlg.DoModal();
+        QCOMPARE(refused.count, 1);
+        QVERIFY(dlg.image() == img);
+        QCOMPARE(typed, QStringLiteral("12")); // typing keeps its two characters
+
+        mm::set(img, mm::ScanPriorityMode, 7);
+        mm::set(img, mm::RevertChannel, 9);
+        dlg.load(img);
+        QCOMPARE(dlg.priorityList()->currentIndex(), -1);
+        onNextModal([&](QWidget*) { dlg.okButton()->click(); });
+        QCOMPARE(dlg.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(int(mm::get(dlg.image(), mm::ScanPriorityMode)), 0xFF);
+        QCOMPARE(int(mm::get(dlg.image(), mm::RevertChannel)), 0xFF);
+    }
+
     // OK hands back the model and band in the image and the title and band
     // limits the caller applies.
     void productInfoHandsBackImageAndChoice() {
@@ -278,6 +314,27 @@ private slots:
                 QVERIFY(!dlg.comButton(i)->isChecked());
             dlg.accept();
             QCOMPARE(dlg.port(), QStringLiteral("COM7"));
+        }
+        // A port the system does not list is typed; it is kept and shown as
+        // chosen the next time. A listed entry typed by its text is its port.
+        const QString byId = QStringLiteral("/dev/serial/by-id/usb-Cable_1-if00-port0");
+        {
+            CComSetupDlg dlg(QStringLiteral("com2"));
+            dlg.OnInitDialog();
+            dlg.otherPorts()->lineEdit()->clear();
+            QTest::keyClicks(dlg.otherPorts()->lineEdit(), byId);
+            QVERIFY(dlg.otherButton()->isChecked());
+            dlg.accept();
+            QCOMPARE(dlg.port(), byId);
+        }
+        {
+            CComSetupDlg dlg(byId);
+            dlg.OnInitDialog();
+            QVERIFY(dlg.otherButton()->isChecked());
+            QCOMPARE(dlg.otherPorts()->currentText(), byId);
+            dlg.otherPorts()->setEditText(CComSetupDlg::portText(QStringLiteral("Virtual radio")));
+            dlg.accept();
+            QCOMPARE(dlg.port(), QStringLiteral("Virtual radio"));
         }
     }
 };

@@ -4,9 +4,12 @@
 
 #include "window_fixture.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -60,7 +63,27 @@ private slots:
             QVERIFY(!labels.isEmpty());
             QCOMPARE(labels.contains(QStringLiteral("File name:")), english);
             QCOMPARE(labels.contains(QStringLiteral("Look in:")), english);
+
+            // Its type column too: a folder, and a file type by its MIME name.
+            QTemporaryDir folder;
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+            QFile csv(folder.filePath(QStringLiteral("list.csv")));
+            QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("CH\n1\n") > 0);
+            csv.close();
+            files.setDirectory(folder.path());
+            auto* model = files.findChild<QFileSystemModel*>();
+            QVERIFY(model);
+            const auto typeOf = [model, &folder](const char* name) {
+                return model->type(model->index(folder.filePath(QLatin1String(name))));
+            };
+            QTRY_VERIFY2(!typeOf("sub").isEmpty() && !typeOf("list.csv").isEmpty(),
+                         "the file dialog lists the folder");
+            QCOMPARE(typeOf("sub"), english ? QStringLiteral("Folder") : QStringLiteral("文件夹"));
+            static const QRegularExpression han(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+            QVERIFY2(typeOf("list.csv").contains(han) != english, qPrintable(typeOf("list.csv")));
         }
+        // The locale goes back as well.
+        QVERIFY(QLocale().language() != QLocale::Chinese);
         // The program gone, its translations go with it.
         QMessageBox after(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("x"),
                           QMessageBox::Ok | QMessageBox::Cancel);

@@ -163,6 +163,9 @@ private slots:
         CChildFrame* child = f->activeChildFrame();
         CProgramDoc* doc = child->document();
         child->view()->grid()->setTextMatrix(2, 1, QStringLiteral("460.00000"));
+        // As after a save: closing has nothing to ask about.
+        QTRY_VERIFY(doc->IsModified());
+        doc->markSaved();
         child->showMaximized();
 
         f->runCommand(ids::ID_FILE_CLOSE);

@@ -1,6 +1,7 @@
 // The everyday file and edit commands: file dialogs that start in the folder
 // last used, File > Recent Files, a configuration dropped on the window,
-// Fill Down by its key, and Undo/Redo that name their step.
+// Fill Down by its key, Undo/Redo that name their step, and the windows that
+// write naming what they write.
 
 #include "window_fixture.h"
 
@@ -10,15 +11,21 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/FileDialogs.h"
+#include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,11 +174,41 @@ private slots:
                  (QStringList{QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
         QCOMPARE(f->activeDocument()->pathName(), QFileInfo(a).absoluteFilePath());
 
+        // A second "a.dat" in another folder: both show the folder that tells them apart.
+        QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("customer")));
+        const QString other = saveCopy(QStringLiteral("customer/a.dat"));
+        QVERIFY(app->openDocumentFile(other));
+        QCOMPARE(recentEntries(f).mid(0, 2),
+                 (QStringList{"&1 " + QDir::toNativeSeparators(QStringLiteral("customer/a.dat")),
+                              "&2 " + QDir::toNativeSeparators(
+                                          QFileInfo(m_files.path()).fileName() + "/a.dat")}));
+
         // Kept for the next run.
         app.reset();
         auto again = prog.app();
         QVERIFY(again->InitInstance());
-        QCOMPARE(recentEntries(again->mainFrame()).size(), 2);
+        QCOMPARE(recentEntries(again->mainFrame()).size(), 3);
+    }
+
+    void writingWindowsNameTheConfiguration() {
+        TempProgram prog;
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        CMainFrame* f = app->mainFrame();
+        CProgramView* view = f->activeView();
+        view->OnWrite();
+        QVERIFY2(view->m_pProgressDlg, "Write opened no transfer window");
+        QCOMPARE(view->m_pProgressDlg->configurationText(),
+                 QStringLiteral("Configuration: not saved, TR-1, 400-470 MHz"));
+        view->m_pProgressDlg->OnCancel();
+
+        const QString saved = m_files.filePath(QStringLiteral("customer.dat"));
+        app->askSaveFileName = [saved](const QString&) { return saved; };
+        QVERIFY(app->OnFileSaveAs());
+        CFleetDlg* fleet = CFleetDlg::openFor(f);
+        QCOMPARE(fleet->configurationLine()->text(),
+                 QStringLiteral("Configuration: customer.dat, TR-1, 400-470 MHz"));
+        fleet->cancelOrClose();
     }
 
     void droppedConfigurationOpens() {
@@ -247,8 +284,8 @@ private slots:
             v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
             const bool lossless = layout == CViewEditing::CsvLayout::Columns;
             const auto outcome = CViewEditing::of(v)->importCsv(
-                lossless ? columns : interchange, [](const QStringList&, int) { return true; },
-                layout);
+                lossless ? columns : interchange,
+                [](const CViewEditing::ImportOutcome&) { return true; }, layout);
             QVERIFY2(outcome.applied,
                      qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
             QCOMPARE(v->grid()->textMatrix(1, 1), rx);
@@ -315,6 +352,30 @@ private slots:
         QCOMPARE(f->action(ids::ID_EDIT_REDO)->text(), redo);
         // Back to the first typed value: Undo names the typing.
         QVERIFY(f->action(ids::ID_EDIT_UNDO)->text() != plainUndo);
+    }
+
+    // Export Channel List writes as every other output does: a pipe, a device
+    // or a folder is refused and stays what it was; a write-protected list
+    // stays unchanged for an ordinary user.
+    void exportRefusesWhatIsNotAReplaceableFile() {
+        const QString fifo = m_files.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString error;
+        for (const QString& target : {fifo, QStringLiteral("/dev/null"), m_files.path()}) {
+            QVERIFY2(!CViewEditing::writeOutputFile(target, "CH\r\n", &error), qPrintable(target));
+            QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        }
+        QVERIFY2(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile(), "the pipe was replaced");
+        const QString list = m_files.filePath(QStringLiteral("list.csv"));
+        QVERIFY2(CViewEditing::writeOutputFile(list, "CH\r\n", &error), qPrintable(error));
+        QFile::setPermissions(list, QFile::ReadOwner);
+        if (::geteuid() != 0) {
+            QVERIFY(!CViewEditing::writeOutputFile(list, "new", &error));
+            QVERIFY2(error.contains(QStringLiteral("write-protected")), qPrintable(error));
+        }
+        QFile in(list);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QCOMPARE(in.readAll(), QByteArray("CH\r\n"));
     }
 };
 

@@ -139,16 +139,36 @@ private slots:
                                "1,446.00625,+,1,Tone,88.5,NFM,\n"
                                "2,146.52,,,,,FM,\n";
         QStringList asked;
-        auto outcome = e->importCsv(csv, [&](const QStringList& rejected, int accepted) {
-            asked = rejected;
-            return accepted == 0; // Cancel
+        auto outcome = e->importCsv(csv, [&](const CViewEditing::ImportOutcome& so) {
+            asked = so.rejected;
+            return so.accepted == 0; // Cancel
         });
         QCOMPARE(asked, QStringList{QStringLiteral("line 3: Frequency 146.52: 146.52 MHz is "
                                                    "outside the band 400-470 MHz")});
         QVERIFY(!outcome.applied);
         QCOMPARE(row(view, 1), kEmptyRow);
 
-        outcome = e->importCsv(csv, [](const QStringList&, int) { return true; });
+        // The every-field layout asks the same way; a row with two refused
+        // cells is one row left out.
+        CViewEditing::ImportOutcome gridAsked;
+        outcome = e->importCsv(
+            "CH,Rx Frequency,Power\n2,446.5,Low\n3,146.52,Max\n",
+            [&](const CViewEditing::ImportOutcome& so) {
+                gridAsked = so;
+                return true;
+            },
+            CViewEditing::CsvLayout::Columns);
+        QCOMPARE(gridAsked.rejected.size(), 2);
+        QCOMPARE(gridAsked.refusedRows, 1);
+        QCOMPARE(gridAsked.accepted, 1);
+        QVERIFY(outcome.applied);
+        QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("446.50000"));
+        QCOMPARE(view->grid()->textMatrix(2, 5), QStringLiteral("Low"));
+        QCOMPARE(row(view, 3), kEmptyRow);
+        e->undoStack()->undo();
+        QCOMPARE(row(view, 2), kEmptyRow);
+
+        outcome = e->importCsv(csv, [](const CViewEditing::ImportOutcome&) { return true; });
         QVERIFY(outcome.applied);
         QCOMPARE(row(view, 1), (QStringList{"446.00625", "447.00625", "None", "88.5", "High", "Yes",
                                             "Off", "Narrow", "Off", "Off"}));

@@ -1,11 +1,15 @@
 // Spreadsheet selection in the channel grid (row labels, Shift, Ctrl,
 // Shift+arrows) and the bulk edits on it: Fill Down, Set Selected Cells, one
 // row pasted onto many, each one undoable step named in the Edit menu's
-// language, and all-or-nothing when a cell is refused.
+// language, and all-or-nothing when a cell is refused. The channels
+// rearranged (moved by key, menu or drag, sorted, inserted, deleted): whole
+// records move, bits no column shows included, and undo to the same bytes.
 
 #include "window_fixture.h"
 
+#include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
+#include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -13,15 +17,64 @@
 #include "ui/qt/dialogs/SetCellsDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUndoStack>
 
+#include <cstring>
+
 namespace {
+
+using radio::Image;
 
 QByteArray bytes(const radio::Image& img) {
     return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
+}
+
+Image fromBytes(const QByteArray& b) {
+    Image img;
+    std::memcpy(img.data(), b.constData(), img.size());
+    return img;
+}
+
+// The image `before` rearranged by the model's rule, as the grid saves it
+// (an erased record shows as an empty row, saved with the row's bits).
+QByteArray expected(const QByteArray& before, const radio::moves::Order& order) {
+    Image img = radio::moves::apply(fromBytes(before), order);
+    radio::tableToImage(radio::imageToTable(img, radio::Language::English), img);
+    return bytes(img);
+}
+
+QByteArray record(const QByteArray& img, int channel) {
+    return img.mid(channel * 16, 16);
+}
+
+// Channels 1..5 programmed, each with its number in a byte no column shows;
+// channels 1, 3, 5 scanned; channel 4 the priority channel.
+Image sample() {
+    radio::ChannelTable t =
+        radio::imageToTable(radio::newDocumentImage(), radio::Language::English);
+    const char* const rx[] = {"465.00000", "462.50000", "467.00000", "461.00000", "466.00000"};
+    for (int n = 1; n <= 5; ++n)
+        t[n] = {t[n][0],
+                rx[n - 1],
+                rx[n - 1],
+                n == 2 ? "67.0" : "None",
+                "None",
+                n == 3 ? "Low" : "High",
+                n % 2 ? "Yes" : "No",
+                "Off",
+                "Wide",
+                "Off",
+                "Off"};
+    Image img = radio::newDocumentImage();
+    radio::tableToImage(t, img);
+    for (int n = 1; n <= 16; ++n)
+        img[radio::mm::channelOffset(n) + 15] = std::uint8_t(0x40 + n);
+    radio::mm::set(img, radio::mm::PriorityChannel, 4);
+    return img;
 }
 
 } // namespace
@@ -34,6 +87,7 @@ class GridSelectionTest : public QObject {
     CProgramView* m_view = nullptr;
     CChannelGrid* m_grid = nullptr;
     CViewEditing* m_edit = nullptr;
+    CMainFrame* m_frame = nullptr;
     QStringList m_messages;
 
     void start(const char* language = "English") {
@@ -76,6 +130,16 @@ class GridSelectionTest : public QObject {
         return r;
     }
     QByteArray image() const { return bytes(m_edit->gridImage()); }
+    void clickLabel(int row, Qt::KeyboardModifiers mods = {}) { click(row, 0, mods); }
+    QPoint labelAt(int row) const { return m_grid->cellRect(row, 0).center(); }
+    // The sample channels in a fresh history.
+    void loadSample() {
+        m_frame = m_app->mainFrame();
+        m_view->document()->m_image = sample();
+        m_view->ImageToGrid();
+        QCoreApplication::processEvents();
+        m_edit->resetHistory();
+    }
     // Channel 1 programmed with non-default settings, the rest empty.
     void programFirstChannel() {
         type(1, 1, QStringLiteral("462.5"));
@@ -308,6 +372,104 @@ private slots:
         QCOMPARE(problems.size(), 4);
         QVERIFY(problems[3].startsWith(QStringLiteral("Row 9, Rx Frequency")));
         QCOMPARE(image(), before);
+    }
+
+    void eachCommandMovesWholeRecordsAsOneStep() {
+        start();
+        loadSample();
+        const QByteArray original = image();
+        QCOMPARE(original.at(0x161), char(4));
+
+        // Ctrl+Shift+Up on rows 3 and 4 chosen by their numbers.
+        clickLabel(3);
+        clickLabel(4, Qt::ShiftModifier);
+        QTest::keyClick(m_grid, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+        const QByteArray up = image();
+        QCOMPARE(record(up, 2), record(original, 3));
+        QCOMPARE(record(up, 3), record(original, 4));
+        QCOMPARE(record(up, 4), record(original, 2));
+        QCOMPARE(up.at(0x161), char(3)); // the priority channel went along
+        QCOMPARE(up, expected(original, radio::moves::moveBy({3, 4}, -1)));
+        QCOMPARE(selectedRows(), (QList<int>{2, 3}));
+        QCOMPARE(m_frame->action(ids::ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Move Up"));
+
+        // The same rows again, down twice by the menu: one step each.
+        m_frame->action(ids::ID_EDIT_MOVE_DOWN)->trigger();
+        m_frame->action(ids::ID_EDIT_MOVE_DOWN)->trigger();
+        QCOMPARE(selectedRows(), (QList<int>{4, 5}));
+        QCOMPARE(image(), expected(original, radio::moves::moveBy({3, 4}, 1)));
+        QCOMPARE(m_edit->undoStack()->count(), 3);
+
+        // Two selected rows sort among themselves; one selected row sorts all.
+        m_frame->action(ids::ID_EDIT_SORT_RX)->trigger();
+        QCOMPARE(m_grid->textMatrix(4, 1), QStringLiteral("461.00000"));
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("465.00000"));
+        clickLabel(1);
+        m_frame->action(ids::ID_EDIT_SORT_RX)->trigger();
+        QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("461.00000"));
+        QCOMPARE(m_grid->textMatrix(5, 1), QStringLiteral("467.00000"));
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Sort by Rx Frequency"));
+        const QByteArray sorted = image();
+        clickLabel(2);
+        m_frame->action(ids::ID_EDIT_INSERT_CHANNEL)->trigger();
+        QCOMPARE(image(), expected(sorted, *radio::moves::insertEmpty(fromBytes(sorted), 2)));
+        QCOMPARE(m_grid->textMatrix(2, 1), QString());
+        QCOMPARE(m_grid->textMatrix(3, 1), QStringLiteral("462.50000"));
+        const QByteArray inserted = image();
+        clickLabel(1);
+        clickLabel(3, Qt::ControlModifier);
+        m_frame->action(ids::ID_EDIT_DELETE_CHANNELS)->trigger();
+        QCOMPARE(image(), expected(inserted, radio::moves::remove({1, 3})));
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Delete Channels"));
+        const QByteArray deleted = image();
+
+        // Undone step by step, then redone: every byte as it was each time.
+        for (const char* step : {"Delete Channels", "Insert Channel", "Sort by Rx Frequency",
+                                 "Sort by Rx Frequency", "Move Down", "Move Down", "Move Up"}) {
+            QCOMPARE(m_edit->undoText(), QLatin1String(step));
+            m_edit->undoStack()->undo();
+        }
+        QCOMPARE(image(), original);
+        while (m_edit->undoStack()->canRedo())
+            m_edit->undoStack()->redo();
+        QCOMPARE(image(), deleted);
+
+        // No room below: said why, nothing changes.
+        for (int n = 1; n <= 16; ++n)
+            for (int c : {1, 2})
+                m_grid->setTextMatrix(n, c, QStringLiteral("463.00000"));
+        m_edit->resetHistory();
+        const QByteArray full = image();
+        clickLabel(2);
+        m_frame->action(ids::ID_EDIT_INSERT_CHANNEL)->trigger();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QStringLiteral("channel 2")), qPrintable(m_messages[0]));
+        QCOMPARE(image(), full);
+        QVERIFY(!m_edit->undoStack()->canUndo());
+    }
+
+    void draggedRowsMoveLikeMoveDown() {
+        start();
+        loadSample();
+        const QByteArray original = image();
+        clickLabel(1);
+        clickLabel(2, Qt::ShiftModifier);
+        QTest::mousePress(m_grid->viewport(), Qt::LeftButton, {}, labelAt(1));
+        QTest::mouseMove(m_grid->viewport(), labelAt(3));
+        QTest::mouseMove(m_grid->viewport(), labelAt(4));
+        QCOMPARE(m_grid->dropRow(), 4);
+        QTest::mouseRelease(m_grid->viewport(), Qt::LeftButton, {}, labelAt(4));
+        QCOMPARE(image(), expected(original, radio::moves::moveBy({1, 2}, 3)));
+        QCOMPARE(selectedRows(), (QList<int>{4, 5}));
+        QCOMPARE(m_edit->undoText(), QStringLiteral("Move Channels"));
+        m_edit->undoStack()->undo();
+        QCOMPARE(image(), original);
+
+        // Pressed and released in place: a click that selects that row alone.
+        QTest::mousePress(m_grid->viewport(), Qt::LeftButton, {}, labelAt(4));
+        QTest::mouseRelease(m_grid->viewport(), Qt::LeftButton, {}, labelAt(4));
+        QCOMPARE(selectedRows(), QList<int>{4});
+        QCOMPARE(image(), original);
     }
 
     void undoTextsInBothLanguages_data() {

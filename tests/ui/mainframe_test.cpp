@@ -199,6 +199,8 @@ private slots:
         QCOMPARE(dlg.line(::ids::IDC_ABOUT_COPYRIGHTS)->text(), QStringLiteral("Copyright 2026"));
         QCOMPARE(dlg.line(::ids::IDC_ABOUT_OWNER)->text(), QStringLiteral("Test Works Ltd"));
         QCOMPARE(dlg.logo()->pixmap().size(), QSize(10, 12));
+        // The program's licence, whatever the settings say.
+        QVERIFY(dlg.licence()->text().contains(QStringLiteral("version 3 or later")));
     }
 
     void languageChangeSavesThenRestarts() {

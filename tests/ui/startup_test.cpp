@@ -5,19 +5,24 @@
 
 #include "app/IniFile.h"
 #include "app/Startup.h"
+#include "model/SafeFile.h"
 #include "ui/CommandIds.h"
 #include "ui/Commands.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
+#include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTreeWidget>
+
+#include <cerrno>
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -169,7 +174,10 @@ private slots:
                 dlg->accept();
             });
             app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
-            QCOMPARE(closer.count, 0); // no complaint about the system's file
+            // No complaint about the system's file; the user is told where the language went.
+            QCOMPARE(closer.count, 1);
+            QVERIFY2(closer.text.contains(perUser), qPrintable(closer.text));
+            QCOMPARE(closer.icon, QMessageBox::Information);
             // The new instance must find the language already in the copy, with the rest.
             QVERIFY(atRestart.contains("Language=Chinese"));
             QVERIFY(atRestart.contains("Type1=TR-1"));
@@ -183,6 +191,48 @@ private slots:
             QCOMPARE(app->mainFrame()->menu(0)->title(), QStringLiteral("文件(&F)"));
         }
         QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
+    }
+
+    void aFailedSettingsSaveSaysSoAndTheProgramCarriesOn_data() {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << "English"
+                                 << "The settings could not be saved.";
+        QTest::newRow("Chinese") << "Chinese"
+                                 << "无法保存设置。";
+    }
+    void aFailedSettingsSaveSaysSoAndTheProgramCarriesOn() {
+        QFETCH(QString, running);
+        QFETCH(QString, message);
+        TempProgram prog(running.toUtf8().constData());
+        const QByteArray before = prog.readFile(prog.path("Program.ini"));
+        auto app = prog.app();
+        QVERIFY(app->InitInstance());
+        int restarts = 0;
+        CProgramView::restartProgram = [&] { ++restarts; };
+        const auto restore = qScopeGuard([] {
+            CProgramView::restartProgram = {};
+            radio::files::failWriteForTesting(0, 0);
+        });
+        radio::files::failWriteForTesting(1, ENOSPC);
+        MessageBoxCloser closer;
+        QTimer::singleShot(50, [] {
+            auto* dlg = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            (radio::appState().chinese ? dlg->englishButton() : dlg->chineseButton())
+                ->setChecked(true);
+            dlg->accept();
+        });
+        app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
+        // A restart would bring the old language back: this instance stays, and says why.
+        QCOMPARE(restarts, 0);
+        QVERIFY(app->mainFrame()->isVisible());
+        QCOMPARE(closer.count, 1);
+        QVERIFY2(closer.text.startsWith(message) && closer.text.contains(prog.path("Program.ini")),
+                 qPrintable(closer.text));
+        QCOMPARE(QString::fromStdString(radio::appState().settings->GetString("Setup", "Language")),
+                 running);
+        QCOMPARE(prog.readFile(prog.path("Program.ini")), before);
     }
 
     void writableSettingsStayBesideTheProgram() {
@@ -242,7 +292,9 @@ private slots:
         QCOMPARE(f->action(ids::ID_EDIT_POWER_ADJUST)->text(), QStringLiteral("Power Adjust"));
     }
 
-    void commandLineFileIsOpened() {
+    // Each file named on the command line opens as File > Open opens it; one
+    // that cannot be loaded is named in Open's message and the others open.
+    void commandLineFilesAreOpened() {
         TempProgram prog;
         radio::Image img = radio::newDocumentImage();
         img[0x10] = 0x00;
@@ -250,20 +302,38 @@ private slots:
         img[0x12] = 0x46;
         img[0x13] = 0x46;
         prog.writeFile("given.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
-        auto app = prog.app({prog.path("given.dat")});
+        img[0x11] = 0x50;
+        prog.writeFile("-last.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
+        prog.writeFile("short.dat", QByteArray(1023, '\xff'));
+        auto app = prog.app({prog.path("given.dat"), prog.path("short.dat"), QStringLiteral("--"),
+                             QStringLiteral("-last.dat")});
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(prog.dir.path());
+        const auto back = qScopeGuard([&] { QDir::setCurrent(cwd); });
+        MessageBoxCloser closer;
+        closer.keepRunning();
         QVERIFY(app->InitInstance());
-        CProgramView* v = app->mainFrame()->activeView();
-        QCOMPARE(v->grid()->textMatrix(1, 1), QStringLiteral("464.62500"));
+        QCOMPARE(closer.count, 1);
+        QVERIFY2(closer.text.startsWith(QStringLiteral("Failed to open document.")),
+                 qPrintable(closer.text));
+        CMainFrame* f = app->mainFrame();
+        QCOMPARE(f->findChildren<CChildFrame*>().size(), 2);
+        QCOMPARE(f->activeDocument()->pathName(), prog.path("-last.dat"));
+        QCOMPARE(f->activeView()->grid()->textMatrix(1, 1), QStringLiteral("464.65000"));
         QVERIFY(!radio::appState().freshDocument);
+        QVERIFY(app->recentFiles().contains(QDir::toNativeSeparators(prog.path("given.dat"))));
     }
 
-    void unreadableCommandLineFileEndsStartUp() {
+    // With no file that opens, the program still starts, with a new configuration.
+    void unreadableCommandLineFileGivesANewConfiguration() {
         TempProgram prog;
         prog.writeFile("short.dat", QByteArray(1023, '\xff'));
         auto app = prog.app({prog.path("short.dat")});
         MessageBoxCloser closer;
-        QVERIFY(!app->InitInstance());
+        QVERIFY(app->InitInstance());
         QCOMPARE(closer.count, 1);
+        QVERIFY(app->mainFrame()->activeDocument());
+        QVERIFY(radio::appState().freshDocument);
     }
 };
 

@@ -380,6 +380,21 @@ private slots:
             f->runCommand(id); // past the menus: refused all the same
         }
         QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("461.00000"));
+        // Nothing replaces, hides or ends the document, nor starts another
+        // transfer: disabled, and refused past the menus too (Open asks for
+        // no file it would then drop).
+        int openDialogs = 0;
+        app->askOpenFileName = [&] {
+            ++openDialogs;
+            return QString();
+        };
+        for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_CLOSE, ids::ID_APP_EXIT,
+                       ids::ID_FILE_RECENT, ids::ID_PROGRAM_READ, ids::ID_PROGRAM_WRITE}) {
+            QVERIFY2(!f->action(id)->isEnabled(), QByteArray::number(id));
+            f->runCommand(id);
+        }
+        QCOMPARE(openDialogs, 0);
+        QVERIFY(f->isVisible() && view->isVisible());
         // The window still shows the progress.
         QVERIFY(dlg->isVisible());
 
@@ -395,8 +410,10 @@ private slots:
         for (int r = 1; r < radio::kGridRows; ++r)
             for (int c = 1; c < radio::kGridCols; ++c)
                 QCOMPARE(shown[r][c], fromRadio[r][c]);
-        // Afterwards the document is editable again.
+        // Afterwards the document is editable again, and the file commands are back.
         QVERIFY(f->canRun(ids::ID_EDIT_OPTIONAL_FEATURES));
+        for (int id : {ids::ID_FILE_OPEN, ids::ID_APP_EXIT, ids::ID_PROGRAM_READ})
+            QTRY_VERIFY2(f->action(id)->isEnabled(), QByteArray::number(id));
         view->grid()->setCurrent(3, 1);
         view->ShowCellEditor();
         QVERIFY(view->openEditor());

@@ -388,12 +388,22 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         CProgramView* view = f->activeView();
+        // The built-in radio by the name Com Setup gives it.
+        view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
+        f->runCommand(ids::ID_PROGRAM_READ);
+        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        QVERIFY(dlg);
+        QVERIFY2(dlg->statusText().contains(QStringLiteral("虚拟对讲机")),
+                 qPrintable(dlg->statusText()));
+        QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel before OK closes the window");
+
         PtyRadio radio(prog.path("radio"), VirtualRadio::sampleImage());
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
 
         f->runCommand(ids::ID_PROGRAM_READ);
-        QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+        dlg = view->m_pProgressDlg;
         QCOMPARE(dlg->okButton()->text(), QStringLiteral("确定"));
         QCOMPARE(dlg->statusText(),
                  QStringLiteral("从 %1 上的电台读取：请连接电台并打开电源，然后按“确定”")

@@ -203,15 +203,57 @@ private slots:
         }
     }
 
-    void changesInHiddenWindowsCount() {
-        Session s;
-        QVERIFY(s.f);
-        // File > Close only hides the window: its changes are still unsaved.
-        s.f->runCommand(ids::ID_FILE_CLOSE);
-        QVERIFY(s.f->activeChildFrame()->isHidden());
-        MessageBoxCloser cancel(QMessageBox::Cancel);
-        QVERIFY(!s.f->close());
-        QCOMPARE(cancel.count, 1);
+    // File > Close and the close box only hide a window, so one with unsaved
+    // changes asks first, as Exit does: no change lives on unseen.
+    void closeAsksAboutChanges() {
+        for (const bool closeBox : {false, true}) {
+            const auto closeIt = [closeBox](Session& s) {
+                if (closeBox)
+                    s.f->activeChildFrame()->close();
+                else
+                    s.f->runCommand(ids::ID_FILE_CLOSE);
+            };
+            {
+                // Cancel: the window stays, with its changes.
+                Session s;
+                QVERIFY(s.f);
+                CChildFrame* child = s.f->activeChildFrame();
+                MessageBoxCloser cancel(QMessageBox::Cancel);
+                closeIt(s);
+                QCOMPARE(cancel.count, 1);
+                QVERIFY(cancel.text.contains(QStringLiteral("not saved")));
+                QVERIFY(child->isVisible());
+                QVERIFY(child->document()->IsModified() && s.f->isWindowModified());
+            }
+            {
+                // Save: saved, then hidden; Channel Information shows it again.
+                Session s;
+                CChildFrame* child = s.f->activeChildFrame();
+                MessageBoxCloser save(QMessageBox::Save);
+                closeIt(s);
+                QCOMPARE(save.count, 1);
+                QVERIFY(s.savedFileHoldsTheChange());
+                QVERIFY(child->isHidden());
+                QVERIFY(!child->document()->IsModified());
+                s.f->runCommand(ids::ID_EDIT_CHANNEL_INFO);
+                QVERIFY(child->isVisible());
+            }
+            {
+                // Discard: the configuration goes with its window. Nothing is
+                // written, and nothing is left for Save or Exit.
+                Session s;
+                QPointer<CChildFrame> child = s.f->activeChildFrame();
+                MessageBoxCloser discard(QMessageBox::Discard);
+                closeIt(s);
+                QCOMPARE(discard.count, 1);
+                QTRY_VERIFY(child.isNull());
+                QCOMPARE(s.f->activeDocument(), nullptr);
+                s.f->runCommand(ids::ID_FILE_SAVE);
+                QCOMPARE(s.saveDialogs, 0);
+                QVERIFY(!QFile::exists(s.target));
+                QVERIFY(s.f->close());
+            }
+        }
     }
 
     void newAsks() {

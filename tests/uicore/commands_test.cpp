@@ -25,9 +25,10 @@ struct Expected {
 
 // What the user sees and what each command may do, command by command.
 const Expected kExpected[] = {
-    {ID_FILE_NEW, Menu::File, "&New\tCtrl+N", "Ctrl+N", Keys::Accelerator, Rule::Always, ""},
-    {ID_FILE_OPEN, Menu::File, "&Open...\tCtrl+O", "Ctrl+O", Keys::Accelerator, Rule::Always, ""},
-    {ID_FILE_CLOSE, Menu::File, "&Close", nullptr, Keys::None, Rule::Always, ""},
+    {ID_FILE_NEW, Menu::File, "&New\tCtrl+N", "Ctrl+N", Keys::Accelerator, Rule::NoTransfer, ""},
+    {ID_FILE_OPEN, Menu::File, "&Open...\tCtrl+O", "Ctrl+O", Keys::Accelerator, Rule::NoTransfer,
+     ""},
+    {ID_FILE_CLOSE, Menu::File, "&Close", nullptr, Keys::None, Rule::NoTransfer, ""},
     {ID_FILE_SAVE, Menu::File, "&Save\tCtrl+S", "Ctrl+S", Keys::Accelerator, Rule::Always, ""},
     {ID_FILE_SAVE_AS, Menu::File, "Save &As...", nullptr, Keys::None, Rule::Always, ""},
     {ID_FILE_COMPARE, Menu::File, "Co&mpare With...", nullptr, Keys::None, Rule::EditingIdle, ""},
@@ -41,16 +42,26 @@ const Expected kExpected[] = {
      ""},
     {ID_FILE_PRINT_SETUP, Menu::File, "P&rint Setup...", nullptr, Keys::None, Rule::ChannelWindow,
      ""},
-    {ID_FILE_RECENT, Menu::File, "Recent &Files", nullptr, Keys::None, Rule::Always, "S"},
-    {ID_APP_EXIT, Menu::File, "E&xit", nullptr, Keys::None, Rule::Always, ""},
+    {ID_FILE_RECENT, Menu::File, "Recent &Files", nullptr, Keys::None, Rule::NoTransfer, "S"},
+    {ID_APP_EXIT, Menu::File, "E&xit", nullptr, Keys::None, Rule::NoTransfer, ""},
     {ID_EDIT_UNDO, Menu::Edit, "&Undo", "Ctrl+Z", Keys::Shortcut, Rule::CanUndo, "D"},
     {ID_EDIT_REDO, Menu::Edit, "&Redo", "Ctrl+Y", Keys::Shortcut, Rule::CanRedo, "D"},
-    {ID_EDIT_COPY, Menu::Edit, "&Copy Channels", "Ctrl+C", Keys::Shortcut, Rule::EditingIdle, ""},
-    {ID_EDIT_PASTE, Menu::Edit, "&Paste Channels", "Ctrl+V", Keys::Shortcut, Rule::EditingIdle,
+    {ID_EDIT_COPY, Menu::Edit, "Cop&y Channels", "Ctrl+C", Keys::Shortcut, Rule::EditingIdle, ""},
+    {ID_EDIT_PASTE, Menu::Edit, "P&aste Channels", "Ctrl+V", Keys::Shortcut, Rule::EditingIdle,
      "D"},
     {ID_EDIT_CLEAR, Menu::Edit, "C&lear Channels", "Del", Keys::Shortcut, Rule::EditingIdle, "D"},
     {ID_EDIT_FILL_DOWN, Menu::Edit, "Fill &Down", "Ctrl+D", Keys::Shortcut, Rule::EditingIdle, "D"},
     {ID_EDIT_SET_CELLS, Menu::Edit, "Set Selected C&ells...", nullptr, Keys::None,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_MOVE_UP, Menu::Edit, "Mo&ve Channels Up", "Ctrl+Shift+Up", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_MOVE_DOWN, Menu::Edit, "Move Channels Do&wn", "Ctrl+Shift+Down", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_SORT_RX, Menu::Edit, "Sort &by Rx Frequency", nullptr, Keys::None, Rule::EditingIdle,
+     "D"},
+    {ID_EDIT_INSERT_CHANNEL, Menu::Edit, "Insert E&mpty Channel", "Ins", Keys::Shortcut,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_DELETE_CHANNELS, Menu::Edit, "Dele&te Channels", "Ctrl+Del", Keys::Shortcut,
      Rule::EditingIdle, "D"},
     {ID_EDIT_INSERT_CHANNEL_SET, Menu::Edit, "&Insert Channel Set...", nullptr, Keys::None,
      Rule::EditingIdle, "D"},
@@ -135,18 +146,17 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
                                 ID_FILE_SAVE_AS, 0, ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS,
                                 ID_FILE_EXPORT_CHANNELS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                                 ID_FILE_PRINT_SETUP, 0, ID_FILE_RECENT, 0, ID_APP_EXIT}));
-    EXPECT_EQ(
-        menuLayout(Menu::Edit, started),
-        (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_INSERT_CHANNEL_SET,
-                          ID_EDIT_SAVE_CHANNEL_SET, 0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO,
-                          ID_EDIT_OPTIONAL_FEATURES}));
-    EXPECT_EQ(
-        menuLayout(Menu::Edit, all),
-        (std::vector<int>{ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, 0, ID_EDIT_INSERT_CHANNEL_SET,
-                          ID_EDIT_SAVE_CHANNEL_SET, 0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO,
-                          ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST}));
+    std::vector<int> edit{ID_EDIT_UNDO,      ID_EDIT_REDO,     0,
+                          ID_EDIT_COPY,      ID_EDIT_PASTE,    ID_EDIT_CLEAR,
+                          ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS};
+    edit.insert(edit.end(), {0, ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX,
+                             ID_EDIT_INSERT_CHANNEL, ID_EDIT_DELETE_CHANNELS});
+    edit.insert(edit.end(), {0, ID_EDIT_INSERT_CHANNEL_SET, ID_EDIT_SAVE_CHANNEL_SET});
+    edit.insert(edit.end(),
+                {0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES});
+    EXPECT_EQ(menuLayout(Menu::Edit, started), edit);
+    edit.insert(edit.end(), {ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST});
+    EXPECT_EQ(menuLayout(Menu::Edit, all), edit);
     EXPECT_EQ(menuLayout(Menu::Program, all),
               (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
                                 ID_PROGRAM_SCAN_INFO}));
@@ -212,7 +222,8 @@ TEST(CommandRules, WhatEachRuleRefuses) {
     const Row rows[] = {
         {Rule::Always, {}},
         {Rule::ChannelWindow, {}},
-        {Rule::RadioIdle, {"severalRunning"}},
+        {Rule::NoTransfer, {"transferRunning"}},
+        {Rule::RadioIdle, {"severalRunning", "progressShown"}},
         {Rule::EditingIdle, {"documentLocked", "windowTransferring"}},
         {Rule::CanUndo, {"documentLocked", "windowTransferring"}},
         {Rule::CanRedo, {"documentLocked", "windowTransferring"}},
@@ -229,7 +240,8 @@ TEST(CommandRules, WhatEachRuleRefuses) {
         // Without a channel window only the frame's own commands run.
         State none = ready();
         none.channelWindow = false;
-        EXPECT_EQ(enabled(row.rule, none), row.rule == Rule::Always) << int(row.rule);
+        EXPECT_EQ(enabled(row.rule, none), row.rule == Rule::Always || row.rule == Rule::NoTransfer)
+            << int(row.rule);
     }
     // The history decides Undo and Redo, each on its own.
     State s = ready();
@@ -250,16 +262,64 @@ TEST(CommandRules, NothingChangesTheDocumentWhileATransferOwnsIt) {
         if (!enabled(c, locked))
             refused.insert(c.id);
     // Compare, Export and Copy only read the grid, but wait for the window too.
-    EXPECT_EQ(
-        refused,
-        (std::set<int>{ID_FILE_COMPARE, ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
-                       ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                       ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_INSERT_CHANNEL_SET,
-                       ID_EDIT_SAVE_CHANNEL_SET, ID_EDIT_PRODUCT_INFO, ID_EDIT_OPTIONAL_FEATURES,
-                       ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST, ID_PROGRAM_SCAN_INFO}));
+    std::set<int> expected{ID_FILE_COMPARE,
+                           ID_FILE_IMPORT_CHANNELS,
+                           ID_FILE_EXPORT_CHANNELS,
+                           ID_EDIT_UNDO,
+                           ID_EDIT_REDO,
+                           ID_EDIT_COPY,
+                           ID_EDIT_PASTE};
+    expected.insert({ID_EDIT_CLEAR, ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS, ID_EDIT_PRODUCT_INFO,
+                     ID_EDIT_OPTIONAL_FEATURES, ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST,
+                     ID_PROGRAM_SCAN_INFO});
+    expected.insert({ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX, ID_EDIT_INSERT_CHANNEL,
+                     ID_EDIT_DELETE_CHANNELS});
+    expected.insert({ID_EDIT_INSERT_CHANNEL_SET, ID_EDIT_SAVE_CHANNEL_SET});
+    EXPECT_EQ(refused, expected);
     // The same commands run again once it is over.
     for (const Command& c : commands())
         EXPECT_TRUE(enabled(c, ready())) << c.text;
+}
+
+// What the window offers while its own Read runs: nothing that would replace,
+// hide or end the document, start another transfer or change the document.
+TEST(CommandRules, WhileATransferRuns) {
+    State s = ready();
+    s.documentLocked = s.transferRunning = s.windowTransferring = s.progressShown = true;
+    std::set<int> refused;
+    for (const Command& c : commands())
+        if (!enabled(c, s))
+            refused.insert(c.id);
+    EXPECT_EQ(refused, (std::set<int>{ID_FILE_NEW,
+                                      ID_FILE_OPEN,
+                                      ID_FILE_CLOSE,
+                                      ID_FILE_COMPARE,
+                                      ID_FILE_IMPORT_CHANNELS,
+                                      ID_FILE_EXPORT_CHANNELS,
+                                      ID_FILE_RECENT,
+                                      ID_APP_EXIT,
+                                      ID_EDIT_UNDO,
+                                      ID_EDIT_REDO,
+                                      ID_EDIT_COPY,
+                                      ID_EDIT_PASTE,
+                                      ID_EDIT_CLEAR,
+                                      ID_EDIT_FILL_DOWN,
+                                      ID_EDIT_SET_CELLS,
+                                      ID_EDIT_PRODUCT_INFO,
+                                      ID_EDIT_OPTIONAL_FEATURES,
+                                      ID_EDIT_POWER_ADJUST,
+                                      ID_EDIT_PARAM_ADJUST,
+                                      ID_PROGRAM_READ,
+                                      ID_PROGRAM_WRITE,
+                                      ID_PROGRAM_WRITE_SEVERAL,
+                                      ID_PROGRAM_SCAN_INFO,
+                                      ID_EDIT_MOVE_UP,
+                                      ID_EDIT_MOVE_DOWN,
+                                      ID_EDIT_SORT_RX,
+                                      ID_EDIT_INSERT_CHANNEL,
+                                      ID_EDIT_DELETE_CHANNELS,
+                                      ID_EDIT_INSERT_CHANNEL_SET,
+                                      ID_EDIT_SAVE_CHANNEL_SET}));
 }
 
 } // namespace

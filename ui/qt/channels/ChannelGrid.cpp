@@ -3,9 +3,11 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kRows = 17;
@@ -106,6 +108,17 @@ void CChannelGrid::extendBy(int dRow, int dCol) {
     selectFromAnchor(row, col, false);
 }
 
+void CChannelGrid::selectMovedRows(const QVector<int>& rows) {
+    if (rows.isEmpty())
+        return;
+    moveQuietly(rows.first(), std::max(col(), 1));
+    selectionModel()->clearSelection();
+    for (int r : rows)
+        selectRows(r, r, true);
+    m_anchorRow = rows.first();
+    m_anchorIsRow = true;
+}
+
 void CChannelGrid::selectionChanged(const QItemSelection& selected,
                                     const QItemSelection& deselected) {
     CFlexGrid::selectionChanged(selected, deselected);
@@ -173,6 +186,12 @@ void CChannelGrid::mousePressEvent(QMouseEvent* e) {
         m_ownPress = true;
         const int row = idx.row() + 1;
         const bool wholeRow = idx.column() == 0;
+        if (wholeRow && !shift && !ctrl && rowSelected(row)) {
+            // Perhaps the start of a drag: the selection stays as it is.
+            m_dragFrom = m_dropRow = row;
+            e->accept();
+            return;
+        }
         const int col = wholeRow ? std::max(this->col(), 1) : idx.column();
         moveQuietly(row, col);
         if (shift) {
@@ -203,6 +222,19 @@ void CChannelGrid::mouseMoveEvent(QMouseEvent* e) {
         CFlexGrid::mouseMoveEvent(e);
         return;
     }
+    if (m_dragFrom) {
+        // Above or below the rows the drop is on the first or the last one.
+        const int y = e->position().toPoint().y();
+        const int at = rowAt(y);
+        const int row = at >= 0 ? at + 1 : (y < 0 ? 1 : rows() - 1);
+        if (row != m_dropRow) {
+            m_dropRow = row;
+            viewport()->setCursor(row == m_dragFrom ? Qt::ArrowCursor : Qt::DragMoveCursor);
+            viewport()->update();
+        }
+        e->accept();
+        return;
+    }
     // Dragging down the channel numbers selects the rows passed over.
     const QModelIndex idx = indexAt(e->position().toPoint());
     if (m_anchorIsRow && (e->buttons() & Qt::LeftButton) && idx.isValid())
@@ -211,12 +243,37 @@ void CChannelGrid::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void CChannelGrid::mouseReleaseEvent(QMouseEvent* e) {
+    if (m_dragFrom) {
+        const int from = std::exchange(m_dragFrom, 0);
+        viewport()->unsetCursor();
+        viewport()->update();
+        if (m_dropRow != from) {
+            emit rowsDragged(from, m_dropRow);
+        } else {
+            // A plain click on a selected row's number: that row alone, as on any other.
+            moveQuietly(from, std::max(col(), 1));
+            selectRows(from, from);
+            m_anchorRow = from;
+            m_anchorIsRow = true;
+        }
+    }
     if (m_ownPress) {
         m_ownPress = false;
         e->accept();
         return;
     }
     CFlexGrid::mouseReleaseEvent(e);
+}
+
+void CChannelGrid::paintEvent(QPaintEvent* e) {
+    CFlexGrid::paintEvent(e);
+    if (!m_dragFrom || m_dropRow == m_dragFrom)
+        return;
+    // Where the dragged row would land.
+    QPainter p(viewport());
+    p.setPen(QPen(palette().highlight().color(), 2));
+    p.drawRect(QRect(0, rowViewportPosition(m_dropRow - 1), viewport()->width() - 1,
+                     rowHeight(m_dropRow - 1) - 1));
 }
 
 void CChannelGrid::resizeEvent(QResizeEvent* e) {

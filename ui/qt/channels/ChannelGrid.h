@@ -38,6 +38,11 @@ public:
     // Shift+arrow: the current cell moves by one, the selection reaches
     // from the anchor to it.
     void extendBy(int dRow, int dCol);
+    // Exactly the whole rows `rows`, the first one current, no editor
+    // opened: channels a command moved stay selected for the next one.
+    void selectMovedRows(const QVector<int>& rows);
+    // The row a drag of selected rows would drop on now, 0 when none.
+    int dropRow() const { return m_dragFrom ? m_dropRow : 0; }
 
 signals:
     // Cell-level events, in grid coordinates.
@@ -46,6 +51,9 @@ signals:
     void mouseDown(int row, int col);
     void scrolled();
     void layoutChanged();
+    // Selected rows were dragged by the channel number of row `from` and
+    // dropped on row `to`.
+    void rowsDragged(int from, int to);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -56,6 +64,7 @@ protected:
                           const QItemSelection& deselected) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     // Makes (row, col) current without opening its editor; the cell left
@@ -75,6 +84,10 @@ private:
     // A press this class handled itself (row label, Shift, Ctrl): the base
     // class never saw it, so it must not see the drag and release either.
     bool m_ownPress = false;
+    // A press on the channel number of a selected row: dragging it moves
+    // the selected rows; releasing it where it was selects that row alone.
+    int m_dragFrom = 0;
+    int m_dropRow = 0;
     QColor m_fixedForeground;
     QVector<bool> m_litRows;
 };

@@ -12,6 +12,7 @@
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
+#include "ui/qt/dialogs/SettingsSave.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -209,13 +210,15 @@ void CProgramView::OnSetupLanguage() {
         return;
     }
     // The new instance reads the settings file at once, so it must hold the
-    // new language before that instance starts.
-    if (settings)
-        settings->Save();
+    // new language before that instance starts; when it cannot, a restart
+    // would bring the old language back, so this instance carries on.
+    if (!dialogs::saveSettings(this)) {
+        keepRunning();
+        return;
+    }
     if (f && !f->close()) {
         keepRunning();
-        if (settings)
-            settings->Save();
+        dialogs::saveSettings(this);
         return;
     }
     if (restartProgram)

@@ -19,7 +19,6 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -98,14 +97,14 @@ void importChannels(CProgramView* view) {
     }
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
-        [frame](const QStringList& rejected, int accepted) {
+        [frame](const CViewEditing::ImportOutcome& so) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, int(rejected.size())),
+                tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
                 QMessageBox::Ok | QMessageBox::Cancel, frame);
             box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, accepted));
-            box.setDetailedText(rejected.join(QStringLiteral("\n")));
+                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
+            box.setDetailedText(so.rejected.join(QStringLiteral("\n")));
             return box.exec() == QMessageBox::Ok;
         },
         layoutOf(type));
@@ -133,9 +132,9 @@ void exportChannels(CProgramView* view) {
         return;
     QString notice;
     const QByteArray csv = CViewEditing::of(view)->exportCsv(layoutOf(type), &notice);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) < 0 || !file.commit())
-        CViewEditing::showMessage(frame, tx("Cannot write \"%1\".").arg(path), true);
+    QString error;
+    if (!CViewEditing::writeOutputFile(path, csv, &error))
+        CViewEditing::showMessage(frame, error, true);
     else if (!notice.isEmpty())
         // Said once per file, not per channel.
         CViewEditing::showMessage(frame, notice, false);
@@ -169,6 +168,20 @@ void CProgramView::installEditingCommands() {
     addCommand(ids::ID_EDIT_FILL_DOWN, whenIdle([this] { CViewEditing::of(this)->fillDown(); }));
     addCommand(ids::ID_EDIT_SET_CELLS,
                whenIdle([this] { CViewEditing::of(this)->setSelectedCells(); }));
+    // The keys of these (Ctrl+Shift+arrows, Ins, Ctrl+Del) elsewhere in the window are not meant
+    // for the rows.
+    const auto inGrid = [this](std::function<void(CViewEditing*)> run) {
+        return [this, run = std::move(run)] {
+            QWidget* focus = QApplication::focusWidget();
+            if (!isTransferring() && !documentLocked() && (!focus || isAncestorOf(focus)))
+                run(CViewEditing::of(this));
+        };
+    };
+    addCommand(ids::ID_EDIT_MOVE_UP, inGrid([](CViewEditing* e) { e->moveRows(-1); }));
+    addCommand(ids::ID_EDIT_MOVE_DOWN, inGrid([](CViewEditing* e) { e->moveRows(1); }));
+    addCommand(ids::ID_EDIT_SORT_RX, whenIdle([this] { CViewEditing::of(this)->sortByRx(); }));
+    addCommand(ids::ID_EDIT_INSERT_CHANNEL, inGrid([](CViewEditing* e) { e->insertChannel(); }));
+    addCommand(ids::ID_EDIT_DELETE_CHANNELS, inGrid([](CViewEditing* e) { e->deleteChannels(); }));
     addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
     addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
     addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));

@@ -215,8 +215,10 @@ void CProgramView::openProgressDlg(int write) {
     dlg->setRange(63);
     dlg->announce(write ? radio::link::Direction::Write : radio::link::Direction::Read,
                   radio::appState().factoryMode, m_strPort);
-    if (write)
+    if (write) {
+        dlg->showConfiguration(fleetui::configurationSummary(this));
         CViewEditing::addVerifyOption(dlg);
+    }
     connect(dlg, &CProgressDlg::startTransfer, this, &CProgramView::OnStartTransfer,
             Qt::QueuedConnection);
     connect(dlg, &CProgressDlg::cancelRequested, m_pTransfer,

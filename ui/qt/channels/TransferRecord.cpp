@@ -91,6 +91,24 @@ QString configurationName(const CProgramView* view) {
     return path.isEmpty() ? doc->title() : QFileInfo(path).fileName();
 }
 
+QString configurationSummary(const CProgramView* view) {
+    const CProgramDoc* doc = view ? view->document() : nullptr;
+    if (!doc)
+        return {};
+    // A new document's path is only the name proposed for its first save.
+    const QFileInfo file(doc->pathName());
+    QStringList parts{!doc->pathName().isEmpty() && file.isFile() ? file.fileName()
+                                                                  : tx("not saved")};
+    if (const radio::CIniFile* settings = radio::appState().settings) {
+        const radio::ProductTexts p = radio::productTexts(*settings, doc->m_image);
+        if (!p.model.empty())
+            parts << qs(p.model);
+        if (!p.band.empty())
+            parts << tx("%1 MHz").arg(qs(p.band));
+    }
+    return tx("Configuration: %1").arg(parts.join(QStringLiteral(", ")));
+}
+
 void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& result,
                        bool verifying) {
     radio::link::RecordRow row;

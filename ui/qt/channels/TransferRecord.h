@@ -37,6 +37,9 @@ std::shared_ptr<radio::link::TraceLog> communicationLog();
 bool appendRecord(const radio::link::RecordRow& row, QString* error);
 // The record's name for a document: its file's name, else its title.
 QString configurationName(const CProgramView* view);
+// What a write sends, for the windows that write it: "Configuration:
+// radio.dat, TR-1, 400-470 MHz", "not saved" for a document without a file.
+QString configurationSummary(const CProgramView* view);
 
 // Called when a single Write of `view` ended: records the radio (after the
 // read-back check when `verifying`, which then gives the verified column).

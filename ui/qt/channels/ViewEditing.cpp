@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <set>
 
 namespace {
@@ -74,6 +75,21 @@ private:
     radio::ChannelTable m_before, m_after;
 };
 
+// One rearrangement of the channels: the channel plan of the image before and
+// after it, so an undo gives back every byte of every record.
+class CPlanCommand : public QUndoCommand {
+public:
+    CPlanCommand(CViewEditing* owner, const radio::Image& before, const radio::Image& after,
+                 const QString& text)
+        : QUndoCommand(text), m_owner(owner), m_before(before), m_after(after) {}
+    void undo() override { m_owner->showPlan(m_before, m_after); }
+    void redo() override { m_owner->showPlan(m_after, m_before); }
+
+private:
+    CViewEditing* m_owner;
+    radio::Image m_before, m_after;
+};
+
 std::function<bool(CSetCellsDlg*)> CViewEditing::askValue = [](CSetCellsDlg* dlg) {
     return dlg->exec() == QDialog::Accepted;
 };
@@ -91,6 +107,9 @@ CViewEditing::CViewEditing(CProgramView* view)
     // Every change of a cell, whoever made it, is looked at once the event
     // that made it is over, so one commit that fills a whole row is one step.
     connect(view->grid(), &QTableWidget::itemChanged, this, &CViewEditing::gridChanged);
+    // Rows dragged by their channel numbers move like Move Up and Move Down.
+    connect(view->grid(), &CChannelGrid::rowsDragged, this,
+            [this](int from, int to) { moveRows(to - from); });
     // Several rows are selected like in a spreadsheet.
     view->grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Undo and Redo follow the history, so Ctrl+Z works without a menu shown first.
@@ -329,6 +348,88 @@ void CViewEditing::clearRows() {
     applyTable(t, tx("Clear"));
 }
 
+bool CViewEditing::readyToRearrange() {
+    if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
+        return false;
+    settle();
+    return true;
+}
+
+bool CViewEditing::rearrange(const radio::moves::Order& from, const QString& what) {
+    const radio::Image before = gridImage();
+    const radio::Image after = radio::moves::apply(before, from);
+    if (after == before)
+        return false;
+    m_view->hideEditors();
+    m_stack->push(new CPlanCommand(this, before, after, what));
+    return true;
+}
+
+void CViewEditing::showPlan(const radio::Image& image, const radio::Image& current) {
+    radio::Image& doc = m_view->document()->m_image;
+    radio::moves::restorePlan(image, current, doc);
+    const radio::ChannelTable shown =
+        radio::imageToTable(doc, radio::data::languageOf(radio::appState().chinese));
+    // The header row and the channel numbers stay as the grid shows them.
+    radio::ChannelTable t = m_view->table();
+    for (int r = 1; r < radio::kGridRows; ++r)
+        for (int c = 1; c < radio::kGridCols; ++c)
+            t[r][c] = shown[r][c];
+    show(t);
+}
+
+bool CViewEditing::moveRows(int delta) {
+    if (!readyToRearrange())
+        return false;
+    const std::vector<int> rows = selectedRows();
+    const radio::moves::Order from = radio::moves::moveBy(rows, delta);
+    const QString what = delta == -1  ? gx("Move Up")
+                         : delta == 1 ? gx("Move Down")
+                                      : gx("Move Channels");
+    if (!rearrange(from, what))
+        return false;
+    // The moved channels stay selected, so the next press moves them again.
+    QVector<int> moved;
+    for (int slot = 1; slot < radio::kGridRows; ++slot)
+        if (std::count(rows.begin(), rows.end(), from[std::size_t(slot - 1)]))
+            moved << slot;
+    m_view->grid()->selectMovedRows(moved);
+    return true;
+}
+
+bool CViewEditing::sortByRx() {
+    return readyToRearrange() && rearrange(radio::moves::sortByRx(gridImage(), selectedRows()),
+                                           gx("Sort by Rx Frequency"));
+}
+
+bool CViewEditing::insertChannel(QString* problem) {
+    if (!readyToRearrange())
+        return false;
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return false;
+    const auto from = radio::moves::insertEmpty(gridImage(), rows.front());
+    if (!from) {
+        if (problem)
+            *problem = gx("No empty channel at or below channel %1 makes room for a new one: "
+                          "delete a channel first.")
+                           .arg(rows.front());
+        return false;
+    }
+    return rearrange(*from, gx("Insert Channel"));
+}
+
+void CViewEditing::insertChannel() {
+    QString problem;
+    if (!insertChannel(&problem) && !problem.isEmpty())
+        showMessage(m_view, problem, true);
+}
+
+bool CViewEditing::deleteChannels() {
+    return readyToRearrange() &&
+           rearrange(radio::moves::remove(selectedRows()), gx("Delete Channels"));
+}
+
 radio::Image CViewEditing::gridImage() const {
     radio::Image img = m_view->document()->m_image;
     radio::tableToImage(m_view->table(), img);
@@ -337,52 +438,50 @@ radio::Image CViewEditing::gridImage() const {
 
 CViewEditing::ImportOutcome
 CViewEditing::importCsv(const QByteArray& csv,
-                        const std::function<bool(const QStringList&, int)>& confirm,
+                        const std::function<bool(const ImportOutcome&)>& confirm,
                         CsvLayout layout) {
     ImportOutcome out;
     if (!m_view->commitBeforeCommand())
         return out; // nothing applied; the refused value has had its message
     radio::Image img = gridImage();
+    const radio::ChannelTable current = radio::imageToTable(img, radio::Language::English);
+    const std::string text = csv.toStdString();
+    // Both layouts come down to the same: the channels of the accepted rows
+    // and the rows refused; only the writing into the image differs.
+    std::optional<radio::CsvImport> columns;
+    std::optional<radio::interchange::Import> interchange;
+    std::array<bool, radio::kGridRows> accepted{};
     if (layout == CsvLayout::Columns) {
-        // Every field of the radio: all rows or none, as radio-cli takes it.
-        const radio::CsvImport imp =
-            radio::importCsv(csv.toStdString(), radio::imageToTable(img, radio::Language::English),
-                             m_view->bandLow(), m_view->bandHigh(), radio::coreTexts());
-        if (!imp.error.empty()) {
-            out.error = qs(imp.error);
-            return out;
-        }
-        for (const std::string& r : imp.rejected)
+        columns = radio::importCsv(text, current, m_view->bandLow(), m_view->bandHigh(),
+                                   radio::coreTexts());
+        out.error = qs(columns->error);
+        for (const std::string& r : columns->rejected)
             out.rejected.append(qs(r));
-        if (!imp.ok)
-            return out;
-        out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
-        radio::applyImport(imp, img);
-        const radio::ChannelTable imported =
-            radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
-        radio::ChannelTable after = m_view->table();
-        for (int n = 1; n < radio::kGridRows; ++n)
-            if (imp.listed[std::size_t(n)])
-                after[std::size_t(n)] = imported[std::size_t(n)];
-        applyTable(after, tx("Import"));
-        out.applied = true;
-        return out;
+        for (std::size_t n = 1; n < accepted.size(); ++n) {
+            accepted[n] = columns->listed[n] && !columns->refused[n];
+            out.refusedRows += columns->refused[n] ? 1 : 0;
+        }
+    } else {
+        interchange = radio::interchange::importCsv(text, current, m_view->bandLow(),
+                                                    m_view->bandHigh(), radio::coreTexts());
+        out.error = qs(interchange->error);
+        for (const auto& r : interchange->rejected)
+            out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
+        out.refusedRows = int(interchange->rejected.size());
+        accepted = interchange->listed;
     }
-    const radio::interchange::Import imp = radio::interchange::importCsv(
-        csv.toStdString(), radio::imageToTable(img, radio::Language::English), m_view->bandLow(),
-        m_view->bandHigh(), radio::coreTexts());
-    if (!imp.error.empty()) {
-        out.error = qs(imp.error);
+    if (!out.error.isEmpty())
         return out;
+    out.accepted = int(std::count(accepted.begin(), accepted.end(), true));
+    if (!out.rejected.isEmpty() && (out.accepted == 0 || !confirm || !confirm(out)))
+        return out;
+    if (columns) {
+        radio::applyImport(*columns, img);
+    } else {
+        radio::interchange::apply(*interchange, img);
+        out.notice = qs(interchange->notice);
     }
-    for (const auto& r : imp.rejected)
-        out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
-    out.accepted = int(std::count(imp.listed.begin(), imp.listed.end(), true));
-    if (!out.rejected.isEmpty() &&
-        (out.accepted == 0 || !confirm || !confirm(out.rejected, out.accepted)))
-        return out;
-    out.notice = qs(imp.notice);
-    applyImport(imp, tx("Import"));
+    applyChannels(img, accepted, tx("Import"));
     out.applied = true;
     return out;
 }
@@ -390,11 +489,17 @@ CViewEditing::importCsv(const QByteArray& csv,
 void CViewEditing::applyImport(const radio::interchange::Import& imp, const QString& what) {
     radio::Image img = gridImage();
     radio::interchange::apply(imp, img);
+    applyChannels(img, imp.listed, what);
+}
+
+void CViewEditing::applyChannels(const radio::Image& img,
+                                 const std::array<bool, radio::kGridRows>& accepted,
+                                 const QString& what) {
     const radio::ChannelTable imported =
         radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
     radio::ChannelTable after = m_view->table();
-    for (int n = 1; n < radio::kGridRows; ++n)
-        if (imp.listed[n])
+    for (std::size_t n = 1; n < accepted.size(); ++n)
+        if (accepted[n])
             after[n] = imported[n];
     applyTable(after, what);
 }
@@ -427,6 +532,22 @@ bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exa
                      .arg(path);
     else
         *error = tx("Cannot open \"%1\".").arg(path);
+    return false;
+}
+
+bool CViewEditing::writeOutputFile(const QString& path, const QByteArray& data, QString* error) {
+    const radio::files::Result r = radio::files::writeAtomically(
+        path.toStdString(), data.constData(), static_cast<std::size_t>(data.size()));
+    if (r.ok)
+        return true;
+    if (r.code == 0)
+        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
+                     .arg(path);
+    else if (r.code == EACCES)
+        *error = tx("\"%1\" is write-protected; it was left unchanged.").arg(path);
+    else
+        *error = tx("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
+                 QString::fromStdString(r.error);
     return false;
 }
 

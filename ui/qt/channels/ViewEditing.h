@@ -6,6 +6,7 @@
 // check of a write). One object per view, found or made with of().
 
 #include "link/Verify.h"
+#include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
 #include "model/Image.h"
 #include "model/InterchangeCsv.h"
@@ -67,27 +68,44 @@ public:
     // Puts `after` into the grid as one undoable step named `what`.
     void applyTable(const radio::ChannelTable& after, const QString& what);
 
+    // Rearranging the channels: whole records move in the image (settings no
+    // grid column shows included), each time one undoable step. False when
+    // nothing moved.
+    // The selected channels `delta` rows down (up when negative); they stay selected.
+    bool moveRows(int delta);
+    bool sortByRx();
+    // An empty channel at the first selected row; false with `problem` set
+    // when no empty channel below makes room.
+    bool insertChannel(QString* problem);
+    bool deleteChannels();
+
     // The document's image with the channels as the grid shows them now.
     radio::Image gridImage() const;
 
-    // The channel-list CSV. Rejected rows are listed with their line
-    // numbers; with some, `confirm` decides whether the accepted rows go in.
-    // The two channel-list files: every grid column (lossless), or the
-    // 21-column interchange layout other tools read.
+    // The channel-list CSV, in either of its two files: every grid column
+    // (lossless), or the 21-column interchange layout other tools read.
+    // Rejected rows (or cells) are listed with their line or row numbers; a
+    // row with any rejected cell is left out whole. With some rejected and
+    // some accepted, `confirm` is shown the outcome so far and decides
+    // whether the accepted rows go in.
     enum class CsvLayout { Columns, Interchange };
     struct ImportOutcome {
         QString notice; // the settings that got defaults (interchange layout)
         QString error;
         QStringList rejected;
+        int refusedRows = 0; // rows left out; a row may have several rejected cells
         int accepted = 0;
         bool applied = false;
     };
     ImportOutcome importCsv(const QByteArray& csv,
-                            const std::function<bool(const QStringList&, int)>& confirm,
+                            const std::function<bool(const ImportOutcome&)>& confirm,
                             CsvLayout layout = CsvLayout::Interchange);
     // The accepted channels of an interchange import into the grid, as one
     // undoable step named `what`.
     void applyImport(const radio::interchange::Import& imp, const QString& what);
+    // The channels marked in `accepted` from `img` into the grid, as one step.
+    void applyChannels(const radio::Image& img, const std::array<bool, radio::kGridRows>& accepted,
+                       const QString& what);
     // `notice`, when given, receives what the layout cannot carry.
     QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
                          QString* notice = nullptr) const;
@@ -99,6 +117,10 @@ public:
     // with a message for the user in `error` otherwise.
     static bool readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,
                               QString* error);
+    // Writes a file by the core's rules (atomically; never a device, pipe,
+    // folder or write-protected file); false with a message for the user in
+    // `error` otherwise.
+    static bool writeOutputFile(const QString& path, const QByteArray& data, QString* error);
 
     // ---- transfer hooks (called by the view's transfer code)
     // Offers "Verify after writing" in a write's progress window, as this
@@ -129,6 +151,8 @@ public slots:
     // The Edit menu's "Set Selected Cells...": asks for one value for the
     // current column and puts it into every selected row.
     void setSelectedCells();
+    // The Edit menu's Insert Empty Channel, saying why when there is no room.
+    void insertChannel();
 
 signals:
     void verifyFinished(bool verified);
@@ -140,8 +164,16 @@ private:
     void gridChanged();
     void settle();
     void show(const radio::ChannelTable& table);
+    // The channel plan of `image` into the document (which holds that of
+    // `current`), and the grid showing it.
+    void showPlan(const radio::Image& image, const radio::Image& current);
+    // Commits the open editor and records what is pending; false when the
+    // channels may not be rearranged now.
+    bool readyToRearrange();
+    bool rearrange(const radio::moves::Order& from, const QString& what);
 
     friend class CTableCommand;
+    friend class CPlanCommand;
     CProgramView* m_view;
     QUndoStack* m_stack;
     radio::ChannelTable m_last; // what the grid showed after the last recorded step

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -51,8 +52,16 @@ CComSetupDlg::CComSetupDlg(const QString& port, QWidget* parent)
     row->addWidget(m_other);
     row->addWidget(m_otherPorts, 1);
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
-    // Picking a port from the list means choosing it.
+    // A port the system does not list can be typed; it is not added to the
+    // list, which holds what the system reports.
+    m_otherPorts->setEditable(true);
+    m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: /dev/ttyS1 typed must not become a listed /dev/ttyS10.
+    m_otherPorts->setCompleter(nullptr);
+    // Picking a port from the list, or typing one, means choosing it.
     connect(m_otherPorts, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { m_other->setChecked(true); });
+    connect(m_otherPorts->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_other->setChecked(true); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -80,8 +89,8 @@ void CComSetupDlg::OnInitDialog() {
                                  : QStringLiteral("%1 (%2)").arg(location, info.description());
         m_otherPorts->addItem(text, location);
     }
-    m_otherPorts->addItem(tr("Virtual radio"),
-                          QString::fromUtf8(radio::link::kVirtualRadioPortName));
+    const QString virtualRadio = QString::fromUtf8(radio::link::kVirtualRadioPortName);
+    m_otherPorts->addItem(portText(virtualRadio), virtualRadio);
 
     // The port the next transfer of the caller's window uses, which is the
     // stored choice unless that window was set otherwise.
@@ -119,6 +128,19 @@ void CComSetupDlg::OnInitDialog() {
     }
 }
 
+QString CComSetupDlg::portText(const QString& port) {
+    return port == QLatin1String(radio::link::kVirtualRadioPortName) ? tr("Virtual radio") : port;
+}
+
+QString CComSetupDlg::otherPort() const {
+    const QString text = m_otherPorts->currentText();
+    // Entries show a description or a translated name; their data is the port.
+    const int listed = m_otherPorts->findText(text, Qt::MatchExactly);
+    if (listed >= 0)
+        return m_otherPorts->itemData(listed).toString();
+    return text.trimmed();
+}
+
 QString CComSetupDlg::storedPort() {
     const std::string app = appName();
     const radio::UserValues* values = radio::appState().userValues;
@@ -134,16 +156,16 @@ QString CComSetupDlg::storedPort() {
 void CComSetupDlg::OnOK() {
     const int checked = m_group->checkedId();
     m_nCom = checked >= 0 && checked < 4 ? checked : -1;
+    const QString other = checked == 4 ? otherPort() : QString();
     // Nothing chosen keeps the port as it was; there is no "com0".
-    if (m_nCom < 0 && !(checked == 4 && m_otherPorts->currentIndex() >= 0))
+    if (m_nCom < 0 && other.isEmpty())
         return;
     const std::string app = appName();
     radio::UserValues* values = radio::appState().userValues;
-    if (checked == 4 && m_otherPorts->currentIndex() >= 0) {
-        const QString name = m_otherPorts->currentData().toString();
-        m_strPort = name;
+    if (!other.isEmpty()) {
+        m_strPort = other;
         if (values)
-            values->setText(app, kPortNameValue, name.toStdString());
+            values->setText(app, kPortNameValue, other.toStdString());
         return;
     }
     m_strPort = QStringLiteral("com%1").arg(m_nCom + 1);

@@ -1,7 +1,8 @@
 #pragma once
 // Setup > Com Setup: which port the transfers use. COM1..COM4 as buttons
 // (greyed out when they cannot be opened now), plus the serial ports the
-// system reports and the built-in virtual radio. It opens on the port it is
+// system reports and the built-in virtual radio, or any port the user types
+// (a /dev/serial/by-id link, a pseudo-terminal). It opens on the port it is
 // given; OK remembers the choice per user and hands it back through port(),
 // which the caller makes the port of its next transfer.
 
@@ -31,6 +32,10 @@ public:
     // transfers on. "COM1" when nothing is stored.
     static QString storedPort();
 
+    // How a port is named to the user: the virtual radio in his language,
+    // any other by its own name.
+    static QString portText(const QString& port);
+
     // Greys out the ports that cannot be opened and checks the stored choice.
     void OnInitDialog();
     // Takes the checked port as port() and stores the choice.
@@ -51,6 +56,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // The other port chosen: a listed entry's port, or the name typed.
+    QString otherPort() const;
+
     QString m_strPort;
     std::array<QRadioButton*, 4> m_com{};
     QRadioButton* m_other;

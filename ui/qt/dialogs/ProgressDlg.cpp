@@ -1,5 +1,6 @@
 #include "ui/qt/dialogs/ProgressDlg.h"
 
+#include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QCheckBox>
@@ -118,8 +119,23 @@ void CProgressDlg::announce(Direction direction, bool factory, const QString& po
         text = factory ? tr("Write to the radio on %1 in factory mode, calibration included: "
                             "connect the radio, switch it on, press OK")
                        : tr("Write to the radio on %1: connect the radio, switch it on, press OK");
-    setStatus(text.arg(fitPath(port)));
-    m_status->setToolTip(port);
+    const QString shown = CComSetupDlg::portText(port);
+    setStatus(text.arg(fitPath(shown)));
+    m_status->setToolTip(shown);
+}
+
+void CProgressDlg::showConfiguration(const QString& text) {
+    if (!m_configuration) {
+        m_configuration = new QLabel(this);
+        m_configuration->setObjectName(QStringLiteral("configurationLine"));
+        m_configuration->setWordWrap(true);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_configuration);
+    }
+    m_configuration->setText(text);
+}
+
+QString CProgressDlg::configurationText() const {
+    return m_configuration ? m_configuration->text() : QString();
 }
 
 void CProgressDlg::setPhase(TransferPhase phase) {

@@ -35,6 +35,9 @@ public:
 
     // The line before OK: what pressing it does, on which port.
     void announce(radio::link::Direction direction, bool factory, const QString& port);
+    // A line above the others naming what a write sends.
+    void showConfiguration(const QString& text);
+    QString configurationText() const;
     // The line while the transfer runs; the block shown is the one under way.
     void setPhase(radio::link::TransferPhase phase);
     // The line at the end. A failure is shown as one.
@@ -86,6 +89,7 @@ private:
     void showPhase();
 
     QLabel* m_status;
+    QLabel* m_configuration = nullptr;
     QProgressBar* m_progress;
     QLabel* m_counter;
     QCheckBox* m_verify = nullptr;

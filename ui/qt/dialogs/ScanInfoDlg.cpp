@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace radio::scan;
 using dialogs::qs;
 
@@ -43,7 +45,7 @@ CScanInfoDlg::CScanInfoDlg(QWidget* parent) : QDialog(parent) {
     m_cbPriority = new QComboBox;
     m_cbRevert = new QComboBox;
     m_editChannel = new QLineEdit;
-    m_editChannel->setMaxLength(2);
+    m_editChannel->setMaxLength(kChannelChars);
     m_editLookBackA = new QLineEdit;
     m_editLookBackB = new QLineEdit;
     m_editDropout = new QLineEdit;
@@ -107,6 +109,12 @@ CScanInfoDlg::CScanInfoDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnOk, &QPushButton::clicked, this, &CScanInfoDlg::OnOK);
     dialogs::layOutWithOkCancel(this, grid, m_btnOk, m_btnCancel);
 
+    // Once the user shortens a longer stored number, typing is held to two
+    // characters again.
+    connect(m_editChannel, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.size() <= kChannelChars)
+            m_editChannel->setMaxLength(kChannelChars);
+    });
     connect(m_cbPriority, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_bLoading)
             OnSelChangePriority();
@@ -212,7 +220,11 @@ bool CScanInfoDlg::readControls() {
 }
 
 void CScanInfoDlg::writeControls() {
-    m_editChannel->setText(qs(m_values.priorityChannel));
+    // The limit holds for typing only: a stored channel of 100 or more shows
+    // in full, so that OK refuses it instead of storing its first two digits.
+    const QString channel = qs(m_values.priorityChannel);
+    m_editChannel->setMaxLength(std::max(kChannelChars, int(channel.size())));
+    m_editChannel->setText(channel);
     m_editLookBackA->setText(qs(formatSeconds(m_values.lookBackA)));
     m_editLookBackB->setText(qs(formatSeconds(m_values.lookBackB)));
     m_editDropout->setText(QString::number(m_values.dropout));

@@ -73,6 +73,8 @@ private:
     bool readControls();
     void writeControls();
 
+    static constexpr int kChannelChars = 2; // the Priority Channel box's typing limit
+
     radio::Image m_image{};
     bool m_bLoaded = false;
     radio::scan::Values m_values;

@@ -39,6 +39,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     m_copyrights->setProperty("controlId", ids::IDC_ABOUT_COPYRIGHTS);
     m_owner->setProperty("controlId", ids::IDC_ABOUT_OWNER);
 
+    // The program's own terms, whatever the settings file says about its owner.
+    m_licence = new QLabel(tr("Free software under the GNU General Public License, version 3 "
+                              "or later (GPL-3.0-or-later), without any warranty."));
+    m_licence->setWordWrap(true);
+    m_licence->setMinimumWidth(m_licence->fontMetrics().averageCharWidth() * 48);
+
     auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -47,6 +53,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     texts->addWidget(m_version);
     texts->addWidget(m_copyrights);
     texts->addWidget(m_owner);
+    texts->addWidget(m_licence);
     auto* right = new QVBoxLayout;
     right->addWidget(ok);
     right->addStretch();

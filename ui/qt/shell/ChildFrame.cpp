@@ -79,7 +79,12 @@ void CChildFrame::fitToView() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* e) {
-    // A channel window is never destroyed by its close box: only hidden.
+    // A channel window is never destroyed by its close box: only hidden, as
+    // File > Close does, with the same question about unsaved changes.
     e->ignore();
-    hide();
+    auto* main = qobject_cast<CMainFrame*>(window());
+    if (main && main->closeChildFrame)
+        main->closeChildFrame(this);
+    else
+        hide();
 }

@@ -10,7 +10,9 @@
 #include "model/StringTable.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/TransferRecord.h"
 #include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -100,20 +102,6 @@ QString reasonText(const radio::link::RadioOutcome& o) {
     return local + qs(o.failure.substr(english.size()));
 }
 
-// Two names for one device (a link and its target) are one port.
-QString samePortTwice(const QStringList& ports) {
-    std::vector<std::string> keys;
-    for (const QString& p : ports) {
-        const QString real = QFileInfo(p).canonicalFilePath();
-        keys.push_back((real.isEmpty() ? p : real).toStdString());
-    }
-    const std::string twice = radio::link::duplicatePort(keys);
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (keys[i] == twice)
-            return ports[qsizetype(i)];
-    return {};
-}
-
 } // namespace
 
 // Backups of the radios are kept like the window's own reads.
@@ -128,6 +116,11 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     setObjectName(QStringLiteral("fleetDlg"));
     setWindowTitle(tx("Write to Several Radios"));
     auto* layout = new QVBoxLayout(this);
+
+    m_configuration = new QLabel(this);
+    m_configuration->setObjectName(QStringLiteral("configurationLine"));
+    m_configuration->setWordWrap(true);
+    layout->addWidget(m_configuration);
 
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setHorizontalHeaderLabels(
@@ -201,6 +194,8 @@ CFleetDlg* CFleetDlg::openFor(CMainFrame* frame) {
     auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     if (!dlg)
         dlg = new CFleetDlg(frame);
+    if (!dlg->isRunning())
+        dlg->showConfiguration();
     dlg->show();
     dlg->raise();
     dlg->activateWindow();
@@ -216,8 +211,7 @@ void CFleetDlg::addPort(const QString& name, bool ticked) {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
     // The virtual radio is known by its port name; the user reads it in his language.
-    auto* item = new QTableWidgetItem(
-        name == QLatin1String(radio::link::kVirtualRadioPortName) ? tx("Virtual radio") : name);
+    auto* item = new QTableWidgetItem(CComSetupDlg::portText(name));
     item->setData(Qt::UserRole, name);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
@@ -273,9 +267,12 @@ void CFleetDlg::start() {
         CViewEditing::showMessage(this, tx("Tick at least one port."), true);
         return;
     }
-    if (const QString twice = samePortTwice(ports); !twice.isEmpty()) {
+    std::vector<std::string> names;
+    for (const QString& p : ports)
+        names.push_back(p.toStdString());
+    if (const std::string twice = radio::link::duplicatePort(names); !twice.empty()) {
         CViewEditing::showMessage(
-            this, tx("The port \"%1\" is ticked twice (under two names).").arg(twice), true);
+            this, tx("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
         return;
     }
     // The same rule as the single Write: a refused value in the open editor
@@ -283,15 +280,13 @@ void CFleetDlg::start() {
     if (!view->commitBeforeCommand())
         return;
     view->GridToImage();
+    showConfiguration();
 
     radio::link::FleetOptions options;
     options.factory = radio::appState().factoryMode;
     options.verify = m_verify->isChecked();
     options.backup = m_backup->isChecked();
     options.configuration = fleetui::configurationName(view).toStdString();
-    std::vector<std::string> names;
-    for (const QString& p : ports)
-        names.push_back(p.toStdString());
 
     QDir().mkpath(fleetui::userDataFolder());
     m_record = std::make_unique<radio::link::RecordWriter>(fleetui::recordPath().toStdString());
@@ -323,6 +318,17 @@ void CFleetDlg::start() {
     setIdle(false);
     m_fleet->start();
     m_poll->start();
+}
+
+bool CFleetDlg::event(QEvent* e) {
+    // Back from another channel window, the line names the active one.
+    if (e->type() == QEvent::WindowActivate && !m_fleet)
+        showConfiguration();
+    return QDialog::event(e);
+}
+
+void CFleetDlg::showConfiguration() {
+    m_configuration->setText(fleetui::configurationSummary(m_frame->activeView()));
 }
 
 void CFleetDlg::cancelOrClose() {

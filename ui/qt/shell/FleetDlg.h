@@ -60,6 +60,8 @@ public:
     QProgressBar* progressBar(int row) const;
     QString stateText(int row) const;
     QLabel* summary() const { return m_summary; }
+    // The line naming the configuration the Start button writes.
+    QLabel* configurationLine() const { return m_configuration; }
     QPushButton* startButton() const { return m_start; }
     QPushButton* closeButton() const { return m_close; }
     QCheckBox* verifyBox() const { return m_verify; }
@@ -70,6 +72,7 @@ signals:
     void runFinished();
 
 protected:
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -78,10 +81,13 @@ private:
     void poll();
     void finishRun();
     void setIdle(bool idle);
+    // Names the active configuration (it follows the active window while idle).
+    void showConfiguration();
     QString summaryText(const std::vector<radio::link::RadioOutcome>& outcomes,
                         bool cancelled) const;
 
     CMainFrame* m_frame;
+    QLabel* m_configuration;
     QTableWidget* m_table;
     QLineEdit* m_portEdit;
     QPushButton* m_add;

@@ -1,6 +1,7 @@
 #include "ui/qt/shell/MainFrame.h"
 
 #include "app/AppState.h"
+#include "app/RecentFiles.h"
 #include "model/FactoryMode.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
@@ -144,6 +145,8 @@ void CMainFrame::createActions() {
         const int id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[c.id] = a;
+        if (c.keys)
+            m_commandKeys << keySequence(c);
         if (c.binding == cmd::Keys::Accelerator) {
             // The menu text names the key itself; the rule is asked at the press.
             auto* s = new QShortcut(keySequence(c), this);
@@ -279,17 +282,22 @@ void CMainFrame::refreshModifiedMark() {
     setWindowModified(doc && doc->IsModified());
 }
 
-bool CMainFrame::changesDocument(int id) {
-    const cmd::Command* c = cmd::find(id);
-    return c && c->changesDocument;
-}
-
 void CMainFrame::addChildFrame(CChildFrame* frame) {
     if (CProgramDoc* doc = frame->document())
         connect(doc, &CProgramDoc::modifiedChanged, this, &CMainFrame::refreshModifiedMark);
     if (CProgramView* view = frame->view())
         connect(view, &CProgramView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
     m_wndMDIClient->addSubWindow(frame);
+    // The window's keys win wherever the focus is. The channel window's own
+    // menu binds Close to Ctrl+W on some platforms: with the focus in the
+    // grid, Write's key would be ambiguous and do nothing.
+    if (QMenu* menu = frame->systemMenu()) {
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            keys.removeIf([this](const QKeySequence& k) { return m_commandKeys.contains(k); });
+            a->setShortcuts(keys);
+        }
+    }
     frame->move(0, 0);
     frame->show();
     m_wndMDIClient->setActiveSubWindow(frame);
@@ -348,8 +356,9 @@ bool CMainFrame::canRun(int id, const cmd::State& state) const {
 
 void CMainFrame::runCommand(int id) {
     // Like the framework's command routing: the active view first, then the frame.
-    // The navigation tree comes here too, so a locked document is checked here.
-    if (changesDocument(id) && CProgramView::documentLocked())
+    // The navigation tree comes here too, so the command's rule is asked here
+    // and not only by the menus: what is disabled does not run by another way.
+    if (const cmd::Command* c = cmd::find(id); c && !cmd::enabled(*c, commandState()))
         return;
     if (CProgramView* v = activeView(); v && v->runCommand(id))
         return;
@@ -386,11 +395,17 @@ void CMainFrame::fillRecentMenu() {
         m_recentMenu->addAction(tr("(none)"))->setEnabled(false);
         return;
     }
+    std::vector<std::string> stored;
+    for (const QString& path : paths)
+        stored.push_back(path.toStdString());
+    // Two customers' "radio.dat" show the folders that tell them apart.
+    const std::vector<std::string> labels = radio::RecentFiles::labels(stored);
     int n = 0;
     for (const QString& path : paths) {
-        // "&1 name" as desktop programs number them; the tip gives the folder.
+        const QString label = QDir::toNativeSeparators(QString::fromStdString(labels[size_t(n)]));
+        // "&1 name" as desktop programs number them; the tip gives the whole path.
         QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
-            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            QString(label).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setStatusTip(QDir::toNativeSeparators(path));
         a->setToolTip(QDir::toNativeSeparators(path));
         a->setEnabled(!CProgramView::transferRunning());

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <QKeySequence>
 #include <QStringList>
 
 #include <functional>
@@ -83,10 +84,11 @@ public:
     std::function<QStringList()> recentFiles;
     std::function<void(const QString& path)> openRecentFile;
     std::function<void(const QString& path)> openDroppedFile;
+    // File > Close and a channel window's close box; the application asks
+    // about unsaved changes here. Unset, the window is only hidden.
+    std::function<void(CChildFrame* frame)> closeChildFrame;
     // The title's unsaved-changes mark follows the active document.
     void refreshModifiedMark();
-    // Commands that change the document; refused while a transfer runs.
-    static bool changesDocument(int id);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -106,6 +108,7 @@ private:
     void fillRecentMenu();
 
     std::map<int, QAction*> m_actions;
+    QList<QKeySequence> m_commandKeys; // every key the command table binds
     std::map<int, std::function<void()>> m_commands;
     QMenu* m_recentMenu = nullptr;
     std::map<int, QMenu*> m_menus;

@@ -1,0 +1,48 @@
+#include "ui/qt/dialogs/SettingsSave.h"
+
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "model/SafeFile.h"
+#include "ui/qt/dialogs/DialogSupport.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace dialogs {
+
+namespace {
+
+QString tx(const char* text) {
+    return QCoreApplication::translate("Settings", text);
+}
+
+} // namespace
+
+bool saveSettings(QWidget* parent) {
+    const radio::AppState& st = radio::appState();
+    radio::CIniFile* settings = st.settings;
+    if (!settings || !settings->modified())
+        return true;
+    if (settings->savePath().empty()) {
+        showMessage(parent, tx("The settings could not be saved: %1 may not be changed, and no "
+                               "folder for your own settings is known (HOME is not set).")
+                                .arg(qs(radio::files::quoted(settings->path(), 4096))));
+        return false;
+    }
+    if (!settings->Save()) {
+        showMessage(parent, tx("The settings could not be saved.") + QLatin1Char('\n') +
+                                qs(settings->saveError()));
+        return false;
+    }
+    if (settings->savePath() != st.settingsBesideProgram) {
+        QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
+                        tx("The settings were saved to %1, because the file beside the "
+                           "program may not be changed.")
+                            .arg(qs(radio::files::quoted(settings->savePath(), 4096))),
+                        QMessageBox::Ok, parent);
+        box.exec();
+    }
+    return true;
+}
+
+} // namespace dialogs
