@@ -17,12 +17,8 @@
 
 namespace radio::cli {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-// The settings file the tool reads (beside it, or the user's copy), read
-// only; null when there is none.
 std::unique_ptr<CIniFile> installedSettings() {
     const fs::path ini = settingsFilePath();
     std::error_code ec;
@@ -33,6 +29,8 @@ std::unique_ptr<CIniFile> installedSettings() {
         return nullptr;
     return settings;
 }
+
+namespace {
 
 diff::ProductNames namesOf(const CIniFile* settings, const Image& image) {
     if (!settings)

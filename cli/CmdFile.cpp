@@ -10,6 +10,7 @@
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -229,18 +230,123 @@ int runExportCsv(const Args& args) {
     return 0;
 }
 
+// Chooses the rows of a channel list (the file's Location numbers with
+// --rows, the first channel with --to) or, without either, takes a list that
+// fits as it stands, Location = channel.
+int importInterchange(const std::string& csv, const std::string& csvPath,
+                      const std::string& datPath, const ParsedArgs& p, const BandLimits& band,
+                      const sets::ChannelSet* set, Image& image) {
+    const interchange::ListFile list = interchange::readList(csv, band.low, band.high);
+    // A set is named as the user named it.
+    const std::string source = set ? "the channel set " + set->name : csvPath;
+    if (!list.error.empty())
+        return usageError(source + ": " + list.error);
+    const auto rowsArg = p.options.find("--rows");
+    const auto toArg = p.options.find("--to");
+    const bool choosing = rowsArg != p.options.end() || toArg != p.options.end();
+    const ChannelTable current = imageToTable(image, Language::English);
+    interchange::Import rows;
+    if (!choosing && !set && interchange::fitsByLocation(list)) {
+        rows = interchange::importCsv(csv, current, band.low, band.high);
+    } else {
+        if (!choosing && (set ? list.rows.size() > std::size_t(mm::kChannelCount)
+                              : !interchange::fitsByLocation(list))) {
+            long low = -1, high = -1;
+            for (const auto& r : list.rows)
+                if (r.number >= 0) {
+                    low = low < 0 ? r.number : std::min(low, r.number);
+                    high = std::max(high, r.number);
+                }
+            const std::string example =
+                low < 0 ? "1-16"
+                        : std::to_string(low) + "-" + std::to_string(std::min(high, low + 15));
+            return usageError(source + " holds " + std::to_string(list.rows.size()) + " rows" +
+                              (low < 0 ? std::string()
+                                       : " (Locations " + std::to_string(low) + " to " +
+                                             std::to_string(high) + ")") +
+                              " and the radio has " + std::to_string(mm::kChannelCount) +
+                              " channels: choose at most " + std::to_string(mm::kChannelCount) +
+                              " with --rows A-B (the file's Location numbers, for example --rows " +
+                              example + ") and the first channel to fill with --to N (default 1)");
+        }
+        int first = 1;
+        if (toArg != p.options.end() && !parseNumber(toArg->second, 1, mm::kChannelCount, first))
+            return usageError("--to '" + toArg->second + "' is not a channel from 1 to " +
+                              std::to_string(mm::kChannelCount));
+        std::vector<std::size_t> chosen;
+        if (rowsArg != p.options.end()) {
+            long from = 0, to = 0;
+            if (!interchange::parseRange(rowsArg->second, from, to))
+                return usageError("--rows '" + rowsArg->second +
+                                  "' is not A-B, two Location numbers with A <= B");
+            chosen = interchange::rowsInRange(list, from, to);
+            if (chosen.empty())
+                return usageError(source + " has no row with a Location from " +
+                                  std::to_string(from) + " to " + std::to_string(to));
+        } else {
+            for (std::size_t i = 0; i < list.rows.size(); ++i)
+                chosen.push_back(i);
+        }
+        rows = interchange::place(list, chosen, first, current);
+        if (!rows.error.empty())
+            return usageError(rows.error);
+    }
+    std::vector<std::string> lines;
+    for (const auto& rejected : rows.rejected)
+        lines.push_back(interchange::describe(rejected));
+    if (!lines.empty())
+        printLines(lines);
+    if (!rows.ok)
+        return usageError(std::to_string(rows.rejected.size()) + " row(s) rejected; \"" + datPath +
+                          "\" is unchanged");
+    if (set)
+        sets::applyRules(set->rules, rows);
+    interchange::apply(rows, image);
+    const LoadResult saved = saveDat(datPath, image);
+    if (!saved.ok)
+        return usageError(saved.error);
+    if (set && !sets::rulesText(*set).empty())
+        printError(sets::rulesText(*set));
+    // One message per line, so none is shown as an escaped newline.
+    std::size_t start = 0;
+    while (start < rows.notice.size()) {
+        const std::size_t end = std::min(rows.notice.find('\n', start), rows.notice.size());
+        printError(rows.notice.substr(start, end - start));
+        start = end + 1;
+    }
+    return 0;
+}
+
 int runImportCsv(const Args& args) {
     ParsedArgs p;
     std::string error;
     bool useInterchange = false;
-    if (!parseArgs(args, {"--band", "--format"}, p, error) ||
+    if (!parseArgs(args, {"--band", "--format", "--rows", "--to", "--set"}, p, error) ||
         !interchangeOption(p, useInterchange, error))
         return usageError(error);
-    if (p.positional.size() != 2)
-        return usageError(
-            "import-csv expects two files: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]");
-    const std::string& csvPath = p.positional[0];
-    const std::string& datPath = p.positional[1];
+    const auto setArg = p.options.find("--set");
+    const sets::ChannelSet* set = nullptr;
+    std::vector<sets::ChannelSet> available;
+    if (setArg != p.options.end()) {
+        if (p.options.count("--format") && !useInterchange)
+            return usageError("a channel set is in the interchange layout: leave out --format");
+        useInterchange = true;
+        available = channelSets();
+        set = sets::findSet(available, setArg->second);
+        if (!set)
+            return usageError("no channel set '" + setArg->second +
+                              "' (radio-cli channel-sets lists them)");
+    } else if (!useInterchange && (p.options.count("--rows") || p.options.count("--to"))) {
+        return usageError("--rows and --to choose rows of a channel list in the interchange "
+                          "layout: add --format interchange, or --set NAME");
+    }
+    if (p.positional.size() != (set ? 1u : 2u))
+        return usageError(set ? "import-csv --set NAME expects one file: radio-cli import-csv "
+                                "--set NAME FILE.dat"
+                              : "import-csv expects two files: radio-cli import-csv IN.csv "
+                                "FILE.dat [--band LOW-HIGH]");
+    const std::string csvPath = set ? set->path : p.positional[0];
+    const std::string& datPath = p.positional.back();
     if (!checkFiles({{FileArg::Use::Read, csvPath, {}}, {FileArg::Use::Replace, datPath, {}}},
                     error))
         return usageError(error);
@@ -260,26 +366,8 @@ int runImportCsv(const Args& args) {
                                    : !bandFromSettings(image, band, error))
         return usageError(error);
 
-    if (useInterchange) {
-        const interchange::Import rows = interchange::importCsv(
-            csv, imageToTable(image, Language::English), band.low, band.high);
-        if (!rows.error.empty())
-            return usageError(csvPath + ": " + rows.error);
-        std::vector<std::string> lines;
-        for (const auto& rejected : rows.rejected)
-            lines.push_back(interchange::describe(rejected));
-        printLines(lines);
-        if (!rows.ok)
-            return usageError(std::to_string(rows.rejected.size()) + " row(s) rejected; \"" +
-                              datPath + "\" is unchanged");
-        interchange::apply(rows, image);
-        const LoadResult saved = saveDat(datPath, image);
-        if (!saved.ok)
-            return usageError(saved.error);
-        if (!rows.notice.empty())
-            printError(rows.notice);
-        return 0;
-    }
+    if (useInterchange)
+        return importInterchange(csv, csvPath, datPath, p, band, set, image);
     const CsvImport import =
         importCsv(csv, imageToTable(image, Language::English), band.low, band.high);
     if (!import.error.empty())
@@ -319,9 +407,13 @@ const std::vector<Command>& fileCommands() {
          "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
          "one row per programmed channel, Location = channel number.",
          runExportCsv},
-        {"import-csv", "import-csv IN.csv FILE.dat [--band LOW-HIGH] [--format F]  load channels",
+        {"import-csv",
+         "import-csv IN.csv FILE.dat [--band LOW-HIGH] [--format F] [--rows A-B] [--to N] "
+         "[--set NAME]  load channels",
          "Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n"
-         "                           [--format grid|interchange]\n\n"
+         "                           [--format grid|interchange] [--rows A-B] [--to N]\n"
+         "       radio-cli import-csv --set NAME FILE.dat [--band LOW-HIGH]\n"
+         "                           [--rows A-B] [--to N]\n\n"
          "Loads channels from CSV into FILE.dat. The first line names the columns\n"
          "(the grid's English column names, in any order; \"CH\" is required and\n"
          "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
@@ -338,7 +430,15 @@ const std::vector<Command>& fileCommands() {
          "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
          "if typed into the grid; every rejected row is reported as\n"
          "  line N: reason\n"
-         "and then FILE.dat is left unchanged (exit status 2).",
+         "and then FILE.dat is left unchanged (exit status 2). Power may be High,\n"
+         "Low or watts (\"0.5W\": at most 1 W is Low, above it High).\n\n"
+         "A list with more rows than the radio's 16 channels is refused until the\n"
+         "rows are chosen: --rows A-B takes the rows whose Location is A to B (rows\n"
+         "missing in the range are skipped), --to N puts the first of them into\n"
+         "channel N (default 1), the others into the channels after it.\n\n"
+         "--set NAME fills channels from a channel set (radio-cli channel-sets\n"
+         "lists them) as from such a list, and applies the set's rules (for\n"
+         "PMR446: Low power and Narrow).",
          runImportCsv},
     };
     return commands;

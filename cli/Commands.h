@@ -3,9 +3,12 @@
 // communication failure, 2 usage or bad input.
 
 #include "app/Backups.h"
+#include "app/ChannelSets.h"
+#include "app/IniFile.h"
 #include "model/Image.h"
 #include "model/Text.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,7 @@ const std::vector<Command>& linkCommands();   // read, write, ports, virtual-rad
 const std::vector<Command>& reportCommands(); // report, options
 const std::vector<Command>& extraCommands();  // diff
 const std::vector<Command>& cloneCommands();  // clone
+const std::vector<Command>& setCommands();    // channel-sets
 
 // Keeps an image just read from a radio in the per-user backups folder and
 // prints where; a failure is reported but does not fail the read.
@@ -41,6 +45,12 @@ backups::Result keepBackup(const Image& image);
 // copy when that one is not writable and the copy exists); empty when the
 // tool's own path is unknown. The tool only ever reads it.
 std::string settingsFilePath();
+// That settings file, read only; null when there is none.
+std::unique_ptr<CIniFile> installedSettings();
+// The folder of the tool itself; empty when unknown.
+std::string programDirectory();
+// The built-in channel sets beside the tool and the user's own.
+std::vector<sets::ChannelSet> channelSets();
 
 // Loads the settings file (read only); false with `error` when there is none.
 bool loadSettings(CIniFile& settings, std::string& error);

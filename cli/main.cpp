@@ -70,7 +70,7 @@ std::vector<radio::cli::Command> allCommands() {
     std::vector<radio::cli::Command> all;
     for (const auto* table :
          {&radio::cli::fileCommands(), &radio::cli::linkCommands(), &radio::cli::reportCommands(),
-          &radio::cli::extraCommands(), &radio::cli::cloneCommands()})
+          &radio::cli::extraCommands(), &radio::cli::cloneCommands(), &radio::cli::setCommands()})
         all.insert(all.end(), table->begin(), table->end());
     return all;
 }

@@ -17,6 +17,7 @@ set(INSTALL_STAGE ${CMAKE_BINARY_DIR}/install-stage)
 
 install(TARGETS Program radio-cli RUNTIME DESTINATION ${PROGRAM_INSTALL_DIR})
 install(FILES ${QM_FILES} ${STAGED_OUT} DESTINATION ${PROGRAM_INSTALL_DIR})
+install(FILES ${CHANNEL_SETS_OUT} DESTINATION ${PROGRAM_INSTALL_DIR}/channel-sets)
 
 foreach(pair "radio-programmer:Program" "radio-cli:radio-cli")
   string(REPLACE ":" ";" pair "${pair}")

@@ -26,7 +26,8 @@ std::array<std::string, 8> newChannelDefaults(Language language) {
     return out;
 }
 
-// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+} // namespace
+
 std::string megahertz(std::int64_t units) {
     std::string text = std::to_string(units / 100000);
     std::string fraction = std::to_string(units % 100000);
@@ -36,7 +37,6 @@ std::string megahertz(std::int64_t units) {
     return fraction.empty() ? text : text + "." + fraction;
 }
 
-} // namespace
 
 bool onRaster(std::int64_t units) {
     return units % 500 == 0 || units % 625 == 0;

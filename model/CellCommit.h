@@ -30,6 +30,8 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
 int frequencyRule(std::int64_t units, std::int64_t bandLow, std::int64_t bandHigh);
 // Whether `units` lies on the 5 kHz / 6.25 kHz raster.
 bool onRaster(std::int64_t units);
+// 10 Hz units as MHz without trailing zeros: 44610000 -> "446.1".
+std::string megahertz(std::int64_t units);
 
 // What an import tells about a frequency commitCell refused with `message`
 // (IDS_OUT_OF_RANGE or IDS_STEP_ERROR), naming the broken limit: "446.1 MHz

@@ -347,10 +347,13 @@ Row importRow(const RowReader& r, const std::string& channelText, const Limits& 
     }
 
     const std::string power = r[Power];
+    bool high = false;
     if (same(power, "High") || same(power, "Low"))
         commit(ColPower, same(power, "High") ? "High" : "Low");
+    else if (wattsArePower(power, high))
+        commit(ColPower, high ? "High" : "Low");
     else if (!power.empty())
-        reasons.push_back("Power " + quote(power) + " is neither High nor Low");
+        reasons.push_back("Power " + quote(power) + " is not High, Low or a number of watts");
 
     const std::string mode = r[Mode];
     if (same(mode, "FM") || same(mode, "NFM"))
@@ -382,6 +385,13 @@ const std::vector<std::string>& columnNames() {
 }
 
 std::string exportCsv(const Image& image) {
+    std::vector<int> all;
+    for (int n = 1; n <= mm::kChannelCount; ++n)
+        all.push_back(n);
+    return exportCsv(image, all, false);
+}
+
+std::string exportCsv(const Image& image, const std::vector<int>& channels, bool renumber) {
     const ChannelTable table = imageToTable(image, Language::English);
     std::string out;
     const auto writeRow = [&out](const auto& fields) {
@@ -393,14 +403,15 @@ std::string exportCsv(const Image& image) {
         out += "\r\n";
     };
     writeRow(columnNames());
-    for (int n = 1; n <= mm::kChannelCount; ++n) {
-        const Row& row = table[n];
+    int written = 0;
+    for (int n : channels) {
         // A channel without both frequencies is empty to the radio; the
         // layout has no form for it that its import would take back.
-        if (mm::channelEmpty(image, n))
+        if (n < 1 || n > mm::kChannelCount || mm::channelEmpty(image, n))
             continue;
+        const Row& row = table.at(n);
         std::array<std::string, kColCount> f;
-        f[Location] = std::to_string(n);
+        f[Location] = std::to_string(renumber ? ++written : n);
         const std::int64_t rx = frequencyUnits(row[ColRx]);
         f[Frequency] = mhz(rx);
         f[Offset] = mhz(0);
@@ -422,19 +433,15 @@ std::string exportCsv(const Image& image) {
     return out;
 }
 
-Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
-                 std::int64_t bandHigh, const Translate& translate) {
-    Import result;
-    const Limits limits{bandLow, bandHigh, translate};
-    const CsvParse parsed = parseImportCsv(csvText);
-    if (!parsed.ok) {
-        result.error = parsed.error;
-        return result;
-    }
+namespace {
 
-    Columns columns;
+// The columns whose absence leaves a setting at its new-channel default.
+constexpr Col kDefaultedColumns[] = {Duplex,    Offset,   Tone,         RToneFreq,
+                                     CToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode,
+                                     CrossMode, Mode,     Skip,         Power};
+
+bool findColumns(const std::vector<std::string>& head, Columns& columns, std::string& error) {
     columns.field.fill(-1);
-    const auto& head = parsed.records[0].fields;
     const auto& names = columnNames();
     for (std::size_t i = 0; i < head.size(); ++i) {
         const std::string name = lower(trimmed(head[i]));
@@ -442,76 +449,250 @@ Import importCsv(const std::string& csvText, const ChannelTable& current, std::i
             if (name != lower(names[c]))
                 continue;
             if (columns.field[c] >= 0) {
-                result.error = "column " + quote(names[c]) + " appears twice in the first line";
-                return result;
+                error = "column " + quote(names[c]) + " appears twice in the first line";
+                return false;
             }
             columns.field[c] = int(i);
         }
         // Columns of newer layouts are ignored, like the ones the radio lacks.
     }
     if (columns.get(Location) < 0 || columns.get(Frequency) < 0) {
-        result.error = "the first line must name at least the Location and Frequency columns";
-        return result;
+        error = "the first line must name at least the Location and Frequency columns";
+        return false;
     }
+    return true;
+}
 
-    // Some tools count locations from 0, others from 1.
-    bool zeroBased = false;
-    for (std::size_t i = 1; i < parsed.records.size(); ++i) {
-        const RowReader r(parsed.records[i], columns);
-        if (isDigits(r[Location]) && std::stol(r[Location]) == 0)
-            zeroBased = true;
+void accept(const FileRow& row, int channel, const ChannelTable& current, Import& result) {
+    result.table[channel] = row.cells;
+    result.table[channel][ColChannel] = current[channel][ColChannel];
+    result.listed[channel] = true;
+}
+
+} // namespace
+
+bool wattsArePower(const std::string& text, bool& high) {
+    std::string t = trimmed(text);
+    if (!t.empty() && (t.back() == 'W' || t.back() == 'w'))
+        t = trimmed(t.substr(0, t.size() - 1));
+    if (!isDecimal(t) || t.size() > 12)
+        return false;
+    // Compared in milliwatts, so "1.0" and "1" are both exactly 1 W.
+    const auto point = t.find('.');
+    std::string whole = t.substr(0, point);
+    std::string frac = point == std::string::npos ? "" : t.substr(point + 1);
+    frac = (frac + "000").substr(0, 3);
+    const long long mw = (whole.empty() ? 0 : std::stoll(whole)) * 1000 + std::stoll(frac);
+    high = mw > 1000;
+    return true;
+}
+
+ListFile readList(const std::string& csvText, std::int64_t bandLow, std::int64_t bandHigh,
+                  const Translate& translate) {
+    ListFile list;
+    const Limits limits{bandLow, bandHigh, translate};
+    const CsvParse parsed = parseImportCsv(csvText);
+    if (!parsed.ok) {
+        list.error = parsed.error;
+        return list;
     }
+    Columns columns;
+    const auto& head = parsed.records[0].fields;
+    if (!findColumns(head, columns, list.error))
+        return list;
+    for (Col c : kDefaultedColumns)
+        if (columns.get(c) < 0)
+            list.missingColumns.push_back(columnNames()[c]);
 
-    result.table = current;
-    std::map<int, int> lineOf; // channel -> line of its row
     for (std::size_t i = 1; i < parsed.records.size(); ++i) {
         const CsvRecord& record = parsed.records[i];
         const RowReader r(record, columns);
+        FileRow row;
+        row.line = record.line;
+        row.location = r[Location];
+        if (isDigits(row.location))
+            row.number = std::stol(row.location);
+        // Some tools count locations from 0, others from 1.
+        list.zeroBased = list.zeroBased || row.number == 0;
+        row.name = r[Name];
+        row.comment = r[Comment];
+        row.power = r[Power];
+        if (isDecimal(r[Frequency]))
+            row.rx = frequencyUnits(r[Frequency]);
         std::vector<std::string> reasons;
-        const std::string location = r[Location];
-        int channel = 0;
         if (record.fields.size() > head.size()) {
+            row.shapeError = true;
             reasons.push_back(std::to_string(record.fields.size()) +
                               " fields where the first line names " + std::to_string(head.size()));
-        } else if (!isDigits(location)) {
-            reasons.push_back("Location " + quote(location) + " is not a whole number");
         } else {
-            channel = int(std::stol(location)) + (zeroBased ? 1 : 0);
+            row.cells = importRow(r, std::string(), limits, reasons);
+            if (!row.cells[ColTx].empty())
+                row.tx = frequencyUnits(row.cells[ColTx]);
+        }
+        for (const auto& x : reasons)
+            row.reason += (row.reason.empty() ? "" : "; ") + x;
+        row.usable = reasons.empty();
+        list.rows.push_back(std::move(row));
+    }
+    return list;
+}
+
+Import importCsv(const std::string& csvText, const ChannelTable& current, std::int64_t bandLow,
+                 std::int64_t bandHigh, const Translate& translate) {
+    Import result;
+    const ListFile list = readList(csvText, bandLow, bandHigh, translate);
+    if (!list.error.empty()) {
+        result.error = list.error;
+        return result;
+    }
+    result.table = current;
+    std::map<int, int> lineOf; // channel -> line of its row
+    std::vector<std::size_t> accepted;
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const FileRow& row = list.rows[i];
+        std::string reason;
+        int channel = 0;
+        if (row.shapeError) {
+            reason = row.reason;
+        } else if (row.number < 0) {
+            reason = "Location " + quote(row.location) + " is not a whole number";
+        } else {
+            channel = int(row.number) + (list.zeroBased ? 1 : 0);
             if (channel < 1 || channel > mm::kChannelCount) {
-                reasons.push_back("Location " + location + " is not one of the radio's channels (" +
-                                  (zeroBased ? "0 to 15" : "1 to 16") + ")");
-                channel = 0;
+                reason = "Location " + row.location + " is not one of the radio's channels (" +
+                         (list.zeroBased ? "0 to 15" : "1 to 16") + ")";
             } else if (lineOf.count(channel)) {
-                reasons.push_back("Location " + location + " already had a row on line " +
-                                  std::to_string(lineOf[channel]));
-                channel = 0;
+                reason = "Location " + row.location + " already had a row on line " +
+                         std::to_string(lineOf[channel]);
             } else {
-                lineOf[channel] = record.line;
+                lineOf[channel] = row.line;
+                if (row.usable) {
+                    accept(row, channel, current, result);
+                    accepted.push_back(i);
+                } else {
+                    reason = row.reason;
+                }
             }
         }
-        if (channel != 0) {
-            Row row = importRow(r, current[channel][ColChannel], limits, reasons);
-            if (reasons.empty()) {
-                result.table[channel] = std::move(row);
-                result.listed[channel] = true;
-            }
-        }
-        if (!reasons.empty()) {
-            std::string reason;
-            for (const auto& x : reasons)
-                reason += (reason.empty() ? "" : "; ") + x;
-            result.rejected.push_back({record.line, reason});
-        }
+        if (!reason.empty())
+            result.rejected.push_back({row.line, reason});
     }
     result.ok = result.rejected.empty();
-    for (bool listed : result.listed)
-        if (listed) {
-            result.notice = translate("InterchangeCsv",
-                                      "Busy lock, compander and scrambler are not in this layout: "
-                                      "the imported channels have them Off.");
-            break;
-        }
+    result.notice = importNotice(list, accepted, translate);
     return result;
+}
+
+bool fitsByLocation(const ListFile& list) {
+    if (list.rows.size() > std::size_t(mm::kChannelCount))
+        return false;
+    const long offset = list.zeroBased ? 1 : 0;
+    return std::all_of(list.rows.begin(), list.rows.end(), [offset](const FileRow& row) {
+        return row.number < 0 ||
+               (row.number + offset >= 1 && row.number + offset <= mm::kChannelCount);
+    });
+}
+
+std::vector<std::size_t> rowsInRange(const ListFile& list, long from, long to) {
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < list.rows.size(); ++i)
+        if (list.rows[i].number >= from && list.rows[i].number <= to)
+            chosen.push_back(i);
+    return chosen;
+}
+
+bool parseRange(const std::string& text, long& from, long& to) {
+    const auto dash = text.find('-');
+    const std::string a = trimmed(text.substr(0, dash));
+    const std::string b = dash == std::string::npos ? a : trimmed(text.substr(dash + 1));
+    if (!isDigits(a) || !isDigits(b))
+        return false;
+    from = std::stol(a);
+    to = std::stol(b);
+    return from <= to;
+}
+
+Import place(const ListFile& list, const std::vector<std::size_t>& chosen, int firstChannel,
+             const ChannelTable& current, const Translate& translate) {
+    Import result;
+    result.table = current;
+    if (!list.error.empty()) {
+        result.error = list.error;
+        return result;
+    }
+    if (firstChannel < 1 || firstChannel > mm::kChannelCount) {
+        result.error = textArg(translate("InterchangeCsv", "The first channel must be 1 to %1."),
+                               {std::to_string(mm::kChannelCount)});
+        return result;
+    }
+    const std::size_t room = std::size_t(mm::kChannelCount - firstChannel + 1);
+    if (chosen.empty() || chosen.size() > room) {
+        result.error =
+            chosen.empty()
+                ? translate("InterchangeCsv", "No row is chosen.")
+                : textArg(translate("InterchangeCsv",
+                                    "%1 rows are chosen, but channels %2 to %3 are only %4."),
+                          {std::to_string(chosen.size()), std::to_string(firstChannel),
+                           std::to_string(mm::kChannelCount), std::to_string(room)});
+        return result;
+    }
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        const FileRow& row = list.rows.at(chosen[k]);
+        if (row.usable)
+            accept(row, firstChannel + int(k), current, result);
+        else
+            result.rejected.push_back({row.line, row.reason});
+    }
+    result.ok = result.rejected.empty();
+    result.notice = importNotice(list, chosen, translate);
+    return result;
+}
+
+std::string importNotice(const ListFile& list, const std::vector<std::size_t>& chosen,
+                         const Translate& translate) {
+    std::vector<std::string> lines;
+    bool any = false;
+    bool named = false;
+    std::string watts;
+    std::vector<std::string> seen;
+    for (std::size_t i : chosen) {
+        const FileRow& row = list.rows.at(i);
+        if (!row.usable)
+            continue;
+        any = true;
+        named = named || !row.name.empty() || !row.comment.empty();
+        bool high = false;
+        if (wattsArePower(row.power, high) &&
+            std::find(seen.begin(), seen.end(), row.power) == seen.end()) {
+            seen.push_back(row.power);
+            watts += (watts.empty() ? "" : ", ") + row.power + " -> " + (high ? "High" : "Low");
+        }
+    }
+    if (!any)
+        return {};
+    lines.push_back(translate("InterchangeCsv",
+                              "Busy lock, compander and scrambler are not in this layout: "
+                              "the imported channels have them Off."));
+    if (!list.missingColumns.empty()) {
+        std::string names;
+        for (const auto& n : list.missingColumns)
+            names += (names.empty() ? "" : ", ") + n;
+        lines.push_back(
+            textArg(translate("InterchangeCsv",
+                              "The file has no columns %1: the channels got their defaults."),
+                    {names}));
+    }
+    if (!watts.empty())
+        lines.push_back(textArg(
+            translate("InterchangeCsv", "Power in watts: at most 1 W became Low, more High (%1)."),
+            {watts}));
+    if (named)
+        lines.push_back(translate("InterchangeCsv",
+                                  "The radio keeps no channel names or comments: those of the "
+                                  "file are not imported."));
+    std::string out;
+    for (const auto& l : lines)
+        out += (out.empty() ? "" : "\n") + l;
+    return out;
 }
 
 std::string exportNotice(const Translate& translate) {

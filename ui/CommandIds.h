@@ -59,6 +59,12 @@ constexpr int ID_EDIT_SORT_RX = 32842;
 constexpr int ID_EDIT_INSERT_CHANNEL = 32843;
 constexpr int ID_EDIT_DELETE_CHANNELS = 32844;
 
+// Channel sets: inserted from a standard or the user's own set, saved from
+// the selected rows, and the user's folder of them.
+constexpr int ID_EDIT_INSERT_CHANNEL_SET = 32850;
+constexpr int ID_EDIT_SAVE_CHANNEL_SET = 32851;
+constexpr int ID_SETUP_OPEN_CHANNEL_SETS = 32852;
+
 // ---- Program
 constexpr int ID_PROGRAM_READ = 32773;
 constexpr int ID_PROGRAM_WRITE = 32774;

@@ -9,13 +9,19 @@
 
 namespace radio::cli {
 
-std::string settingsFilePath() {
-    namespace fs = std::filesystem;
+std::string programDirectory() {
     std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+std::string settingsFilePath() {
+    const std::string dir = programDirectory();
+    if (dir.empty())
         return {};
-    return locateSettings((exe.parent_path() / "Program.ini").string(), userConfigLocation()).load;
+    return locateSettings((std::filesystem::path(dir) / "Program.ini").string(),
+                          userConfigLocation())
+        .load;
 }
 
 } // namespace radio::cli

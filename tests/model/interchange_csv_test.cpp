@@ -139,7 +139,7 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
                   "2,,480.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,,,,,,,,\r\n"
                   "3,\"two\nlines\",446.003000,,0,,,,,,,,FM,,,,,,,,\r\n"
                   "4,,446.1,off,0,,,,,,,,FM,,,,,,,,\r\n"
-                  "5,,446.1,+,30,Tone,69.4,,,,,,AM,,X,5W,,,,,\r\n"
+                  "5,,446.1,+,30,Tone,69.4,,,,,,AM,,X,max,,,,,\r\n"
                   "1,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
                   "17,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
                   "x,,446.2,,0,,,,,,,,FM,,,,,,,,\r\n"
@@ -155,11 +155,12 @@ TEST(InterchangeImport, ListsEveryRejectedRowByLineAndAppliesNothing) {
     EXPECT_EQ(lines[1],
               "line 4: Frequency 446.003000: 446.003 MHz is not on the 5 kHz or 6.25 kHz raster");
     EXPECT_EQ(lines[2].substr(0, 21), "line 6: Duplex \"off\" ");
-    EXPECT_EQ(lines[3], "line 7: transmit frequency 476.100000: 476.1 MHz is outside the band "
-                        "400-470 MHz; "
-                        "rToneFreq \"69.4\" is not a tone the radio offers; Power \"5W\" is "
-                        "neither High nor Low; Mode \"AM\" is not FM or NFM; Skip \"X\" is not "
-                        "\"\", S or P");
+    EXPECT_EQ(lines[3],
+              "line 7: transmit frequency 476.100000: 476.1 MHz is outside the band "
+              "400-470 MHz; "
+              "rToneFreq \"69.4\" is not a tone the radio offers; Power \"max\" is "
+              "not High, Low or a number of watts; Mode \"AM\" is not FM or NFM; Skip \"X\" is not "
+              "\"\", S or P");
     EXPECT_EQ(lines[4], "line 8: Location 1 already had a row on line 2");
     EXPECT_EQ(lines[5], "line 9: Location 17 is not one of the radio's channels (1 to 16)");
     EXPECT_EQ(lines[6], "line 10: Location \"x\" is not a whole number");
@@ -226,4 +227,81 @@ TEST(InterchangeExport, AChannelWithoutTxIsNotExportedAsReceiveOnly) {
     Image back = original;
     interchange::apply(imp, back);
     EXPECT_EQ(back, original);
+}
+
+TEST(InterchangeImport, LongListsChosenByLocationIntoConsecutiveChannels) {
+    // The older 17-column form, CRLF, a name on every row, power in watts, 40
+    // rows at locations 50..89 with 60 missing and 70 out of the band.
+    std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                      "DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\r\n";
+    for (int loc = 50; loc < 90; ++loc) {
+        if (loc == 60)
+            continue;
+        const std::string mhz = loc == 70 ? "480.000000" : "446." + std::to_string(loc) + "0000";
+        csv += std::to_string(loc) + ",CH" + std::to_string(loc) + "," + mhz +
+               ",,0,Tone,88.5,88.5,023,NN,NFM,12.50,,,,,\r\n";
+    }
+    const interchange::ListFile list = interchange::readList(csv, kLow, kHigh);
+    ASSERT_TRUE(list.error.empty()) << list.error;
+    ASSERT_EQ(list.rows.size(), 39u);
+    EXPECT_EQ(list.missingColumns, (std::vector<std::string>{"RxDtcsCode", "CrossMode", "Power"}));
+    EXPECT_FALSE(list.rows[19].usable); // location 70
+    // Only a list whose Locations are channels goes in as it stands.
+    EXPECT_FALSE(interchange::fitsByLocation(list));
+    EXPECT_TRUE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n0,1\n15,1\n", kLow, kHigh)));
+    EXPECT_FALSE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n0,1\n16,1\n", kLow, kHigh)));
+    EXPECT_FALSE(interchange::fitsByLocation(
+        interchange::readList("Location,Frequency\n71,1\n", kLow, kHigh)));
+    EXPECT_EQ(list.rows[19].line, 21);
+
+    long from = 0, to = 0;
+    EXPECT_FALSE(interchange::parseRange("9-5", from, to));
+    EXPECT_FALSE(interchange::parseRange("a-5", from, to));
+    ASSERT_TRUE(interchange::parseRange("58-63", from, to));
+    const auto chosen = interchange::rowsInRange(list, from, to);
+    ASSERT_EQ(chosen.size(), 5u); // 60 is missing
+
+    const ChannelTable current = imageToTable(typedImage(), Language::English);
+    interchange::Import imp = interchange::place(list, chosen, 3, current);
+    ASSERT_TRUE(imp.ok);
+    for (int ch = 1; ch <= 16; ++ch)
+        EXPECT_EQ(imp.listed[ch], ch >= 3 && ch <= 7) << ch;
+    EXPECT_EQ(imp.table[3], (Row{" 3", "446.58000", "446.58000", "None", "88.5", "High", "Yes",
+                                 "Off", "Narrow", "Off", "Off"}));
+    EXPECT_EQ(imp.table[5][ColRx], "446.61000");
+    EXPECT_EQ(imp.table[8], current[8]);
+    // Said once: the defaults, the missing columns, the names.
+    EXPECT_NE(imp.notice.find("no columns RxDtcsCode, CrossMode, Power"), std::string::npos);
+    EXPECT_NE(imp.notice.find("no channel names"), std::string::npos);
+
+    // A bad chosen row is named by its line; too many rows for the room is refused.
+    imp = interchange::place(list, interchange::rowsInRange(list, 68, 72), 1, current);
+    ASSERT_EQ(imp.rejected.size(), 1u);
+    EXPECT_EQ(interchange::describe(imp.rejected[0]),
+              "line 21: Frequency 480.000000: 480 MHz is outside the band 400-470 MHz");
+    imp = interchange::place(list, chosen, 13, current);
+    EXPECT_EQ(imp.error, "5 rows are chosen, but channels 13 to 16 are only 4.");
+}
+
+TEST(InterchangeImport, PowerInWattsMapsToTheTwoLevels) {
+    bool high = true;
+    for (const char* low : {"0.5W", "1W", "1.000 W", "0.1"}) {
+        EXPECT_TRUE(interchange::wattsArePower(low, high)) << low;
+        EXPECT_FALSE(high) << low;
+    }
+    for (const char* hi : {"2.0W", "5W", "1.01w"}) {
+        EXPECT_TRUE(interchange::wattsArePower(hi, high)) << hi;
+        EXPECT_TRUE(high) << hi;
+    }
+    for (const char* no : {"", "W", "-1W", "1e3W", "High"})
+        EXPECT_FALSE(interchange::wattsArePower(no, high)) << no;
+
+    const interchange::Import imp =
+        import("Location,Frequency,Power\r\n1,446.1,0.5W\r\n2,446.2,5W\r\n3,446.3,0.5W\r\n");
+    ASSERT_TRUE(imp.ok);
+    EXPECT_EQ(imp.table[1][ColPower], "Low");
+    EXPECT_EQ(imp.table[2][ColPower], "High");
+    EXPECT_NE(imp.notice.find("(0.5W -> Low, 5W -> High)"), std::string::npos) << imp.notice;
 }

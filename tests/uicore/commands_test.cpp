@@ -63,6 +63,10 @@ const Expected kExpected[] = {
      Rule::EditingIdle, "D"},
     {ID_EDIT_DELETE_CHANNELS, Menu::Edit, "Dele&te Channels", "Ctrl+Del", Keys::Shortcut,
      Rule::EditingIdle, "D"},
+    {ID_EDIT_INSERT_CHANNEL_SET, Menu::Edit, "&Insert Channel Set...", nullptr, Keys::None,
+     Rule::EditingIdle, "D"},
+    {ID_EDIT_SAVE_CHANNEL_SET, Menu::Edit, "Save as Channel &Set...", nullptr, Keys::None,
+     Rule::EditingIdle, ""},
     {ID_EDIT_PRODUCT_INFO, Menu::Edit, "&Product Information", nullptr, Keys::None,
      Rule::ChannelWindow, "D"},
     {ID_EDIT_CHANNEL_INFO, Menu::Edit, "&Channel Information", nullptr, Keys::None, Rule::Always,
@@ -88,6 +92,8 @@ const Expected kExpected[] = {
     {ID_SETUP_LANGUAGE, Menu::Setup, "&Language", nullptr, Keys::None, Rule::ChannelWindow, ""},
     {ID_SETUP_OPEN_BACKUPS, Menu::Setup, "Open &Backups Folder", nullptr, Keys::None, Rule::Always,
      ""},
+    {ID_SETUP_OPEN_CHANNEL_SETS, Menu::Setup, "Open Channel &Sets Folder", nullptr, Keys::None,
+     Rule::Always, ""},
     {ID_SETUP_OPEN_RECORD, Menu::Setup, "Open Programming Record", nullptr, Keys::None,
      Rule::Always, ""},
     {ID_SETUP_COMMUNICATION_LOG, Menu::Setup, "Keep a communication log", nullptr, Keys::None,
@@ -145,6 +151,7 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
                           ID_EDIT_FILL_DOWN, ID_EDIT_SET_CELLS};
     edit.insert(edit.end(), {0, ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX,
                              ID_EDIT_INSERT_CHANNEL, ID_EDIT_DELETE_CHANNELS});
+    edit.insert(edit.end(), {0, ID_EDIT_INSERT_CHANNEL_SET, ID_EDIT_SAVE_CHANNEL_SET});
     edit.insert(edit.end(),
                 {0, ID_EDIT_PRODUCT_INFO, ID_EDIT_CHANNEL_INFO, ID_EDIT_OPTIONAL_FEATURES});
     EXPECT_EQ(menuLayout(Menu::Edit, started), edit);
@@ -155,19 +162,20 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
                                 ID_PROGRAM_SCAN_INFO}));
     EXPECT_EQ(menuLayout(Menu::View, all),
               (std::vector<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
-    EXPECT_EQ(
-        menuLayout(Menu::Setup, all),
-        (std::vector<int>{ID_SETUP_COM, ID_SETUP_LANGUAGE, 0, ID_SETUP_OPEN_BACKUPS, 0,
-                          ID_SETUP_OPEN_RECORD, ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
+    EXPECT_EQ(menuLayout(Menu::Setup, all),
+              (std::vector<int>{ID_SETUP_COM, ID_SETUP_LANGUAGE, 0, ID_SETUP_OPEN_BACKUPS,
+                                ID_SETUP_OPEN_CHANNEL_SETS, 0, ID_SETUP_OPEN_RECORD,
+                                ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
     EXPECT_EQ(menuLayout(Menu::Help, all), (std::vector<int>{ID_APP_ABOUT}));
     EXPECT_EQ(menuLayout(Menu::None, all), (std::vector<int>{ID_FILE_PRINT_DIRECT}));
     EXPECT_STREQ(menuTitle(Menu::File), "&File");
     EXPECT_STREQ(menuTitle(Menu::Help), "&Help");
 
     // A hidden command takes no separator with it, and none is left dangling.
-    EXPECT_EQ(menuLayout(Menu::Setup, [](const Command& c) { return c.id != ID_SETUP_LANGUAGE; }),
-              (std::vector<int>{ID_SETUP_COM, 0, ID_SETUP_OPEN_BACKUPS, 0, ID_SETUP_OPEN_RECORD,
-                                ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
+    EXPECT_EQ(
+        menuLayout(Menu::Setup, [](const Command& c) { return c.id != ID_SETUP_LANGUAGE; }),
+        (std::vector<int>{ID_SETUP_COM, 0, ID_SETUP_OPEN_BACKUPS, ID_SETUP_OPEN_CHANNEL_SETS, 0,
+                          ID_SETUP_OPEN_RECORD, ID_SETUP_COMMUNICATION_LOG, ID_SETUP_OPEN_LOGS}));
     EXPECT_EQ(menuLayout(Menu::Edit,
                          [](const Command& c) {
                              return c.id == ID_EDIT_UNDO || c.id == ID_EDIT_CHANNEL_INFO;
@@ -266,6 +274,7 @@ TEST(CommandRules, NothingChangesTheDocumentWhileATransferOwnsIt) {
                      ID_PROGRAM_SCAN_INFO});
     expected.insert({ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN, ID_EDIT_SORT_RX, ID_EDIT_INSERT_CHANNEL,
                      ID_EDIT_DELETE_CHANNELS});
+    expected.insert({ID_EDIT_INSERT_CHANNEL_SET, ID_EDIT_SAVE_CHANNEL_SET});
     EXPECT_EQ(refused, expected);
     // The same commands run again once it is over.
     for (const Command& c : commands())
@@ -308,7 +317,14 @@ TEST(CommandRules, WhileATransferRuns) {
                                       ID_PROGRAM_READ,
                                       ID_PROGRAM_WRITE,
                                       ID_PROGRAM_WRITE_SEVERAL,
-                                      ID_PROGRAM_SCAN_INFO}));
+                                      ID_PROGRAM_SCAN_INFO,
+                                      ID_EDIT_MOVE_UP,
+                                      ID_EDIT_MOVE_DOWN,
+                                      ID_EDIT_SORT_RX,
+                                      ID_EDIT_INSERT_CHANNEL,
+                                      ID_EDIT_DELETE_CHANNELS,
+                                      ID_EDIT_INSERT_CHANNEL_SET,
+                                      ID_EDIT_SAVE_CHANNEL_SET}));
 }
 
 } // namespace

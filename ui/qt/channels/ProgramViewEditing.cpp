@@ -6,6 +6,7 @@
 
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/ChannelSetCommands.h"
 #include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/FileDialogs.h"
@@ -93,6 +94,15 @@ void importChannels(CProgramView* view) {
     if (!CViewEditing::readInputFile(path, radio::files::kMaxTextInput, false, csv, &error)) {
         CViewEditing::showMessage(frame, error, true);
         return;
+    }
+    if (type == filedialogs::FileType::InterchangeList) {
+        // More rows than channels: the user chooses which go where.
+        const radio::interchange::ListFile list = radio::interchange::readList(
+            csv.toStdString(), view->bandLow(), view->bandHigh(), radio::coreTexts());
+        if (list.error.empty() && channelsets::needsPicker(list)) {
+            channelsets::importWithPicker(view, list, QFileInfo(path).fileName());
+            return;
+        }
     }
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
@@ -184,4 +194,8 @@ void CProgramView::installEditingCommands() {
     addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
     addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
     addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));
+    addCommand(ids::ID_EDIT_INSERT_CHANNEL_SET,
+               whenIdle([this] { channelsets::insertChannelSet(this); }));
+    addCommand(ids::ID_EDIT_SAVE_CHANNEL_SET,
+               whenIdle([this] { channelsets::saveAsChannelSet(this); }));
 }

@@ -481,15 +481,27 @@ CViewEditing::importCsv(const QByteArray& csv,
         radio::interchange::apply(*interchange, img);
         out.notice = qs(interchange->notice);
     }
+    applyChannels(img, accepted, tx("Import"));
+    out.applied = true;
+    return out;
+}
+
+void CViewEditing::applyImport(const radio::interchange::Import& imp, const QString& what) {
+    radio::Image img = gridImage();
+    radio::interchange::apply(imp, img);
+    applyChannels(img, imp.listed, what);
+}
+
+void CViewEditing::applyChannels(const radio::Image& img,
+                                 const std::array<bool, radio::kGridRows>& accepted,
+                                 const QString& what) {
     const radio::ChannelTable imported =
         radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
     radio::ChannelTable after = m_view->table();
     for (std::size_t n = 1; n < accepted.size(); ++n)
         if (accepted[n])
             after[n] = imported[n];
-    applyTable(after, tx("Import"));
-    out.applied = true;
-    return out;
+    applyTable(after, what);
 }
 
 QByteArray CViewEditing::exportCsv(CsvLayout layout, QString* notice) const {

@@ -9,6 +9,7 @@
 #include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
 #include "model/Image.h"
+#include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
 
 #include <QObject>
@@ -99,6 +100,12 @@ public:
     ImportOutcome importCsv(const QByteArray& csv,
                             const std::function<bool(const ImportOutcome&)>& confirm,
                             CsvLayout layout = CsvLayout::Interchange);
+    // The accepted channels of an interchange import into the grid, as one
+    // undoable step named `what`.
+    void applyImport(const radio::interchange::Import& imp, const QString& what);
+    // The channels marked in `accepted` from `img` into the grid, as one step.
+    void applyChannels(const radio::Image& img, const std::array<bool, radio::kGridRows>& accepted,
+                       const QString& what);
     // `notice`, when given, receives what the layout cannot carry.
     QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
                          QString* notice = nullptr) const;

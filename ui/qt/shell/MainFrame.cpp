@@ -4,6 +4,7 @@
 #include "app/RecentFiles.h"
 #include "model/FactoryMode.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/ChannelSetCommands.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
@@ -102,6 +103,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     addCommand(ID_APP_EXIT, [this] { close(); });
     addCommand(ID_SETUP_OPEN_BACKUPS, [this] { openBackupsFolder(this); });
+    addCommand(ID_SETUP_OPEN_CHANNEL_SETS, [this] { channelsets::openFolder(this); });
     // The entry itself only opens its list; the list's items open the files.
     addCommand(ID_FILE_RECENT, [] {});
     installDialogCommands();

@@ -1,0 +1,206 @@
+#include "ui/qt/channels/ChannelSetCommands.h"
+
+#include "app/AppState.h"
+#include "app/ChannelSets.h"
+#include "model/DataTexts.h"
+#include "model/MemoryMap.h"
+#include "model/SafeFile.h"
+#include "ui/qt/channels/ProgramDoc.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/dialogs/ChannelPickerDlg.h"
+#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/dialogs/DialogSupport.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QUrl>
+
+namespace channelsets {
+
+namespace {
+
+using dialogs::qs;
+
+QString tx(const char* text, int n = -1) {
+    return QCoreApplication::translate("ChannelSets", text, nullptr, n);
+}
+
+radio::Language language() {
+    return radio::data::languageOf(radio::appState().chinese);
+}
+
+// The chosen rows into the view's channels, with the set's rules when given.
+void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
+                   const QString& heading, const QString& details, const radio::sets::Rules* rules,
+                   const QString& what) {
+    QWidget* frame = view->window();
+    CChannelPickerDlg dlg(frame);
+    dlg.load(list, heading, details);
+    if (!askPick(&dlg))
+        return;
+    CViewEditing* editing = CViewEditing::of(view);
+    radio::interchange::Import imp = radio::interchange::place(
+        list, dlg.chosen(), dlg.firstChannel(),
+        radio::imageToTable(editing->gridImage(), radio::Language::English), radio::coreTexts());
+    if (!imp.error.empty()) {
+        CViewEditing::showMessage(frame, qs(imp.error), true);
+        return;
+    }
+    if (!imp.ok) {
+        QStringList lines;
+        for (const auto& r : imp.rejected)
+            lines << qs(radio::interchange::describe(r));
+        CViewEditing::showMessage(
+            frame, tx("Nothing was imported:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n')),
+            true);
+        return;
+    }
+    if (rules)
+        radio::sets::applyRules(*rules, imp);
+    editing->applyImport(imp, what);
+    if (!imp.notice.empty())
+        CViewEditing::showMessage(frame, qs(imp.notice), false);
+}
+
+std::vector<radio::sets::ChannelSet> allSets() {
+    return radio::sets::listSets(builtInFolder().toStdString(), userFolder().toStdString());
+}
+
+} // namespace
+
+std::function<bool(CChannelPickerDlg*)> askPick = [](CChannelPickerDlg* dlg) {
+    return dlg->exec() == QDialog::Accepted;
+};
+
+std::function<int(QWidget*, const QStringList&)> askSet = [](QWidget* parent,
+                                                             const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, tx("Insert Channel Set"), tx("Channel set:"),
+                                               items, 0, false, &ok);
+    return ok ? int(items.indexOf(item)) : -1;
+};
+
+std::function<QString(QWidget*, const QString&)> askName = [](QWidget* parent,
+                                                              const QString& suggestion) {
+    return QInputDialog::getText(parent, tx("Save as Channel Set"), tx("Name of the set:"),
+                                 QLineEdit::Normal, suggestion);
+};
+
+bool needsPicker(const radio::interchange::ListFile& list) {
+    return !radio::interchange::fitsByLocation(list);
+}
+
+QString userFolder() {
+    return qs(radio::sets::userFolder(radio::appState().settings));
+}
+
+QString builtInFolder() {
+    return qs(radio::sets::builtInFolder(radio::appState().programDir));
+}
+
+void importWithPicker(CProgramView* view, const radio::interchange::ListFile& list,
+                      const QString& fileName) {
+    pickAndImport(view, list,
+                  tx("%1 holds %n row(s); the radio has %2 channels.", int(list.rows.size()))
+                      .arg(fileName)
+                      .arg(radio::mm::kChannelCount),
+                  QString(), nullptr, tx("Import"));
+}
+
+void insertChannelSet(CProgramView* view) {
+    if (!view->commitBeforeCommand())
+        return;
+    QWidget* frame = view->window();
+    const auto sets = allSets();
+    std::vector<const radio::sets::ChannelSet*> fitting;
+    QStringList items;
+    for (const auto& set : sets) {
+        if (!radio::sets::fits(set, view->bandLow(), view->bandHigh()))
+            continue;
+        fitting.push_back(&set);
+        items << tx("%1: %2, %n channel(s), %3", set.channels)
+                     .arg(qs(set.name), qs(radio::sets::titleOf(set, language())),
+                          qs(radio::sets::bandText(set)));
+    }
+    if (fitting.empty()) {
+        CViewEditing::showMessage(frame, tx("No channel set fits the band of this radio."), true);
+        return;
+    }
+    const int pick = askSet(frame, items);
+    if (pick < 0 || pick >= int(fitting.size()))
+        return;
+    const radio::sets::ChannelSet& set = *fitting[std::size_t(pick)];
+    std::string csv;
+    const radio::files::Result read =
+        radio::files::readInput(set.path, csv, radio::files::kMaxTextInput);
+    if (!read.ok) {
+        CViewEditing::showMessage(frame, qs(read.error), true);
+        return;
+    }
+    const radio::interchange::ListFile list =
+        radio::interchange::readList(csv, view->bandLow(), view->bandHigh(), radio::coreTexts());
+    QString details = qs(radio::sets::descriptionOf(set, language()));
+    const QString rules = qs(radio::sets::rulesText(set, radio::coreTexts()));
+    if (!rules.isEmpty())
+        details += (details.isEmpty() ? QString() : QStringLiteral("\n")) + rules;
+    pickAndImport(view, list, qs(radio::sets::titleOf(set, language())), details, &set.rules,
+                  tx("Insert Channel Set"));
+}
+
+void saveAsChannelSet(CProgramView* view) {
+    if (!view->commitBeforeCommand())
+        return;
+    QWidget* frame = view->window();
+    CViewEditing* editing = CViewEditing::of(view);
+    const radio::ChannelTable table = view->table();
+    std::vector<int> rows;
+    for (int r : editing->selectedRows())
+        if (r >= 1 && r < radio::kGridRows && !table[std::size_t(r)][radio::ColRx].empty())
+            rows.push_back(r);
+    if (rows.empty()) {
+        CViewEditing::showMessage(frame, tx("Select the programmed channels to save first."), true);
+        return;
+    }
+    const QString name =
+        askName(frame, QFileInfo(view->document()->title()).completeBaseName()).trimmed();
+    if (name.isEmpty())
+        return;
+    const std::string problem =
+        radio::sets::checkUserName(name.toStdString(), allSets(), radio::coreTexts());
+    if (!problem.empty()) {
+        CViewEditing::showMessage(frame, qs(problem), true);
+        return;
+    }
+    const QString folder = userFolder();
+    const QString path = qs(radio::sets::userSetPath(folder.toStdString(), name.toStdString()));
+    // A set of this name is some customer's plan: never replaced unasked.
+    if (QFileInfo::exists(path)) {
+        CViewEditing::showMessage(
+            frame, tx("There is a set named \"%1\" already: choose another name.").arg(name), true);
+        return;
+    }
+    QDir().mkpath(folder);
+    const radio::files::Result written = radio::files::writeAtomically(
+        path.toStdString(), radio::interchange::exportCsv(editing->gridImage(), rows, true));
+    if (!written.ok) {
+        CViewEditing::showMessage(frame, qs(written.error), true);
+        return;
+    }
+    CViewEditing::showMessage(
+        frame,
+        tx("%n channel(s) saved as the set \"%1\" in %2.", int(rows.size())).arg(name, folder),
+        false);
+}
+
+void openFolder(QWidget* parent) {
+    const QString folder = userFolder();
+    QDir().mkpath(folder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        CViewEditing::showMessage(parent, tx("Your channel sets are in %1").arg(folder), false);
+}
+
+} // namespace channelsets
