@@ -318,11 +318,6 @@ TEST(CommandRules, WhileATransferRuns) {
                                       ID_PROGRAM_WRITE,
                                       ID_PROGRAM_WRITE_SEVERAL,
                                       ID_PROGRAM_SCAN_INFO,
-                                      ID_EDIT_MOVE_UP,
-                                      ID_EDIT_MOVE_DOWN,
-                                      ID_EDIT_SORT_RX,
-                                      ID_EDIT_INSERT_CHANNEL,
-                                      ID_EDIT_DELETE_CHANNELS,
                                       ID_EDIT_INSERT_CHANNEL_SET,
                                       ID_EDIT_SAVE_CHANNEL_SET}));
 }
