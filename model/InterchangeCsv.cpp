@@ -475,7 +475,7 @@ bool wattsArePower(const std::string& text, bool& high) {
     std::string t = trimmed(text);
     if (!t.empty() && (t.back() == 'W' || t.back() == 'w'))
         t = trimmed(t.substr(0, t.size() - 1));
-    if (!isDecimal(t) || t.size() > 12)
+    if (!isPlainDecimal(t) || t.size() > 12)
         return false;
     // Compared in milliwatts, so "1.0" and "1" are both exactly 1 W.
     const auto point = t.find('.');
@@ -517,7 +517,7 @@ ListFile readList(const std::string& csvText, std::int64_t bandLow, std::int64_t
         row.name = r[Name];
         row.comment = r[Comment];
         row.power = r[Power];
-        if (isDecimal(r[Frequency]))
+        if (isPlainDecimal(r[Frequency]))
             row.rx = frequencyUnits(r[Frequency]);
         std::vector<std::string> reasons;
         if (record.fields.size() > head.size()) {
