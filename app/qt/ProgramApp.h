@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 
+class CChildFrame;
 class CMainFrame;
 class CProgramDoc;
+class CRecoveryKeeper;
 class QSettingsUserValues;
 class QTranslator;
 
@@ -20,6 +22,10 @@ class CIniFile;
 
 namespace radio {
 class RecentFiles;
+}
+
+namespace radio::recovery {
+struct Entry;
 }
 
 class CProgramApp : public QObject {
@@ -49,6 +55,10 @@ public:
     bool OnFileSaveAs();
     void OnFileClose();
     void OnAppAbout();
+
+    // A configuration a killed program left unsaved, in a window of its own,
+    // still unsaved.
+    CProgramDoc* restoreDocument(const radio::recovery::Entry& entry);
 
     // Framework New: a new document and its window.
     CProgramDoc* newDocument();
@@ -87,6 +97,12 @@ private:
     void noteRecentFile(const QString& path);
     void registerCommands();
     void applyMenuSettings();
+    // Start-up: the files open before a language restart, and the offer of
+    // what a killed program left unsaved.
+    void reopenAfterRestart();
+    void offerRecovered();
+    // The window of a new, opened or restored document, shown and kept.
+    CChildFrame* showDocument(CProgramDoc* doc);
 
     QStringList m_arguments;
     QString m_executableDir;
@@ -95,4 +111,5 @@ private:
     QTranslator* m_translator = nullptr;
     QTranslator* m_qtTranslator = nullptr; // Qt's own texts, in Chinese only
     QPointer<CMainFrame> m_pMainWnd;
+    CRecoveryKeeper* m_recovery = nullptr;
 };
