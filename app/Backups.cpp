@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace radio::backups {
@@ -118,7 +119,7 @@ std::string userDataLocation() {
     return userDataLocation(runningPlatform(), processEnvironment);
 }
 
-std::string backupsFolder(const std::string& dataLocation, std::string appName) {
+std::string appDataFolder(const std::string& dataLocation, std::string appName) {
     for (char& c : appName)
         if (c == '/' || c == '\\')
             c = '_';
@@ -128,8 +129,12 @@ std::string backupsFolder(const std::string& dataLocation, std::string appName) 
     while (base.size() > 1 && base.back() == '/')
         base.pop_back();
     if (base.empty())
-        return appName + "/backups";
-    return (base == "/" ? base : base + "/") + appName + "/backups";
+        return appName;
+    return (base == "/" ? base : base + "/") + appName;
+}
+
+std::string backupsFolder(const std::string& dataLocation, std::string appName) {
+    return appDataFolder(dataLocation, std::move(appName)) + "/backups";
 }
 
 std::string backupsFolder(const CIniFile* settings) {

@@ -33,9 +33,11 @@ std::string userDataLocation();
 std::string processEnvironment(const char* name);
 Platform runningPlatform();
 
-// <dataLocation>/<appName>/backups, where a "/" or "\" of the name becomes
-// '_' so it cannot climb out, and an empty, "." or ".." name gives
-// "RadioProgrammer".
+// <dataLocation>/<appName>, the program's own per-user folder, where a "/"
+// or "\" of the name becomes '_' so it cannot climb out, and an empty, "."
+// or ".." name gives "RadioProgrammer".
+std::string appDataFolder(const std::string& dataLocation, std::string appName);
+// appDataFolder(...)/backups.
 std::string backupsFolder(const std::string& dataLocation, std::string appName);
 // The folder for the settings file's "AppName" (none without settings).
 std::string backupsFolder(const CIniFile* settings);

@@ -30,6 +30,9 @@ inline constexpr NumberKey BandField{"Field", 0};
 inline constexpr TextKey LastFolder{"LastFolder", ""};
 // File > Recent Files, most recent first, one path per line.
 inline constexpr TextKey RecentFiles{"RecentFiles", ""};
+// The files open when the program restarted for another language, one path
+// per line, the active one last; the new start opens them and clears it.
+inline constexpr TextKey ReopenFiles{"ReopenFiles", ""};
 
 std::uint32_t get(const UserValues* values, const std::string& appName, NumberKey key);
 std::string get(const UserValues* values, const std::string& appName, TextKey key);

@@ -112,8 +112,10 @@ const std::vector<Command>& extraCommands() {
          "settings under their dialog labels (Optional Features, Scan Info, Product\n"
          "Information, Power Adjustment, Param Adjust), each as\n"
          "    label: value in A -> value in B\n"
-         "and last the address of every other differing byte. Model and band names\n"
-         "come from Program.ini beside radio-cli when it is there.\n\n"
+         "and last the address of every other differing byte. Bytes of channels empty\n"
+         "in both files that differ only in the form the program writes empty channels\n"
+         "in are no difference (a last line says so). Model and band names come from\n"
+         "Program.ini beside radio-cli when it is there.\n\n"
          "Exit status: 0 the files are the same, 1 they differ, 2 bad input.",
          runDiff},
     };

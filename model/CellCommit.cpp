@@ -11,9 +11,17 @@ namespace radio {
 
 namespace {
 
-void clearRow(std::array<std::string, kGridCols>& row) {
+using Row = std::array<std::string, kGridCols>;
+
+void clearRow(Row& row) {
     for (int c = ColRx; c <= ColScrambler; ++c)
         row[c].clear();
+}
+
+// A row is a channel only with both frequencies: the image holds nothing
+// else of a row that lacks one, so neither may the grid.
+bool programmed(const Row& row) {
+    return !row[ColRx].empty() && !row[ColTx].empty();
 }
 
 // A new channel's settings, columns 3..10.
@@ -79,47 +87,46 @@ CommitResult commitCell(const std::array<std::string, kGridCols>& row, int colum
     CommitResult result{row, 0};
     auto& out = result.row;
     const std::string& rx = row[ColRx];
-    const std::string& tx = row[ColTx];
+
+    // A refused frequency leaves the row exactly as it was: the message asks
+    // for the value again, and a typo must not cost the channel.
+    const bool frequency = column == ColRx || column == ColTx;
+    if (frequency && !editorText.empty()) {
+        result.message = frequencyRule(frequencyUnits(editorText), bandLow, bandHigh);
+        if (result.message != 0)
+            return result;
+    }
 
     if (column == ColRx) {
         if (editorText.empty()) {
             clearRow(out);
             return result;
         }
-        result.message = frequencyRule(frequencyUnits(editorText), bandLow, bandHigh);
-        if (result.message != 0) {
-            clearRow(out);
-            return result;
-        }
         const std::string text = formatFrequencyText(editorText);
-        if (!rx.empty()) {
-            out[ColRx] = text;
-        } else {
-            out[ColRx] = text;
+        out[ColRx] = text;
+        if (rx.empty()) // a new channel
             out[ColTx] = text;
-            const auto defaults = newChannelDefaults(language);
-            for (int c = ColDecode; c <= ColScrambler; ++c)
-                out[c] = defaults[c - ColDecode];
-        }
-        return result;
-    }
-
-    if (column == ColTx) {
-        if (editorText.empty()) {
+    } else if (column == ColTx) {
+        if (editorText.empty())
             out[ColTx] = rx; // transmits on its receive frequency
-            return result;
-        }
-        result.message = frequencyRule(frequencyUnits(editorText), bandLow, bandHigh);
-        if (result.message != 0) {
-            out[ColTx].clear();
-            return result;
-        }
-        out[ColTx] = rx.empty() ? std::string() : formatFrequencyText(editorText);
+        else
+            out[ColTx] = rx.empty() ? std::string() : formatFrequencyText(editorText);
+    } else if (column >= ColDecode && column <= ColScrambler) {
+        out[column] = programmed(row) ? editorText : std::string();
+        return result;
+    } else {
         return result;
     }
 
-    if (column >= ColDecode && column <= ColScrambler)
-        out[column] = rx.empty() && tx.empty() ? std::string() : editorText;
+    // A row that just became a channel gets the new channel's settings (a
+    // new receive frequency all of them, a completed row those it lacks), so
+    // what the grid shows is what a save stores.
+    if (programmed(out) && !programmed(row)) {
+        const auto defaults = newChannelDefaults(language);
+        for (int c = ColDecode; c <= ColScrambler; ++c)
+            if (rx.empty() || out[c].empty())
+                out[c] = defaults[c - ColDecode];
+    }
     return result;
 }
 

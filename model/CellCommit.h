@@ -19,7 +19,8 @@ struct CommitResult {
 // Commits `editorText` into `column` (1..10) of `row`. For list columns the
 // editor text is the selected entry's text. Band limits are inclusive, in
 // 10 Hz units; `language` picks the language of a new channel's defaults.
-// A column outside 1..10 leaves the row unchanged.
+// A refused frequency (message set) and a column outside 1..10 leave the row
+// unchanged. A list cell holds a value only on a row with both frequencies.
 CommitResult commitCell(const std::array<std::string, kGridCols>& row, int column,
                         const std::string& editorText, std::int64_t bandLow, std::int64_t bandHigh,
                         Language language);

@@ -244,6 +244,39 @@ std::string regionOf(std::size_t address, std::uint8_t bits, const Translate& tr
     return f ? name(*f) : std::string();
 }
 
+// An empty channel shows nothing but its frequencies, and the program writes
+// the rest of its record (and its scan-add bit) in a form of its own. Bits
+// of a channel empty on both sides that agree once both sides are in that
+// form are no difference the user could see or make.
+class FormOnly {
+public:
+    FormOnly(const Image& a, const Image& b) : m_a(programForm(a)), m_b(programForm(b)) {
+        for (int n = 1; n <= mm::kChannelCount; ++n) {
+            if (!mm::channelEmpty(a, n) || !mm::channelEmpty(b, n))
+                continue;
+            for (int i = 0; i < mm::kRecordSize; ++i)
+                m_mask[mm::channelOffset(n) + std::size_t(i)] = 0xFF;
+            const mm::Field& scan = n <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
+            m_mask[scan.offset] |= std::uint8_t(1u << ((n - 1) % 8));
+        }
+    }
+    // The bits of `differ` at `address` that remain a difference.
+    std::uint8_t real(std::size_t address, std::uint8_t differ) const {
+        const std::uint8_t formOnly =
+            std::uint8_t(m_mask[address] & ~(m_a[address] ^ m_b[address]));
+        return std::uint8_t(differ & ~formOnly);
+    }
+
+private:
+    static Image programForm(const Image& img) {
+        Image out = img;
+        tableToImage(imageToTable(img, Language::English), out);
+        return out;
+    }
+    Image m_a, m_b;
+    std::array<std::uint8_t, kImageSize> m_mask{};
+};
+
 std::string hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "%0*X", digits, value);
@@ -262,8 +295,12 @@ Report compare(const Image& a, const Image& b, const Options& options) {
     compareProduct(a, b, options, tr, out);
     comparePower(a, b, options, tr, out);
     compareParam(a, b, tr, out);
+    const FormOnly form(a, b);
     for (std::size_t i = 0; i < kImageSize; ++i) {
-        const std::uint8_t left = std::uint8_t((a[i] ^ b[i]) & ~out.explained(i));
+        const std::uint8_t differ = std::uint8_t((a[i] ^ b[i]) & ~out.explained(i));
+        const std::uint8_t left = form.real(i, differ);
+        if (left != differ)
+            report.emptyChannelForm = true;
         if (left != 0)
             report.otherBytes.push_back(
                 {std::uint16_t(i), a[i], b[i], regionOf(i, left, options.translate)});
@@ -279,8 +316,14 @@ std::string formatReport(const Report& report, const Translate& translate) {
     if (!report.nameA.empty() || !report.nameB.empty())
         sides = textArg(tr("From: %1"), {report.nameA}) + "\n" +
                 textArg(tr("To: %1"), {report.nameB}) + "\n";
+    const std::string form =
+        report.emptyChannelForm
+            ? tr("Empty channels are written in this program's form; bytes that differ only "
+                 "by it are not listed.") +
+                  "\n"
+            : std::string();
     if (report.equal())
-        return sides + tr("The configurations are the same.") + "\n";
+        return sides + tr("The configurations are the same.") + "\n" + form;
     const std::string empty = tr("(empty)");
     const auto shown = [&empty](const std::string& text) { return text.empty() ? empty : text; };
     std::string out = sides;
@@ -298,7 +341,7 @@ std::string formatReport(const Report& report, const Translate& translate) {
             out += "    " + (x.region.empty() ? std::string() : x.region + " ") + "0x" +
                    hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";
     }
-    return out;
+    return out + form;
 }
 
 } // namespace radio::diff

@@ -3,8 +3,10 @@
 // their grid headers, radio-wide settings under their dialog labels, then the
 // address of every differing byte that none of those explains (named by the
 // memory map where it knows the byte), so two images that differ in any bit
-// never compare equal. The report names its two sides: "From" is the left of
-// each "->", "To" the right.
+// the radio can tell apart never compare equal. Bytes of channels empty on
+// both sides that differ only in the form this program writes empty
+// channels in are left out (and the report says so once). The report names its two sides: "From" is
+// the left of each "->", "To" the right.
 
 #include "model/Image.h"
 #include "model/Text.h"
@@ -44,6 +46,9 @@ struct Report {
     std::vector<Change> changes;        // channels 1..16 first, then the settings
     std::vector<ByteChange> otherBytes; // differing bits no change above covers
     std::string nameA, nameB;           // from the options
+    // Some bytes of channels empty on both sides differ only in the form
+    // this program writes empty channels in; they are not listed.
+    bool emptyChannelForm = false;
     bool equal() const { return changes.empty() && otherBytes.empty(); }
 };
 

@@ -6,6 +6,7 @@
 #include "app/SettingsLocation.h"
 #include "app/Startup.h"
 #include "app/UserKeys.h"
+#include "app/qt/RecoveryKeeper.h"
 #include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
@@ -26,9 +27,11 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTranslator>
 
@@ -168,6 +171,9 @@ bool CProgramApp::InitInstance() {
     m_userValues = std::make_unique<QSettingsUserValues>();
     st.userValues = m_userValues.get();
 
+    // Unsaved work is kept from the first document on.
+    m_recovery = new CRecoveryKeeper(radio::recovery::recoveryFolder(m_settings.get()), this);
+
     // 9. The main frame.
     m_pMainWnd = new CMainFrame;
     m_pMainWnd->recentFiles = [this] { return recentFiles(); };
@@ -194,6 +200,11 @@ bool CProgramApp::InitInstance() {
 
     // 14-16. Menu changes.
     applyMenuSettings();
+
+    // What was open before a restart for another language, then what a
+    // program that was killed left unsaved.
+    reopenAfterRestart();
+    offerRecovered();
     return true;
 }
 
@@ -213,6 +224,79 @@ bool CProgramApp::openCommandLineFiles() {
     return m_pMainWnd->activeChildFrame() != nullptr;
 }
 
+void CProgramApp::reopenAfterRestart() {
+    const radio::AppState& st = radio::appState();
+    const std::string key = settingsText("Setup", "AppName").toStdString();
+    const QString list = qs(radio::userkeys::get(st.userValues, key, radio::userkeys::ReopenFiles));
+    if (list.isEmpty())
+        return;
+    radio::userkeys::set(st.userValues, key, radio::userkeys::ReopenFiles, std::string());
+    QList<QPointer<CChildFrame>> reopened;
+    for (const QString& path : list.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (CProgramDoc* doc = QFileInfo(path).isFile() ? openDocumentFile(path) : nullptr)
+            reopened << qobject_cast<CChildFrame*>(doc->parent());
+    // All of them in sight, as they were (an open hides the window before
+    // it); the last one listed active.
+    for (const QPointer<CChildFrame>& frame : reopened)
+        if (frame)
+            frame->show();
+    if (!reopened.isEmpty() && reopened.back())
+        m_pMainWnd->mdiArea()->setActiveSubWindow(reopened.back());
+}
+
+void CProgramApp::offerRecovered() {
+    std::vector<radio::recovery::Orphan> found =
+        radio::recovery::orphans(m_recovery->folder(), m_recovery->session().path());
+    for (radio::recovery::Orphan& orphan : found) {
+        const std::vector<radio::recovery::Entry> entries = orphan.entries;
+        for (const radio::recovery::Entry& entry : entries) {
+            const QString when =
+                QLocale().toString(QFileInfo(qs(entry.file)).lastModified(), QLocale::ShortFormat);
+            QMessageBox box(QMessageBox::Question, messageTitle(),
+                            tr("The program ended without saving \"%1\" (changed %2).")
+                                .arg(qs(entry.title), when),
+                            QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Ignore,
+                            m_pMainWnd);
+            box.setInformativeText(
+                tr("Restore its unsaved changes? Discard drops them for good; Later asks again at "
+                   "the next start."));
+            box.button(QMessageBox::Yes)->setText(tr("Restore"));
+            box.button(QMessageBox::Discard)->setText(tr("Discard"));
+            box.button(QMessageBox::Ignore)->setText(tr("Later"));
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Ignore);
+            const int answer = box.exec();
+            if (answer == QMessageBox::Yes)
+                restoreDocument(entry);
+            if (answer != QMessageBox::Ignore)
+                radio::recovery::drop(orphan, entry);
+        }
+    }
+}
+
+CProgramDoc* CProgramApp::restoreDocument(const radio::recovery::Entry& entry) {
+    auto* doc = new CProgramDoc;
+    doc->m_image = entry.image;
+    doc->setTitle(qs(entry.title));
+    doc->setPathName(qs(entry.path), false);
+    // The configuration's own model and band, as for an opened file.
+    radio::appState().freshDocument = false;
+    showDocument(doc);
+    doc->SetModifiedFlag(); // nothing of it is saved
+    m_recovery->keepNow(doc);
+    return doc;
+}
+
+CChildFrame* CProgramApp::showDocument(CProgramDoc* doc) {
+    auto* frame = new CChildFrame(doc);
+    m_pMainWnd->addChildFrame(frame);
+    frame->view()->OnInitialUpdate();
+    frame->fitToView();
+    if (m_recovery)
+        m_recovery->watch(frame);
+    return frame;
+}
+
 void CProgramApp::applyMenuSettings() {
     const radio::AppState& st = radio::appState();
     m_pMainWnd->setAboutText(settingsText(st.languageName, "About Title"));
@@ -229,6 +313,11 @@ void CProgramApp::registerCommands() {
     f->addCommand(ids::ID_FILE_CLOSE, [this] { OnFileClose(); });
     f->addCommand(ids::ID_APP_ABOUT, [this] { OnAppAbout(); });
     f->queryClose = [this] { return saveAllModified(); };
+    // A read that fails keeps the document's changes: Discard only lets it go on.
+    f->queryReplace = [this](CProgramDoc* doc) {
+        bool discarded = false;
+        return SaveModified(doc, &discarded);
+    };
 }
 
 bool CProgramApp::SaveModified(CProgramDoc* doc, bool* discarded) {
@@ -275,10 +364,7 @@ CProgramDoc* CProgramApp::newDocument() {
         delete doc;
         return nullptr;
     }
-    auto* frame = new CChildFrame(doc);
-    m_pMainWnd->addChildFrame(frame);
-    frame->view()->OnInitialUpdate();
-    frame->fitToView();
+    showDocument(doc);
     return doc;
 }
 
@@ -298,10 +384,7 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
         previous->hide();
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     noteRecentFile(path);
-    auto* frame = new CChildFrame(doc);
-    m_pMainWnd->addChildFrame(frame);
-    frame->view()->OnInitialUpdate();
-    frame->fitToView();
+    showDocument(doc);
     writecheck::reportOpened(m_pMainWnd, doc->m_image, QFileInfo(path).fileName());
     return doc;
 }
@@ -399,7 +482,13 @@ bool CProgramApp::saveDocument(CProgramDoc* doc, bool prompt) {
     QString path = doc->pathName();
     const QFileInfo info(path);
     if (prompt || path.isEmpty() || !info.isFile() || !info.isWritable()) {
-        QString proposed = path.isEmpty() ? doc->title() : path;
+        // An untitled document proposes its title, made a file name.
+        QString proposed = path;
+        if (proposed.isEmpty()) {
+            proposed = doc->title();
+            proposed.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")),
+                             QStringLiteral("-"));
+        }
         if (QFileInfo(proposed).suffix().isEmpty())
             proposed += QStringLiteral(".dat");
         path = askSaveFileName ? askSaveFileName(proposed) : QString();

@@ -14,6 +14,7 @@
 class CChildFrame;
 class CMainFrame;
 class CProgramDoc;
+class CRecoveryKeeper;
 class QSettingsUserValues;
 class QTranslator;
 
@@ -23,6 +24,10 @@ class CIniFile;
 
 namespace radio {
 class RecentFiles;
+}
+
+namespace radio::recovery {
+struct Entry;
 }
 
 class CProgramApp : public QObject {
@@ -55,6 +60,10 @@ public:
     // its configuration has unsaved changes.
     void closeChildFrame(CChildFrame* frame);
     void OnAppAbout();
+
+    // A configuration a killed program left unsaved, in a window of its own,
+    // still unsaved.
+    CProgramDoc* restoreDocument(const radio::recovery::Entry& entry);
 
     // Framework New: a new document and its window.
     CProgramDoc* newDocument();
@@ -96,6 +105,12 @@ private:
     bool openCommandLineFiles();
     void registerCommands();
     void applyMenuSettings();
+    // Start-up: the files open before a language restart, and the offer of
+    // what a killed program left unsaved.
+    void reopenAfterRestart();
+    void offerRecovered();
+    // The window of a new, opened or restored document, shown and kept.
+    CChildFrame* showDocument(CProgramDoc* doc);
 
     QStringList m_arguments;
     QString m_executableDir;
@@ -105,4 +120,5 @@ private:
     QTranslator* m_qtTranslator = nullptr;   // Qt's own texts, in Chinese only
     std::optional<QLocale> m_previousLocale; // set while the program runs in Chinese
     QPointer<CMainFrame> m_pMainWnd;
+    CRecoveryKeeper* m_recovery = nullptr;
 };

@@ -395,6 +395,10 @@
         <source>%1, %2</source>
         <translation>%1，%2</translation>
     </message>
+    <message>
+        <source>Empty channels are written in this program's form; bytes that differ only by it are not listed.</source>
+        <translation>空信道按本程序的格式写入；仅因此不同的字节不予列出。</translation>
+    </message>
 </context>
 <context>
     <name>MemoryMap</name>

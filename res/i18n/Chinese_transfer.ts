@@ -103,5 +103,9 @@
         <source>Write cancelled after %1 of %2 blocks; the radio may hold part of the new data</source>
         <translation>写入在第 %1 块（共 %2 块）后取消；电台中可能只有部分新数据</translation>
     </message>
+    <message>
+        <source>From the radio, %1</source>
+        <translation>读自电台，%1</translation>
+    </message>
 </context>
 </TS>

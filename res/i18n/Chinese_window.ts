@@ -23,5 +23,21 @@
             <source>Cancel</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>The program ended without saving "%1" (changed %2).</source>
+            <translation>程序未保存“%1”就结束了（修改于 %2）。</translation>
+        </message>
+        <message>
+            <source>Restore its unsaved changes? Discard drops them for good; Later asks again at the next start.</source>
+            <translation>恢复其未保存的修改吗？放弃将永久丢弃这些修改；以后再说将在下次启动时再问。</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>恢复</translation>
+        </message>
+        <message>
+            <source>Later</source>
+            <translation>以后再说</translation>
+        </message>
     </context>
 </TS>

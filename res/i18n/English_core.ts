@@ -395,6 +395,10 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Empty channels are written in this program's form; bytes that differ only by it are not listed.</source>
+        <translation>Empty channels are written in this program's form; bytes that differ only by it are not listed.</translation>
+    </message>
 </context>
 <context>
     <name>MemoryMap</name>

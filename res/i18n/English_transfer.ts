@@ -103,5 +103,9 @@
         <source>Write cancelled after %1 of %2 blocks; the radio may hold part of the new data</source>
         <translation>Write cancelled after %1 of %2 blocks; the radio may hold part of the new data</translation>
     </message>
+    <message>
+        <source>From the radio, %1</source>
+        <translation>From the radio, %1</translation>
+    </message>
 </context>
 </TS>

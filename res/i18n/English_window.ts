@@ -23,5 +23,21 @@
             <source>Cancel</source>
             <translation>Cancel</translation>
         </message>
+        <message>
+            <source>The program ended without saving "%1" (changed %2).</source>
+            <translation>The program ended without saving "%1" (changed %2).</translation>
+        </message>
+        <message>
+            <source>Restore its unsaved changes? Discard drops them for good; Later asks again at the next start.</source>
+            <translation>Restore its unsaved changes? Discard drops them for good; Later asks again at the next start.</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <source>Later</source>
+            <translation>Later</translation>
+        </message>
     </context>
 </TS>

@@ -76,6 +76,18 @@ TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
                              "Other bytes\n"
                              "    never transferred 0x3F5: FF -> 00\n");
 
+    // The same configuration as the window saves it: empty channels in the
+    // program's form are no difference, said once.
+    Image saved = a;
+    tableToImage(imageToTable(a, Language::English), saved);
+    ASSERT_TRUE(saveDat(path("saved.dat"), saved).ok);
+    r = run({"diff", path("a.dat"), path("saved.dat")});
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("The configurations are the same.\nEmpty channels are written in this "
+                         "program's form"),
+              std::string::npos)
+        << r.out;
+
     r = run({"diff", path("a.dat"), path("b.dat"), "--lang", "Chinese"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("信道1\n    宽/窄: 宽 -> 窄\n"), std::string::npos) << r.out;

@@ -1,4 +1,5 @@
 #include "model/CellCommit.h"
+#include "model/MemoryMap.h"
 #include "model/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ TEST(CommitRx, ChecksBandAndRasterOnTheTruncatedValue) {
             expected[ColRx] = c.stored;
             EXPECT_EQ(r.row, expected) << c.text; // an existing channel changes only Rx
         } else {
-            EXPECT_EQ(r.row, kEmpty) << c.text; // a rejected Rx clears the row
+            EXPECT_EQ(r.row, kChannel) << c.text; // a rejected Rx keeps the channel
         }
     }
 }
@@ -82,7 +83,7 @@ TEST(CommitRx, NewChannelGetsDefaultsInTheCommitLanguage) {
     EXPECT_EQ(commit(kChannel, ColRx, "").message, 0);
 }
 
-TEST(CommitTx, CopiesRxWhenEmptiedAndRejectsOnlyTheCell) {
+TEST(CommitTx, CopiesRxWhenEmptiedAndKeepsTheRowWhenRefused) {
     EXPECT_EQ(commit(kChannel, ColTx, "").row[ColTx], "462.50000");
     EXPECT_EQ(commit(kEmpty, ColTx, "").row, kEmpty);
     CommitResult r = commit(kChannel, ColTx, "469.99375");
@@ -96,9 +97,7 @@ TEST(CommitTx, CopiesRxWhenEmptiedAndRejectsOnlyTheCell) {
          {std::pair<const char*, int>{"471", IDS_OUT_OF_RANGE}, {"465.0011", IDS_STEP_ERROR}}) {
         r = commit(kChannel, ColTx, text);
         EXPECT_EQ(r.message, message) << text;
-        Row expected = kChannel;
-        expected[ColTx] = "";
-        EXPECT_EQ(r.row, expected) << text;
+        EXPECT_EQ(r.row, kChannel) << text;
     }
 }
 
@@ -111,10 +110,10 @@ TEST(CommitLists, TakeTheEntryOnlyOnRowsWithAFrequency) {
         EXPECT_EQ(r.row, expected);
         EXPECT_EQ(commit(kEmpty, column, "High").row, kEmpty) << column;
     }
-    // Tx alone is enough to hold settings (a row as the image can show it).
+    // One frequency alone holds no settings: the image would not keep them.
     Row txOnly = kEmpty;
     txOnly[ColTx] = "465.00000";
-    EXPECT_EQ(commit(txOnly, ColPower, "Low").row[ColPower], "Low");
+    EXPECT_EQ(commit(txOnly, ColPower, "Low").row, txOnly);
     // Column 0 and columns past the grid are not editable.
     EXPECT_EQ(commit(kChannel, ColChannel, "9").row, kChannel);
     EXPECT_EQ(commit(kChannel, 11, "9").row, kChannel);
@@ -131,4 +130,45 @@ TEST(CommitCell, LimitMessagesNameTheLimitThatWasBroken) {
     EXPECT_EQ(said("175", 13600000, 17450000), "175 MHz is outside the band 136-174.5 MHz");
     EXPECT_EQ(said("446.1", 0, 0), "446.1 MHz is outside the band: no band is set");
     EXPECT_EQ(said("abc", kLow, kHigh), "\"abc\" is not a frequency in MHz");
+}
+
+// Every kind of commit, accepted or refused, on every kind of row the image
+// can show: the row afterwards is what saving it and showing it again gives.
+TEST(CommitCell, TheGridShowsWhatASaveStores) {
+    Image img = newDocumentImage();
+    ChannelTable start = imageToTable(img, Language::English);
+    start[1] = kChannel;
+    start[1][ColChannel] = " 1";
+    tableToImage(start, img);
+    const std::uint8_t mhz465[4] = {0x00, 0x00, 0x50, 0x46};
+    for (int i = 0; i < 4; ++i) {
+        mm::recordByte(img, 2, mm::rec::RxFrequency, i) = mhz465[i]; // receive only: no channel
+        mm::recordByte(img, 3, mm::rec::TxFrequency, i) = mhz465[i]; // transmit only
+    }
+    const ChannelTable shown = imageToTable(img, Language::English);
+    const auto saved = [](const Row& row) {
+        ChannelTable t = imageToTable(newDocumentImage(), Language::English);
+        t[5] = row;
+        Image out = newDocumentImage();
+        tableToImage(t, out);
+        return imageToTable(out, Language::English)[5];
+    };
+    const std::pair<int, const char*> commits[] = {
+        {ColRx, "465.125"}, {ColRx, "999"},    {ColRx, "470.5"},    {ColRx, "446.00626"},
+        {ColRx, ""},        {ColTx, "461"},    {ColTx, "999"},      {ColTx, "462.001"},
+        {ColTx, ""},        {ColPower, "Low"}, {ColScanAdd, "Yes"}, {ColScrambler, "3"},
+    };
+    for (int n = 1; n <= 4; ++n) {
+        Row row = shown[n];
+        row[ColChannel] = " 5";
+        ASSERT_EQ(saved(row), row) << "channel " << n;
+        for (const auto& [column, text] : commits) {
+            const CommitResult r = commit(row, column, text);
+            EXPECT_EQ(saved(r.row), r.row)
+                << "channel " << n << " column " << column << " " << text;
+            if (r.message != 0) {
+                EXPECT_EQ(r.row, row) << "channel " << n << " " << text;
+            }
+        }
+    }
 }

@@ -299,9 +299,17 @@ private slots:
                                      ? "no compare report after choosing a file"
                                      : qPrintable(compareProblem));
 
-        // The Read window before OK, then a read from the virtual radio: the
-        // grid now shows a radio's channels.
+        // The Read window before OK (after the question about the unsaved
+        // changes), then a read from the virtual radio: the grid now shows a
+        // radio's channels.
+        bool replaceAsked = false;
+        whenModal(texts, QStringLiteral("Read over unsaved changes"), [&replaceAsked](QWidget* w) {
+            replaceAsked = true;
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->button(QMessageBox::Discard)->click();
+        });
         f->runCommand(ids::ID_PROGRAM_READ);
+        QVERIFY(replaceAsked);
         CProgramView* view = f->activeView();
         QVERIFY(view->m_pProgressDlg);
         texts.window(QStringLiteral("Read"), view->m_pProgressDlg);

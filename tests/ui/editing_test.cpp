@@ -9,6 +9,7 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/Help.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTreeWidget>
 
 class EditingTest : public QObject {
     Q_OBJECT
@@ -96,29 +98,88 @@ private slots:
         start();
         clickCell(2, 1);
         typeEnter(QStringLiteral("465"));
+        const QStringList channel = rowTexts(2);
+        // What the grid shows is what a save would store, after every commit.
+        const auto showsWhatIsSaved = [this] {
+            const radio::ChannelTable saved = radio::imageToTable(
+                CViewEditing::of(m_view)->gridImage(), radio::Language::English);
+            for (int r = 1; r < radio::kGridRows; ++r)
+                for (int c = 1; c < radio::kGridCols; ++c)
+                    if (m_grid->textMatrix(r, c).toStdString() != saved[r][c])
+                        return false;
+            return true;
+        };
+        QVERIFY(showsWhatIsSaved());
+        // Refused however the cell is left: the channel stays as it was and
+        // the editor stays open on the same cell with the typed text.
+        const auto refusedAndKept = [&](int col, const QString& typed) {
+            QCOMPARE(rowTexts(2), channel);
+            QCOMPARE(m_grid->row(), 2);
+            QCOMPARE(m_grid->col(), col);
+            auto* edit = qobject_cast<QLineEdit*>(m_view->openEditor());
+            QVERIFY(edit && edit == m_view->cellEditor(col));
+            QCOMPARE(edit->text(), typed);
+            QVERIFY(showsWhatIsSaved());
+        };
         clickCell(2, 1);
-        MessageBoxCloser closer;
-        typeEnter(QStringLiteral("470.00625"));
-        QCOMPARE(closer.count, 1);
-        QCOMPARE(closer.title, QStringLiteral("Caution"));
-        QCOMPARE(closer.text, QStringLiteral("Out of range,please input again."));
-        QCOMPARE(closer.icon, QMessageBox::Warning);
-        QCOMPARE(rowTexts(2), QStringList(10, QString())); // Rx rejected: row cleared
-        QCOMPARE(m_grid->row(), 2);
-        QCOMPARE(m_grid->col(), 1); // the cell did not move
-        QVERIFY(m_view->openEditor() == nullptr);
+        {
+            MessageBoxCloser closer;
+            typeEnter(QStringLiteral("470.00625"));
+            QCOMPARE(closer.count, 1);
+            QCOMPARE(closer.title, QStringLiteral("Caution"));
+            QCOMPARE(closer.text, QStringLiteral("Out of range,please input again."));
+            QCOMPARE(closer.icon, QMessageBox::Warning);
+        }
+        refusedAndKept(1, QStringLiteral("470.00625"));
+        {
+            MessageBoxCloser tab;
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(tab.count, 1);
+        }
+        refusedAndKept(1, QStringLiteral("470.00625"));
+        {
+            MessageBoxCloser click;
+            clickCell(5, 3);
+            QCOMPARE(click.count, 1);
+        }
+        refusedAndKept(1, QStringLiteral("470.00625"));
+        {
+            MessageBoxCloser down;
+            QTest::keyClick(focused(), Qt::Key_Down);
+            QCOMPARE(down.count, 1);
+        }
+        refusedAndKept(1, QStringLiteral("470.00625"));
+        QTest::keyClick(focused(), Qt::Key_Escape); // gives up the typed value
+        QVERIFY(!m_view->openEditor());
+        QCOMPARE(rowTexts(2), channel);
 
-        // Off the raster in Tx clears only that cell.
-        clickCell(2, 1);
-        typeEnter(QStringLiteral("465"));
-        MessageBoxCloser step;
-        typeEnter(QStringLiteral("462.001"));
-        QCOMPARE(
-            step.text,
-            QStringLiteral("Error data Value, please input according the step value(6.25K/5k)."));
-        QCOMPARE(m_grid->textMatrix(2, 1), QStringLiteral("465.00000"));
-        QCOMPARE(m_grid->textMatrix(2, 2), QString());
-        QCOMPARE(m_grid->col(), 2);
+        // Off the raster in Tx keeps Tx, also when the focus leaves the grid.
+        clickCell(2, 2);
+        {
+            MessageBoxCloser step;
+            typeEnter(QStringLiteral("462.001"));
+            QCOMPARE(step.text,
+                     QStringLiteral(
+                         "Error data Value, please input according the step value(6.25K/5k)."));
+        }
+        refusedAndKept(2, QStringLiteral("462.001"));
+        {
+            // Another part of the window takes the focus.
+            MessageBoxCloser away;
+            QCOMPARE(focused(), m_view->openEditor());
+            auto* tree = m_app->mainFrame()->findChild<QTreeWidget*>();
+            QVERIFY(tree);
+            tree->setFocus(Qt::MouseFocusReason);
+            QTRY_COMPARE(away.count, 1);
+            QCOMPARE(focused(), m_view->openEditor());
+        }
+        refusedAndKept(2, QStringLiteral("462.001"));
+        // The corrected value goes in.
+        auto* edit = qobject_cast<QLineEdit*>(m_view->openEditor());
+        edit->selectAll();
+        typeEnter(QStringLiteral("462.005"));
+        QCOMPARE(m_grid->textMatrix(2, 2), QStringLiteral("462.00500"));
+        QVERIFY(showsWhatIsSaved());
     }
 
     void zeroIsOutOfRangeEvenWithoutBand() {

@@ -419,7 +419,11 @@ private slots:
         PtyRadio radio(prog.path("radio"), VirtualRadio::sampleImage());
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
-        startTransfer(view, ids::ID_PROGRAM_READ);
+        {
+            MessageBoxCloser discard(QMessageBox::Discard); // the edit is given up for the read
+            startTransfer(view, ids::ID_PROGRAM_READ);
+            QCOMPARE(discard.count, 1);
+        }
         QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
         QTRY_VERIFY_WITH_TIMEOUT(dlg && dlg->position() >= 3, 10000);
         QVERIFY(CProgramView::transferRunning());

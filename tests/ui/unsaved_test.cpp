@@ -18,6 +18,7 @@
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
@@ -346,6 +347,53 @@ private slots:
         }
     }
 
+    void readAsksAndLeavesItUntitled() {
+        Session s;
+        QVERIFY(s.f);
+        CProgramView* view = s.f->activeView();
+        CProgramDoc* doc = view->document();
+        s.f->runCommand(ids::ID_FILE_SAVE);
+        const QString customer = s.target;
+        const QByteArray customerBytes = s.prog.readFile(customer);
+        editChannel(view, 4, QStringLiteral("461.00000"));
+        view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
+        {
+            MessageBoxCloser cancel(QMessageBox::Cancel);
+            s.f->runCommand(ids::ID_PROGRAM_READ);
+            QCOMPARE(cancel.count, 1);
+            QVERIFY(cancel.text.contains(QStringLiteral("not saved")));
+            QVERIFY(!view->m_pProgressDlg);
+            QCOMPARE(view->grid()->textMatrix(4, 1), QStringLiteral("461.00000"));
+        }
+        {
+            MessageBoxCloser discard(QMessageBox::Discard);
+            s.f->runCommand(ids::ID_PROGRAM_READ);
+            QCOMPARE(discard.count, 1);
+            QVERIFY(view->m_pProgressDlg);
+            QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
+            QCOMPARE(discard.count, 1); // agreed once, not asked again by OK
+        }
+        // What came from the radio belongs to no file: Save asks for a name
+        // and the customer's file stays as it was.
+        QVERIFY2(doc->title().startsWith(QStringLiteral("From the radio, 20")),
+                 qPrintable(doc->title()));
+        QVERIFY(doc->pathName().isEmpty());
+        QVERIFY(doc->IsModified());
+        QString proposed;
+        s.app->askSaveFileName = [&](const QString& name) {
+            proposed = name;
+            return s.prog.path("radio.dat");
+        };
+        s.f->runCommand(ids::ID_FILE_SAVE);
+        QVERIFY2(proposed.startsWith(QStringLiteral("From the radio, 20")) &&
+                     proposed.endsWith(QStringLiteral(".dat")) && !proposed.contains(':'),
+                 qPrintable(proposed));
+        QCOMPARE(s.prog.readFile(customer), customerBytes);
+        QCOMPARE(s.prog.readFile(s.prog.path("radio.dat")).size(), 1024);
+        QVERIFY(!doc->IsModified());
+    }
+
     void languageRestartAsks() {
         const auto chooseChinese = [] {
             dialogtest::onNextModal([](QWidget* w) {
@@ -392,6 +440,13 @@ private slots:
             QCOMPARE(save.count, 1);
             QCOMPARE(restarts, 2);
             QVERIFY(s.savedFileHoldsTheChange());
+            // The new start opens the saved configuration again, and only once.
+            const QString saved = QFileInfo(s.target).absoluteFilePath();
+            for (const bool first : {true, false}) {
+                auto next = s.prog.app();
+                QVERIFY(next->InitInstance());
+                QCOMPARE(next->mainFrame()->activeDocument()->pathName() == saved, first);
+            }
         }
         CProgramView::restartProgram = {};
     }

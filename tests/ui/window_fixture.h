@@ -62,10 +62,12 @@ struct TempProgram {
     }
 };
 
-// Per-user values go to a temporary directory, never the user's own.
+// Per-user values and data (backups, the copies of unsaved work) go to a
+// temporary directory, never the user's own nor another test's.
 inline void isolateUserValues(const QTemporaryDir& dir) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
 }
 
 // Answers the next modal message box with `button`, keeping its text.

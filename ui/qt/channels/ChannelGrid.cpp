@@ -93,19 +93,28 @@ void CChannelGrid::toggle(int row, int col, bool wholeRow) {
                                                     : QItemSelectionModel::Select);
 }
 
-void CChannelGrid::moveQuietly(int row, int col) {
-    if (currentIndex().isValid() && currentColumn() > 0)
-        emit leaveCell(this->row(), this->col());
+bool CChannelGrid::leaveRefused(int row, int col) {
+    m_stay = false;
+    emit leaveCell(row, col);
+    const bool stay = m_stay;
+    m_stay = false;
+    return stay;
+}
+
+bool CChannelGrid::moveQuietly(int row, int col) {
+    if (currentIndex().isValid() && currentColumn() > 0 && leaveRefused(this->row(), this->col()))
+        return false;
     m_moving = true;
     selectionModel()->setCurrentIndex(model()->index(row - 1, col), QItemSelectionModel::NoUpdate);
     m_moving = false;
+    return true;
 }
 
 void CChannelGrid::extendBy(int dRow, int dCol) {
     const int row = std::clamp(this->row() + dRow, 1, rows() - 1);
     const int col = std::clamp(this->col() + dCol, 1, cols() - 1);
-    moveQuietly(row, col);
-    selectFromAnchor(row, col, false);
+    if (moveQuietly(row, col))
+        selectFromAnchor(row, col, false);
 }
 
 void CChannelGrid::selectMovedRows(const QVector<int>& rows) {
@@ -160,16 +169,22 @@ void CChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex&
         m_moving = false;
         return;
     }
+    // Leave before the base class scrolls the new cell into view: the commit
+    // must see the editor the user typed into.
+    if (previous.isValid() && previous.column() > 0 &&
+        leaveRefused(previous.row() + 1, previous.column())) {
+        m_moving = true;
+        CFlexGrid::currentChanged(current, previous);
+        setCurrentCell(previous.row(), previous.column());
+        m_moving = false;
+        return;
+    }
     if (current.isValid()) {
         // A plain move: the next Shift extends from here.
         m_anchorRow = current.row() + 1;
         m_anchorCol = current.column();
         m_anchorIsRow = false;
     }
-    // Leave before the base class scrolls the new cell into view: the commit
-    // must see the editor the user typed into.
-    if (previous.isValid() && previous.column() > 0)
-        emit leaveCell(previous.row() + 1, previous.column());
     CFlexGrid::currentChanged(current, previous);
     if (current.isValid())
         emit enterCell(current.row() + 1, current.column());
@@ -193,7 +208,9 @@ void CChannelGrid::mousePressEvent(QMouseEvent* e) {
             return;
         }
         const int col = wholeRow ? std::max(this->col(), 1) : idx.column();
-        moveQuietly(row, col);
+        e->accept();
+        if (!moveQuietly(row, col))
+            return;
         if (shift) {
             m_anchorIsRow = m_anchorIsRow || wholeRow;
             selectFromAnchor(row, col, ctrl);

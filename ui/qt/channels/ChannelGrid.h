@@ -44,6 +44,10 @@ public:
     // The row a drag of selected rows would drop on now, 0 when none.
     int dropRow() const { return m_dragFrom ? m_dropRow : 0; }
 
+    // Called while leaveCell is handled: the cell being left must be corrected
+    // first, so the move that left it is undone (no enterCell follows).
+    void stayInCell() { m_stay = true; }
+
 signals:
     // Cell-level events, in grid coordinates.
     void leaveCell(int row, int col);
@@ -68,8 +72,10 @@ protected:
 
 private:
     // Makes (row, col) current without opening its editor; the cell left
-    // behind is committed first.
-    void moveQuietly(int row, int col);
+    // behind is committed first. False when that cell kept the focus.
+    bool moveQuietly(int row, int col);
+    // Emits leaveCell for (row, col); true when its handler kept the cell.
+    bool leaveRefused(int row, int col);
     // Selects from the anchor to (row, col): whole rows after a row click,
     // else the rectangle.
     void selectFromAnchor(int row, int col, bool add);
@@ -78,6 +84,7 @@ private:
 
     int m_baseWidth = 64;
     bool m_moving = false;
+    bool m_stay = false;
     int m_anchorRow = 1;
     int m_anchorCol = 1;
     bool m_anchorIsRow = false;

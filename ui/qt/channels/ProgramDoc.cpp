@@ -29,6 +29,7 @@ void CProgramDoc::SetModifiedFlag() {
     const bool before = IsModified();
     m_bChangedBeside = true;
     notifyModified(before);
+    emit changed();
 }
 
 void CProgramDoc::setHistoryClean(bool clean) {

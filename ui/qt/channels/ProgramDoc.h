@@ -42,6 +42,8 @@ public:
     void markSaved();
 
 signals:
+    // The image changed beside the grid (a dialog's OK, a read).
+    void changed();
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
     // The state just saved is the new reference of the grid's history.

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "model/Codecs.h"
 #include "model/DataTexts.h"
 #include "ui/CommandIds.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
@@ -186,6 +188,22 @@ void CProgramView::GridToImage() {
     radio::tableToImage(table(), m_pDocument->m_image);
 }
 
+QStringList CProgramView::openFiles() const {
+    // Every channel window of the main window, hidden ones too; this one last.
+    QStringList files;
+    const auto add = [&files](const CProgramDoc* doc) {
+        const QFileInfo file(doc ? doc->pathName() : QString());
+        if (file.isAbsolute() && file.isFile())
+            files << file.absoluteFilePath();
+    };
+    if (QWidget* f = mainFrame())
+        for (const CProgramView* v : f->findChildren<CProgramView*>())
+            if (v != this)
+                add(v->document());
+    add(m_pDocument);
+    return files;
+}
+
 void CProgramView::OnSetupLanguage() {
     radio::CIniFile* settings = radio::appState().settings;
     const std::string running = settings ? settings->GetString("Setup", "Language") : "";
@@ -211,13 +229,20 @@ void CProgramView::OnSetupLanguage() {
     }
     // The new instance reads the settings file at once, so it must hold the
     // new language before that instance starts; when it cannot, a restart
-    // would bring the old language back, so this instance carries on.
+    // would bring the old language back, so this instance carries on. The
+    // new instance opens again the files open now (saved or discarded as the
+    // user just chose).
     if (!dialogs::saveSettings(this)) {
         keepRunning();
         return;
     }
+    const std::string key = settings ? radio::userValuesKey(*settings) : std::string();
+    radio::userkeys::set(radio::appState().userValues, key, radio::userkeys::ReopenFiles,
+                         openFiles().join(QLatin1Char('\n')).toStdString());
     if (f && !f->close()) {
         keepRunning();
+        radio::userkeys::set(radio::appState().userValues, key, radio::userkeys::ReopenFiles,
+                             std::string());
         dialogs::saveSettings(this);
         return;
     }

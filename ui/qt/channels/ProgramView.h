@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -44,12 +45,12 @@ public:
     // Grid -> image (channel records and scan-add bytes only).
     void GridToImage();
     // Commits the open cell editor into its cell with the radio's rules.
-    // Returns true when a message was shown (the value was rejected).
+    // Returns true when a message was shown (the value was refused): the row
+    // keeps its content, the editor stays open with the typed text, and a
+    // move that left the cell is undone.
     bool CommitCellEditor();
     // The commit a command (save, print, transfer, export...) makes on its
-    // own before it reads the grid. A refused value shows its message and
-    // stops the command: the row keeps its content and the editor stays open
-    // with the typed text. True when the command may go on.
+    // own before it reads the grid; true when the command may go on.
     bool commitBeforeCommand();
     // While a transfer runs the document is read-only: no editor opens and
     // the commands that change the document do nothing.
@@ -74,10 +75,15 @@ public:
     bool runCommand(int id);
 
     void OnSetupLanguage();
+    // The files of the configurations open in the main window, this one last.
+    QStringList openFiles() const;
     // Asked before a language change closes the main window to restart the
     // program (unsaved changes); false keeps it running. Set by the window
     // holding the view; unset, nothing is asked.
     std::function<bool()> queryCloseMainFrame;
+    // Asked before a read from the radio replaces unsaved changes; false
+    // stops the read. Set like queryCloseMainFrame.
+    std::function<bool()> queryReplaceDocument;
 
     // Serial port name used by the transfer.
     QString m_strPort = QStringLiteral("COM1");
@@ -154,8 +160,6 @@ private:
     // Puts `editor` (default: the open one) over the current edit cell.
     void placeEditor(QWidget* editor = nullptr);
     bool handleKey(QObject* watched, class QKeyEvent* key);
-    // Shared by both commits; `keepOnRefusal` is the command's own commit.
-    bool commitEditor(bool keepOnRefusal);
     bool editorHasChanges() const;
     void moveBy(int dRow, int dCol, bool wrap);
     void OnEnterCell();
@@ -184,4 +188,13 @@ private:
 
     std::map<int, std::function<void()>> m_commands;
     bool m_bLanguageChanged = false;
+    // The history step at which the user agreed to replace the document by
+    // the read being prepared, and the step a read left it at while what it
+    // read is kept in a backup and unchanged; -1 when none. A change beside
+    // the grid (a dialog's OK) voids both.
+    int m_nReadAgreedAt = -1;
+    int m_nBackedUpReadAt = -1;
+    // Whether a read may replace the document now, asking when it has
+    // unsaved changes the user has not agreed to drop.
+    bool mayReplaceByRead();
 };

@@ -191,14 +191,6 @@ void CProgramView::placeEditor(QWidget* editor) {
 }
 
 bool CProgramView::CommitCellEditor() {
-    return commitEditor(false);
-}
-
-bool CProgramView::commitBeforeCommand() {
-    return !commitEditor(true);
-}
-
-bool CProgramView::commitEditor(bool keepOnRefusal) {
     QWidget* editor = openEditor();
     if (!editor || m_bCommitting)
         return false;
@@ -218,29 +210,33 @@ bool CProgramView::commitEditor(bool keepOnRefusal) {
         radio::commitCell(before, col, value.toStdString(), m_nBandLow, m_nBandHigh,
                           radio::data::languageOf(radio::appState().chinese));
     if (res.message) {
+        // However the cell was left, it stays: the row keeps what it held
+        // and the editor keeps the typed text for the correction.
+        m_grid->stayInCell();
         QMessageBox box(
             QMessageBox::Warning,
             QCoreApplication::translate("StringTable", radio::englishString(radio::IDS_CAUTION)),
             QCoreApplication::translate("StringTable", radio::englishString(res.message)),
             QMessageBox::Ok, this);
         box.exec();
-        if (keepOnRefusal) {
-            // The command stops; the user corrects the value where it was typed.
-            m_bCommitting = false;
-            if (editor->isHidden()) {
-                placeEditor(editor);
-                editor->show();
-            }
-            editor->setFocus();
-            return true;
+        m_bCommitting = false;
+        if (editor->isHidden()) {
+            placeEditor(editor);
+            editor->show();
         }
+        editor->setFocus();
+        return true;
     }
     for (int c = 1; c < radio::kGridCols; ++c)
         m_grid->setTextMatrix(row, c, qs(res.row[c]));
     hideEditors();
     m_grid->setFocus();
     m_bCommitting = false;
-    return res.message != 0;
+    return false;
+}
+
+bool CProgramView::commitBeforeCommand() {
+    return !CommitCellEditor();
 }
 
 void CProgramView::OnEnterCell() {
@@ -305,8 +301,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
                     (focus && (focus == editor || editor->isAncestorOf(focus))))
                     return; // reopened, or already committed by leaving the cell
                 QPointer<QWidget> keep = focus;
-                CommitCellEditor();
-                if (keep && keep != m_grid)
+                // A refused value keeps the focus in its editor.
+                if (!CommitCellEditor() && keep && keep != m_grid)
                     keep->setFocus(Qt::OtherFocusReason); // the commit took it back
             });
         }

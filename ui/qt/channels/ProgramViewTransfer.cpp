@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QMessageBox>
+#include <QUndoStack>
 
 namespace {
 
@@ -135,6 +137,11 @@ bool CProgramView::severalRadiosRunning() {
 }
 
 void CProgramView::installTransferCommands() {
+    if (m_pDocument)
+        connect(m_pDocument, &CProgramDoc::changed, this, [this] {
+            m_nReadAgreedAt = -1;
+            m_nBackedUpReadAt = -1;
+        });
     addCommand(ids::ID_PROGRAM_READ, [this] { OnRead(); });
     addCommand(ids::ID_PROGRAM_WRITE, [this] { OnWrite(); });
     addCommand(ids::ID_SETUP_COM, [this] { OnComSetup(); });
@@ -192,9 +199,22 @@ void CProgramView::OnRead() {
     if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
         return;
     // A refused value in the open editor stops the read before it starts.
-    if (!commitBeforeCommand())
+    m_nReadAgreedAt = -1;
+    if (!commitBeforeCommand() || !mayReplaceByRead())
         return;
     openProgressDlg(0);
+}
+
+bool CProgramView::mayReplaceByRead() {
+    // Asked again only when the grid changed since the user agreed (while
+    // the progress window waited for OK, say).
+    const int step = CViewEditing::of(this)->undoStack()->index();
+    if (!m_pDocument->IsModified() || step == m_nReadAgreedAt || step == m_nBackedUpReadAt)
+        return true;
+    if (queryReplaceDocument && !queryReplaceDocument())
+        return false;
+    m_nReadAgreedAt = CViewEditing::of(this)->undoStack()->index();
+    return true;
 }
 
 void CProgramView::OnWrite() {
@@ -256,7 +276,7 @@ void CProgramView::OnStartTransfer() {
     // An editor opened while the window waited for OK: a refused value stops
     // the transfer before anything is sent or read. The radios may be busy
     // with a write to several of them begun meanwhile.
-    if (severalRadiosRunning() || !commitBeforeCommand()) {
+    if (severalRadiosRunning() || !commitBeforeCommand() || (!m_bWrite && !mayReplaceByRead())) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();
         m_pProgressDlg = nullptr;
@@ -298,11 +318,20 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         ImageToGrid();
         CViewEditing* editing = CViewEditing::of(this);
         editing->readFinished();
-        // What came from the radio is not in any file yet.
+        // What came from the radio is not in any file yet, nor the file that
+        // was open: untitled, so Save asks for a name.
         m_pDocument->SetModifiedFlag();
+        m_pDocument->setPathName(QString(), false);
+        m_pDocument->setTitle(
+            tt("From the radio, %1")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+        m_nReadAgreedAt = -1;
         const QString bytes = QString::number(radio::link::transferBytes(
             radio::link::Direction::Read, radio::appState().factoryMode));
         const QString backup = editing->lastBackupPath();
+        // Until it changes, what was read is safe in its backup: another
+        // read may replace it without asking.
+        m_nBackedUpReadAt = backup.isEmpty() ? -1 : editing->undoStack()->index();
         if (backup.isEmpty()) {
             text = shown = tt("Read %1 bytes from the radio; no backup could be kept").arg(bytes);
         } else {

@@ -45,6 +45,10 @@ CChildFrame::CChildFrame(CProgramDoc* doc, QWidget* parent)
         CMainFrame* f = mainFrameOf(view);
         return !f || !f->queryClose || f->queryClose();
     };
+    view->queryReplaceDocument = [view] {
+        CMainFrame* f = mainFrameOf(view);
+        return !f || !f->queryReplace || f->queryReplace(view->document());
+    };
     // "[*]" is where the platform shows that the document has unsaved changes.
     setWindowTitle(doc->title() + QStringLiteral("[*]"));
     connect(doc, &CProgramDoc::titleChanged, this,

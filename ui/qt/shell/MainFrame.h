@@ -79,6 +79,9 @@ public:
     // Asked before the window closes (Exit, its close box, a restart);
     // false keeps it open. The application asks about unsaved changes here.
     std::function<bool()> queryClose;
+    // Asked before a read from the radio replaces a document's unsaved
+    // changes (Save, Discard or Cancel); false keeps them and stops the read.
+    std::function<bool(CProgramDoc*)> queryReplace;
     // File > Recent Files and files dropped on the window; the application
     // answers them.
     std::function<QStringList()> recentFiles;
