@@ -45,7 +45,6 @@ std::string megahertz(std::int64_t units) {
     return fraction.empty() ? text : text + "." + fraction;
 }
 
-
 bool onRaster(std::int64_t units) {
     return units % 500 == 0 || units % 625 == 0;
 }
