@@ -201,11 +201,12 @@ std::string describe(const Problem& p, const Translate& translate) {
     return textArg(translate("ConfigCheck", "%1, %2: %3"), {p.column, p.value, p.reason});
 }
 
-std::string describeAll(const std::vector<Problem>& problems, const Translate& translate) {
+std::string describeAll(const std::vector<Problem>& problems, const Translate& translate,
+                        std::size_t shown) {
     std::vector<std::string> lines;
     for (const Problem& p : problems)
         lines.push_back(describe(p, translate));
-    return firstLines(lines, translate);
+    return firstLines(lines, translate, shown);
 }
 
 } // namespace radio::check

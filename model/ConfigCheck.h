@@ -43,7 +43,8 @@ std::vector<Problem> checkChannels(const Image& image, const BandLimits* band,
 
 // "Channel 3, Rx Frequency, 471.00000: ..." or "Squelch Level, 12: ...".
 std::string describe(const Problem& problem, const Translate& translate);
-// One line per problem: the first kListedLines, then how many more.
-std::string describeAll(const std::vector<Problem>& problems, const Translate& translate);
+// One line per problem: the first `shown`, then how many more.
+std::string describeAll(const std::vector<Problem>& problems, const Translate& translate,
+                        std::size_t shown = kListedLines);
 
 } // namespace radio::check

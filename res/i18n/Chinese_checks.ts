@@ -96,12 +96,6 @@
             <numerusform>%1 中有 %n 个值是编辑器不会接受的：</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>……另有 %n 项。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The band %1 (key Field%2 in section Setup of Program.ini) cannot be used: %3. No frequency can be entered until another band is chosen or the settings file is corrected.</source>
         <translation>频段 %1（Program.ini 中 Setup 节的 Field%2 项）无法使用：%3。在选择其他频段或更正设置文件之前无法输入任何频率。</translation>

@@ -98,13 +98,6 @@
             <numerusform>%1 holds %n values that no editor would accept:</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... and %n more.</numerusform>
-            <numerusform>... and %n more.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The band %1 (key Field%2 in section Setup of Program.ini) cannot be used: %3. No frequency can be entered until another band is chosen or the settings file is corrected.</source>
         <translation>The band %1 (key Field%2 in section Setup of Program.ini) cannot be used: %3. No frequency can be entered until another band is chosen or the settings file is corrected.</translation>

@@ -69,14 +69,11 @@ void reportOpened(QWidget* parent, const radio::Image& image, const QString& fil
     if (found.empty())
         return;
     // Older files may rely on such values: the file opens all the same.
-    std::vector<radio::check::Problem> first(
-        found.begin(), found.begin() + std::min<std::size_t>(found.size(), 5));
-    QString text =
+    showReport(
+        parent,
         tx("%1 holds %n value(s) that no editor would accept:", int(found.size())).arg(fileName) +
-        QLatin1Char('\n') + listText(first);
-    if (found.size() > first.size())
-        text += QLatin1Char('\n') + tx("... and %n more.", int(found.size() - first.size()));
-    showReport(parent, text);
+            QLatin1Char('\n') +
+            QString::fromStdString(radio::check::describeAll(found, radio::coreTexts(), 5)));
 }
 
 void reportBandChange(QWidget* parent, const radio::Image& image, const radio::BandLimits& band) {
