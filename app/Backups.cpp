@@ -1,6 +1,7 @@
 #include "app/Backups.h"
 
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "model/SafeFile.h"
 
 #include <cerrno>
@@ -138,7 +139,7 @@ std::string backupsFolder(const std::string& dataLocation, std::string appName) 
 }
 
 std::string backupsFolder(const CIniFile* settings) {
-    return backupsFolder(userDataLocation(), settings ? userValuesKey(*settings) : std::string());
+    return backupsFolder(userDataLocation(), userkeys::prefix(settings));
 }
 
 Result backupRead(const Image& image, const CIniFile* settings) {

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "app/UserKeys.h"
 #include "model/Codecs.h"
 #include "model/MemoryMap.h"
 
@@ -12,6 +13,13 @@ namespace radio {
 namespace {
 
 constexpr int kMaxTypes = 19;
+
+// The same numbers as the image bytes, so a new document picks up exactly
+// what this one holds.
+void rememberProduct(const UserSettings& user, const Image& image) {
+    user.set(userkeys::ModelType, mm::get(image, mm::ModelType));
+    user.set(userkeys::BandField, mm::get(image, mm::BandIndex));
+}
 const char* const kSetup = "Setup";
 
 std::string numberedKey(const char* stem, long n) {
@@ -90,10 +98,6 @@ std::string viewTitle(const std::string& appName, const std::string& model, cons
                    {appName, model, band});
 }
 
-std::string userValuesKey(const CIniFile& settings) {
-    return settings.GetString(kSetup, "AppName");
-}
-
 std::string localizedAppName(const CIniFile& settings, const std::string& languageName) {
     return settings.GetString(languageName, "AppName");
 }
@@ -101,15 +105,12 @@ std::string localizedAppName(const CIniFile& settings, const std::string& langua
 ProductRefresh refreshProductInfo(Image& image, const CIniFile& settings, UserValues* values,
                                   bool freshDocument, const std::string& languageName,
                                   const Translate& translate) {
-    const std::string key = userValuesKey(settings);
+    const UserSettings user(values, &settings);
     if (freshDocument) {
-        const std::uint32_t type = values ? values->get(key, "Type").value_or(0) : 0;
-        const std::uint32_t field = values ? values->get(key, "Field").value_or(0) : 0;
-        mm::set(image, mm::ModelType, type & 0xFFu);
-        mm::set(image, mm::BandIndex, field & 0xFFu);
-    } else if (values) {
-        values->set(key, "Type", mm::get(image, mm::ModelType));
-        values->set(key, "Field", mm::get(image, mm::BandIndex));
+        mm::set(image, mm::ModelType, user.get(userkeys::ModelType) & 0xFFu);
+        mm::set(image, mm::BandIndex, user.get(userkeys::BandField) & 0xFFu);
+    } else {
+        rememberProduct(user, image);
     }
     ProductRefresh result;
     result.texts = productTexts(settings, image);
@@ -123,9 +124,9 @@ ProductDialogState openProductDialog(const CIniFile& settings, const UserValues*
     ProductDialogState state;
     state.types = typeList(settings);
     // The per-user values, not the image, decide what the dialog shows.
-    const std::string key = userValuesKey(settings);
-    const std::uint32_t type = values ? values->get(key, "Type").value_or(0) : 0;
-    const std::uint32_t field = values ? values->get(key, "Field").value_or(0) : 0;
+    const std::string prefix = userkeys::prefix(&settings);
+    const std::uint32_t type = userkeys::get(values, prefix, userkeys::ModelType);
+    const std::uint32_t field = userkeys::get(values, prefix, userkeys::BandField);
     selectProductType(state, settings, indexIn(type, state.types.size()));
     state.bandIndex = indexIn(field, state.bands.size());
     return state;
@@ -154,13 +155,7 @@ ProductChoice applyProductDialog(const ProductDialogState& state, Image& image,
     ProductChoice choice;
     choice.title = dialogTitle(localizedAppName(settings, languageName), model, band);
     choice.limits = usableBandLimits(band);
-    if (values) {
-        // The same numbers as the image bytes, so a new document picks up
-        // exactly what this one holds.
-        const std::string key = userValuesKey(settings);
-        values->set(key, "Type", mm::get(image, mm::ModelType));
-        values->set(key, "Field", mm::get(image, mm::BandIndex));
-    }
+    rememberProduct(UserSettings(values, &settings), image);
     return choice;
 }
 

@@ -47,9 +47,8 @@ std::string dialogTitle(const std::string& appName, const std::string& model,
 std::string viewTitle(const std::string& appName, const std::string& model, const std::string& band,
                       const Translate& translate);
 
-// Registry key name (section Setup "AppName") and the localized application
-// name of the title (key "AppName" of the language section).
-std::string userValuesKey(const CIniFile& settings);
+// The localized application name of the title (key "AppName" of the
+// language section).
 std::string localizedAppName(const CIniFile& settings, const std::string& languageName);
 
 // The refresh the channel view runs after it loads the grid: a fresh

@@ -1,7 +1,5 @@
 #include "app/RecentFiles.h"
 
-#include "app/UserKeys.h"
-
 #include <algorithm>
 
 namespace radio {
@@ -88,29 +86,4 @@ std::vector<std::string> RecentFiles::labels(const std::vector<std::string>& pat
     return out;
 }
 
-namespace userkeys {
-
-std::uint32_t get(const UserValues* values, const std::string& appName, NumberKey key) {
-    if (!values)
-        return key.fallback;
-    return values->get(appName, key.name).value_or(key.fallback);
-}
-
-std::string get(const UserValues* values, const std::string& appName, TextKey key) {
-    if (!values)
-        return key.fallback;
-    return values->getText(appName, key.name).value_or(key.fallback);
-}
-
-void set(UserValues* values, const std::string& appName, NumberKey key, std::uint32_t value) {
-    if (values)
-        values->set(appName, key.name, value);
-}
-
-void set(UserValues* values, const std::string& appName, TextKey key, const std::string& value) {
-    if (values)
-        values->setText(appName, key.name, value);
-}
-
-} // namespace userkeys
 } // namespace radio

@@ -2,6 +2,7 @@
 
 #include "app/Backups.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -103,8 +104,7 @@ std::string recoveryFolder(const std::string& dataLocation, const std::string& a
 }
 
 std::string recoveryFolder(const CIniFile* settings) {
-    return recoveryFolder(backups::userDataLocation(),
-                          settings ? userValuesKey(*settings) : std::string());
+    return recoveryFolder(backups::userDataLocation(), userkeys::prefix(settings));
 }
 
 std::string encode(const Entry& entry) {

@@ -1,6 +1,7 @@
 #include "app/SettingsLocation.h"
 
 #include "app/IniFile.h"
+#include "app/UserKeys.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -157,7 +158,7 @@ SettingsPaths locateSettings(const std::string& besideProgram, const std::string
     if (fs::is_regular_file(fs::u8path(besideProgram), ec)) {
         CIniFile system; // read only: nothing is written back
         if (system.Load(besideProgram, false, true, 0))
-            appName = system.GetString("Setup", "AppName");
+            appName = userkeys::prefix(&system);
     }
     const std::string perUser = perUserSettingsPath(configDir, appName);
     const bool exists = !perUser.empty() && fs::is_regular_file(fs::u8path(perUser), ec);

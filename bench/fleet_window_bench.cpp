@@ -4,9 +4,9 @@
 // loop. Also one single Write from the window in the same run, for the ratio.
 // Prints the results only.
 
-#include "app/qt/ProgramApp.h"
 #include "link/VirtualRadio.h"
 #include "link/qt/PtyServer.h"
+#include "program/qt/ProgramApp.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/dialogs/ProgressDlg.h"

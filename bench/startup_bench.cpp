@@ -5,7 +5,7 @@
 // floor); an empty QMainWindow is measured too, for reference. Each side
 // runs as its own child process.
 
-#include "app/qt/ProgramApp.h"
+#include "program/qt/ProgramApp.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QApplication>

@@ -116,7 +116,12 @@ public:
     }
 
 protected:
-    backups::Result backupImage(const Image& image) override { return cli::keepBackup(image); }
+    bool backupImage(const Image& image, std::string& path, std::string& error) override {
+        const backups::Result r = cli::keepBackup(image);
+        path = r.path;
+        error = r.error;
+        return r.ok;
+    }
 
 private:
     bool m_plainLines;

@@ -34,10 +34,7 @@ std::unique_ptr<Port> SerialFleetHooks::createPort(const std::string& name,
 bool SerialFleetHooks::keepBackup(const std::string&, const Image& image, std::string& path,
                                   std::string& error) {
     std::lock_guard<std::mutex> guard(m_backupLock);
-    const backups::Result r = backupImage(image);
-    path = r.path;
-    error = r.error;
-    return r.ok;
+    return backupImage(image, path, error);
 }
 
 } // namespace radio::link

@@ -3,10 +3,10 @@
 // serial port needs a thread Qt knows for its notifiers), ports from the
 // port factory, and backups kept one at a time.
 
-#include "app/Backups.h"
 #include "link/Fleet.h"
 
 #include <mutex>
+#include <string>
 
 namespace radio::link {
 
@@ -19,9 +19,11 @@ public:
                     std::string& error) final;
 
 protected:
-    // Keeps the image read from a radio; never called by two workers at once,
-    // so backups named in the same second do not race for one file name.
-    virtual backups::Result backupImage(const Image& image) = 0;
+    // Keeps the image read from a radio where and under the name the owner
+    // chooses: `path` is the file, or false with `error`. Never called by two
+    // workers at once, so backups named in the same second do not race for
+    // one file name.
+    virtual bool backupImage(const Image& image, std::string& path, std::string& error) = 0;
 
 private:
     std::mutex m_backupLock;

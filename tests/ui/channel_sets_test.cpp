@@ -144,7 +144,8 @@ private slots:
             return QStringLiteral("Customer A");
         };
         app->mainFrame()->runCommand(ids::ID_EDIT_SAVE_CHANNEL_SET);
-        const auto sets = radio::sets::listSets("", channelsets::userFolder().toStdString());
+        const auto sets =
+            radio::sets::listSets("", channelsets::userFolder(radio::appState()).toStdString());
         QCOMPARE(sets.size(), std::size_t(1));
         QCOMPARE(sets[0].name, std::string("Customer A"));
         QCOMPARE(sets[0].channels, 2);

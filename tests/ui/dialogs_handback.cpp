@@ -88,10 +88,8 @@ private slots:
         QCOMPARE(power.DoModal(), int(QDialog::Rejected));
         QCOMPARE(param.DoModal(), int(QDialog::Rejected));
         // Product information needs the settings' lists.
-        radio::appState().settings = nullptr;
-        QVERIFY(!product.load(sample()));
+        QVERIFY(!product.load(sample(), nullptr, &m_values, "English"));
         QCOMPARE(product.DoModal(), int(QDialog::Rejected));
-        radio::appState().settings = &m_settings;
     }
 
     // OK hands back the loaded image with the choices; Cancel hands back the
@@ -99,7 +97,7 @@ private slots:
     void optionalFeaturesHandsBackItsChoices() {
         const radio::Image loaded = sample();
         COptionalFeaturesDlg dlg;
-        dlg.load(loaded);
+        dlg.load(loaded, radio::Language::English);
         opt::Choices expected = opt::decode(loaded);
         expected.index[opt::SquelchLevel] = 3;
         expected.beep = !expected.beep;
@@ -114,7 +112,7 @@ private slots:
         QVERIFY(want != loaded);
         QVERIFY(dlg.image() == want);
 
-        dlg.load(loaded);
+        dlg.load(loaded, radio::Language::English);
         onNextModal([&](QWidget*) {
             dlg.list(opt::SquelchLevel)->setCurrentIndex(5);
             dlg.cancelButton()->click();
@@ -140,7 +138,7 @@ private slots:
             dlg.lookBackA()->setText(QStringLiteral("1.5"));
         };
 
-        dlg.load(empty);
+        dlg.load(empty, radio::Language::English);
         SeenMessage refused;
         bool stayedOpen = false;
         onNextModal([&](QWidget* w) {
@@ -155,7 +153,7 @@ private slots:
         QVERIFY(stayedOpen);
         QVERIFY(dlg.image() == empty);
 
-        dlg.load(programmed);
+        dlg.load(programmed, radio::Language::English);
         onNextModal([&](QWidget*) {
             pickChannel3();
             dlg.okButton()->click();
@@ -186,7 +184,7 @@ private slots:
         mm::set(img, mm::PriorityChannel, 123);
         img[mm::channelOffset(12) + mm::rec::kRxMsb] = 0x46;
         CScanInfoDlg dlg;
-        dlg.load(img);
+        dlg.load(img, radio::Language::English);
         QCOMPARE(dlg.priorityChannel()->text(), QStringLiteral("123"));
         SeenMessage refused;
         QString typed;
@@ -205,7 +203,7 @@ private slots:
 
         mm::set(img, mm::ScanPriorityMode, 7);
         mm::set(img, mm::RevertChannel, 9);
-        dlg.load(img);
+        dlg.load(img, radio::Language::English);
         QCOMPARE(dlg.priorityList()->currentIndex(), -1);
         onNextModal([&](QWidget*) { dlg.okButton()->click(); });
         QCOMPARE(dlg.DoModal(), int(QDialog::Accepted));
@@ -218,7 +216,7 @@ private slots:
     void productInfoHandsBackImageAndChoice() {
         const radio::Image loaded = sample();
         CProductInfoDlg dlg;
-        QVERIFY(dlg.load(loaded));
+        QVERIFY(dlg.load(loaded, &m_settings, &m_values, "English"));
         onNextModal([&](QWidget*) {
             dlg.typeList()->setCurrentIndex(1);
             dlg.frequencyList()->setCurrentIndex(0);
@@ -240,7 +238,7 @@ private slots:
     void adjustmentsHandBackWhateverTheClose() {
         const radio::Image loaded = sample();
         CPowerAdjustDlg power;
-        power.load(loaded, 40000000, 48000000);
+        power.load(loaded, 40000000, 48000000, radio::Language::English);
         QCOMPARE(power.grid()->rows() - 1, 8);
         QCOMPARE(power.grid()->textMatrix(1, 1), QStringLiteral("47"));
         onNextModal([&](QWidget*) {
@@ -259,7 +257,7 @@ private slots:
         QVERIFY(power.image() == expected);
 
         CParamAdjustDlg param;
-        param.load(loaded);
+        param.load(loaded, radio::Language::English);
         QCOMPARE(param.grid()->textMatrix(2, 1), QStringLiteral("5"));
         onNextModal([&](QWidget*) {
             param.grid()->setTextMatrix(5, 2, QStringLiteral("77"));
@@ -297,6 +295,7 @@ private slots:
         }
         {
             CComSetupDlg dlg(QStringLiteral("com2"));
+            dlg.load(radio::UserSettings(&m_values, &m_settings));
             dlg.OnInitDialog();
             dlg.comButton(3)->setChecked(true);
             dlg.accept();

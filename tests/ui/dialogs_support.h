@@ -69,7 +69,7 @@ struct Program {
         st.factoryMode = false;
     }
     void newDocument() {
-        auto* doc = new CProgramDoc;
+        auto* doc = new CProgramDoc(radio::appState());
         doc->OnNewDocument();
         child = new CChildFrame(doc);
         frame->addChildFrame(child);

@@ -124,7 +124,7 @@ private slots:
         const radio::Image img = sampleImage();
         prog.writeFile("radio.dat", bytes(img));
         prog.writeFile("short.dat", QByteArray(1023, '\0'));
-        CProgramDoc doc;
+        CProgramDoc doc(radio::appState());
         QVERIFY(doc.OnOpenDocument(prog.path("radio.dat")));
         QCOMPARE(bytes(doc.m_image), bytes(img));
         doc.m_image[0x200] = 0x33;

@@ -108,7 +108,7 @@ private slots:
             QCOMPARE(answer.filters, QStringList{QStringLiteral("Program Document (*.dat)")});
         }
         // The folder of the file last chosen is where the next dialogs start.
-        filedialogs::rememberFolder(first);
+        filedialogs::rememberFolder(radio::userSettings(radio::appState()), first);
         const QString fleet = QFileInfo(first).absolutePath();
         {
             FileDialogAnswer answer;
@@ -130,10 +130,10 @@ private slots:
         app.reset();
         auto again = prog.app();
         QVERIFY(again->InitInstance());
-        QCOMPARE(filedialogs::startFolder(), fleet);
+        QCOMPARE(filedialogs::startFolder(radio::userSettings(radio::appState())), fleet);
         // A folder that has gone is not offered.
         QVERIFY(QDir(fleet).removeRecursively());
-        QVERIFY(filedialogs::startFolder() != fleet);
+        QVERIFY(filedialogs::startFolder(radio::userSettings(radio::appState())) != fleet);
     }
 
     void recentFilesListAndOpen() {

@@ -106,12 +106,12 @@ private slots:
         }
         ports << prog.path("nothing-here");
         // Rows already in the record stay byte for byte.
-        QVERIFY(QDir().mkpath(fleetui::userDataFolder()));
-        QVERIFY(fleetui::recordPath().startsWith(m_data.path()));
+        QVERIFY(QDir().mkpath(fleetui::userDataFolder(radio::appState())));
+        QVERIFY(fleetui::recordPath(radio::appState()).startsWith(m_data.path()));
         const QByteArray earlier =
             radio::link::recordHeader().c_str() + QByteArray("\r\nold,row,\"kept, as is\"\n");
         {
-            QFile rec(fleetui::recordPath());
+            QFile rec(fleetui::recordPath(radio::appState()));
             QVERIFY(rec.open(QIODevice::WriteOnly));
             rec.write(earlier);
         }
@@ -165,7 +165,7 @@ private slots:
             QVERIFY(radio::link::writtenDifferences(written, r->radio().memory(), false).empty());
         }
         // Each radio's original went into its own backup first.
-        QCOMPARE(QDir(fleetui::userDataFolder() + "/backups")
+        QCOMPARE(QDir(fleetui::userDataFolder(radio::appState()) + "/backups")
                      .entryList({QStringLiteral("*.dat")}, QDir::Files)
                      .size(),
                  3);
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(doc->m_image, written);
         QCOMPARE(view->grid()->textMatrix(3, 1), QStringLiteral("451.00000"));
 
-        const QByteArray record = readAll(fleetui::recordPath());
+        const QByteArray record = readAll(fleetui::recordPath(radio::appState()));
         QVERIFY(record.startsWith(earlier));
         const QList<QByteArray> rows = record.mid(earlier.size()).trimmed().split('\n');
         QCOMPARE(rows.size(), 4);
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(dlg->close());
         QVERIFY(!dlg->isVisible());
         // The record tells the truth about cancelled radios too.
-        const QByteArray record = readAll(fleetui::recordPath());
+        const QByteArray record = readAll(fleetui::recordPath(radio::appState()));
         QCOMPARE(record.count("failed: cancelled"), 3);
     }
 
@@ -270,7 +270,7 @@ private slots:
         QTest::qWait(200);
         radio.stop();
         QCOMPARE(radio.radio().handshakes(), 0);
-        QVERIFY(!QFileInfo::exists(fleetui::recordPath()));
+        QVERIFY(!QFileInfo::exists(fleetui::recordPath(radio::appState())));
     }
 
     void singleWriteIsRecordedAndTheLogFollowsTheOption() {
@@ -289,17 +289,19 @@ private slots:
         f->runCommand(ids::ID_PROGRAM_READ);
         QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
-        QVERIFY(!QFileInfo::exists(fleetui::logFolder()) || QDir(fleetui::logFolder()).isEmpty());
+        QVERIFY(!QFileInfo::exists(fleetui::logFolder(radio::appState())) ||
+                QDir(fleetui::logFolder(radio::appState())).isEmpty());
 
         // On: a read logs what went over the line and how it ended.
         log->trigger();
         f->runCommand(ids::ID_PROGRAM_READ);
         QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
-        const QStringList logs = QDir(fleetui::logFolder()).entryList(QDir::Files);
+        const QStringList logs = QDir(fleetui::logFolder(radio::appState())).entryList(QDir::Files);
         QCOMPARE(logs.size(), 1);
         QVERIFY(logs[0].startsWith("communication-") && logs[0].endsWith(".log"));
-        const QByteArray text = readAll(QDir(fleetui::logFolder()).filePath(logs[0]));
+        const QByteArray text =
+            readAll(QDir(fleetui::logFolder(radio::appState())).filePath(logs[0]));
         QVERIFY(text.contains(" read\n"));
         QVERIFY(text.contains(" sent "));
         QVERIFY(text.contains(" received "));
@@ -315,14 +317,16 @@ private slots:
             ->setChecked(false);
         QTest::mouseClick(view->m_pProgressDlg->okButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!view->m_pProgressDlg, 15000);
-        const QList<QByteArray> rows = readAll(fleetui::recordPath()).trimmed().split('\n');
+        const QList<QByteArray> rows =
+            readAll(fleetui::recordPath(radio::appState())).trimmed().split('\n');
         QCOMPARE(rows.size(), 2); // header and the write
         QVERIFY2(rows[1].contains(",programmed,-,"), rows[1].constData());
         QVERIFY(rows[1].contains(prog.path("radio").toUtf8()));
         const auto& ident = radio.radio().identification();
         QVERIFY(
             rows[1].contains(radio::link::identificationHex({ident.begin(), ident.end()}).c_str()));
-        QVERIFY(readAll(QDir(fleetui::logFolder()).filePath(logs[0])).contains(" write\n"));
+        QVERIFY(readAll(QDir(fleetui::logFolder(radio::appState())).filePath(logs[0]))
+                    .contains(" write\n"));
         QVERIFY(m_messages.isEmpty());
 
         // Remembered per user, like the dialog's options.
@@ -337,7 +341,7 @@ private slots:
         QVERIFY(next->verifyBox()->isChecked());
         QVERIFY(!next->backupBox()->isChecked());
         again->mainFrame()->action(ids::ID_SETUP_COMMUNICATION_LOG)->trigger();
-        QVERIFY(!fleetui::communicationLog());
+        QVERIFY(!fleetui::communicationLog(radio::appState()));
     }
 
     void openingTheRecordAndTheTexts() {
@@ -360,16 +364,16 @@ private slots:
         radio::link::RecordRow row;
         row.port = "COM1";
         QString error;
-        QVERIFY(fleetui::appendRecord(row, &error));
+        QVERIFY(fleetui::appendRecord(radio::appState(), row, &error));
         f->action(ids::ID_SETUP_OPEN_RECORD)->trigger();
-        QCOMPARE(opened.value(0), QUrl::fromLocalFile(fleetui::recordPath()));
+        QCOMPARE(opened.value(0), QUrl::fromLocalFile(fleetui::recordPath(radio::appState())));
         f->action(ids::ID_SETUP_OPEN_LOGS)->trigger();
-        QCOMPARE(opened.value(1), QUrl::fromLocalFile(fleetui::logFolder()));
+        QCOMPARE(opened.value(1), QUrl::fromLocalFile(fleetui::logFolder(radio::appState())));
 
         // A record that cannot be written is a warning, never the write's result.
-        QFile::remove(fleetui::recordPath());
-        QVERIFY(QDir().mkpath(fleetui::recordPath()));
-        QVERIFY(!fleetui::appendRecord(row, &error));
+        QFile::remove(fleetui::recordPath(radio::appState()));
+        QVERIFY(QDir().mkpath(fleetui::recordPath(radio::appState())));
+        QVERIFY(!fleetui::appendRecord(radio::appState(), row, &error));
         QVERIFY(!error.isEmpty());
         fleetui::openUrl = [](const QUrl&) { return false; };
     }

@@ -194,6 +194,8 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CAboutDlg dlg;
+        const radio::AppState& st = radio::appState();
+        dlg.load(st.settings, st.languageName, QString::fromStdString(st.programDir));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("About Test Tool..."));
         QCOMPARE(dlg.line(::ids::IDC_ABOUT_VERSION)->text(), QStringLiteral("Version 9.1"));
         QCOMPARE(dlg.line(::ids::IDC_ABOUT_COPYRIGHTS)->text(), QStringLiteral("Copyright 2026"));

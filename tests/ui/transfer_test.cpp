@@ -396,7 +396,7 @@ private slots:
         QVERIFY(reports[0].contains(QStringLiteral("Type, 9: names no model")));
 
         // A new band names the channels that fall outside it.
-        writecheck::reportBandChange(f, odd, radio::bandLimits("136-174"));
+        writecheck::reportBandChange(f, radio::appState(), odd, radio::bandLimits("136-174"));
         QCOMPARE(reports.size(), 2);
         QVERIFY2(reports[1].startsWith(QStringLiteral("1 channel lies outside the new band: 2.")),
                  qPrintable(reports[1]));

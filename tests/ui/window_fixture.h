@@ -4,7 +4,7 @@
 // closing of the message boxes the program shows.
 
 #include "app/AppState.h"
-#include "app/qt/ProgramApp.h"
+#include "program/qt/ProgramApp.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -29,10 +29,6 @@ QString tx(const char* text, int n = -1) {
     return QCoreApplication::translate("ChannelSets", text, nullptr, n);
 }
 
-radio::Language language() {
-    return radio::data::languageOf(radio::appState().chinese);
-}
-
 // The chosen rows into the view's channels, with the set's rules when given.
 void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
                    const QString& heading, const QString& details, const radio::sets::Rules* rules,
@@ -45,7 +41,7 @@ void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
     CViewEditing* editing = CViewEditing::of(view);
     radio::interchange::Import imp = radio::interchange::place(
         list, dlg.chosen(), dlg.firstChannel(),
-        radio::imageToTable(editing->gridImage(), radio::Language::English), radio::coreTexts());
+        radio::imageToTable(editing->gridImage(), radio::Language::English), view->coreTexts());
     if (!imp.error.empty()) {
         CViewEditing::showMessage(frame, qs(imp.error), true);
         return;
@@ -66,8 +62,9 @@ void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
         CViewEditing::showMessage(frame, qs(imp.notice), false);
 }
 
-std::vector<radio::sets::ChannelSet> allSets() {
-    return radio::sets::listSets(builtInFolder().toStdString(), userFolder().toStdString());
+std::vector<radio::sets::ChannelSet> allSets(const radio::AppState& state) {
+    return radio::sets::listSets(builtInFolder(state).toStdString(),
+                                 userFolder(state).toStdString());
 }
 
 } // namespace
@@ -94,12 +91,12 @@ bool needsPicker(const radio::interchange::ListFile& list) {
     return !radio::interchange::fitsByLocation(list);
 }
 
-QString userFolder() {
-    return qs(radio::sets::userFolder(radio::appState().settings));
+QString userFolder(const radio::AppState& state) {
+    return qs(radio::sets::userFolder(state.settings));
 }
 
-QString builtInFolder() {
-    return qs(radio::sets::builtInFolder(radio::appState().programDir));
+QString builtInFolder(const radio::AppState& state) {
+    return qs(radio::sets::builtInFolder(state.programDir));
 }
 
 void importWithPicker(CProgramView* view, const radio::interchange::ListFile& list,
@@ -115,7 +112,7 @@ void insertChannelSet(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const auto sets = allSets();
+    const auto sets = allSets(view->state());
     std::vector<const radio::sets::ChannelSet*> fitting;
     QStringList items;
     for (const auto& set : sets) {
@@ -123,7 +120,7 @@ void insertChannelSet(CProgramView* view) {
             continue;
         fitting.push_back(&set);
         items << tx("%1: %2, %n channel(s), %3", set.channels)
-                     .arg(qs(set.name), qs(radio::sets::titleOf(set, language())),
+                     .arg(qs(set.name), qs(radio::sets::titleOf(set, view->language())),
                           qs(radio::sets::bandText(set)));
     }
     if (fitting.empty()) {
@@ -142,12 +139,12 @@ void insertChannelSet(CProgramView* view) {
         return;
     }
     const radio::interchange::ListFile list =
-        radio::interchange::readList(csv, view->bandLow(), view->bandHigh(), radio::coreTexts());
-    QString details = qs(radio::sets::descriptionOf(set, language()));
-    const QString rules = qs(radio::sets::rulesText(set, radio::coreTexts()));
+        radio::interchange::readList(csv, view->bandLow(), view->bandHigh(), view->coreTexts());
+    QString details = qs(radio::sets::descriptionOf(set, view->language()));
+    const QString rules = qs(radio::sets::rulesText(set, view->coreTexts()));
     if (!rules.isEmpty())
         details += (details.isEmpty() ? QString() : QStringLiteral("\n")) + rules;
-    pickAndImport(view, list, qs(radio::sets::titleOf(set, language())), details, &set.rules,
+    pickAndImport(view, list, qs(radio::sets::titleOf(set, view->language())), details, &set.rules,
                   tx("Insert Channel Set"));
 }
 
@@ -170,12 +167,12 @@ void saveAsChannelSet(CProgramView* view) {
     if (name.isEmpty())
         return;
     const std::string problem =
-        radio::sets::checkUserName(name.toStdString(), allSets(), radio::coreTexts());
+        radio::sets::checkUserName(name.toStdString(), allSets(view->state()), view->coreTexts());
     if (!problem.empty()) {
         CViewEditing::showMessage(frame, qs(problem), true);
         return;
     }
-    const QString folder = userFolder();
+    const QString folder = userFolder(view->state());
     const QString path = qs(radio::sets::userSetPath(folder.toStdString(), name.toStdString()));
     // A set of this name is some customer's plan: never replaced unasked.
     if (QFileInfo::exists(path)) {
@@ -196,8 +193,8 @@ void saveAsChannelSet(CProgramView* view) {
         false);
 }
 
-void openFolder(QWidget* parent) {
-    const QString folder = userFolder();
+void openFolder(QWidget* parent, const radio::AppState& state) {
+    const QString folder = userFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         CViewEditing::showMessage(parent, tx("Your channel sets are in %1").arg(folder), false);

@@ -14,6 +14,10 @@ class CChannelPickerDlg;
 class CProgramView;
 class QWidget;
 
+namespace radio {
+struct AppState;
+}
+
 namespace channelsets {
 
 // Tests answer these in place of the user. The picker: true when confirmed.
@@ -36,10 +40,10 @@ void insertChannelSet(CProgramView* view);
 // Edit > Save as Channel Set...
 void saveAsChannelSet(CProgramView* view);
 // Setup > Open Channel Sets Folder
-void openFolder(QWidget* parent);
+void openFolder(QWidget* parent, const radio::AppState& state);
 
 // The user's folder of sets and the folder of the built-in ones.
-QString userFolder();
-QString builtInFolder();
+QString userFolder(const radio::AppState& state);
+QString builtInFolder(const radio::AppState& state);
 
 } // namespace channelsets

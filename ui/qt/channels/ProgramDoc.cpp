@@ -1,11 +1,11 @@
 #include "ui/qt/channels/ProgramDoc.h"
 
-#include "app/AppState.h"
 #include "app/IniFile.h"
 
 #include <QFileInfo>
 
-CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) {}
+CProgramDoc::CProgramDoc(radio::AppState& state, QObject* parent)
+    : QObject(parent), m_state(state) {}
 
 void CProgramDoc::setTitle(const QString& title) {
     if (m_strTitle == title)
@@ -48,13 +48,13 @@ void CProgramDoc::markSaved() {
 }
 
 bool CProgramDoc::OnNewDocument() {
-    const radio::AppState& st = radio::appState();
+    const radio::AppState& st = m_state;
     m_image = radio::newDocumentImage();
     setTitle(st.chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information"));
     // Proposed as the file name at the first save.
     const std::string appName = st.settings ? st.settings->GetString("Setup", "AppName") : "";
     setPathName(QString::fromStdString(appName), false);
-    radio::appState().freshDocument = true;
+    m_state.freshDocument = true;
     return true;
 }
 
@@ -67,7 +67,7 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
         return false;
     }
     m_image = loaded;
-    radio::appState().freshDocument = false;
+    m_state.freshDocument = false;
     return true;
 }
 

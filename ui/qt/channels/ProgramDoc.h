@@ -1,6 +1,7 @@
 #pragma once
 // The document: one radio memory image, its title and the file it is saved to.
 
+#include "app/AppState.h"
 #include "model/Image.h"
 
 #include <QObject>
@@ -9,7 +10,11 @@
 class CProgramDoc : public QObject {
     Q_OBJECT
 public:
-    explicit CProgramDoc(QObject* parent = nullptr);
+    // `state`: the program's settings and language, which the application
+    // hands every document it creates; its views read them from here.
+    explicit CProgramDoc(radio::AppState& state, QObject* parent = nullptr);
+
+    radio::AppState& state() const { return m_state; }
 
     // The radio memory image: the only data of the document. Dialogs and the
     // transfer read and write it directly.
@@ -50,6 +55,7 @@ signals:
     void saved();
 
 private:
+    radio::AppState& m_state;
     QString m_strTitle;
     QString m_strPathName;
     void notifyModified(bool before);

@@ -48,7 +48,7 @@ std::function<void()> CProgramView::restartProgram = [] {
 };
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
-    : QWidget(parent), m_pDocument(doc), m_grid(new CChannelGrid(this)) {
+    : QWidget(parent), m_pDocument(doc), m_state(doc->state()), m_grid(new CChannelGrid(this)) {
     m_grid->setObjectName(QStringLiteral("grid"));
     m_grid->setProperty("controlId", ids::IDC_GRID);
     auto* layout = new QVBoxLayout(this);
@@ -56,7 +56,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     layout->addWidget(m_grid);
 
     // The port shown by Com Setup is the one the transfers use, from the start.
-    m_strPort = CComSetupDlg::storedPort();
+    m_strPort = CComSetupDlg::storedPort(userSettings());
     addCommand(ids::ID_SETUP_LANGUAGE, [this] { OnSetupLanguage(); });
     installTransferCommands();
     installPrintCommands();
@@ -65,6 +65,14 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
 }
 
 CProgramView::~CProgramView() = default;
+
+radio::Language CProgramView::language() const {
+    return radio::data::languageOf(m_state.chinese);
+}
+
+const radio::Translate& CProgramView::coreTexts() const {
+    return radio::coreTexts(language());
+}
 
 QWidget* CProgramView::mainFrame() const {
     if (auto* f = qobject_cast<QMainWindow*>(window()))
@@ -94,7 +102,7 @@ void CProgramView::OnInitialUpdate() {
         createEditors();
         m_bFirstUpdate = false;
     }
-    const QIcon icon(qs(radio::appState().programDir) + QStringLiteral("title.ico"));
+    const QIcon icon(qs(m_state.programDir) + QStringLiteral("title.ico"));
     if (!icon.availableSizes().isEmpty() && parentWidget())
         parentWidget()->setWindowIcon(icon);
     ImageToGrid();
@@ -104,14 +112,14 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::setUpGrid() {
-    const bool zh = radio::appState().chinese;
+    const bool zh = m_state.chinese;
     QFont font(QStringLiteral("Times New Roman"), 9);
     font.setStyleHint(QFont::Serif);
     m_grid->setFont(font);
     m_grid->horizontalHeader()->setFont(font);
     m_grid->setFixedForeground(QColor(0, 50, 240));
 
-    const auto headers = radio::columnHeaders(radio::coreTexts());
+    const auto headers = radio::columnHeaders(coreTexts());
     for (int c = 0; c < radio::kGridCols; ++c)
         m_grid->setTextMatrix(0, c, qs(headers[c]));
     for (int r = 1; r < radio::kGridRows; ++r)
@@ -156,9 +164,7 @@ QSize CProgramView::sizeHint() const {
 }
 
 void CProgramView::ImageToGrid() {
-    radio::AppState& st = radio::appState();
-    const radio::ChannelTable t =
-        radio::imageToTable(m_pDocument->m_image, radio::data::languageOf(st.chinese));
+    const radio::ChannelTable t = radio::imageToTable(m_pDocument->m_image, language());
     for (int r = 1; r < radio::kGridRows; ++r)
         for (int c = 1; c < radio::kGridCols; ++c)
             m_grid->setTextMatrix(r, c, qs(t[r][c]));
@@ -166,12 +172,12 @@ void CProgramView::ImageToGrid() {
 }
 
 void CProgramView::refreshProductInfo() {
-    radio::AppState& st = radio::appState();
+    radio::AppState& st = m_state;
     if (!st.settings)
         return;
     const radio::ProductRefresh pr =
         radio::refreshProductInfo(m_pDocument->m_image, *st.settings, st.userValues,
-                                  st.freshDocument, st.languageName, radio::coreTexts());
+                                  st.freshDocument, st.languageName, coreTexts());
     setBand(pr.limits.low, pr.limits.high);
     emit frameTitleChanged(qs(pr.title));
 }
@@ -205,10 +211,11 @@ QStringList CProgramView::openFiles() const {
 }
 
 void CProgramView::OnSetupLanguage() {
-    radio::CIniFile* settings = radio::appState().settings;
+    radio::CIniFile* settings = m_state.settings;
     const std::string running = settings ? settings->GetString("Setup", "Language") : "";
     const bool changedBefore = m_bLanguageChanged;
     CLanguageDlg dlg(this);
+    dlg.load(m_state.chinese, settings);
     dlg.m_bChanged = m_bLanguageChanged;
     const bool ok = dlg.exec() == QDialog::Accepted;
     m_bLanguageChanged = dlg.m_bChanged;
@@ -232,18 +239,16 @@ void CProgramView::OnSetupLanguage() {
     // would bring the old language back, so this instance carries on. The
     // new instance opens again the files open now (saved or discarded as the
     // user just chose).
-    if (!dialogs::saveSettings(this)) {
+    if (!dialogs::saveSettings(this, settings, m_state.settingsBesideProgram)) {
         keepRunning();
         return;
     }
-    const std::string key = settings ? radio::userValuesKey(*settings) : std::string();
-    radio::userkeys::set(radio::appState().userValues, key, radio::userkeys::ReopenFiles,
-                         openFiles().join(QLatin1Char('\n')).toStdString());
+    const radio::UserSettings user = userSettings();
+    user.set(radio::userkeys::ReopenFiles, openFiles().join(QLatin1Char('\n')).toStdString());
     if (f && !f->close()) {
         keepRunning();
-        radio::userkeys::set(radio::appState().userValues, key, radio::userkeys::ReopenFiles,
-                             std::string());
-        dialogs::saveSettings(this);
+        user.set(radio::userkeys::ReopenFiles, std::string());
+        dialogs::saveSettings(this, settings, m_state.settingsBesideProgram);
         return;
     }
     if (restartProgram)

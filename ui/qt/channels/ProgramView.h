@@ -2,7 +2,9 @@
 // The channel window's view: the 16 channels of its document as a grid of
 // texts, edited in place by one editor per column.
 
+#include "app/UserKeys.h"
 #include "model/ChannelTable.h"
+#include "model/Text.h"
 #include "ui/qt/channels/ProgramDoc.h"
 
 #include <QPointer>
@@ -32,6 +34,13 @@ public:
     ~CProgramView() override;
 
     CProgramDoc* document() const { return m_pDocument; }
+    // The program's settings and language, as the document was handed them.
+    radio::AppState& state() const { return m_state; }
+    // The language of the data texts and the core's headings and messages.
+    radio::Language language() const;
+    const radio::Translate& coreTexts() const;
+    // The per-user values of the program.
+    radio::UserSettings userSettings() const { return radio::userSettings(m_state); }
     CChannelGrid* grid() const { return m_grid; }
     // The main window the view works in: owner of its dialogs, closed for a
     // restart. Null when there is none.
@@ -170,6 +179,7 @@ private:
     // The frame deletes the view before the document; the guard keeps a
     // late use from touching a deleted one.
     QPointer<CProgramDoc> m_pDocument;
+    radio::AppState& m_state;
     CChannelGrid* m_grid;
     bool m_bFirstUpdate = true;
     int m_nBandHigh = 0;

@@ -89,8 +89,7 @@ QWidget* CProgramView::createEditor(int column) const {
     } else {
         auto* cb = new QComboBox(host);
         QStringList entries;
-        for (const std::string& entry :
-             radio::columnEntries(column, radio::data::languageOf(radio::appState().chinese)))
+        for (const std::string& entry : radio::columnEntries(column, language()))
             entries << qs(entry);
         cb->addItems(entries);
         cb->setObjectName(QStringLiteral("list%1").arg(id));
@@ -207,8 +206,7 @@ bool CProgramView::CommitCellEditor() {
     for (int c = 0; c < radio::kGridCols; ++c)
         before[c] = m_grid->textMatrix(row, c).toStdString();
     const radio::CommitResult res =
-        radio::commitCell(before, col, value.toStdString(), m_nBandLow, m_nBandHigh,
-                          radio::data::languageOf(radio::appState().chinese));
+        radio::commitCell(before, col, value.toStdString(), m_nBandLow, m_nBandHigh, language());
     if (res.message) {
         // However the cell was left, it stays: the row keeps what it held
         // and the editor keeps the typed text for the correction.

@@ -26,11 +26,11 @@ namespace {
 
 // Thousands of rejected rows would make a message nobody can read or close:
 // the first twenty and how many more.
-QString shortList(const QStringList& lines) {
+QString shortList(const QStringList& lines, const radio::Translate& texts) {
     std::vector<std::string> all;
     for (const QString& line : lines)
         all.push_back(line.toStdString());
-    return QString::fromStdString(radio::firstLines(all, radio::coreTexts()));
+    return QString::fromStdString(radio::firstLines(all, texts));
 }
 
 QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
@@ -59,8 +59,8 @@ void compareWith(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path =
-        filedialogs::askOpen(frame, tx("Compare With"), {filedialogs::FileType::Configuration});
+    const QString path = filedialogs::askOpen(frame, view->userSettings(), tx("Compare With"),
+                                              {filedialogs::FileType::Configuration});
     if (path.isEmpty())
         return;
     QString error;
@@ -84,7 +84,7 @@ void importChannels(CProgramView* view) {
     // The layout is the file type the user leaves chosen in the dialog.
     filedialogs::FileType type = filedialogs::FileType::ChannelList;
     const QString path = filedialogs::askOpen(
-        frame, tx("Import Channel List"),
+        frame, view->userSettings(), tx("Import Channel List"),
         {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())
         return;
@@ -98,7 +98,7 @@ void importChannels(CProgramView* view) {
     if (type == filedialogs::FileType::InterchangeList) {
         // More rows than channels: the user chooses which go where.
         const radio::interchange::ListFile list = radio::interchange::readList(
-            csv.toStdString(), view->bandLow(), view->bandHigh(), radio::coreTexts());
+            csv.toStdString(), view->bandLow(), view->bandHigh(), view->coreTexts());
         if (list.error.empty() && channelsets::needsPicker(list)) {
             channelsets::importWithPicker(view, list, QFileInfo(path).fileName());
             return;
@@ -106,14 +106,14 @@ void importChannels(CProgramView* view) {
     }
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
-        [frame](const CViewEditing::ImportOutcome& so) {
+        [frame, view](const CViewEditing::ImportOutcome& so) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
                 tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
                 QMessageBox::Ok | QMessageBox::Cancel, frame);
             box.setInformativeText(
                 tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
-            box.setDetailedText(shortList(so.rejected));
+            box.setDetailedText(shortList(so.rejected, view->coreTexts()));
             return box.exec() == QMessageBox::Ok;
         },
         layoutOf(type));
@@ -122,7 +122,7 @@ void importChannels(CProgramView* view) {
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
         CViewEditing::showMessage(frame,
                                   tx("No row of the file can be imported:") + QStringLiteral("\n") +
-                                      shortList(outcome.rejected),
+                                      shortList(outcome.rejected, view->coreTexts()),
                                   true);
     else if (outcome.applied && !outcome.notice.isEmpty())
         CViewEditing::showMessage(frame, outcome.notice, false);
@@ -134,7 +134,7 @@ void exportChannels(CProgramView* view) {
     QWidget* frame = view->window();
     filedialogs::FileType type = filedialogs::FileType::ChannelList;
     const QString path = filedialogs::askSave(
-        frame, tx("Export Channel List"),
+        frame, view->userSettings(), tx("Export Channel List"),
         QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
         {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())

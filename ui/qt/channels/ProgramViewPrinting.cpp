@@ -22,7 +22,7 @@ namespace {
 // at that moment (a channel deleted before printing is not printed) and the
 // image for the options page.
 radio::print::ReportSource reportSource(const CProgramView& view) {
-    const radio::AppState& st = radio::appState();
+    const radio::AppState& st = view.state();
     radio::print::ReportSource source;
     source.image = &view.document()->m_image;
     source.table = view.table();

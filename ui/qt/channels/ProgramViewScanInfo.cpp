@@ -19,7 +19,7 @@ void CProgramView::installScanInfoCommands() {
             dlgScanInfo = new CScanInfoDlg(this);
         // The priority-channel check must see the channels as edited so far.
         GridToImage();
-        dlgScanInfo->load(m_pDocument->m_image);
+        dlgScanInfo->load(m_pDocument->m_image, language());
         if (dlgScanInfo->DoModal() != QDialog::Accepted || !m_pDocument)
             return;
         if (m_pDocument->m_image != dlgScanInfo->image()) {

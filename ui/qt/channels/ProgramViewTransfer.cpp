@@ -42,12 +42,13 @@ QString tt(const char* text) {
 
 // How a transfer that did not succeed ended, for the window and the status
 // bar. A write that broke off may have changed part of the radio: said so.
-QString failureText(const radio::link::TransferResult& result, bool write, const QString& port) {
+QString failureText(const radio::link::TransferResult& result, bool write, bool factory,
+                    const QString& port) {
     using radio::link::TransferStatus;
     const int blocks =
         int(radio::link::blockPlan(radio::link::transferRanges(write ? radio::link::Direction::Write
                                                                      : radio::link::Direction::Read,
-                                                               radio::appState().factoryMode))
+                                                               factory))
                 .size());
     const QString done = QString::number(result.blocksDone);
     const QString all = QString::number(blocks);
@@ -226,7 +227,7 @@ void CProgramView::OnWrite() {
     // What would go out, checked as typing is checked; the answer holds for
     // these bytes only (OnStartTransfer asks again if they change meanwhile).
     const radio::Image image = CViewEditing::of(this)->gridImage();
-    if (!writecheck::confirmWrite(this, image))
+    if (!writecheck::confirmWrite(this, m_state, image))
         return;
     openProgressDlg(1);
     if (m_pProgressDlg)
@@ -237,7 +238,7 @@ void CProgramView::openProgressDlg(int write) {
     if (m_pProgressDlg && m_pProgressDlg->isVisible())
         return;
     m_bWrite = write;
-    const bool zh = radio::appState().chinese;
+    const bool zh = m_state.chinese;
     QWidget* owner = mainFrame() ? mainFrame() : window();
     auto* dlg = new CProgressDlg(this, owner);
     dlg->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -248,10 +249,10 @@ void CProgramView::openProgressDlg(int write) {
     dlg->OnInitDialog();
     dlg->setRange(63);
     dlg->announce(write ? radio::link::Direction::Write : radio::link::Direction::Read,
-                  radio::appState().factoryMode, m_strPort);
+                  m_state.factoryMode, m_strPort);
     if (write) {
         dlg->showConfiguration(fleetui::configurationSummary(this));
-        CViewEditing::addVerifyOption(dlg);
+        CViewEditing::addVerifyOption(dlg, userSettings());
     }
     connect(dlg, &CProgressDlg::startTransfer, this, &CProgramView::OnStartTransfer,
             Qt::QueuedConnection);
@@ -287,7 +288,7 @@ void CProgramView::OnStartTransfer() {
         // A dialog may have changed the configuration while the window waited.
         if (m_pProgressDlg->property(kCheckedImage).toByteArray() !=
                 imageBytes(m_pDocument->m_image) &&
-            !writecheck::confirmWrite(m_pProgressDlg, m_pDocument->m_image)) {
+            !writecheck::confirmWrite(m_pProgressDlg, m_state, m_pDocument->m_image)) {
             closeProgressDlg();
             return;
         }
@@ -295,8 +296,8 @@ void CProgramView::OnStartTransfer() {
     radio::link::TransferRequest request;
     request.portName = m_strPort.toStdString();
     request.direction = m_bWrite ? radio::link::Direction::Write : radio::link::Direction::Read;
-    request.factory = radio::appState().factoryMode;
-    m_pTransfer->setTraceLog(fleetui::communicationLog());
+    request.factory = m_state.factoryMode;
+    m_pTransfer->setTraceLog(fleetui::communicationLog(m_state));
     if (!m_pTransfer->start(request, m_pDocument->m_image))
         return;
     holdWhileRunning(this, m_pTransfer);
@@ -314,7 +315,7 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
     if (ok && !m_bWrite) {
         // Only the transferred range: bytes the radio never sends stay as they are.
         radio::link::copyTransferredRange(image, m_pDocument->m_image);
-        radio::appState().freshDocument = false;
+        m_state.freshDocument = false;
         ImageToGrid();
         CViewEditing* editing = CViewEditing::of(this);
         editing->readFinished();
@@ -326,8 +327,8 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
             tt("From the radio, %1")
                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
         m_nReadAgreedAt = -1;
-        const QString bytes = QString::number(radio::link::transferBytes(
-            radio::link::Direction::Read, radio::appState().factoryMode));
+        const QString bytes = QString::number(
+            radio::link::transferBytes(radio::link::Direction::Read, m_state.factoryMode));
         const QString backup = editing->lastBackupPath();
         // Until it changes, what was read is safe in its backup: another
         // read may replace it without asking.
@@ -343,10 +344,10 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
     } else if (ok) {
         text = shown = tt("Wrote %1 bytes to the radio")
                            .arg(radio::link::transferBytes(radio::link::Direction::Write,
-                                                           radio::appState().factoryMode));
+                                                           m_state.factoryMode));
     } else {
-        text = failureText(result, m_bWrite, m_strPort);
-        shown = failureText(result, m_bWrite,
+        text = failureText(result, m_bWrite, m_state.factoryMode, m_strPort);
+        shown = failureText(result, m_bWrite, m_state.factoryMode,
                             m_pProgressDlg ? m_pProgressDlg->fitPath(m_strPort) : m_strPort);
     }
     fleetui::reportTraceError(this, m_pTransfer->traceError());
@@ -399,6 +400,7 @@ void CProgramView::closeProgressDlg() {
 
 void CProgramView::OnComSetup() {
     CComSetupDlg dlg(m_strPort, mainFrame() ? mainFrame() : this);
+    dlg.load(userSettings());
     dlg.OnInitDialog();
     if (dlg.exec() == QDialog::Accepted)
         m_strPort = dlg.port();

@@ -1,8 +1,8 @@
 #include "ui/qt/channels/TransferRecord.h"
 
-#include "app/AppState.h"
 #include "app/Backups.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "link/Fleet.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -26,55 +26,46 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const char* const kLogValue = "CommunicationLog";
-
-std::string userKey() {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? radio::userValuesKey(*st.settings) : std::string();
-}
-
 } // namespace
 
-QString userDataFolder() {
+QString userDataFolder(const radio::AppState& state) {
     // The backups' own naming (AppName, made safe as a folder name), one level up.
-    return QFileInfo(backupsFolder()).path();
+    return QFileInfo(backupsFolder(state)).path();
 }
 
-QString backupsFolder() {
-    return QString::fromStdString(radio::backups::backupsFolder(radio::appState().settings));
+QString backupsFolder(const radio::AppState& state) {
+    return QString::fromStdString(radio::backups::backupsFolder(state.settings));
 }
 
-QString recordPath() {
-    return QDir(userDataFolder()).filePath(QStringLiteral("programming-record.csv"));
+QString recordPath(const radio::AppState& state) {
+    return QDir(userDataFolder(state)).filePath(QStringLiteral("programming-record.csv"));
 }
 
-QString logFolder() {
-    return QDir(userDataFolder()).filePath(QStringLiteral("logs"));
+QString logFolder(const radio::AppState& state) {
+    return QDir(userDataFolder(state)).filePath(QStringLiteral("logs"));
 }
 
-bool communicationLogOn() {
-    const radio::UserValues* values = radio::appState().userValues;
-    return values && values->get(userKey(), kLogValue).value_or(0) == 1;
+bool communicationLogOn(const radio::AppState& state) {
+    return radio::userSettings(state).get(radio::userkeys::CommunicationLog);
 }
 
-void setCommunicationLogOn(bool on) {
-    if (radio::UserValues* values = radio::appState().userValues)
-        values->set(userKey(), kLogValue, on ? 1 : 0);
+void setCommunicationLogOn(const radio::AppState& state, bool on) {
+    radio::userSettings(state).set(radio::userkeys::CommunicationLog, on);
 }
 
-std::shared_ptr<radio::link::TraceLog> communicationLog() {
-    if (!communicationLogOn())
+std::shared_ptr<radio::link::TraceLog> communicationLog(const radio::AppState& state) {
+    if (!communicationLogOn(state))
         return nullptr;
-    const QString folder = logFolder();
+    const QString folder = logFolder(state);
     QDir().mkpath(folder);
     const QString name = QStringLiteral("communication-%1.log")
                              .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     return std::make_shared<radio::link::TraceLog>(QDir(folder).filePath(name).toStdString());
 }
 
-bool appendRecord(const radio::link::RecordRow& row, QString* error) {
-    QDir().mkpath(userDataFolder());
-    radio::link::RecordWriter writer(recordPath().toStdString());
+bool appendRecord(const radio::AppState& state, const radio::link::RecordRow& row, QString* error) {
+    QDir().mkpath(userDataFolder(state));
+    radio::link::RecordWriter writer(recordPath(state).toStdString());
     std::string why;
     if (writer.append(row, why))
         return true;
@@ -99,7 +90,7 @@ QString configurationSummary(const CProgramView* view) {
     const QFileInfo file(doc->pathName());
     QStringList parts{!doc->pathName().isEmpty() && file.isFile() ? file.fileName()
                                                                   : tx("not saved")};
-    if (const radio::CIniFile* settings = radio::appState().settings) {
+    if (const radio::CIniFile* settings = view->state().settings) {
         const radio::ProductTexts p = radio::productTexts(*settings, doc->m_image);
         if (!p.model.empty())
             parts << qs(p.model);
@@ -117,7 +108,7 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
     row.identification = result.identification;
     row.configuration = configurationName(view).toStdString();
     row.checksum =
-        radio::link::writtenChecksum(view->document()->m_image, radio::appState().factoryMode);
+        radio::link::writtenChecksum(view->document()->m_image, view->state().factoryMode);
     row.verified = "-";
     switch (result.status) {
     case radio::link::TransferStatus::Success:
@@ -131,9 +122,10 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
         break;
     }
     QPointer<CProgramView> guard(view);
-    const auto append = [guard](const radio::link::RecordRow& r) {
+    const radio::AppState* state = &view->state();
+    const auto append = [guard, state](const radio::link::RecordRow& r) {
         QString error;
-        if (!appendRecord(r, &error) && guard)
+        if (!appendRecord(*state, r, &error) && guard)
             CViewEditing::showMessage(
                 guard, tx("The programming record could not be written: %1").arg(error), true);
     };

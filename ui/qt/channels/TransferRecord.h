@@ -15,26 +15,32 @@
 
 class CProgramView;
 
+namespace radio {
+struct AppState;
+}
+
+// Each place is named after the settings file of `state`, and the log follows
+// the per-user choice of its user values.
 namespace fleetui {
 
 // <per-user data>/<AppName>, the backups folder's parent.
-QString userDataFolder();
+QString userDataFolder(const radio::AppState& state);
 // <per-user data>/<AppName>/backups, where every read is kept.
-QString backupsFolder();
+QString backupsFolder(const radio::AppState& state);
 // <per-user data>/<AppName>/programming-record.csv
-QString recordPath();
+QString recordPath(const radio::AppState& state);
 // <per-user data>/<AppName>/logs
-QString logFolder();
+QString logFolder(const radio::AppState& state);
 
 // Setup > Keep a communication log, per user, off unless turned on.
-bool communicationLogOn();
-void setCommunicationLogOn(bool on);
+bool communicationLogOn(const radio::AppState& state);
+void setCommunicationLogOn(const radio::AppState& state, bool on);
 // Today's communication log (logs/communication-YYYY-MM-DD.log, appended),
 // or null when the option is off: then nothing is wrapped at all.
-std::shared_ptr<radio::link::TraceLog> communicationLog();
+std::shared_ptr<radio::link::TraceLog> communicationLog(const radio::AppState& state);
 
 // Appends one row to the programming record; false with the reason.
-bool appendRecord(const radio::link::RecordRow& row, QString* error);
+bool appendRecord(const radio::AppState& state, const radio::link::RecordRow& row, QString* error);
 // The record's name for a document: its file's name, else its title.
 QString configurationName(const CProgramView* view);
 // What a write sends, for the windows that write it: "Configuration:

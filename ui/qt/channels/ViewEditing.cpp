@@ -1,9 +1,9 @@
 #include "ui/qt/channels/ViewEditing.h"
 
-#include "app/AppState.h"
 #include "app/Backups.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "link/qt/TransferController.h"
 #include "model/BulkEdit.h"
 #include "model/Csv.h"
@@ -49,13 +49,6 @@ QString gx(const char* text) {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-const char* const kVerifyValue = "VerifyAfterWrite";
-
-std::string userKey() {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? radio::userValuesKey(*st.settings) : std::string();
 }
 
 } // namespace
@@ -212,9 +205,9 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
 
     // One copied row fills every selected row; more rows paste from the
     // first selected row down.
-    const radio::clipboard::Paste p = radio::bulk::pasteOntoRows(
-        text.toStdString(), m_view->table(), selectedRows(), m_view->bandLow(), m_view->bandHigh(),
-        radio::data::languageOf(radio::appState().chinese));
+    const radio::clipboard::Paste p =
+        radio::bulk::pasteOntoRows(text.toStdString(), m_view->table(), selectedRows(),
+                                   m_view->bandLow(), m_view->bandHigh(), m_view->language());
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
@@ -227,9 +220,9 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
     return true;
 }
 
-QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>& refused) {
+QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>& refused) const {
     QStringList lines;
-    const auto headers = radio::columnHeaders(radio::coreTexts());
+    const auto headers = radio::columnHeaders(m_view->coreTexts());
     for (const auto& r : refused) {
         QString why;
         if (r.column == 0)
@@ -270,9 +263,8 @@ bool CViewEditing::fillDown(QStringList* problems) {
     std::vector<radio::bulk::Cell> cells;
     for (const QPoint& p : m_view->grid()->selectedCells())
         cells.push_back({p.y(), p.x()});
-    const radio::bulk::Outcome o =
-        radio::bulk::fillDown(m_view->table(), cells, m_view->bandLow(), m_view->bandHigh(),
-                              radio::data::languageOf(radio::appState().chinese));
+    const radio::bulk::Outcome o = radio::bulk::fillDown(m_view->table(), cells, m_view->bandLow(),
+                                                         m_view->bandHigh(), m_view->language());
     if (!o.ok) {
         if (problems)
             problems->append(describe(o.refused));
@@ -288,9 +280,9 @@ bool CViewEditing::fillDown(QStringList* problems) {
 bool CViewEditing::setCells(int column, const QString& value, QStringList* problems) {
     if (CProgramView::documentLocked() || !m_view->commitBeforeCommand())
         return false;
-    const radio::bulk::Outcome o = radio::bulk::setCells(
-        m_view->table(), selectedRows(), column, value.toStdString(), m_view->bandLow(),
-        m_view->bandHigh(), radio::data::languageOf(radio::appState().chinese));
+    const radio::bulk::Outcome o =
+        radio::bulk::setCells(m_view->table(), selectedRows(), column, value.toStdString(),
+                              m_view->bandLow(), m_view->bandHigh(), m_view->language());
     if (!o.ok) {
         if (problems)
             problems->append(describe(o.refused));
@@ -315,13 +307,13 @@ void CViewEditing::setSelectedCells() {
     const int column = m_view->grid()->col();
     if (column < radio::ColRx || column > radio::ColScrambler)
         return;
-    const radio::Language language = radio::data::languageOf(radio::appState().chinese);
+    const radio::Language language = m_view->language();
     QStringList entries;
     if (column >= radio::ColDecode)
         for (const std::string& e : radio::columnEntries(column, language))
             entries << qs(e);
     const std::vector<int> rows = selectedRows();
-    CSetCellsDlg dlg(qs(radio::columnHeaders(radio::coreTexts())[std::size_t(column)]), entries,
+    CSetCellsDlg dlg(qs(radio::columnHeaders(m_view->coreTexts())[std::size_t(column)]), entries,
                      m_view->grid()->text(), int(rows.size()), m_view);
     if (!askValue(&dlg))
         return;
@@ -368,8 +360,7 @@ bool CViewEditing::rearrange(const radio::moves::Order& from, const QString& wha
 void CViewEditing::showPlan(const radio::Image& image, const radio::Image& current) {
     radio::Image& doc = m_view->document()->m_image;
     radio::moves::restorePlan(image, current, doc);
-    const radio::ChannelTable shown =
-        radio::imageToTable(doc, radio::data::languageOf(radio::appState().chinese));
+    const radio::ChannelTable shown = radio::imageToTable(doc, m_view->language());
     // The header row and the channel numbers stay as the grid shows them.
     radio::ChannelTable t = m_view->table();
     for (int r = 1; r < radio::kGridRows; ++r)
@@ -453,7 +444,7 @@ CViewEditing::importCsv(const QByteArray& csv,
     std::array<bool, radio::kGridRows> accepted{};
     if (layout == CsvLayout::Columns) {
         columns = radio::importCsv(text, current, m_view->bandLow(), m_view->bandHigh(),
-                                   radio::coreTexts());
+                                   m_view->coreTexts());
         out.error = qs(columns->error);
         for (const std::string& r : columns->rejected)
             out.rejected.append(qs(r));
@@ -463,7 +454,7 @@ CViewEditing::importCsv(const QByteArray& csv,
         }
     } else {
         interchange = radio::interchange::importCsv(text, current, m_view->bandLow(),
-                                                    m_view->bandHigh(), radio::coreTexts());
+                                                    m_view->bandHigh(), m_view->coreTexts());
         out.error = qs(interchange->error);
         for (const auto& r : interchange->rejected)
             out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
@@ -495,8 +486,7 @@ void CViewEditing::applyImport(const radio::interchange::Import& imp, const QStr
 void CViewEditing::applyChannels(const radio::Image& img,
                                  const std::array<bool, radio::kGridRows>& accepted,
                                  const QString& what) {
-    const radio::ChannelTable imported =
-        radio::imageToTable(img, radio::data::languageOf(radio::appState().chinese));
+    const radio::ChannelTable imported = radio::imageToTable(img, m_view->language());
     radio::ChannelTable after = m_view->table();
     for (std::size_t n = 1; n < accepted.size(); ++n)
         if (accepted[n])
@@ -510,7 +500,7 @@ QByteArray CViewEditing::exportCsv(CsvLayout layout, QString* notice) const {
         return QByteArray::fromStdString(
             radio::tableToCsv(radio::imageToTable(gridImage(), radio::Language::English)));
     if (notice)
-        *notice = qs(radio::interchange::exportNotice(radio::coreTexts()));
+        *notice = qs(radio::interchange::exportNotice(m_view->coreTexts()));
     return QByteArray::fromStdString(radio::interchange::exportCsv(gridImage()));
 }
 
@@ -562,10 +552,10 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
     radio::Image other{};
     std::copy(bytes.begin(), bytes.end(), other.begin());
     const radio::Image mine = gridImage();
-    const radio::AppState& st = radio::appState();
+    const radio::AppState& st = m_view->state();
     radio::diff::Options o;
-    o.language = radio::data::languageOf(st.chinese);
-    o.translate = radio::coreTexts();
+    o.language = m_view->language();
+    o.translate = m_view->coreTexts();
     o.nameA = m_view->document()->title().toStdString();
     o.nameB = QFileInfo(path).fileName().toStdString();
     if (st.settings) {
@@ -574,26 +564,22 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
         o.a = {a.model, a.band};
         o.b = {b.model, b.band};
     }
-    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), radio::coreTexts()));
+    return qs(radio::diff::formatReport(radio::diff::compare(mine, other, o), m_view->coreTexts()));
 }
 
 // ---- transfer hooks
 
-void CViewEditing::addVerifyOption(CProgressDlg* dlg) {
+void CViewEditing::addVerifyOption(CProgressDlg* dlg, const radio::UserSettings& user) {
     // Off unless this user asked for it before: a plain write stays the plain write.
-    radio::AppState& st = radio::appState();
-    const std::string key = userKey();
-    dlg->offerVerify(st.userValues && st.userValues->get(key, kVerifyValue).value_or(0) == 1);
-    QObject::connect(dlg, &CProgressDlg::verifyToggled, dlg, [key](bool on) {
-        if (radio::UserValues* values = radio::appState().userValues)
-            values->set(key, kVerifyValue, on ? 1 : 0);
-    });
+    dlg->offerVerify(user.get(radio::userkeys::VerifyAfterWrite));
+    QObject::connect(dlg, &CProgressDlg::verifyToggled, dlg,
+                     [user](bool on) { user.set(radio::userkeys::VerifyAfterWrite, on); });
 }
 
 void CViewEditing::readFinished() {
     resetHistory();
     const radio::backups::Result r =
-        radio::backups::backupRead(m_view->document()->m_image, radio::appState().settings);
+        radio::backups::backupRead(m_view->document()->m_image, m_view->state().settings);
     m_lastBackup = r.ok ? qs(r.path) : QString();
     if (!r.ok) {
         showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);
@@ -607,15 +593,15 @@ bool CViewEditing::writeFinished(radio::link::TransferController* transfer) {
     if (!dlg || !dlg->verifyAfterWrite())
         return false;
     dlg->setWindowTitle(tx("Verify"));
-    transfer->setTraceLog(fleetui::communicationLog());
+    transfer->setTraceLog(fleetui::communicationLog(m_view->state()));
     m_verifying = transfer->startVerify(m_view->m_strPort.toStdString(),
-                                        radio::appState().factoryMode, m_view->document()->m_image);
+                                        m_view->state().factoryMode, m_view->document()->m_image);
     return m_verifying;
 }
 
 void CViewEditing::verifyDone(const radio::link::VerifyOutcome& outcome) {
     m_verifying = false;
-    m_lastVerify = qs(radio::link::verifyText(outcome, radio::coreTexts()));
+    m_lastVerify = qs(radio::link::verifyText(outcome, m_view->coreTexts()));
     showMessage(m_view, m_lastVerify, !outcome.verified());
     emit verifyFinished(outcome.verified());
 }

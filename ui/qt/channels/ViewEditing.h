@@ -25,6 +25,9 @@ class CSetCellsDlg;
 class QUndoStack;
 class QWidget;
 
+namespace radio {
+class UserSettings;
+}
 namespace radio::link {
 class TransferController;
 }
@@ -125,7 +128,7 @@ public:
     // ---- transfer hooks (called by the view's transfer code)
     // Offers "Verify after writing" in a write's progress window, as this
     // user left it last time.
-    static void addVerifyOption(CProgressDlg* dlg);
+    static void addVerifyOption(CProgressDlg* dlg, const radio::UserSettings& user);
     // After a successful read: a backup and a fresh history.
     void readFinished();
     // After a successful write: starts the read-back on `transfer` when the
@@ -159,7 +162,7 @@ signals:
 
 private:
     // The refused cells of a paste or a bulk edit, one line each.
-    static QStringList describe(const std::vector<radio::clipboard::Rejected>& refused);
+    QStringList describe(const std::vector<radio::clipboard::Rejected>& refused) const;
     void reportUnchanged(const QStringList& problems) const;
     void gridChanged();
     void settle();

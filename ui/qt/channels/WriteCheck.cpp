@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/ProductInfo.h"
 #include "model/ChannelTable.h"
+#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 #include "ui/qt/dialogs/CoreTexts.h"
 
@@ -16,6 +17,10 @@ namespace {
 
 QString tx(const char* text, int n = -1) {
     return QCoreApplication::translate("WriteCheck", text, nullptr, n);
+}
+
+const radio::Translate& texts(const radio::AppState& state) {
+    return radio::coreTexts(radio::data::languageOf(state.chinese));
 }
 
 } // namespace
@@ -44,28 +49,30 @@ std::function<void(QWidget*, const QString&)> showReport = [](QWidget* parent,
     box->show();
 };
 
-std::vector<radio::check::Problem> problems(const radio::Image& image) {
-    return radio::check::checkConfiguration(image, radio::checkSettings(radio::appState().settings),
-                                            radio::coreTexts());
+std::vector<radio::check::Problem> problems(const radio::AppState& state,
+                                            const radio::Image& image) {
+    return radio::check::checkConfiguration(image, radio::checkSettings(state.settings),
+                                            texts(state));
 }
 
-QString listText(const std::vector<radio::check::Problem>& found) {
-    return QString::fromStdString(radio::check::describeAll(found, radio::coreTexts()));
+QString listText(const radio::AppState& state, const std::vector<radio::check::Problem>& found) {
+    return QString::fromStdString(radio::check::describeAll(found, texts(state)));
 }
 
-bool confirmWrite(QWidget* parent, const radio::Image& image) {
-    const auto found = problems(image);
+bool confirmWrite(QWidget* parent, const radio::AppState& state, const radio::Image& image) {
+    const auto found = problems(state, image);
     if (found.empty())
         return true;
     return askWriteAnyway(parent,
                           tx("%n value(s) of this configuration would be refused if typed; the "
                              "radio may not work as intended. Write it anyway?",
                              int(found.size())),
-                          listText(found));
+                          listText(state, found));
 }
 
-void reportOpened(QWidget* parent, const radio::Image& image, const QString& fileName) {
-    const auto found = problems(image);
+void reportOpened(QWidget* parent, const radio::AppState& state, const radio::Image& image,
+                  const QString& fileName) {
+    const auto found = problems(state, image);
     if (found.empty())
         return;
     // Older files may rely on such values: the file opens all the same.
@@ -73,15 +80,15 @@ void reportOpened(QWidget* parent, const radio::Image& image, const QString& fil
         parent,
         tx("%1 holds %n value(s) that no editor would accept:", int(found.size())).arg(fileName) +
             QLatin1Char('\n') +
-            QString::fromStdString(radio::check::describeAll(found, radio::coreTexts(), 5)));
+            QString::fromStdString(radio::check::describeAll(found, texts(state), 5)));
 }
 
-void reportBandChange(QWidget* parent, const radio::Image& image, const radio::BandLimits& band) {
-    const radio::AppState& st = radio::appState();
-    if (!st.settings)
+void reportBandChange(QWidget* parent, const radio::AppState& state, const radio::Image& image,
+                      const radio::BandLimits& band) {
+    if (!state.settings)
         return;
-    const std::string text = radio::productTexts(*st.settings, image).band;
-    const std::string defect = radio::bandDefect(text, radio::coreTexts());
+    const std::string text = radio::productTexts(*state.settings, image).band;
+    const std::string defect = radio::bandDefect(text, texts(state));
     if (!defect.empty()) {
         showReport(parent, tx("The band %1 (key Field%2 in section Setup of Program.ini) cannot "
                               "be used: %3. No frequency can be entered until another band is "
@@ -92,8 +99,7 @@ void reportBandChange(QWidget* parent, const radio::Image& image, const radio::B
         return;
     }
     std::vector<radio::check::Problem> outside;
-    for (const radio::check::Problem& p :
-         radio::check::checkChannels(image, &band, radio::coreTexts()))
+    for (const radio::check::Problem& p : radio::check::checkChannels(image, &band, texts(state)))
         if (p.gridColumn == radio::ColRx || p.gridColumn == radio::ColTx)
             outside.push_back(p);
     if (outside.empty())
@@ -109,7 +115,7 @@ void reportBandChange(QWidget* parent, const radio::Image& image, const radio::B
                           "until they are changed.",
                           int(channels.size()))
                                .arg(numbers.join(QStringLiteral(", "))) +
-                           QLatin1Char('\n') + listText(outside));
+                           QLatin1Char('\n') + listText(state, outside));
 }
 
 } // namespace writecheck

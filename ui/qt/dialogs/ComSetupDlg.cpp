@@ -1,7 +1,5 @@
 #include "ui/qt/dialogs/ComSetupDlg.h"
 
-#include "app/AppState.h"
-#include "app/IniFile.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/SerialPort.h"
 #include "ui/qt/dialogs/DialogSupport.h"
@@ -20,15 +18,6 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
-
-namespace {
-
-std::string appName() {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? st.settings->GetString("Setup", "AppName") : std::string();
-}
-
-} // namespace
 
 CComSetupDlg::CComSetupDlg(const QString& port, QWidget* parent)
     : QDialog(parent), m_strPort(port), m_other(new QRadioButton(tr("Other port:"), this)),
@@ -141,14 +130,11 @@ QString CComSetupDlg::otherPort() const {
     return text.trimmed();
 }
 
-QString CComSetupDlg::storedPort() {
-    const std::string app = appName();
-    const radio::UserValues* values = radio::appState().userValues;
-    if (!values)
-        return QStringLiteral("COM1");
-    if (const auto other = values->getText(app, kPortNameValue); other && !other->empty())
-        return QString::fromStdString(*other);
-    if (const auto stored = values->get(app, "com"))
+QString CComSetupDlg::storedPort(const radio::UserSettings& user) {
+    namespace uk = radio::userkeys;
+    if (const std::string other = user.get(uk::PortName); !other.empty())
+        return QString::fromStdString(other);
+    if (const auto stored = user.stored(uk::Port))
         return QStringLiteral("com%1").arg(int(*stored));
     return QStringLiteral("COM1");
 }
@@ -160,19 +146,15 @@ void CComSetupDlg::OnOK() {
     // Nothing chosen keeps the port as it was; there is no "com0".
     if (m_nCom < 0 && other.isEmpty())
         return;
-    const std::string app = appName();
-    radio::UserValues* values = radio::appState().userValues;
+    namespace uk = radio::userkeys;
     if (!other.isEmpty()) {
         m_strPort = other;
-        if (values)
-            values->setText(app, kPortNameValue, other.toStdString());
+        m_user.set(uk::PortName, other.toStdString());
         return;
     }
     m_strPort = QStringLiteral("com%1").arg(m_nCom + 1);
-    if (values) {
-        values->set(app, "com", std::uint32_t(m_nCom + 1));
-        values->setText(app, kPortNameValue, std::string());
-    }
+    m_user.set(uk::Port, std::uint32_t(m_nCom + 1));
+    m_user.set(uk::PortName, std::string());
 }
 
 void CComSetupDlg::accept() {

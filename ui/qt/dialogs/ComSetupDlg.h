@@ -3,8 +3,11 @@
 // (greyed out when they cannot be opened now), plus the serial ports the
 // system reports and the built-in virtual radio, or any port the user types
 // (a /dev/serial/by-id link, a pseudo-terminal). It opens on the port it is
-// given; OK remembers the choice per user and hands it back through port(),
-// which the caller makes the port of its next transfer.
+// given; OK remembers the choice in the user settings it is handed and hands
+// it back through port(), which the caller makes the port of its next
+// transfer.
+
+#include "app/UserKeys.h"
 
 #include <QDialog>
 
@@ -22,15 +25,16 @@ public:
     static constexpr int IDD = 135;
     static constexpr int IDC_COM1 = 1007; // COM2..COM4 follow
     static constexpr int kHelpContext = 32777;
-    // Per-user value of a port other than COM1..COM4, stored beside "com".
-    static constexpr const char* kPortNameValue = "comName";
 
     // `port`: the port the caller's next transfer uses, shown checked.
     explicit CComSetupDlg(const QString& port, QWidget* parent = nullptr);
 
+    // Where OK remembers the choice.
+    void load(const radio::UserSettings& user) { m_user = user; }
+
     // The port the user chose last (per user): what every new channel window
     // transfers on. "COM1" when nothing is stored.
-    static QString storedPort();
+    static QString storedPort(const radio::UserSettings& user);
 
     // How a port is named to the user: the virtual radio in his language,
     // any other by its own name.
@@ -64,4 +68,5 @@ private:
     QRadioButton* m_other;
     QComboBox* m_otherPorts;
     QButtonGroup* m_group;
+    radio::UserSettings m_user;
 };

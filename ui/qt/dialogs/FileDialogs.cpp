@@ -1,9 +1,5 @@
 #include "ui/qt/dialogs/FileDialogs.h"
 
-#include "app/AppState.h"
-#include "app/IniFile.h"
-#include "app/UserKeys.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -16,11 +12,6 @@ namespace {
 
 QString tx(const char* text) {
     return QCoreApplication::translate("FileDialogs", text);
-}
-
-std::string appName() {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? st.settings->GetString("Setup", "AppName") : std::string();
 }
 
 QString filters(std::initializer_list<FileType> types) {
@@ -51,10 +42,8 @@ QString filter(FileType type) {
     return QString();
 }
 
-QString startFolder() {
-    const radio::AppState& st = radio::appState();
-    const QString last = QString::fromStdString(
-        radio::userkeys::get(st.userValues, appName(), radio::userkeys::LastFolder));
+QString startFolder(const radio::UserSettings& user) {
+    const QString last = QString::fromStdString(user.get(radio::userkeys::LastFolder));
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -63,38 +52,38 @@ QString startFolder() {
     return QDir::homePath();
 }
 
-void rememberFolder(const QString& path) {
+void rememberFolder(const radio::UserSettings& user, const QString& path) {
     if (path.isEmpty())
         return;
     const QString folder = QFileInfo(path).absolutePath();
-    radio::userkeys::set(radio::appState().userValues, appName(), radio::userkeys::LastFolder,
-                         QDir::toNativeSeparators(folder).toStdString());
+    user.set(radio::userkeys::LastFolder, QDir::toNativeSeparators(folder).toStdString());
 }
 
-QString askOpen(QWidget* parent, const QString& title, std::initializer_list<FileType> types,
-                FileType* chosen) {
+QString askOpen(QWidget* parent, const radio::UserSettings& user, const QString& title,
+                std::initializer_list<FileType> types, FileType* chosen) {
     QString selected = filter(*types.begin());
     const QString path =
-        QFileDialog::getOpenFileName(parent, title, startFolder(), filters(types), &selected);
+        QFileDialog::getOpenFileName(parent, title, startFolder(user), filters(types), &selected);
     if (path.isEmpty())
         return path;
-    rememberFolder(path);
+    rememberFolder(user, path);
     if (chosen)
         *chosen = typeOfFilter(selected, types);
     return path;
 }
 
-QString askSave(QWidget* parent, const QString& title, const QString& proposedName,
-                std::initializer_list<FileType> types, FileType* chosen) {
+QString askSave(QWidget* parent, const radio::UserSettings& user, const QString& title,
+                const QString& proposedName, std::initializer_list<FileType> types,
+                FileType* chosen) {
     QString selected = filter(*types.begin());
     const QFileInfo proposal(proposedName);
     const QString start =
-        proposal.isAbsolute() ? proposedName : QDir(startFolder()).filePath(proposedName);
+        proposal.isAbsolute() ? proposedName : QDir(startFolder(user)).filePath(proposedName);
     const QString path =
         QFileDialog::getSaveFileName(parent, title, start, filters(types), &selected);
     if (path.isEmpty())
         return path;
-    rememberFolder(path);
+    rememberFolder(user, path);
     if (chosen)
         *chosen = typeOfFilter(selected, types);
     return path;

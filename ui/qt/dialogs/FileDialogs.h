@@ -3,6 +3,8 @@
 // last chose a file in (kept per user), names each file type the same way,
 // and remembers the folder of the file chosen.
 
+#include "app/UserKeys.h"
+
 #include <QString>
 
 #include <initializer_list>
@@ -23,17 +25,19 @@ QString filter(FileType type);
 // The folder the next dialog starts in: the one last used while it exists,
 // else the user's documents folder (never the program's own folder, which a
 // normal user cannot write to).
-QString startFolder();
+// The folder last used is one of the `user` settings.
+QString startFolder(const radio::UserSettings& user);
 // Remembers the folder of `path` for the next dialog.
-void rememberFolder(const QString& path);
+void rememberFolder(const radio::UserSettings& user, const QString& path);
 
 // Asks for a file to read; "" when cancelled. `chosen` receives the type
 // whose filter the user left selected.
-QString askOpen(QWidget* parent, const QString& title, std::initializer_list<FileType> types,
-                FileType* chosen = nullptr);
+QString askOpen(QWidget* parent, const radio::UserSettings& user, const QString& title,
+                std::initializer_list<FileType> types, FileType* chosen = nullptr);
 // Asks for a file to write, proposing `proposedName` in the start folder
 // (a proposal that is already a path keeps its folder).
-QString askSave(QWidget* parent, const QString& title, const QString& proposedName,
-                std::initializer_list<FileType> types, FileType* chosen = nullptr);
+QString askSave(QWidget* parent, const radio::UserSettings& user, const QString& title,
+                const QString& proposedName, std::initializer_list<FileType> types,
+                FileType* chosen = nullptr);
 
 } // namespace filedialogs

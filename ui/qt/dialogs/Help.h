@@ -4,8 +4,14 @@
 // otherwise a help request does nothing.
 
 #include <functional>
+#include <string>
 
 void appHelp(int context);
+
+// Where help is looked for: the program's folder (with a trailing separator)
+// and the running language's help file. The application hands them over once
+// it knows its language; until then a help request does nothing.
+void setHelpFiles(const std::string& programDir, const std::string& helpFile);
 
 // Replaces what a help request does (tests record the context instead).
 // Passing an empty function restores the default.

@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/LanguageDlg.h"
 
-#include "app/AppState.h"
 #include "app/IniFile.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/dialogs/Help.h"
@@ -27,19 +26,23 @@ CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_english);
     layout->addWidget(m_chinese);
     layout->addWidget(buttons);
+    load(false, nullptr);
+}
 
+void CLanguageDlg::load(bool runningChinese, radio::CIniFile* settings) {
+    m_bRunningChinese = runningChinese;
+    m_settings = settings;
     // The running language is checked.
-    m_nLanguage = radio::appState().chinese ? 1 : 0;
+    m_nLanguage = runningChinese ? 1 : 0;
     (m_nLanguage == 1 ? m_chinese : m_english)->setChecked(true);
 }
 
 void CLanguageDlg::accept() {
     m_nLanguage = m_chinese->isChecked() ? 1 : m_english->isChecked() ? 0 : -1;
-    const radio::AppState& st = radio::appState();
-    if (m_nLanguage != -1 && m_nLanguage != (st.chinese ? 1 : 0)) {
+    if (m_nLanguage != -1 && m_nLanguage != (m_bRunningChinese ? 1 : 0)) {
         m_bChanged = true;
-        if (st.settings)
-            st.settings->SetString("Setup", "Language", st.chinese ? "English" : "Chinese");
+        if (m_settings)
+            m_settings->SetString("Setup", "Language", m_bRunningChinese ? "English" : "Chinese");
     }
     QDialog::accept();
 }

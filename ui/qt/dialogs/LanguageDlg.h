@@ -6,10 +6,18 @@
 
 class QRadioButton;
 
+namespace radio {
+class CIniFile;
+}
+
 class CLanguageDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CLanguageDlg(QWidget* parent = nullptr);
+
+    // Checks the running language; OK stores the other one in `settings`
+    // (when there are settings) for the next start.
+    void load(bool runningChinese, radio::CIniFile* settings);
 
     bool m_bChanged = false; // OK stored a language other than the running one
     int m_nLanguage = -1;    // 0 English, 1 Chinese
@@ -25,4 +33,6 @@ protected:
 private:
     QRadioButton* m_english;
     QRadioButton* m_chinese;
+    bool m_bRunningChinese = false;
+    radio::CIniFile* m_settings = nullptr;
 };

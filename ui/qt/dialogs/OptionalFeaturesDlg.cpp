@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 
-#include "app/AppState.h"
 #include "model/DataTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/dialogs/Help.h"
@@ -108,14 +107,13 @@ int COptionalFeaturesDlg::DoModal() {
     return exec();
 }
 
-void COptionalFeaturesDlg::load(const radio::Image& image) {
+void COptionalFeaturesDlg::load(const radio::Image& image, radio::Language language) {
     m_image = image;
     m_bLoaded = true;
-    const radio::Language zh = radio::data::languageOf(radio::appState().chinese);
     for (int l = 0; l < kListCount; ++l) {
         QComboBox* cb = m_lists[l];
         cb->clear();
-        for (const std::string& e : entries(List(l), zh))
+        for (const std::string& e : entries(List(l), language))
             cb->addItem(qs(e));
     }
     const Choices c = decode(m_image);

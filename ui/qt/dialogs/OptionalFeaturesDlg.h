@@ -10,6 +10,7 @@
 
 #include "model/Image.h"
 #include "model/OptionalFeatures.h"
+#include "model/Text.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,8 +22,9 @@ public:
     explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
     ~COptionalFeaturesDlg() override;
 
-    // Fills the controls from `image`, which the dialog keeps a copy of.
-    void load(const radio::Image& image);
+    // Fills the controls from `image`, which the dialog keeps a copy of, the
+    // lists in `language`.
+    void load(const radio::Image& image, radio::Language language);
     // Runs the dialog; Accepted when OK stored the choices into image().
     // Without a load() it does not open.
     int DoModal();

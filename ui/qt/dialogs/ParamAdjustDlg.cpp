@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 
-#include "app/AppState.h"
 #include "model/ParamAdjust.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/CoreTexts.h"
@@ -89,9 +88,9 @@ int CParamAdjustDlg::DoModal() {
     return exec();
 }
 
-void CParamAdjustDlg::load(const radio::Image& image) {
+void CParamAdjustDlg::load(const radio::Image& image, radio::Language language) {
     m_image = image;
-    const radio::Translate& tr = radio::coreTexts();
+    const radio::Translate& tr = radio::coreTexts(language);
     for (int c = 1; c <= kCols; ++c)
         m_grid->setTextMatrix(0, c, qs(columnHead(c, tr)));
     for (int r = 1; r <= kRows; ++r)

@@ -6,6 +6,7 @@
 // takes that copy back.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <QDialog>
 
@@ -19,8 +20,9 @@ class CParamAdjustDlg : public QDialog {
 public:
     explicit CParamAdjustDlg(QWidget* parent = nullptr);
 
-    // Fills the grid from `image`, which the dialog keeps a copy of.
-    void load(const radio::Image& image);
+    // Fills the grid from `image`, which the dialog keeps a copy of, with the
+    // headings in `language`.
+    void load(const radio::Image& image, radio::Language language);
     // Runs the dialog; without a load() it does not open.
     int DoModal();
     // The loaded image with the values stored at the last close.

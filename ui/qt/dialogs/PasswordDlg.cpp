@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/PasswordDlg.h"
 
-#include "app/AppState.h"
 #include "model/FactoryMode.h"
 #include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
@@ -46,7 +45,7 @@ void CPasswordDlg::OnOK() {
         accept();
         return;
     }
-    const radio::Translate& tr = radio::coreTexts();
+    const radio::Translate& tr = radio::coreTexts(m_language);
     dialogs::showMessage(this, qs(passwordErrorText(tr)), qs(passwordErrorCaption(tr)));
     m_edit->setFocus();
 }

@@ -2,6 +2,8 @@
 // The factory access code, asked each time Ctrl+F11 is pressed in a channel
 // window. A wrong code is reported and the dialog stays open for another try.
 
+#include "model/Text.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -11,6 +13,9 @@ class CPasswordDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CPasswordDlg(QWidget* parent = nullptr);
+
+    // The language of the message a wrong code shows.
+    void load(radio::Language language) { m_language = language; }
 
     QLineEdit* edit() const { return m_edit; }
     QPushButton* okButton() const { return m_btnOk; }
@@ -25,4 +30,5 @@ private:
     QPushButton* m_btnOk;
     QPushButton* m_btnCancel;
     QString m_strPassword;
+    radio::Language m_language = radio::Language::English;
 };

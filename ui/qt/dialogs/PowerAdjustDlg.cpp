@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 
-#include "app/AppState.h"
 #include "model/PowerAdjust.h"
 #include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/CoreTexts.h"
@@ -48,9 +47,10 @@ int CPowerAdjustDlg::DoModal() {
     return exec();
 }
 
-void CPowerAdjustDlg::load(const radio::Image& image, int bandLow, int bandHigh) {
+void CPowerAdjustDlg::load(const radio::Image& image, int bandLow, int bandHigh,
+                           radio::Language language) {
     m_image = image;
-    const radio::Translate& tr = radio::coreTexts();
+    const radio::Translate& tr = radio::coreTexts(language);
     const std::vector<int> edges = segmentsFromLimits(bandLow, bandHigh);
     m_nRows = int(edges.size());
     m_edit->hide();

@@ -5,6 +5,7 @@
 // closes, however it is closed, and the caller takes that copy back.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <QDialog>
 
@@ -19,8 +20,8 @@ public:
     explicit CPowerAdjustDlg(QWidget* parent = nullptr);
 
     // Builds the rows of the band bandLow..bandHigh (Hz) with the values of
-    // `image`, which the dialog keeps a copy of.
-    void load(const radio::Image& image, int bandLow, int bandHigh);
+    // `image`, which the dialog keeps a copy of, headed in `language`.
+    void load(const radio::Image& image, int bandLow, int bandHigh, radio::Language language);
     // Runs the dialog; without a load() it does not open.
     int DoModal();
     // The loaded image with the values stored at the last close.

@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 
-#include "app/AppState.h"
 #include "app/IniFile.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/dialogs/Help.h"
@@ -53,13 +52,16 @@ int CProductInfoDlg::DoModal() {
     return exec();
 }
 
-bool CProductInfoDlg::load(const radio::Image& image) {
-    const radio::AppState& st = radio::appState();
+bool CProductInfoDlg::load(const radio::Image& image, const radio::CIniFile* settings,
+                           radio::UserValues* user, const std::string& languageName) {
     m_bLoaded = false;
-    if (!st.settings)
+    m_settings = settings;
+    m_user = user;
+    m_languageName = languageName;
+    if (!settings)
         return false;
     m_image = image;
-    m_state = radio::openProductDialog(*st.settings, st.userValues);
+    m_state = radio::openProductDialog(*settings, user);
     m_bLoading = true;
     m_cbType->clear();
     for (const std::string& t : m_state.types)
@@ -83,22 +85,20 @@ void CProductInfoDlg::fillFrequencies() {
 }
 
 void CProductInfoDlg::OnSelChangeType() {
-    if (const radio::AppState& st = radio::appState(); st.settings) {
-        radio::selectProductType(m_state, *st.settings, m_cbType->currentIndex());
+    if (m_settings) {
+        radio::selectProductType(m_state, *m_settings, m_cbType->currentIndex());
         fillFrequencies();
     }
 }
 
 void CProductInfoDlg::OnOK() {
-    const radio::AppState& st = radio::appState();
-    if (!st.settings) {
+    if (!m_settings) {
         reject();
         return;
     }
     m_state.typeIndex = m_cbType->currentIndex();
     m_state.bandIndex = m_cbFrequency->currentIndex();
-    m_choice =
-        radio::applyProductDialog(m_state, m_image, *st.settings, st.userValues, st.languageName);
+    m_choice = radio::applyProductDialog(m_state, m_image, *m_settings, m_user, m_languageName);
     accept();
 }
 

@@ -19,9 +19,12 @@ public:
 
     explicit CProductInfoDlg(QWidget* parent = nullptr);
 
-    // Fills the lists for `image`, which the dialog keeps a copy of; false
-    // (and the dialog does not open) without settings.
-    bool load(const radio::Image& image);
+    // Fills the lists for `image`, which the dialog keeps a copy of, from
+    // `settings`; `user` holds the last model and band chosen, which OK
+    // updates, and `languageName` names the title's language. False (and the
+    // dialog does not open) without settings.
+    bool load(const radio::Image& image, const radio::CIniFile* settings, radio::UserValues* user,
+              const std::string& languageName);
     // Runs the dialog; Accepted when OK stored the choice into image().
     // Without a load() it does not open.
     int DoModal();
@@ -42,6 +45,9 @@ private:
     void fillFrequencies();
 
     radio::Image m_image{};
+    const radio::CIniFile* m_settings = nullptr;
+    radio::UserValues* m_user = nullptr;
+    std::string m_languageName;
     radio::ProductChoice m_choice;
     bool m_bLoaded = false;
     radio::ProductDialogState m_state;

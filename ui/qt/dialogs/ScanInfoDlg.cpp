@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/ScanInfoDlg.h"
 
-#include "app/AppState.h"
 #include "model/DataTexts.h"
 #include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
@@ -148,8 +147,9 @@ int CScanInfoDlg::DoModal() {
     return exec();
 }
 
-void CScanInfoDlg::load(const radio::Image& image) {
+void CScanInfoDlg::load(const radio::Image& image, radio::Language language) {
     m_image = image;
+    m_language = language;
     m_bLoaded = true;
     m_bLoading = true;
     if (m_cbPriority->count() == 0)
@@ -172,8 +172,7 @@ void CScanInfoDlg::applyPriorityMode(int priority) {
                                                       m_editLookBackB, m_spinA, m_spinB})
         w->setEnabled(fixed);
     m_cbRevert->clear();
-    for (const std::string& e :
-         revertEntries(priority, radio::data::languageOf(radio::appState().chinese)))
+    for (const std::string& e : revertEntries(priority, m_language))
         m_cbRevert->addItem(qs(e));
     m_cbRevert->setCurrentIndex(0);
 }
@@ -293,7 +292,7 @@ void CScanInfoDlg::OnOK() {
         if (m_editChannel->hasSelectedText())
             m_editChannel->del();
         readControls();
-        dialogs::showMessage(this, qs(channelMessage(radio::coreTexts())));
+        dialogs::showMessage(this, qs(channelMessage(radio::coreTexts(m_language))));
         return;
     }
     accept();

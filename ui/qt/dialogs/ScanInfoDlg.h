@@ -6,6 +6,7 @@
 
 #include "model/Image.h"
 #include "model/ScanInfo.h"
+#include "model/Text.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -38,8 +39,9 @@ public:
     explicit CScanInfoDlg(QWidget* parent = nullptr);
 
     // Fills the controls from `image`, which the dialog keeps a copy of. The
-    // priority-channel check of OK reads the channels of that copy.
-    void load(const radio::Image& image);
+    // priority-channel check of OK reads the channels of that copy. Lists and
+    // messages are in `language`.
+    void load(const radio::Image& image, radio::Language language);
     // Runs the dialog; Accepted when OK stored the values into image().
     // Without a load() it does not open.
     int DoModal();
@@ -76,6 +78,7 @@ private:
     static constexpr int kChannelChars = 2; // the Priority Channel box's typing limit
 
     radio::Image m_image{};
+    radio::Language m_language = radio::Language::English;
     bool m_bLoaded = false;
     radio::scan::Values m_values;
     bool m_bLoading = false;

@@ -1,6 +1,5 @@
 #include "ui/qt/dialogs/SettingsSave.h"
 
-#include "app/AppState.h"
 #include "app/IniFile.h"
 #include "model/SafeFile.h"
 #include "ui/qt/dialogs/DialogSupport.h"
@@ -18,9 +17,7 @@ QString tx(const char* text) {
 
 } // namespace
 
-bool saveSettings(QWidget* parent) {
-    const radio::AppState& st = radio::appState();
-    radio::CIniFile* settings = st.settings;
+bool saveSettings(QWidget* parent, radio::CIniFile* settings, const std::string& besideProgram) {
     if (!settings || !settings->modified())
         return true;
     if (settings->savePath().empty()) {
@@ -34,7 +31,7 @@ bool saveSettings(QWidget* parent) {
                                 qs(settings->saveError()));
         return false;
     }
-    if (settings->savePath() != st.settingsBesideProgram) {
+    if (settings->savePath() != besideProgram) {
         QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
                         tx("The settings were saved to %1, because the file beside the "
                            "program may not be changed.")

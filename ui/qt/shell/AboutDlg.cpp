@@ -1,6 +1,5 @@
 #include "ui/qt/shell/AboutDlg.h"
 
-#include "app/AppState.h"
 #include "app/IniFile.h"
 #include "ui/CommandIds.h"
 
@@ -10,31 +9,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QString settingsText(const char* key) {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? QString::fromStdString(st.settings->GetString(st.languageName, key))
-                       : QString();
-}
-} // namespace
-
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(settingsText("About Title"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     setFont(font);
 
     m_logo = new QLabel;
     m_logo->setProperty("controlId", ids::IDC_ABOUT_LOGO);
-    const QPixmap picture(QString::fromStdString(radio::appState().programDir) +
-                          QStringLiteral("logo.bmp"));
-    if (!picture.isNull())
-        m_logo->setPixmap(picture);
-    else
-        m_logo->setPixmap(QIcon(QStringLiteral(":/title.ico")).pixmap(32, 32));
-    m_version = new QLabel(settingsText("Version"));
-    m_copyrights = new QLabel(settingsText("Copyrights"));
-    m_owner = new QLabel(settingsText("Copyrights Owner"));
+    m_version = new QLabel;
+    m_copyrights = new QLabel;
+    m_owner = new QLabel;
     m_version->setProperty("controlId", ids::IDC_ABOUT_VERSION);
     m_copyrights->setProperty("controlId", ids::IDC_ABOUT_COPYRIGHTS);
     m_owner->setProperty("controlId", ids::IDC_ABOUT_OWNER);
@@ -62,6 +46,24 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addLayout(texts, 1);
     layout->addLayout(right);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    load(nullptr, std::string(), QString());
+}
+
+void CAboutDlg::load(const radio::CIniFile* settings, const std::string& languageName,
+                     const QString& programDir) {
+    const auto text = [&](const char* key) {
+        return settings ? QString::fromStdString(settings->GetString(languageName, key))
+                        : QString();
+    };
+    setWindowTitle(text("About Title"));
+    const QPixmap picture(programDir + QStringLiteral("logo.bmp"));
+    if (!picture.isNull())
+        m_logo->setPixmap(picture);
+    else
+        m_logo->setPixmap(QIcon(QStringLiteral(":/title.ico")).pixmap(32, 32));
+    m_version->setText(text("Version"));
+    m_copyrights->setText(text("Copyrights"));
+    m_owner->setText(text("Copyrights Owner"));
 }
 
 QLabel* CAboutDlg::line(int controlId) const {

@@ -4,12 +4,23 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLabel;
+
+namespace radio {
+class CIniFile;
+}
 
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
+
+    // Shows the texts of `settings` in the language section `languageName`
+    // and the logo of `programDir` (with a trailing separator).
+    void load(const radio::CIniFile* settings, const std::string& languageName,
+              const QString& programDir);
 
     QLabel* logo() const { return m_logo; }
     QLabel* line(int controlId) const;

@@ -1,11 +1,10 @@
 #include "ui/qt/shell/BackgroundClient.h"
 
-#include "app/AppState.h"
-
 #include <QImage>
 #include <QPainter>
 
-CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
+CBackgroundClient::CBackgroundClient(const QString& programDir, QWidget* parent)
+    : QMdiArea(parent), m_programDir(programDir) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -13,8 +12,7 @@ CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
 void CBackgroundClient::paintEvent(QPaintEvent*) {
     // Read from the file at every repaint (not through the pixmap cache), so a
     // replaced picture shows at the next one.
-    QImage picture(QString::fromStdString(radio::appState().programDir) +
-                   QStringLiteral("background.bmp"));
+    QImage picture(m_programDir + QStringLiteral("background.bmp"));
     if (picture.isNull())
         picture.load(QStringLiteral(":/fallback_background.bmp"));
     QPainter p(viewport());

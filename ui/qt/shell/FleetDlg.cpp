@@ -1,9 +1,9 @@
 #include "ui/qt/shell/FleetDlg.h"
 
-#include "app/AppState.h"
 #include "app/Backups.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PortFactory.h"
 #include "link/qt/SerialFleetHooks.h"
@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,22 +49,8 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const char* const kVerifyValue = "SeveralRadiosVerify";
-const char* const kBackupValue = "SeveralRadiosBackup";
-
-std::string userKey() {
-    const radio::AppState& st = radio::appState();
-    return st.settings ? radio::userValuesKey(*st.settings) : std::string();
-}
-
-bool remembered(const char* name) {
-    const radio::UserValues* values = radio::appState().userValues;
-    return values && values->get(userKey(), name).value_or(0) == 1;
-}
-
-void remember(const char* name, bool on) {
-    if (radio::UserValues* values = radio::appState().userValues)
-        values->set(userKey(), name, on ? 1 : 0);
+radio::UserSettings userSettings(const radio::AppState* state) {
+    return state ? radio::userSettings(*state) : radio::UserSettings();
 }
 
 QString phaseName(radio::link::FleetPhase phase) {
@@ -107,10 +94,19 @@ QString reasonText(const radio::link::RadioOutcome& o) {
 
 // Backups of the radios are kept like the window's own reads.
 class CFleetDlg::Hooks : public radio::link::SerialFleetHooks {
+public:
+    explicit Hooks(const radio::CIniFile* settings) : m_settings(settings) {}
+
 protected:
-    radio::backups::Result backupImage(const radio::Image& image) override {
-        return radio::backups::backupRead(image, radio::appState().settings);
+    bool backupImage(const radio::Image& image, std::string& path, std::string& error) override {
+        const radio::backups::Result r = radio::backups::backupRead(image, m_settings);
+        path = r.path;
+        error = r.error;
+        return r.ok;
     }
+
+private:
+    const radio::CIniFile* m_settings;
 };
 
 CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
@@ -149,11 +145,13 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     connect(m_portEdit, &QLineEdit::returnPressed, m_add, &QPushButton::click);
 
     m_verify = new QCheckBox(tx("Verify after writing"), this);
-    m_verify->setChecked(remembered(kVerifyValue));
-    connect(m_verify, &QCheckBox::toggled, this, [](bool on) { remember(kVerifyValue, on); });
+    connect(m_verify, &QCheckBox::toggled, this, [this](bool on) {
+        userSettings(m_state).set(radio::userkeys::SeveralRadiosVerify, on);
+    });
     m_backup = new QCheckBox(tx("Keep a backup of each radio first"), this);
-    m_backup->setChecked(remembered(kBackupValue));
-    connect(m_backup, &QCheckBox::toggled, this, [](bool on) { remember(kBackupValue, on); });
+    connect(m_backup, &QCheckBox::toggled, this, [this](bool on) {
+        userSettings(m_state).set(radio::userkeys::SeveralRadiosBackup, on);
+    });
     layout->addWidget(m_verify);
     layout->addWidget(m_backup);
 
@@ -191,10 +189,22 @@ CFleetDlg::~CFleetDlg() {
     m_poll->stop();
 }
 
+void CFleetDlg::load(const radio::AppState& state) {
+    m_state = &state;
+    // Showing the remembered choices is no new choice to remember.
+    const QSignalBlocker verify(m_verify);
+    const QSignalBlocker backup(m_backup);
+    const radio::UserSettings user = userSettings(m_state);
+    m_verify->setChecked(user.get(radio::userkeys::SeveralRadiosVerify));
+    m_backup->setChecked(user.get(radio::userkeys::SeveralRadiosBackup));
+}
+
 CFleetDlg* CFleetDlg::openFor(CMainFrame* frame) {
     auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
-    if (!dlg)
+    if (!dlg) {
         dlg = new CFleetDlg(frame);
+        dlg->load(frame->state());
+    }
     if (!dlg->isRunning())
         dlg->showConfiguration();
     dlg->show();
@@ -282,19 +292,20 @@ void CFleetDlg::start() {
         return;
     view->GridToImage();
     showConfiguration();
-    if (!writecheck::confirmWrite(this, view->document()->m_image))
+    if (!writecheck::confirmWrite(this, view->state(), view->document()->m_image))
         return;
 
     radio::link::FleetOptions options;
-    options.factory = radio::appState().factoryMode;
+    options.factory = view->state().factoryMode;
     options.verify = m_verify->isChecked();
     options.backup = m_backup->isChecked();
     options.configuration = fleetui::configurationName(view).toStdString();
 
-    QDir().mkpath(fleetui::userDataFolder());
-    m_record = std::make_unique<radio::link::RecordWriter>(fleetui::recordPath().toStdString());
-    m_trace = fleetui::communicationLog();
-    m_hooks = std::make_unique<Hooks>();
+    const radio::AppState& st = view->state();
+    QDir().mkpath(fleetui::userDataFolder(st));
+    m_record = std::make_unique<radio::link::RecordWriter>(fleetui::recordPath(st).toStdString());
+    m_trace = fleetui::communicationLog(st);
+    m_hooks = std::make_unique<Hooks>(st.settings);
     m_clock = std::make_unique<radio::link::SystemClock>();
     m_fleet = std::make_unique<radio::link::FleetProgrammer>(names, view->document()->m_image,
                                                              options, *m_hooks, *m_clock,

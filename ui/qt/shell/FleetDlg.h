@@ -15,6 +15,10 @@
 #include <memory>
 #include <vector>
 
+namespace radio {
+struct AppState;
+}
+
 class CMainFrame;
 class CProgramView;
 class QCheckBox;
@@ -41,7 +45,13 @@ public:
     explicit CFleetDlg(CMainFrame* frame);
     ~CFleetDlg() override;
 
-    // The frame's dialog, made on first use, shown and raised.
+    // The settings the dialog works with: the per-user choices it shows and
+    // remembers, the folders of the record, the backups and the log, and
+    // whether factory mode is on when Start is pressed.
+    void load(const radio::AppState& state);
+
+    // The frame's dialog, made on first use and loaded with the frame's
+    // state, shown and raised.
     static CFleetDlg* openFor(CMainFrame* frame);
 
     // Adds a port row (or ticks the row that has the name already).
@@ -87,6 +97,7 @@ private:
                         bool cancelled) const;
 
     CMainFrame* m_frame;
+    const radio::AppState* m_state = nullptr;
     QLabel* m_configuration;
     QTableWidget* m_table;
     QLineEdit* m_portEdit;

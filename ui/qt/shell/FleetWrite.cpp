@@ -23,7 +23,7 @@ QString tx(const char* text) {
 }
 
 void openRecord(CMainFrame* frame) {
-    const QString path = recordPath();
+    const QString path = recordPath(frame->state());
     if (!QFileInfo(path).isFile()) {
         CViewEditing::showMessage(
             frame, tx("No radio has been programmed yet: there is no programming record."), false);
@@ -34,7 +34,7 @@ void openRecord(CMainFrame* frame) {
 }
 
 void openLogs(CMainFrame* frame) {
-    const QString folder = logFolder();
+    const QString folder = logFolder(frame->state());
     QDir().mkpath(folder);
     if (!openUrl(QUrl::fromLocalFile(folder)))
         CViewEditing::showMessage(frame, tx("The communication logs are in %1").arg(folder), false);
@@ -58,10 +58,11 @@ void installCommands(CMainFrame* frame) {
     frame->addCommand(ids::ID_SETUP_OPEN_LOGS, [frame] { openLogs(frame); });
     // The check mark shows the per-user choice; the command turns it over.
     QAction* log = frame->action(ids::ID_SETUP_COMMUNICATION_LOG);
-    log->setChecked(communicationLogOn());
-    frame->addCommand(ids::ID_SETUP_COMMUNICATION_LOG, [log] {
-        setCommunicationLogOn(!communicationLogOn());
-        log->setChecked(communicationLogOn());
+    const radio::AppState& state = frame->state();
+    log->setChecked(communicationLogOn(state));
+    frame->addCommand(ids::ID_SETUP_COMMUNICATION_LOG, [log, &state] {
+        setCommunicationLogOn(state, !communicationLogOn(state));
+        log->setChecked(communicationLogOn(state));
     });
 }
 

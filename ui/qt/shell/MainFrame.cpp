@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/RecentFiles.h"
+#include "model/DataTexts.h"
 #include "model/FactoryMode.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
@@ -62,8 +63,8 @@ QKeySequence keySequence(const cmd::Command& c) {
     return QKeySequence(QString::fromLatin1(c.keys));
 }
 
-void openBackupsFolder(QWidget* parent) {
-    const QString folder = fleetui::backupsFolder();
+void openBackupsFolder(QWidget* parent, const radio::AppState& state) {
+    const QString folder = fleetui::backupsFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         CViewEditing::showMessage(
@@ -73,14 +74,15 @@ void openBackupsFolder(QWidget* parent) {
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(radio::AppState& state, QWidget* parent)
+    : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(tr("Program"));
     resize(1000, 600);
     // A configuration dropped from the file manager opens like File > Open.
     setAcceptDrops(true);
 
-    m_wndMDIClient = new CBackgroundClient(this);
+    m_wndMDIClient = new CBackgroundClient(QString::fromStdString(m_state.programDir), this);
     setCentralWidget(m_wndMDIClient);
     connect(m_wndMDIClient, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
 
@@ -89,7 +91,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     createToolBar();
     createStatusBar();
 
-    m_wndNavBar = new CNavigationBar(this);
+    m_wndNavBar = new CNavigationBar(m_state, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_wndNavBar);
     m_wndNavBar->applyDefaultWidth();
     connect(m_wndNavBar, &CNavigationBar::commandRequested, this, &CMainFrame::runCommand);
@@ -102,8 +104,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     addCommand(ID_VIEW_TOOLBAR, [this] { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); });
     addCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     addCommand(ID_APP_EXIT, [this] { close(); });
-    addCommand(ID_SETUP_OPEN_BACKUPS, [this] { openBackupsFolder(this); });
-    addCommand(ID_SETUP_OPEN_CHANNEL_SETS, [this] { channelsets::openFolder(this); });
+    addCommand(ID_SETUP_OPEN_BACKUPS, [this] { openBackupsFolder(this, m_state); });
+    addCommand(ID_SETUP_OPEN_CHANNEL_SETS, [this] { channelsets::openFolder(this, m_state); });
     // The entry itself only opens its list; the list's items open the files.
     addCommand(ID_FILE_RECENT, [] {});
     installDialogCommands();
@@ -462,7 +464,8 @@ void CMainFrame::appendFactoryCommands() {
     // Once per run, in the language of the code.
     if (m_factoryShown)
         return;
-    for (const auto& item : radio::factory::appendedItems(radio::coreTexts()))
+    for (const auto& item :
+         radio::factory::appendedItems(radio::coreTexts(radio::data::languageOf(m_state.chinese))))
         if (QAction* a = action(item.id))
             a->setText(QString::fromStdString(item.text));
     m_factoryShown = true;

@@ -14,6 +14,10 @@
 #include <map>
 #include <set>
 
+namespace radio {
+struct AppState;
+}
+
 class CBackgroundClient;
 class CChildFrame;
 class CNavigationBar;
@@ -31,7 +35,11 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // `state`: the program's settings and language, handed down to the
+    // frame's bars and dialogs.
+    explicit CMainFrame(radio::AppState& state, QWidget* parent = nullptr);
+
+    radio::AppState& state() const { return m_state; }
     ~CMainFrame() override;
 
     // The action of a command ID (menu item, toolbar button, accelerator), or null.
@@ -99,6 +107,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    radio::AppState& m_state;
     void createActions();
     void createMenus();
     void rebuildMenus();

@@ -5,6 +5,7 @@
 #include "ui/qt/shell/MainFrame.h"
 
 #include "app/AppState.h"
+#include "model/DataTexts.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -29,6 +30,10 @@ void takeImage(CProgramDoc* doc, const radio::Image& edited) {
     doc->SetModifiedFlag();
 }
 
+radio::Language language(const CProgramDoc* doc) {
+    return radio::data::languageOf(doc->state().chinese);
+}
+
 // Builds the frame's dialog on its first opening and keeps it from then on:
 // most sessions never open it, and building it costs start-up time. `run`
 // loads the dialog from the active document, runs it and takes its result.
@@ -47,7 +52,9 @@ std::function<void()> keptDialog(CMainFrame* frame,
 
 void runProductInfo(CMainFrame* frame, CProductInfoDlg* dlg, CProgramDoc* doc) {
     QPointer<CProgramDoc> guard(doc);
-    if (!dlg->load(doc->m_image) || dlg->DoModal() != QDialog::Accepted || !guard)
+    const radio::AppState& st = doc->state();
+    if (!dlg->load(doc->m_image, st.settings, st.userValues, st.languageName) ||
+        dlg->DoModal() != QDialog::Accepted || !guard)
         return;
     takeImage(doc, dlg->image());
     const radio::ProductChoice& choice = dlg->choice();
@@ -59,13 +66,14 @@ void runProductInfo(CMainFrame* frame, CProductInfoDlg* dlg, CProgramDoc* doc) {
         view->setBand(choice.limits.low, choice.limits.high);
         // Channels typed for the old band stay as they are: say which ones no longer fit.
         if (changed)
-            writecheck::reportBandChange(frame, CViewEditing::of(view)->gridImage(), choice.limits);
+            writecheck::reportBandChange(frame, view->state(), CViewEditing::of(view)->gridImage(),
+                                         choice.limits);
     }
 }
 
 void runOptionalFeatures(CMainFrame*, COptionalFeaturesDlg* dlg, CProgramDoc* doc) {
     QPointer<CProgramDoc> guard(doc);
-    dlg->load(doc->m_image);
+    dlg->load(doc->m_image, language(doc));
     if (dlg->DoModal() == QDialog::Accepted && guard)
         takeImage(doc, dlg->image());
 }
@@ -76,7 +84,7 @@ void runPowerAdjust(CMainFrame* frame, CPowerAdjustDlg* dlg, CProgramDoc* doc) {
     if (!view)
         return;
     QPointer<CProgramDoc> guard(doc);
-    dlg->load(doc->m_image, view->bandLow(), view->bandHigh());
+    dlg->load(doc->m_image, view->bandLow(), view->bandHigh(), view->language());
     dlg->DoModal();
     if (guard)
         takeImage(doc, dlg->image());
@@ -99,7 +107,7 @@ void CMainFrame::installDialogCommands() {
             return;
         // A fresh dialog for every run.
         CParamAdjustDlg dlg(this);
-        dlg.load(doc->m_image);
+        dlg.load(doc->m_image, language(doc));
         dlg.DoModal();
         if (doc)
             takeImage(doc, dlg.image());
@@ -108,8 +116,9 @@ void CMainFrame::installDialogCommands() {
 void CMainFrame::OnFactoryModeEntry() {
     // The code is asked every time, also when factory mode is already on.
     CPasswordDlg dlg(this);
+    dlg.load(radio::data::languageOf(m_state.chinese));
     if (dlg.exec() != QDialog::Accepted)
         return;
-    radio::appState().factoryMode = true;
+    m_state.factoryMode = true;
     appendFactoryCommands();
 }

@@ -20,8 +20,7 @@ namespace {
 constexpr int kMinWidth = 11;
 constexpr int kCaptionHeight = 22;
 
-QString settingsText(const char* key) {
-    const radio::AppState& st = radio::appState();
+QString settingsText(const radio::AppState& st, const char* key) {
     if (!st.settings)
         return {};
     return QString::fromStdString(st.settings->GetString(st.languageName, key));
@@ -51,7 +50,8 @@ public:
 
 } // namespace
 
-CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
+CNavigationBar::CNavigationBar(const radio::AppState& state, QWidget* parent)
+    : QDockWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("IE Control Bar"));
     setWindowTitle(caption());
     setProperty("controlId", ids::IDC_NAV_BAR);
@@ -89,8 +89,8 @@ CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
     m_pTree->setFont(font);
     m_pTree->setRootIsDecorated(true);
     m_pTree->setFrameShape(QFrame::StyledPanel);
-    auto* root = new QTreeWidgetItem(m_pTree, QStringList(settingsText("AppName")));
-    for (const QString& label : entryLabels(radio::appState().chinese))
+    auto* root = new QTreeWidgetItem(m_pTree, QStringList(settingsText(m_state, "AppName")));
+    for (const QString& label : entryLabels(m_state.chinese))
         new QTreeWidgetItem(root, QStringList(label));
     root->setExpanded(true);
     m_pTree->setCurrentItem(root);
@@ -104,7 +104,7 @@ CNavigationBar::CNavigationBar(QWidget* parent) : QDockWidget(parent) {
 }
 
 QString CNavigationBar::caption() const {
-    return settingsText("company");
+    return settingsText(m_state, "company");
 }
 
 QStringList CNavigationBar::entryLabels(bool chinese) {
@@ -118,7 +118,7 @@ void CNavigationBar::actOn(QTreeWidgetItem* item) {
     if (!item || m_bActing)
         return;
     m_bActing = true;
-    const QStringList labels = entryLabels(radio::appState().chinese);
+    const QStringList labels = entryLabels(m_state.chinese);
     const QString text = item->text(0);
     // Acts on the item the user chose (clicked, or Enter on the current one),
     // not on whatever lies under the mouse pointer.

@@ -4,6 +4,10 @@
 
 #include <QDockWidget>
 
+namespace radio {
+struct AppState;
+}
+
 class QLabel;
 class QToolButton;
 class QTreeWidget;
@@ -12,7 +16,8 @@ class QTreeWidgetItem;
 class CNavigationBar : public QDockWidget {
     Q_OBJECT
 public:
-    explicit CNavigationBar(QWidget* parent = nullptr);
+    // `state`: the settings texts (caption, root) and the language of the entries.
+    explicit CNavigationBar(const radio::AppState& state, QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return m_pTree; }
     QToolButton* closeButton() const { return m_closeButton; }
@@ -35,6 +40,7 @@ private:
     void actOn(QTreeWidgetItem* item);
     void updateWidthLimits();
 
+    const radio::AppState& m_state;
     QLabel* m_caption;
     QToolButton* m_closeButton;
     QTreeWidget* m_pTree;

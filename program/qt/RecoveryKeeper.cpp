@@ -1,4 +1,4 @@
-#include "app/qt/RecoveryKeeper.h"
+#include "program/qt/RecoveryKeeper.h"
 
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"

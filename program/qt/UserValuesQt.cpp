@@ -1,4 +1,4 @@
-#include "app/qt/UserValuesQt.h"
+#include "program/qt/UserValuesQt.h"
 
 #include <QSettings>
 

@@ -1,5 +1,5 @@
-#include "app/qt/ProgramApp.h"
 #include "model/SafeFile.h"
+#include "program/qt/ProgramApp.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/qt/ProgramApp.h"
+#include "program/qt/ProgramApp.h"
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
@@ -6,14 +6,15 @@
 #include "app/SettingsLocation.h"
 #include "app/Startup.h"
 #include "app/UserKeys.h"
-#include "app/qt/RecoveryKeeper.h"
-#include "app/qt/UserValuesQt.h"
 #include "model/StringTable.h"
+#include "program/qt/RecoveryKeeper.h"
+#include "program/qt/UserValuesQt.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/FileDialogs.h"
+#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/MessageWrap.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
@@ -64,11 +65,12 @@ CProgramApp::CProgramApp(const QStringList& arguments, const QString& executable
     // The pictures and icons built into the program live in a static library.
     Q_INIT_RESOURCE(resources);
     askOpenFileName = [this] {
-        return filedialogs::askOpen(m_pMainWnd, QString(), {filedialogs::FileType::Configuration});
+        return filedialogs::askOpen(m_pMainWnd, radio::userSettings(radio::appState()), QString(),
+                                    {filedialogs::FileType::Configuration});
     };
     askSaveFileName = [this](const QString& proposed) {
-        return filedialogs::askSave(m_pMainWnd, QString(), proposed,
-                                    {filedialogs::FileType::Configuration});
+        return filedialogs::askSave(m_pMainWnd, radio::userSettings(radio::appState()), QString(),
+                                    proposed, {filedialogs::FileType::Configuration});
     };
 }
 
@@ -175,7 +177,8 @@ bool CProgramApp::InitInstance() {
     m_recovery = new CRecoveryKeeper(radio::recovery::recoveryFolder(m_settings.get()), this);
 
     // 9. The main frame.
-    m_pMainWnd = new CMainFrame;
+    setHelpFiles(st.programDir, st.helpFile);
+    m_pMainWnd = new CMainFrame(radio::appState());
     m_pMainWnd->recentFiles = [this] { return recentFiles(); };
     m_pMainWnd->openRecentFile = [this](const QString& path) { openRecentFile(path); };
     m_pMainWnd->openDroppedFile = [this](const QString& path) { openInPlaceOfActive(path); };
@@ -225,12 +228,11 @@ bool CProgramApp::openCommandLineFiles() {
 }
 
 void CProgramApp::reopenAfterRestart() {
-    const radio::AppState& st = radio::appState();
-    const std::string key = settingsText("Setup", "AppName").toStdString();
-    const QString list = qs(radio::userkeys::get(st.userValues, key, radio::userkeys::ReopenFiles));
+    const radio::UserSettings user = radio::userSettings(radio::appState());
+    const QString list = qs(user.get(radio::userkeys::ReopenFiles));
     if (list.isEmpty())
         return;
-    radio::userkeys::set(st.userValues, key, radio::userkeys::ReopenFiles, std::string());
+    user.set(radio::userkeys::ReopenFiles, std::string());
     QList<QPointer<CChildFrame>> reopened;
     for (const QString& path : list.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         if (CProgramDoc* doc = QFileInfo(path).isFile() ? openDocumentFile(path) : nullptr)
@@ -275,7 +277,7 @@ void CProgramApp::offerRecovered() {
 }
 
 CProgramDoc* CProgramApp::restoreDocument(const radio::recovery::Entry& entry) {
-    auto* doc = new CProgramDoc;
+    auto* doc = new CProgramDoc(radio::appState());
     doc->m_image = entry.image;
     doc->setTitle(qs(entry.title));
     doc->setPathName(qs(entry.path), false);
@@ -359,7 +361,7 @@ bool CProgramApp::saveAllModified() {
 }
 
 CProgramDoc* CProgramApp::newDocument() {
-    auto* doc = new CProgramDoc;
+    auto* doc = new CProgramDoc(radio::appState());
     if (!doc->OnNewDocument()) {
         delete doc;
         return nullptr;
@@ -369,7 +371,7 @@ CProgramDoc* CProgramApp::newDocument() {
 }
 
 CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
-    auto* doc = new CProgramDoc;
+    auto* doc = new CProgramDoc(radio::appState());
     QString error;
     if (!doc->OnOpenDocument(path, &error)) {
         delete doc;
@@ -385,7 +387,7 @@ CProgramDoc* CProgramApp::openDocumentFile(const QString& path) {
     doc->setPathName(QFileInfo(path).absoluteFilePath());
     noteRecentFile(path);
     showDocument(doc);
-    writecheck::reportOpened(m_pMainWnd, doc->m_image, QFileInfo(path).fileName());
+    writecheck::reportOpened(m_pMainWnd, doc->state(), doc->m_image, QFileInfo(path).fileName());
     return doc;
 }
 
@@ -452,16 +454,12 @@ QStringList CProgramApp::recentFiles() const {
 }
 
 radio::RecentFiles CProgramApp::recentList() const {
-    const radio::AppState& st = radio::appState();
     return radio::RecentFiles::parse(
-        radio::userkeys::get(st.userValues, settingsText("Setup", "AppName").toStdString(),
-                             radio::userkeys::RecentFiles));
+        radio::userSettings(radio::appState()).get(radio::userkeys::RecentFiles));
 }
 
 void CProgramApp::storeRecentList(const radio::RecentFiles& list) {
-    radio::AppState& st = radio::appState();
-    radio::userkeys::set(st.userValues, settingsText("Setup", "AppName").toStdString(),
-                         radio::userkeys::RecentFiles, list.serialize());
+    radio::userSettings(radio::appState()).set(radio::userkeys::RecentFiles, list.serialize());
     emit recentFilesChanged();
 }
 
@@ -544,5 +542,7 @@ void CProgramApp::closeChildFrame(CChildFrame* frame) {
 
 void CProgramApp::OnAppAbout() {
     CAboutDlg dlg(m_pMainWnd);
+    const radio::AppState& st = radio::appState();
+    dlg.load(st.settings, st.languageName, qs(st.programDir));
     dlg.exec();
 }
