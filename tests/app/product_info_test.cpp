@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
+#include "app/UserKeys.h"
 #include "model/MemoryMap.h"
 #include "tests/MemoryUserValues.h"
 #include "tests/model/TsCatalogue.h"
@@ -147,3 +148,28 @@ TEST_F(ProductInfoTest, DialogOpensFromTheUserValuesAndStoresOnOk) {
 }
 
 } // namespace
+
+TEST_F(ProductInfoTest, UserChoicesAreOnOffUnderTheSettingsName) {
+    namespace uk = radio::userkeys;
+    EXPECT_EQ(uk::prefix(&ini), "RadioKey");
+    EXPECT_EQ(uk::prefix(nullptr), "");
+
+    const UserSettings user(&values, &ini);
+    EXPECT_FALSE(user.get(uk::VerifyAfterWrite));
+    EXPECT_FALSE(user.stored(uk::Port).has_value());
+    user.set(uk::VerifyAfterWrite, true);
+    user.set(uk::SeveralRadiosBackup, true);
+    user.set(uk::CommunicationLog, false);
+    // On is the number 1 under the names earlier versions stored.
+    EXPECT_EQ(values.numbers.at("RadioKey/VerifyAfterWrite"), 1u);
+    EXPECT_EQ(values.numbers.at("RadioKey/SeveralRadiosBackup"), 1u);
+    EXPECT_EQ(values.numbers.at("RadioKey/CommunicationLog"), 0u);
+    EXPECT_TRUE(user.get(uk::VerifyAfterWrite));
+    EXPECT_FALSE(user.get(uk::SeveralRadiosVerify));
+    // Any number but 1 is off.
+    values.numbers["RadioKey/SeveralRadiosVerify"] = 2;
+    EXPECT_FALSE(user.get(uk::SeveralRadiosVerify));
+    // Settings handed nowhere keep nothing.
+    UserSettings().set(uk::CommunicationLog, true);
+    EXPECT_FALSE(UserSettings().get(uk::CommunicationLog));
+}

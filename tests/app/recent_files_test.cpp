@@ -1,4 +1,3 @@
-#include "app/IniFile.h"
 #include "app/RecentFiles.h"
 #include "app/UserKeys.h"
 
@@ -101,32 +100,4 @@ TEST(UserKeys, DefaultsUntilStoredAndNamesAsStoredBefore) {
     // Without a store every key reads its default and nothing fails.
     uk::set(nullptr, "App", uk::RecentFiles, "/x.dat");
     EXPECT_EQ(uk::get(nullptr, "App", uk::RecentFiles), "");
-}
-
-TEST(UserKeys, OnOffChoicesAndThePrefixTheSettingsName) {
-    namespace uk = radio::userkeys;
-    MapValues values;
-    radio::CIniFile settings;
-    settings.SetString("Setup", "AppName", "Radio");
-    EXPECT_EQ(uk::prefix(&settings), "Radio");
-    EXPECT_EQ(uk::prefix(nullptr), "");
-
-    const radio::UserSettings user(&values, &settings);
-    EXPECT_FALSE(user.get(uk::VerifyAfterWrite));
-    EXPECT_FALSE(user.stored(uk::Port).has_value());
-    user.set(uk::VerifyAfterWrite, true);
-    user.set(uk::SeveralRadiosBackup, true);
-    user.set(uk::CommunicationLog, false);
-    // On is the number 1 under the names earlier versions stored.
-    EXPECT_EQ(values.numbers.at("Radio/VerifyAfterWrite"), 1u);
-    EXPECT_EQ(values.numbers.at("Radio/SeveralRadiosBackup"), 1u);
-    EXPECT_EQ(values.numbers.at("Radio/CommunicationLog"), 0u);
-    EXPECT_TRUE(user.get(uk::VerifyAfterWrite));
-    EXPECT_FALSE(user.get(uk::SeveralRadiosVerify));
-    // Any number but 1 is off.
-    values.numbers["Radio/SeveralRadiosVerify"] = 2;
-    EXPECT_FALSE(user.get(uk::SeveralRadiosVerify));
-    // Settings handed nowhere keep nothing.
-    radio::UserSettings().set(uk::CommunicationLog, true);
-    EXPECT_FALSE(radio::UserSettings().get(uk::CommunicationLog));
 }

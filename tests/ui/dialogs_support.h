@@ -56,7 +56,8 @@ struct Program {
         translator = std::make_unique<QTranslator>();
         if (translator->load(QStringLiteral(STAGE_DIR "/") + QString::fromStdString(language)))
             QCoreApplication::installTranslator(translator.get());
-        frame = std::make_unique<CMainFrame>(); // the factory items stay out until the code
+        frame = std::make_unique<CMainFrame>(
+            radio::appState()); // the factory items stay out until the code
         frame->show();
         newDocument();
     }
