@@ -58,11 +58,11 @@ void installCommands(CMainFrame* frame) {
     frame->addCommand(ids::ID_SETUP_OPEN_LOGS, [frame] { openLogs(frame); });
     // The check mark shows the per-user choice; the command turns it over.
     QAction* log = frame->action(ids::ID_SETUP_COMMUNICATION_LOG);
-    const radio::AppState& state = frame->state();
-    log->setChecked(communicationLogOn(state));
-    frame->addCommand(ids::ID_SETUP_COMMUNICATION_LOG, [log, &state] {
-        setCommunicationLogOn(state, !communicationLogOn(state));
-        log->setChecked(communicationLogOn(state));
+    const radio::AppState* state = &frame->state();
+    log->setChecked(communicationLogOn(*state));
+    frame->addCommand(ids::ID_SETUP_COMMUNICATION_LOG, [log, state] {
+        setCommunicationLogOn(*state, !communicationLogOn(*state));
+        log->setChecked(communicationLogOn(*state));
     });
 }
 
