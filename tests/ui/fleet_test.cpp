@@ -12,8 +12,8 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
@@ -77,9 +77,7 @@ private slots:
     void initTestCase() {
         isolateUserValues(m_values);
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
-            m_messages << text;
-        };
+        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
     }
     void init() {
         m_messages.clear();

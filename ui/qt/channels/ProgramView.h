@@ -13,8 +13,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
+class AfterTransfer;
+class ChannelEdits;
+class ChannelLists;
 class CChannelGrid;
+class EditHistory;
 class CProgramDoc;
 class CProgressDlg;
 class QComboBox;
@@ -57,6 +62,18 @@ public:
     static bool documentLocked() { return transferRunning(); }
     // The grid's texts in grid coordinates.
     radio::ChannelTable table() const;
+    // The document's image with the channels as the grid shows them now.
+    radio::Image gridImage() const;
+
+    // The history of the grid's changes. It records from the first showing
+    // of the document on; made then, or by the first use before that.
+    EditHistory* history();
+    // The history, or null while the view records none yet.
+    const EditHistory* recordedHistory() const { return m_history; }
+    // The row commands, the channel-list files and what follows a transfer.
+    ChannelEdits* edits() const { return m_edits.get(); }
+    ChannelLists* channelLists() const { return m_channelLists.get(); }
+    AfterTransfer* afterTransfer() const { return m_afterTransfer; }
 
     int bandLow() const { return m_nBandLow; }
     int bandHigh() const { return m_nBandHigh; }
@@ -187,6 +204,10 @@ private:
     bool m_bCommitting = false;
 
     std::map<int, std::function<void()>> m_commands;
+    EditHistory* m_history = nullptr;
+    std::unique_ptr<ChannelEdits> m_edits;
+    std::unique_ptr<ChannelLists> m_channelLists;
+    AfterTransfer* m_afterTransfer;
     bool m_bLanguageChanged = false;
     // The history step at which the user agreed to replace the document by
     // the read being prepared, and the step a read left it at while what it
