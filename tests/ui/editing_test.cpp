@@ -9,7 +9,7 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 

@@ -8,8 +8,8 @@
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/common/Messages.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 
 #include <QCoreApplication>

@@ -8,8 +8,8 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/common/Messages.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/SetCellsDlg.h"
 
 #include <QApplication>

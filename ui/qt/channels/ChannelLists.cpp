@@ -9,7 +9,7 @@
 #include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -9,9 +9,9 @@
 #include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ChannelPickerDlg.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QCoreApplication>

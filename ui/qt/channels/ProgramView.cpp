@@ -13,10 +13,10 @@
 #include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
+#include "ui/qt/channels/SettingsSave.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
-#include "ui/qt/dialogs/SettingsSave.h"
 
 #include <QApplication>
 #include <QComboBox>

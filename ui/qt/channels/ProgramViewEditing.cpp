@@ -11,8 +11,8 @@
 #include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
 #include "ui/qt/channels/EditHistory.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/common/Messages.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "app/ProductInfo.h"
 #include "model/ChannelTable.h"
 #include "model/MemoryMap.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

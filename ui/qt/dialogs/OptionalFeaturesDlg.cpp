@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "model/DataTexts.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/dialogs/Help.h"
 
 #include <QApplication>
 #include <QCheckBox>

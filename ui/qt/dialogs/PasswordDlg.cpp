@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "model/FactoryMode.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/dialogs/Help.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/SettingsSave.h"
+#include "ui/qt/channels/SettingsSave.h"
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
