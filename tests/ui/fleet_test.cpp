@@ -52,7 +52,7 @@ QByteArray readAll(const QString& path) {
 
 // The dialog with exactly `ports` ticked (the machine's own ports unticked).
 CFleetDlg* dialogFor(CMainFrame* f, const QStringList& ports) {
-    f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
+    f->action(ids::ID_PROGRAM_WRITE_FLEET)->trigger();
     auto* dlg = f->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     if (!dlg)
         return nullptr;
@@ -343,7 +343,7 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->text(), QStringLiteral("写入多台电台…"));
+        QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_FLEET)->text(), QStringLiteral("写入多台电台…"));
         QCOMPARE(f->action(ids::ID_SETUP_OPEN_RECORD)->text(), QStringLiteral("打开编程记录"));
         QCOMPARE(f->action(ids::ID_SETUP_COMMUNICATION_LOG)->text(),
                  QStringLiteral("保存通信日志"));

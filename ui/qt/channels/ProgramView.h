@@ -117,11 +117,11 @@ public:
     bool isTransferring() const;
     // Whether any view's transfer is running (closing is refused meanwhile).
     static bool transferRunning();
-    // Held by a write to several radios for as long as it runs: the
-    // documents are read-only and the windows stay open as during a
-    // transfer, and no single Read or Write starts. `parent` owns the hold.
-    static QObject* holdForSeveralRadios(QObject* parent);
-    static bool severalRadiosRunning();
+    // Held by a fleet write for as long as it runs: the documents are
+    // read-only and the windows stay open as during a transfer, and no
+    // single Read or Write starts. `parent` owns the hold.
+    static QObject* holdForFleet(QObject* parent);
+    static bool fleetRunning();
 
     // Opens the current column's editor over the current cell.
     void ShowCellEditor();

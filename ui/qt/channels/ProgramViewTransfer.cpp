@@ -116,25 +116,25 @@ void dropHold(QObject* controller) {
                                            Qt::FindDirectChildrenOnly);
 }
 
-int g_severalRadios = 0;
+int g_fleetHolds = 0;
 
-class SeveralRadiosGuard : public CloseGuard {
+class FleetGuard : public CloseGuard {
 public:
-    explicit SeveralRadiosGuard(QObject* parent) : CloseGuard(parent) {
-        setObjectName(QStringLiteral("severalRadiosGuard"));
-        ++g_severalRadios;
+    explicit FleetGuard(QObject* parent) : CloseGuard(parent) {
+        setObjectName(QStringLiteral("fleetGuard"));
+        ++g_fleetHolds;
     }
-    ~SeveralRadiosGuard() override { --g_severalRadios; }
+    ~FleetGuard() override { --g_fleetHolds; }
 };
 
 } // namespace
 
-QObject* CProgramView::holdForSeveralRadios(QObject* parent) {
-    return new SeveralRadiosGuard(parent);
+QObject* CProgramView::holdForFleet(QObject* parent) {
+    return new FleetGuard(parent);
 }
 
-bool CProgramView::severalRadiosRunning() {
-    return g_severalRadios > 0;
+bool CProgramView::fleetRunning() {
+    return g_fleetHolds > 0;
 }
 
 void CProgramView::installTransferCommands() {
@@ -197,7 +197,7 @@ bool CProgramView::transferRunning() {
 }
 
 void CProgramView::OnRead() {
-    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || fleetRunning())
         return;
     // A refused value in the open editor stops the read before it starts.
     m_nReadAgreedAt = -1;
@@ -220,7 +220,7 @@ bool CProgramView::mayReplaceByRead() {
 
 void CProgramView::OnWrite() {
     // The direction of a pending or running transfer never changes.
-    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || fleetRunning())
         return;
     if (!commitBeforeCommand())
         return;
@@ -276,8 +276,8 @@ void CProgramView::OnStartTransfer() {
         return;
     // An editor opened while the window waited for OK: a refused value stops
     // the transfer before anything is sent or read. The radios may be busy
-    // with a write to several of them begun meanwhile.
-    if (severalRadiosRunning() || !commitBeforeCommand() || (!m_bWrite && !mayReplaceByRead())) {
+    // with a fleet write begun meanwhile.
+    if (fleetRunning() || !commitBeforeCommand() || (!m_bWrite && !mayReplaceByRead())) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();
         m_pProgressDlg = nullptr;

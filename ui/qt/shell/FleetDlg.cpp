@@ -48,6 +48,7 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The names the users' stored choices already have.
 const char* const kVerifyValue = "SeveralRadiosVerify";
 const char* const kBackupValue = "SeveralRadiosBackup";
 
@@ -302,7 +303,7 @@ void CFleetDlg::start() {
     m_rows = rows;
 
     // The document is read-only and its windows stay open, as in a transfer.
-    m_hold = CProgramView::holdForSeveralRadios(this);
+    m_hold = CProgramView::holdForFleet(this);
     m_frame->installEventFilter(m_hold);
     for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList())
         w->installEventFilter(m_hold);

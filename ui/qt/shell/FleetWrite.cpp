@@ -47,7 +47,7 @@ std::function<bool(const QUrl&)> openUrl = [](const QUrl& url) {
 };
 
 void installCommands(CMainFrame* frame) {
-    frame->addCommand(ids::ID_PROGRAM_WRITE_SEVERAL, [frame] {
+    frame->addCommand(ids::ID_PROGRAM_WRITE_FLEET, [frame] {
         // Not while the radios are busy with a single transfer, or pending one.
         CProgramView* view = frame->activeView();
         if (view && !CProgramView::transferRunning() &&

@@ -328,7 +328,7 @@ cmd::State CMainFrame::commandState() const {
     cmd::State s;
     s.documentLocked = CProgramView::documentLocked();
     s.transferRunning = CProgramView::transferRunning();
-    s.severalRunning = CProgramView::severalRadiosRunning();
+    s.fleetRunning = CProgramView::fleetRunning();
     if (CProgramView* v = activeView()) {
         s.channelWindow = activeDocument() != nullptr;
         s.windowTransferring = v->isTransferring();
