@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     const double singleStall = meter.disarm();
 
     // The four radios from the dialog.
-    frame->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
+    frame->action(ids::ID_PROGRAM_WRITE_FLEET)->trigger();
     auto* dlg = frame->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     for (int r = 0; r < dlg->table()->rowCount(); ++r)
         dlg->setTicked(r, false);
@@ -136,15 +136,15 @@ int main(int argc, char** argv) {
         dlg->addPort(l);
     dlg->verifyBox()->setChecked(false);
     dlg->backupBox()->setChecked(false);
-    QElapsedTimer several;
+    QElapsedTimer fleet;
     meter.arm();
-    several.start();
+    fleet.start();
     dlg->start();
     if (!waitFor([dlg] { return !dlg->isRunning(); }, 120000)) {
         std::fprintf(stderr, "the dialog did not end\n");
         return 1;
     }
-    const double severalSeconds = double(several.nsecsElapsed()) / 1e9;
+    const double fleetSeconds = double(fleet.nsecsElapsed()) / 1e9;
     const double stall = meter.disarm();
     stop = true;
     for (auto& t : serving)
@@ -154,9 +154,9 @@ int main(int argc, char** argv) {
                 singleSeconds, singleStall);
     std::printf("Write to Several Radios, %d radios: %6.2f s, longest event-loop gap %.1f ms "
                 "(target <= 50 ms)\n",
-                kRadios, severalSeconds, stall);
+                kRadios, fleetSeconds, stall);
     std::printf("ratio of the dialog's time to one single write: %.3f\n",
-                severalSeconds / singleSeconds);
+                fleetSeconds / singleSeconds);
     std::printf("summary: %s\n", dlg->summary()->text().toLocal8Bit().constData());
     return 0;
 }

@@ -41,8 +41,8 @@ constexpr int ID_FILE_IMPORT_CHANNELS = 32811;
 constexpr int ID_FILE_EXPORT_CHANNELS = 32812;
 constexpr int ID_SETUP_OPEN_BACKUPS = 32813;
 
-// Writing several radios at once, the programming record, the communication log.
-constexpr int ID_PROGRAM_WRITE_SEVERAL = 32814;
+// Writing a fleet of radios at once, the programming record, the communication log.
+constexpr int ID_PROGRAM_WRITE_FLEET = 32814;
 constexpr int ID_SETUP_OPEN_RECORD = 32815;
 constexpr int ID_SETUP_COMMUNICATION_LOG = 32816;
 constexpr int ID_SETUP_OPEN_LOGS = 32817;

@@ -178,10 +178,10 @@ std::vector<Command> build() {
                                    "Write Data To Radio\nWrite", Rule::RadioIdle),
                               "Ctrl+W"),
                   ":/toolbar/write.png", 6),
-        item(ID_PROGRAM_WRITE_SEVERAL, P, kNoSep, "Write to Several Radios…",
+        item(ID_PROGRAM_WRITE_FLEET, P, kNoSep, "Write to Several Radios…",
              "Write the active configuration to the radios on several ports at once\n"
              "Write to several radios",
-             Rule::SeveralIdle),
+             Rule::FleetIdle),
         changing(item(ID_PROGRAM_SCAN_INFO, P, kNoSep, "Scan Info",
                       "Edit the scan settings\nScan Info", Rule::ChannelWindow)),
         // ---- View
@@ -265,14 +265,14 @@ bool enabled(Rule rule, const State& s) {
     case Rule::NoTransfer:
         return !s.transferRunning;
     case Rule::RadioIdle:
-        return s.channelWindow && !s.severalRunning && !s.progressShown;
+        return s.channelWindow && !s.fleetRunning && !s.progressShown;
     case Rule::EditingIdle:
         return editingIdle;
     case Rule::CanUndo:
         return editingIdle && s.canUndo;
     case Rule::CanRedo:
         return editingIdle && s.canRedo;
-    case Rule::SeveralIdle:
+    case Rule::FleetIdle:
         return s.channelWindow && !s.transferRunning && !s.progressShown;
     }
     return false;

@@ -34,12 +34,12 @@ enum class Rule {
     NoTransfer,    // New, Open, Close, Exit: they replace, hide or end a document a
                    // running transfer still uses
     ChannelWindow, // works on the active channel window or its document
-    RadioIdle,     // Read and Write: not while several radios are written, nor while
+    RadioIdle,     // Read and Write: not while a fleet is written, nor while
                    // the window's own progress window is open (pending or running)
     EditingIdle,   // the channel window is not busy with the radio
     CanUndo,       // ... and has a step to undo
     CanRedo,       // ... and has a step to redo
-    SeveralIdle,   // Write to Several Radios: no single transfer running or pending
+    FleetIdle,     // Write to Several Radios: no single transfer running or pending
 };
 
 // What the rules look at.
@@ -49,7 +49,7 @@ struct State {
     bool transferRunning = false;    // a single read or write is running somewhere
     bool windowTransferring = false; // the active window's own transfer is running
     bool progressShown = false;      // the active window's progress window is open
-    bool severalRunning = false;     // radios are written from the several-radios window
+    bool fleetRunning = false;       // radios are written from the fleet window
     bool canUndo = false;            // the active window's history
     bool canRedo = false;
 };

@@ -14,11 +14,10 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/FileDialogs.h"
-#include "ui/qt/dialogs/Help.h"
-#include "ui/qt/dialogs/MessageWrap.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/widgets/MessageWrap.h"
 
 #include <QAction>
 #include <QApplication>

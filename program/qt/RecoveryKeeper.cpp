@@ -1,8 +1,8 @@
 #include "program/qt/RecoveryKeeper.h"
 
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/shell/ChildFrame.h"
 
 #include <QTimer>
@@ -30,7 +30,7 @@ void CRecoveryKeeper::watch(CChildFrame* frame) {
     CProgramDoc* doc = frame->document();
     // Every change: a grid step (undo and redo included), a dialog's OK, a
     // new title or file name; and the end of the unsaved state.
-    connect(CViewEditing::of(frame->view())->undoStack(), &QUndoStack::indexChanged, this,
+    connect(frame->view()->history()->undoStack(), &QUndoStack::indexChanged, this,
             [this, id] { changed(id); });
     connect(doc, &CProgramDoc::changed, this, [this, id] { changed(id); });
     connect(doc, &CProgramDoc::titleChanged, this, [this, id] { changed(id); });
@@ -78,7 +78,7 @@ void CRecoveryKeeper::keep(int id) {
     radio::recovery::Entry entry;
     entry.path = w.doc->pathName().toStdString();
     entry.title = w.doc->title().toStdString();
-    entry.image = CViewEditing::of(w.view)->gridImage();
+    entry.image = w.view->gridImage();
     // A copy that cannot be written is no reason to stop the user's work;
     // the next change tries again.
     m_session.keep(id, entry);

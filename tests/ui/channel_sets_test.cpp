@@ -7,8 +7,9 @@
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ChannelPickerDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -45,9 +46,7 @@ private slots:
     void initTestCase() {
         isolateUserValues(m_values);
         qputenv("XDG_DATA_HOME", m_values.filePath(QStringLiteral("data")).toUtf8());
-        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
-            m_messages << text;
-        };
+        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
     }
 
     void pickerGreysWhatCannotGoInAndPreviewsTheChannels() {
@@ -93,7 +92,6 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CProgramView* v = app->mainFrame()->activeView();
-        CViewEditing* e = CViewEditing::of(v);
         v->setBand(40000000, 47000000);
 
         QStringList offered;
@@ -124,8 +122,8 @@ private slots:
                  QStringLiteral("446.00625 446.00625 None None Low Yes Off Narrow Off Off"));
         QCOMPARE(v->grid()->textMatrix(6, 1), QStringLiteral("446.04375"));
         QVERIFY(v->grid()->textMatrix(7, 1).isEmpty());
-        QCOMPARE(e->undoText(), QStringLiteral("Insert Channel Set"));
-        e->undoStack()->undo();
+        QCOMPARE(v->history()->undoText(), QStringLiteral("Insert Channel Set"));
+        v->history()->undoStack()->undo();
         QVERIFY(v->grid()->textMatrix(3, 1).isEmpty());
 
         // A long list through the same picker.
@@ -136,7 +134,7 @@ private slots:
         };
         channelsets::importWithPicker(v, longList(), QStringLiteral("big.csv"));
         QCOMPARE(v->grid()->textMatrix(16, 1), QStringLiteral("440.42500")); // 105 left out
-        QCOMPARE(e->undoText(), QStringLiteral("Import"));
+        QCOMPARE(v->history()->undoText(), QStringLiteral("Import"));
 
         // The selected rows become the user's own set, under a name not yet taken.
         v->grid()->selectRows(2, 3);

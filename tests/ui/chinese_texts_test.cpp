@@ -331,7 +331,7 @@ private slots:
         QVERIFY2(failureSeen, "a read from a missing port showed no failure");
 
         // Write to Several Radios, before and after writing the virtual radio.
-        f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
+        f->action(ids::ID_PROGRAM_WRITE_FLEET)->trigger();
         auto* fleet = f->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
         QVERIFY(fleet);
         texts.window(QStringLiteral("Write to Several Radios"), fleet);

@@ -269,7 +269,7 @@ private slots:
         delete f->activeChildFrame();
         f->updateCommandStates();
         for (int id : {ids::ID_EDIT_UNDO, ids::ID_EDIT_PASTE, ids::ID_FILE_COMPARE,
-                       ids::ID_PROGRAM_READ, ids::ID_PROGRAM_WRITE_SEVERAL, ids::ID_FILE_PRINT})
+                       ids::ID_PROGRAM_READ, ids::ID_PROGRAM_WRITE_FLEET, ids::ID_FILE_PRINT})
             QVERIFY2(!f->action(id)->isEnabled(), QByteArray::number(id));
         for (int id : {ids::ID_FILE_NEW, ids::ID_SETUP_OPEN_BACKUPS, ids::ID_VIEW_TOOLBAR})
             QVERIFY2(f->action(id)->isEnabled(), QByteArray::number(id));

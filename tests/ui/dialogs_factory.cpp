@@ -10,11 +10,11 @@
 #include "model/MemoryMap.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
-#include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 #include "ui/qt/dialogs/PasswordDlg.h"
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/widgets/AdjustGrid.h"
 
 #include <QAction>
 #include <QCheckBox>

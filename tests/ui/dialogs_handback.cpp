@@ -9,13 +9,13 @@
 #include "model/ParamAdjust.h"
 #include "model/PowerAdjust.h"
 #include "model/ScanInfo.h"
-#include "ui/qt/dialogs/AdjustGrid.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 #include "ui/qt/dialogs/ScanInfoDlg.h"
+#include "ui/qt/widgets/AdjustGrid.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

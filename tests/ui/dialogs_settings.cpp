@@ -8,7 +8,7 @@
 #include "model/MemoryMap.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 #include "ui/qt/dialogs/ScanInfoDlg.h"

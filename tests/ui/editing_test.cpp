@@ -9,8 +9,7 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -101,8 +100,8 @@ private slots:
         const QStringList channel = rowTexts(2);
         // What the grid shows is what a save would store, after every commit.
         const auto showsWhatIsSaved = [this] {
-            const radio::ChannelTable saved = radio::imageToTable(
-                CViewEditing::of(m_view)->gridImage(), radio::Language::English);
+            const radio::ChannelTable saved =
+                radio::imageToTable(m_view->gridImage(), radio::Language::English);
             for (int r = 1; r < radio::kGridRows; ++r)
                 for (int c = 1; c < radio::kGridCols; ++c)
                     if (m_grid->textMatrix(r, c).toStdString() != saved[r][c])

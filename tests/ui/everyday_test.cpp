@@ -7,9 +7,10 @@
 
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetDlg.h"
@@ -242,10 +243,8 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         QStringList notices;
-        const auto keep = CViewEditing::showMessage;
-        CViewEditing::showMessage = [&notices](QWidget*, const QString& text, bool) {
-            notices << text;
-        };
+        const auto keep = messages::show;
+        messages::show = [&notices](QWidget*, const QString& text, bool) { notices << text; };
         const QString source = saveCopy(QStringLiteral("one-channel.dat"), "one-channel.dat");
         QVERIFY(app->openDocumentFile(source));
         const QString rx = f->activeView()->grid()->textMatrix(1, 1);
@@ -266,13 +265,12 @@ private slots:
                      (QStringList{QStringLiteral("Channel list, every field (*.csv)"),
                                   QStringLiteral("Channel list, 21-column interchange (*.csv)")}));
         }
-        CViewEditing* e = CViewEditing::of(f->activeView());
         QString notice;
         const auto& grid = *radio::layouts::find("grid");
         const auto& other = *radio::layouts::find("interchange");
-        const QByteArray columns = e->exportCsv(grid, &notice);
+        const QByteArray columns = f->activeView()->channelLists()->exportCsv(grid, &notice);
         QVERIFY(notice.isEmpty()); // every field fits
-        const QByteArray interchange = e->exportCsv(other, &notice);
+        const QByteArray interchange = f->activeView()->channelLists()->exportCsv(other, &notice);
         QVERIFY(!notice.isEmpty()); // said once for the file
         QVERIFY(interchange.startsWith("Location,Name,Frequency"));
         QVERIFY(columns.startsWith("CH,"));
@@ -284,9 +282,9 @@ private slots:
             CProgramView* v = f->activeView();
             v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
             const bool lossless = layout == &grid;
-            const auto outcome = CViewEditing::of(v)->importCsv(
+            const auto outcome = v->channelLists()->importCsv(
                 lossless ? columns : interchange,
-                [](const CViewEditing::ImportOutcome&) { return true; }, *layout);
+                [](const ChannelLists::ImportOutcome&) { return true; }, *layout);
             QVERIFY2(outcome.applied,
                      qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
             QCOMPARE(v->grid()->textMatrix(1, 1), rx);
@@ -298,7 +296,7 @@ private slots:
                 QVERIFY(!outcome.notice.isEmpty());
             }
         }
-        CViewEditing::showMessage = keep;
+        messages::show = keep;
     }
 
     void fillDownByKeyAndNamedUndo_data() {
@@ -363,15 +361,15 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QString error;
         for (const QString& target : {fifo, QStringLiteral("/dev/null"), m_files.path()}) {
-            QVERIFY2(!CViewEditing::writeOutputFile(target, "CH\r\n", &error), qPrintable(target));
+            QVERIFY2(!ChannelLists::writeOutputFile(target, "CH\r\n", &error), qPrintable(target));
             QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
         }
         QVERIFY2(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile(), "the pipe was replaced");
         const QString list = m_files.filePath(QStringLiteral("list.csv"));
-        QVERIFY2(CViewEditing::writeOutputFile(list, "CH\r\n", &error), qPrintable(error));
+        QVERIFY2(ChannelLists::writeOutputFile(list, "CH\r\n", &error), qPrintable(error));
         QFile::setPermissions(list, QFile::ReadOwner);
         if (::geteuid() != 0) {
-            QVERIFY(!CViewEditing::writeOutputFile(list, "new", &error));
+            QVERIFY(!ChannelLists::writeOutputFile(list, "new", &error));
             QVERIFY2(error.contains(QStringLiteral("write-protected")), qPrintable(error));
         }
         QFile in(list);

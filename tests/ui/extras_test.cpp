@@ -8,10 +8,14 @@
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/AfterTransfer.h"
+#include "ui/qt/channels/ChannelEdits.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ChannelLists.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -61,9 +65,7 @@ private slots:
         isolateUserValues(m_values);
         // Backups land in the test's own folder.
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
-            m_messages << text;
-        };
+        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
     }
     void init() { m_messages.clear(); }
 
@@ -73,7 +75,6 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         CProgramView* view = f->activeView();
-        CViewEditing* e = CViewEditing::of(view);
         QCOMPARE(view->bandLow(), 40000000);
 
         type(view, 1, 1, QStringLiteral("446.00625"));
@@ -81,7 +82,7 @@ private slots:
                                    "No",        "Off",       "Wide", "Off",  "Off"};
         QCOMPARE(row(view, 1), typed);
         type(view, 1, 2, QStringLiteral("446.5"));
-        QCOMPARE(e->undoStack()->count(), 2);
+        QCOMPARE(view->history()->undoStack()->count(), 2);
 
         f->action(ids::ID_EDIT_UNDO)->trigger();
         QCOMPARE(row(view, 1), typed);
@@ -108,14 +109,14 @@ private slots:
         QCOMPARE(row(view, 4), kEmptyRow);
 
         // A pasted value is checked like a typed one: nothing goes in.
-        const int steps = e->undoStack()->count();
+        const int steps = view->history()->undoStack()->count();
         QStringList problems;
-        QVERIFY(!e->paste(QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"),
-                          &problems));
+        QVERIFY(!view->edits()->paste(
+            QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"), &problems));
         QCOMPARE(problems, QStringList{QStringLiteral(
                                "Row 3, Rx Frequency: Out of range,please input again.")});
         QCOMPARE(row(view, 3), kEmptyRow);
-        QCOMPARE(e->undoStack()->count(), steps);
+        QCOMPARE(view->history()->undoStack()->count(), steps);
 
         // Delete clears the selected rows; undo brings them back.
         view->grid()->setCurrent(1, 3);
@@ -135,15 +136,14 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CProgramView* view = app->mainFrame()->activeView();
-        CViewEditing* e = CViewEditing::of(view);
         const QByteArray csv = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Skip\n"
                                "1,446.00625,+,1,Tone,88.5,NFM,\n"
                                "2,146.52,,,,,FM,\n";
         QStringList asked;
         const auto& interchange = *radio::layouts::find("interchange");
-        auto outcome = e->importCsv(
+        auto outcome = view->channelLists()->importCsv(
             csv,
-            [&](const CViewEditing::ImportOutcome& so) {
+            [&](const ChannelLists::ImportOutcome& so) {
                 asked = so.rejected;
                 return so.accepted == 0; // Cancel
             },
@@ -155,10 +155,10 @@ private slots:
 
         // The every-field layout asks the same way; a row with two refused
         // cells is one row left out.
-        CViewEditing::ImportOutcome gridAsked;
-        outcome = e->importCsv(
+        ChannelLists::ImportOutcome gridAsked;
+        outcome = view->channelLists()->importCsv(
             "CH,Rx Frequency,Power\n2,446.5,Low\n3,146.52,Max\n",
-            [&](const CViewEditing::ImportOutcome& so) {
+            [&](const ChannelLists::ImportOutcome& so) {
                 gridAsked = so;
                 return true;
             },
@@ -170,28 +170,30 @@ private slots:
         QCOMPARE(view->grid()->textMatrix(2, 1), QStringLiteral("446.50000"));
         QCOMPARE(view->grid()->textMatrix(2, 5), QStringLiteral("Low"));
         QCOMPARE(row(view, 3), kEmptyRow);
-        e->undoStack()->undo();
+        view->history()->undoStack()->undo();
         QCOMPARE(row(view, 2), kEmptyRow);
 
-        outcome = e->importCsv(
-            csv, [](const CViewEditing::ImportOutcome&) { return true; }, interchange);
+        outcome = view->channelLists()->importCsv(
+            csv, [](const ChannelLists::ImportOutcome&) { return true; }, interchange);
         QVERIFY(outcome.applied);
         QCOMPARE(row(view, 1), (QStringList{"446.00625", "447.00625", "None", "88.5", "High", "Yes",
                                             "Off", "Narrow", "Off", "Off"}));
         QCOMPARE(row(view, 2), kEmptyRow);
-        e->undoStack()->undo();
+        view->history()->undoStack()->undo();
         QCOMPARE(row(view, 1), kEmptyRow);
 
         // Export writes what the grid shows, also after an undo.
-        e->undoStack()->redo();
-        QVERIFY(e->exportCsv(interchange).contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
+        view->history()->undoStack()->redo();
+        QVERIFY(view->channelLists()
+                    ->exportCsv(interchange)
+                    .contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
 
         // Compare: the grid's configuration against the untouched file.
         prog.writeFile(
             "other.dat",
             QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
         QString error;
-        const QString report = e->compareWith(prog.path("other.dat"), &error);
+        const QString report = view->channelLists()->compareWith(prog.path("other.dat"), &error);
         QVERIFY(error.isEmpty());
         // The window's side first, then the file's, by the names the user knows.
         QVERIFY(!view->document()->title().isEmpty());
@@ -199,7 +201,7 @@ private slots:
                                    QStringLiteral("\nTo: other.dat\nChannel 1\n    Rx Frequency: "
                                                   "446.00625 -> (empty)\n")),
                  qPrintable(report));
-        QVERIFY(e->compareWith(prog.path("missing.dat"), &error).isEmpty());
+        QVERIFY(view->channelLists()->compareWith(prog.path("missing.dat"), &error).isEmpty());
         QVERIFY(!error.isEmpty());
 
         // An unchanged window against the file it was opened from: the empty
@@ -215,8 +217,8 @@ private slots:
                        QByteArray(reinterpret_cast<const char*>(fromElsewhere.data()), 1024));
         CProgramDoc* opened = app->openDocumentFile(prog.path("elsewhere.dat"));
         QVERIFY(opened);
-        const QString same = CViewEditing::of(app->mainFrame()->activeView())
-                                 ->compareWith(prog.path("elsewhere.dat"), &error);
+        const QString same = app->mainFrame()->activeView()->channelLists()->compareWith(
+            prog.path("elsewhere.dat"), &error);
         QVERIFY2(same.endsWith(QStringLiteral("\nThe configurations are the same.\nEmpty channels "
                                               "are written in this program's form; bytes that "
                                               "differ only by it are not listed.\n")),
@@ -229,23 +231,23 @@ private slots:
         TempProgram prog;
         auto app = prog.app();
         QVERIFY(app->InitInstance());
-        CViewEditing* e = CViewEditing::of(app->mainFrame()->activeView());
+        CProgramView* view = app->mainFrame()->activeView();
         const QString fifo = prog.path("pipe.dat");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
         QString error;
-        QVERIFY(e->compareWith(fifo, &error).isEmpty());
+        QVERIFY(view->channelLists()->compareWith(fifo, &error).isEmpty());
         QCOMPARE(error, QStringLiteral("\"%1\" is not a regular file: folders, devices and pipes "
                                        "cannot be read.")
                             .arg(fifo));
         prog.writeFile("huge.csv", QByteArray(5 << 20, '1'));
         QByteArray bytes = "unchanged";
-        QVERIFY(!CViewEditing::readInputFile(prog.path("huge.csv"), radio::files::kMaxTextInput,
+        QVERIFY(!ChannelLists::readInputFile(prog.path("huge.csv"), radio::files::kMaxTextInput,
                                              false, bytes, &error));
         QCOMPARE(error, QStringLiteral("\"%1\" is too large: a channel list holds at most 4096 KB.")
                             .arg(prog.path("huge.csv")));
         QCOMPARE(bytes, QByteArray("unchanged"));
         prog.writeFile("list.csv", "CH\r\n1\r\n");
-        QVERIFY(CViewEditing::readInputFile(prog.path("list.csv"), radio::files::kMaxTextInput,
+        QVERIFY(ChannelLists::readInputFile(prog.path("list.csv"), radio::files::kMaxTextInput,
                                             false, bytes, &error));
         QCOMPARE(bytes, QByteArray("CH\r\n1\r\n"));
     }
@@ -259,22 +261,23 @@ private slots:
         QCOMPARE(f->action(ids::ID_SETUP_OPEN_BACKUPS)->text(),
                  QStringLiteral("打开备份文件夹(&B)"));
         CProgramView* view = f->activeView();
-        CViewEditing* e = CViewEditing::of(view);
         prog.writeFile(
             "other.dat",
             QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
         type(view, 2, 1, QStringLiteral("446.00625"));
         QString error;
-        const QString compared = e->compareWith(prog.path("other.dat"), &error);
+        const QString compared = view->channelLists()->compareWith(prog.path("other.dat"), &error);
         QVERIFY2(compared.startsWith(QStringLiteral("原配置：") + view->document()->title() +
                                      QStringLiteral("\n对比配置：other.dat\n信道2\n    接收频率: "
                                                     "446.00625 -> (空)\n")),
                  qPrintable(compared));
-        QVERIFY(e->compareWith(prog.path(""), &error).isEmpty()); // the program's folder
+        QVERIFY(view->channelLists()
+                    ->compareWith(prog.path(""), &error)
+                    .isEmpty()); // the program's folder
         QVERIFY2(error.endsWith(QStringLiteral("”不是普通文件：无法读取文件夹、设备或管道。")),
                  qPrintable(error));
         QStringList problems;
-        QVERIFY(!e->paste(QStringLiteral("x"), &problems));
+        QVERIFY(!view->edits()->paste(QStringLiteral("x"), &problems));
         QCOMPARE(problems.value(0),
                  QStringLiteral("第 2 行: 不是由 10 或 11 个制表符分隔单元组成的信道行"));
         f->runCommand(ids::ID_PROGRAM_WRITE);
@@ -291,9 +294,8 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         CProgramView* view = f->activeView();
-        CViewEditing* e = CViewEditing::of(view);
         type(view, 1, 1, QStringLiteral("446.00625"));
-        QVERIFY(e->undoStack()->canUndo());
+        QVERIFY(view->history()->undoStack()->canUndo());
         view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
 
         QStringList kept;
@@ -309,7 +311,7 @@ private slots:
             QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!dlg, 15000);
             QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
-            kept << e->lastBackupPath();
+            kept << view->afterTransfer()->lastBackupPath();
         }
         QVERIFY(kept[0] != kept[1]);
         for (const QString& path : kept) {
@@ -323,7 +325,7 @@ private slots:
                 QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
         }
         // What the radio sent is nothing to undo.
-        QVERIFY(!e->undoStack()->canUndo());
+        QVERIFY(!view->history()->undoStack()->canUndo());
     }
 
     void verifyAfterWriteFindsAFaultyRadio() {
@@ -332,7 +334,6 @@ private slots:
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
         CProgramView* view = f->activeView();
-        CViewEditing* e = CViewEditing::of(view);
         view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
         type(view, 1, 1, QStringLiteral("446.00625"));
 
@@ -341,7 +342,7 @@ private slots:
             QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
             auto* box = dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
             box->setChecked(check);
-            QSignalSpy done(e, &CViewEditing::verifyFinished);
+            QSignalSpy done(view->afterTransfer(), &AfterTransfer::verifyFinished);
             QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
             if (!QTest::qWaitFor([&] { return !dlg; }, 15000))
                 return -1;
@@ -362,9 +363,10 @@ private slots:
         }
         type(view, 1, 1, QStringLiteral("430.5"));
         QCOMPARE(write(true), 1);
-        QVERIFY2(e->lastVerifyText().startsWith(QStringLiteral("Verify failed: ")),
-                 qPrintable(e->lastVerifyText()));
-        QVERIFY(e->lastVerifyText().contains(QStringLiteral("0x010")));
+        QVERIFY2(
+            view->afterTransfer()->lastVerifyText().startsWith(QStringLiteral("Verify failed: ")),
+            qPrintable(view->afterTransfer()->lastVerifyText()));
+        QVERIFY(view->afterTransfer()->lastVerifyText().contains(QStringLiteral("0x010")));
         QCOMPARE(m_messages.size(), 1);
 
         {
@@ -378,7 +380,7 @@ private slots:
         view->m_pProgressDlg->OnCancel();
         QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
         QCOMPARE(write(true), 1);
-        QCOMPARE(e->lastVerifyText(),
+        QCOMPARE(view->afterTransfer()->lastVerifyText(),
                  QStringLiteral("Verified: the radio holds what was written."));
     }
 };

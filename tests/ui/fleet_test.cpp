@@ -12,8 +12,8 @@
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
@@ -52,7 +52,7 @@ QByteArray readAll(const QString& path) {
 
 // The dialog with exactly `ports` ticked (the machine's own ports unticked).
 CFleetDlg* dialogFor(CMainFrame* f, const QStringList& ports) {
-    f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->trigger();
+    f->action(ids::ID_PROGRAM_WRITE_FLEET)->trigger();
     auto* dlg = f->findChild<CFleetDlg*>(QStringLiteral("fleetDlg"));
     if (!dlg)
         return nullptr;
@@ -77,9 +77,7 @@ private slots:
     void initTestCase() {
         isolateUserValues(m_values);
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
-            m_messages << text;
-        };
+        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
     }
     void init() {
         m_messages.clear();
@@ -349,7 +347,7 @@ private slots:
         auto app = prog.app();
         QVERIFY(app->InitInstance());
         CMainFrame* f = app->mainFrame();
-        QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_SEVERAL)->text(), QStringLiteral("写入多台电台…"));
+        QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_FLEET)->text(), QStringLiteral("写入多台电台…"));
         QCOMPARE(f->action(ids::ID_SETUP_OPEN_RECORD)->text(), QStringLiteral("打开编程记录"));
         QCOMPARE(f->action(ids::ID_SETUP_COMMUNICATION_LOG)->text(),
                  QStringLiteral("保存通信日志"));

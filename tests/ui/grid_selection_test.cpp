@@ -10,10 +10,12 @@
 #include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/ChannelEdits.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/SetCellsDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -86,7 +88,6 @@ class GridSelectionTest : public QObject {
     std::unique_ptr<CProgramApp> m_app;
     CProgramView* m_view = nullptr;
     CChannelGrid* m_grid = nullptr;
-    CViewEditing* m_edit = nullptr;
     CMainFrame* m_frame = nullptr;
     QStringList m_messages;
 
@@ -97,7 +98,6 @@ class GridSelectionTest : public QObject {
         QVERIFY(m_app->InitInstance());
         m_view = m_app->mainFrame()->activeView();
         m_grid = m_view->grid();
-        m_edit = CViewEditing::of(m_view);
         QApplication::setActiveWindow(m_app->mainFrame());
         QVERIFY(QTest::qWaitForWindowActive(m_app->mainFrame()));
         m_view->setBand(46000000, 47000000); // 460-470
@@ -129,7 +129,7 @@ class GridSelectionTest : public QObject {
             r << m_grid->textMatrix(row, c);
         return r;
     }
-    QByteArray image() const { return bytes(m_edit->gridImage()); }
+    QByteArray image() const { return bytes(m_view->gridImage()); }
     void clickLabel(int row, Qt::KeyboardModifiers mods = {}) { click(row, 0, mods); }
     QPoint labelAt(int row) const { return m_grid->cellRect(row, 0).center(); }
     // The sample channels in a fresh history.
@@ -138,7 +138,7 @@ class GridSelectionTest : public QObject {
         m_view->document()->m_image = sample();
         m_view->ImageToGrid();
         QCoreApplication::processEvents();
-        m_edit->resetHistory();
+        m_view->history()->reset();
     }
     // Channel 1 programmed with non-default settings, the rest empty.
     void programFirstChannel() {
@@ -156,9 +156,7 @@ class GridSelectionTest : public QObject {
 private slots:
     void initTestCase() {
         isolateUserValues(m_values);
-        CViewEditing::showMessage = [this](QWidget*, const QString& text, bool) {
-            m_messages << text;
-        };
+        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
     }
     void init() { m_messages.clear(); }
     void cleanupTestCase() { m_app.reset(); }
@@ -234,7 +232,7 @@ private slots:
         const QByteArray before = image();
         click(1, 0);
         click(4, 0, Qt::ShiftModifier);
-        m_edit->fillDown();
+        m_view->edits()->fillDown();
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         for (int r = 2; r <= 4; ++r)
             QCOMPARE(rowTexts(r), rowTexts(1));
@@ -242,20 +240,20 @@ private slots:
         const QByteArray filled = image();
         QVERIFY(filled != before);
         QCOMPARE(filled.mid(2 * 16, 16), filled.mid(16, 16)); // channel 2 as channel 1
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Fill Down"));
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Fill Down"));
 
-        m_edit->undoStack()->undo();
+        m_view->history()->undoStack()->undo();
         QCOMPARE(image(), before);
-        QCOMPARE(m_edit->redoText(), QStringLiteral("Fill Down"));
-        m_edit->undoStack()->redo();
+        QCOMPARE(m_view->history()->redoText(), QStringLiteral("Fill Down"));
+        m_view->history()->undoStack()->redo();
         QCOMPARE(image(), filled);
 
         // One column only: the other cells keep their values.
-        m_edit->undoStack()->undo();
+        m_view->history()->undoStack()->undo();
         type(3, 1, QStringLiteral("465"));
         click(1, 5);
         click(3, 5, Qt::ShiftModifier);
-        m_edit->fillDown();
+        m_view->edits()->fillDown();
         QCOMPARE(m_grid->textMatrix(3, 5), QStringLiteral("Low"));
         QCOMPARE(m_grid->textMatrix(3, 1), QStringLiteral("465.00000"));
         QCOMPARE(m_grid->textMatrix(2, 5), QString()); // no channel, no setting
@@ -272,43 +270,43 @@ private slots:
         click(5, 5, Qt::ControlModifier);
 
         QString shownColumn;
-        CViewEditing::askValue = [&](CSetCellsDlg* dlg) {
+        ChannelEdits::askValue = [&](CSetCellsDlg* dlg) {
             shownColumn = dlg->findChild<QLabel*>(QStringLiteral("column"))->text();
             if (!dlg->list())
                 return false;
             dlg->list()->setCurrentText(QStringLiteral("High"));
             return true;
         };
-        m_edit->setSelectedCells();
+        m_view->edits()->setSelectedCells();
         QCOMPARE(shownColumn, QStringLiteral("Power"));
         for (int r : {1, 2, 5})
             QCOMPARE(m_grid->textMatrix(r, 5), QStringLiteral("High"));
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Set Selected Cells"));
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Set Selected Cells"));
         const QByteArray set = image();
-        m_edit->undoStack()->undo();
+        m_view->history()->undoStack()->undo();
         QCOMPARE(image(), before);
-        m_edit->undoStack()->redo();
+        m_view->history()->undoStack()->redo();
         QCOMPARE(image(), set);
 
         // Cancelled: nothing happens.
-        CViewEditing::askValue = [](CSetCellsDlg*) { return false; };
-        const int steps = m_edit->undoStack()->count();
-        m_edit->setSelectedCells();
-        QCOMPARE(m_edit->undoStack()->count(), steps);
+        ChannelEdits::askValue = [](CSetCellsDlg*) { return false; };
+        const int steps = m_view->history()->undoStack()->count();
+        m_view->edits()->setSelectedCells();
+        QCOMPARE(m_view->history()->undoStack()->count(), steps);
 
         // A frequency column is typed; rows 1 and 2 get a new Tx.
         click(1, 2);
         click(2, 2, Qt::ShiftModifier);
-        CViewEditing::askValue = [](CSetCellsDlg* dlg) {
+        ChannelEdits::askValue = [](CSetCellsDlg* dlg) {
             if (!dlg->edit())
                 return false;
             dlg->edit()->setText(QStringLiteral("466.0125"));
             return true;
         };
-        m_edit->setSelectedCells();
+        m_view->edits()->setSelectedCells();
         QCOMPARE(m_grid->textMatrix(1, 2), QStringLiteral("466.01250"));
         QCOMPARE(m_grid->textMatrix(2, 2), QStringLiteral("466.01250"));
-        CViewEditing::askValue = {};
+        ChannelEdits::askValue = {};
     }
 
     void refusedCellsChangeNothing() {
@@ -316,18 +314,18 @@ private slots:
         programFirstChannel();
         type(3, 1, QStringLiteral("465"));
         const QByteArray before = image();
-        const int steps = m_edit->undoStack()->count();
+        const int steps = m_view->history()->undoStack()->count();
 
         click(1, 1);
         click(3, 1, Qt::ShiftModifier);
-        CViewEditing::askValue = [](CSetCellsDlg* dlg) {
+        ChannelEdits::askValue = [](CSetCellsDlg* dlg) {
             dlg->edit()->setText(QStringLiteral("480"));
             return true;
         };
-        m_edit->setSelectedCells();
-        CViewEditing::askValue = {};
+        m_view->edits()->setSelectedCells();
+        ChannelEdits::askValue = {};
         QCOMPARE(image(), before);
-        QCOMPARE(m_edit->undoStack()->count(), steps);
+        QCOMPARE(m_view->history()->undoStack()->count(), steps);
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0], QStringLiteral("Nothing was changed:\n"
                                                "Row 1, Rx Frequency: Out of range,please input "
@@ -340,11 +338,11 @@ private slots:
         // Fill Down of a value the band no longer takes is refused the same way.
         m_view->setBand(46400000, 47000000);
         QStringList problems;
-        QVERIFY(!m_edit->fillDown(&problems));
+        QVERIFY(!m_view->edits()->fillDown(&problems));
         QCOMPARE(problems, (QStringList{"Row 2, Rx Frequency: Out of range,please input again.",
                                         "Row 3, Rx Frequency: Out of range,please input again."}));
         QCOMPARE(image(), before);
-        QCOMPARE(m_edit->undoStack()->count(), steps);
+        QCOMPARE(m_view->history()->undoStack()->count(), steps);
     }
 
     void oneRowPastesOntoEverySelectedRow() {
@@ -352,23 +350,23 @@ private slots:
         programFirstChannel();
         const QByteArray before = image();
         click(1, 1);
-        const QString line = m_edit->copyText();
+        const QString line = m_view->edits()->copyText();
         click(3, 0);
         click(5, 0, Qt::ShiftModifier);
         click(9, 0, Qt::ControlModifier);
         QStringList problems;
-        QVERIFY(m_edit->paste(line, &problems));
+        QVERIFY(m_view->edits()->paste(line, &problems));
         for (int r : {3, 4, 5, 9})
             QCOMPARE(rowTexts(r), rowTexts(1));
         QCOMPARE(rowTexts(6), QStringList(10, QString()));
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Paste"));
-        m_edit->undoStack()->undo();
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Paste"));
+        m_view->history()->undoStack()->undo();
         QCOMPARE(image(), before);
 
         // Refused on every row: nothing is pasted, each row is named.
         problems.clear();
-        QVERIFY(!m_edit->paste(QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"),
-                               &problems));
+        QVERIFY(!m_view->edits()->paste(
+            QStringLiteral("480\t\tNone\tNone\tHigh\tNo\tOff\tWide\tOff\tOff"), &problems));
         QCOMPARE(problems.size(), 4);
         QVERIFY(problems[3].startsWith(QStringLiteral("Row 9, Rx Frequency")));
         QCOMPARE(image(), before);
@@ -398,7 +396,7 @@ private slots:
         m_frame->action(ids::ID_EDIT_MOVE_DOWN)->trigger();
         QCOMPARE(selectedRows(), (QList<int>{4, 5}));
         QCOMPARE(image(), expected(original, radio::moves::moveBy({3, 4}, 1)));
-        QCOMPARE(m_edit->undoStack()->count(), 3);
+        QCOMPARE(m_view->history()->undoStack()->count(), 3);
 
         // Two selected rows sort among themselves; one selected row sorts all.
         m_frame->action(ids::ID_EDIT_SORT_RX)->trigger();
@@ -408,7 +406,7 @@ private slots:
         m_frame->action(ids::ID_EDIT_SORT_RX)->trigger();
         QCOMPARE(m_grid->textMatrix(1, 1), QStringLiteral("461.00000"));
         QCOMPARE(m_grid->textMatrix(5, 1), QStringLiteral("467.00000"));
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Sort by Rx Frequency"));
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Sort by Rx Frequency"));
         const QByteArray sorted = image();
         clickLabel(2);
         m_frame->action(ids::ID_EDIT_INSERT_CHANNEL)->trigger();
@@ -420,32 +418,32 @@ private slots:
         clickLabel(3, Qt::ControlModifier);
         m_frame->action(ids::ID_EDIT_DELETE_CHANNELS)->trigger();
         QCOMPARE(image(), expected(inserted, radio::moves::remove({1, 3})));
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Delete Channels"));
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Delete Channels"));
         const QByteArray deleted = image();
 
         // Undone step by step, then redone: every byte as it was each time.
         for (const char* step : {"Delete Channels", "Insert Channel", "Sort by Rx Frequency",
                                  "Sort by Rx Frequency", "Move Down", "Move Down", "Move Up"}) {
-            QCOMPARE(m_edit->undoText(), QLatin1String(step));
-            m_edit->undoStack()->undo();
+            QCOMPARE(m_view->history()->undoText(), QLatin1String(step));
+            m_view->history()->undoStack()->undo();
         }
         QCOMPARE(image(), original);
-        while (m_edit->undoStack()->canRedo())
-            m_edit->undoStack()->redo();
+        while (m_view->history()->undoStack()->canRedo())
+            m_view->history()->undoStack()->redo();
         QCOMPARE(image(), deleted);
 
         // No room below: said why, nothing changes.
         for (int n = 1; n <= 16; ++n)
             for (int c : {1, 2})
                 m_grid->setTextMatrix(n, c, QStringLiteral("463.00000"));
-        m_edit->resetHistory();
+        m_view->history()->reset();
         const QByteArray full = image();
         clickLabel(2);
         m_frame->action(ids::ID_EDIT_INSERT_CHANNEL)->trigger();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].contains(QStringLiteral("channel 2")), qPrintable(m_messages[0]));
         QCOMPARE(image(), full);
-        QVERIFY(!m_edit->undoStack()->canUndo());
+        QVERIFY(!m_view->history()->undoStack()->canUndo());
     }
 
     void draggedRowsMoveLikeMoveDown() {
@@ -461,8 +459,8 @@ private slots:
         QTest::mouseRelease(m_grid->viewport(), Qt::LeftButton, {}, labelAt(4));
         QCOMPARE(image(), expected(original, radio::moves::moveBy({1, 2}, 3)));
         QCOMPARE(selectedRows(), (QList<int>{4, 5}));
-        QCOMPARE(m_edit->undoText(), QStringLiteral("Move Channels"));
-        m_edit->undoStack()->undo();
+        QCOMPARE(m_view->history()->undoText(), QStringLiteral("Move Channels"));
+        m_view->history()->undoStack()->undo();
         QCOMPARE(image(), original);
 
         // Pressed and released in place: a click that selects that row alone.
@@ -484,22 +482,22 @@ private slots:
         QFETCH(QByteArray, language);
         QFETCH(QStringList, names);
         start(language.constData());
-        QCOMPARE(m_edit->undoText(), QString());
+        QCOMPARE(m_view->history()->undoText(), QString());
         type(1, 1, QStringLiteral("462.5"));
-        QCOMPARE(m_edit->undoText(), names[0]);
+        QCOMPARE(m_view->history()->undoText(), names[0]);
         click(1, 0);
         click(2, 0, Qt::ShiftModifier);
-        m_edit->fillDown();
-        QCOMPARE(m_edit->undoText(), names[1]);
+        m_view->edits()->fillDown();
+        QCOMPARE(m_view->history()->undoText(), names[1]);
         click(1, 0);
-        const QString line = m_edit->copyText();
+        const QString line = m_view->edits()->copyText();
         click(5, 0);
-        QVERIFY(m_edit->paste(line, nullptr));
-        QCOMPARE(m_edit->undoText(), names[2]);
-        m_edit->clearRows();
-        QCOMPARE(m_edit->undoText(), names[3]);
-        m_edit->undoStack()->undo();
-        QCOMPARE(m_edit->redoText(), names[3]);
+        QVERIFY(m_view->edits()->paste(line, nullptr));
+        QCOMPARE(m_view->history()->undoText(), names[2]);
+        m_view->edits()->clearRows();
+        QCOMPARE(m_view->history()->undoText(), names[3]);
+        m_view->history()->undoStack()->undo();
+        QCOMPARE(m_view->history()->redoText(), names[3]);
     }
 };
 

@@ -1,7 +1,7 @@
 // Message boxes widen a little rather than leave the last word of a
 // sentence alone on a line.
 
-#include "ui/qt/dialogs/MessageWrap.h"
+#include "ui/qt/widgets/MessageWrap.h"
 
 #include <QApplication>
 #include <QFontMetrics>

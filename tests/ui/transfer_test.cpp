@@ -14,12 +14,12 @@
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
-#include "ui/qt/dialogs/Help.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 #include "ui/qt/shell/NavigationBar.h"
@@ -386,7 +386,7 @@ private slots:
         // A file with such values opens, and says so once.
         QTest::mouseClick(view->m_pProgressDlg->cancelButton(), Qt::LeftButton);
         QTRY_VERIFY(!view->m_pProgressDlg || !view->m_pProgressDlg->isVisible());
-        Image odd = CViewEditing::of(view)->gridImage();
+        Image odd = view->gridImage();
         odd[0x3DE] = 9;
         prog.writeFile("odd.dat", QByteArray(reinterpret_cast<const char*>(odd.data()), 1024));
         QVERIFY(app->openDocumentFile(prog.path("odd.dat")));
@@ -411,7 +411,7 @@ private slots:
         CProgramDoc* doc = view->document();
         // Something to undo, and rows on the clipboard to paste.
         view->grid()->setTextMatrix(2, 1, QStringLiteral("461.00000"));
-        QUndoStack* history = CViewEditing::of(view)->undoStack();
+        QUndoStack* history = view->history()->undoStack();
         QTRY_VERIFY2(history->canUndo(), "the edit left nothing to undo");
         QApplication::clipboard()->setText(
             QStringLiteral("1\t462.00000\t462.00000\tNone\tNone\tHigh\tYes\tNo\tWide\tOff\tOff"));

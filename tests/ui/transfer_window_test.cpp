@@ -10,9 +10,10 @@
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioPort.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/AfterTransfer.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
@@ -109,7 +110,7 @@ class TransferWindowTest : public QObject {
 
     // The message of a read-back, and what the window said meanwhile.
     void catchMessages() {
-        CViewEditing::showMessage = [this](QWidget* parent, const QString& text, bool) {
+        messages::show = [this](QWidget* parent, const QString& text, bool) {
             m_messages << text;
             auto* view = qobject_cast<CProgramView*>(parent);
             m_windowAtMessage << (view && view->m_pProgressDlg && view->m_pProgressDlg->isVisible()
@@ -178,7 +179,7 @@ private slots:
         // Each of the 127 blocks named while under way, and the last once done.
         QCOMPARE(matched, 128);
 
-        const QString backup = CViewEditing::of(view)->lastBackupPath();
+        const QString backup = view->afterTransfer()->lastBackupPath();
         QVERIFY(QFileInfo::exists(backup));
         QCOMPARE(end.count, 1);
         QVERIFY(end.ok);
@@ -417,7 +418,7 @@ private slots:
         QVERIFY(watcher.sawText(QStringLiteral("正在读取第 1 块，共 127 块")));
         QVERIFY(end.ok);
         QCOMPARE(end.signalled, QStringLiteral("已从电台读取 1009 字节；备份已保存为 %1")
-                                    .arg(CViewEditing::of(view)->lastBackupPath()));
+                                    .arg(view->afterTransfer()->lastBackupPath()));
 
         // Write with its check, in Chinese to the end.
         f->runCommand(ids::ID_PROGRAM_WRITE);

@@ -9,9 +9,9 @@
 #include "model/Image.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
@@ -82,7 +82,7 @@ private slots:
         // A grid edit marks it, in both titles; undo back to the saved state clears it.
         editChannel(view, 3, QStringLiteral("460.00000"));
         QVERIFY(child->isWindowModified() && s.f->isWindowModified());
-        QUndoStack* history = CViewEditing::of(view)->undoStack();
+        QUndoStack* history = view->history()->undoStack();
         history->undo();
         QVERIFY(!doc->IsModified());
         QVERIFY(!child->isWindowModified() && !s.f->isWindowModified());

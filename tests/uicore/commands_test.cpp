@@ -81,8 +81,8 @@ const Expected kExpected[] = {
      Rule::RadioIdle, ""},
     {ID_PROGRAM_WRITE, Menu::Program, "&Write   Ctrl+W", "Ctrl+W", Keys::Accelerator,
      Rule::RadioIdle, ""},
-    {ID_PROGRAM_WRITE_SEVERAL, Menu::Program, "Write to Several Radios…", nullptr, Keys::None,
-     Rule::SeveralIdle, ""},
+    {ID_PROGRAM_WRITE_FLEET, Menu::Program, "Write to Several Radios…", nullptr, Keys::None,
+     Rule::FleetIdle, ""},
     {ID_PROGRAM_SCAN_INFO, Menu::Program, "Scan Info", nullptr, Keys::None, Rule::ChannelWindow,
      "D"},
     {ID_VIEW_TOOLBAR, Menu::View, "&Toolbar", nullptr, Keys::None, Rule::Always, "C"},
@@ -158,7 +158,7 @@ TEST(CommandTable, MenusInTheirOrderWithTheirSeparators) {
     edit.insert(edit.end(), {ID_EDIT_POWER_ADJUST, ID_EDIT_PARAM_ADJUST});
     EXPECT_EQ(menuLayout(Menu::Edit, all), edit);
     EXPECT_EQ(menuLayout(Menu::Program, all),
-              (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_SEVERAL,
+              (std::vector<int>{ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PROGRAM_WRITE_FLEET,
                                 ID_PROGRAM_SCAN_INFO}));
     EXPECT_EQ(menuLayout(Menu::View, all),
               (std::vector<int>{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_CONTROL_BAR}));
@@ -203,7 +203,7 @@ const Condition kBlockers[] = {
     {"transferRunning", &State::transferRunning},
     {"windowTransferring", &State::windowTransferring},
     {"progressShown", &State::progressShown},
-    {"severalRunning", &State::severalRunning},
+    {"fleetRunning", &State::fleetRunning},
 };
 
 State ready() {
@@ -223,11 +223,11 @@ TEST(CommandRules, WhatEachRuleRefuses) {
         {Rule::Always, {}},
         {Rule::ChannelWindow, {}},
         {Rule::NoTransfer, {"transferRunning"}},
-        {Rule::RadioIdle, {"severalRunning", "progressShown"}},
+        {Rule::RadioIdle, {"fleetRunning", "progressShown"}},
         {Rule::EditingIdle, {"documentLocked", "windowTransferring"}},
         {Rule::CanUndo, {"documentLocked", "windowTransferring"}},
         {Rule::CanRedo, {"documentLocked", "windowTransferring"}},
-        {Rule::SeveralIdle, {"transferRunning", "progressShown"}},
+        {Rule::FleetIdle, {"transferRunning", "progressShown"}},
     };
     for (const Row& row : rows) {
         EXPECT_TRUE(enabled(row.rule, ready())) << int(row.rule);
@@ -316,7 +316,7 @@ TEST(CommandRules, WhileATransferRuns) {
                                       ID_EDIT_PARAM_ADJUST,
                                       ID_PROGRAM_READ,
                                       ID_PROGRAM_WRITE,
-                                      ID_PROGRAM_WRITE_SEVERAL,
+                                      ID_PROGRAM_WRITE_FLEET,
                                       ID_PROGRAM_SCAN_INFO,
                                       ID_EDIT_INSERT_CHANNEL_SET,
                                       ID_EDIT_SAVE_CHANNEL_SET}));

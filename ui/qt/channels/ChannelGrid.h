@@ -5,7 +5,7 @@
 // header row is the widget's own header, so it stays put when scrolling) is
 // this class's business.
 
-#include "ui/qt/dialogs/FlexGrid.h"
+#include "ui/qt/widgets/FlexGrid.h"
 
 #include <QPoint>
 #include <QVector>

@@ -5,11 +5,13 @@
 #include "model/DataTexts.h"
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
+#include "ui/qt/channels/ChannelEdits.h"
+#include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/CoreTexts.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ChannelPickerDlg.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QCoreApplication>
@@ -38,28 +40,27 @@ void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
     dlg.load(list, heading, details);
     if (!askPick(&dlg))
         return;
-    CViewEditing* editing = CViewEditing::of(view);
     radio::interchange::Import imp = radio::interchange::place(
         list, dlg.chosen(), dlg.firstChannel(),
-        radio::imageToTable(editing->gridImage(), radio::Language::English), view->coreTexts());
+        radio::imageToTable(view->gridImage(), radio::Language::English), view->coreTexts());
     if (!imp.error.empty()) {
-        CViewEditing::showMessage(frame, qs(imp.error), true);
+        messages::show(frame, qs(imp.error), true);
         return;
     }
     if (!imp.ok) {
         QStringList lines;
         for (const auto& r : imp.rejected)
             lines << qs(radio::interchange::describe(r));
-        CViewEditing::showMessage(
+        messages::show(
             frame, tx("Nothing was imported:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n')),
             true);
         return;
     }
     if (rules)
         radio::sets::applyRules(*rules, imp);
-    editing->applyImport(imp, what);
+    view->channelLists()->applyImport(imp, what);
     if (!imp.notice.empty())
-        CViewEditing::showMessage(frame, qs(imp.notice), false);
+        messages::show(frame, qs(imp.notice), false);
 }
 
 std::vector<radio::sets::ChannelSet> allSets(const radio::AppState& state) {
@@ -124,7 +125,7 @@ void insertChannelSet(CProgramView* view) {
                           qs(radio::sets::bandText(set)));
     }
     if (fitting.empty()) {
-        CViewEditing::showMessage(frame, tx("No channel set fits the band of this radio."), true);
+        messages::show(frame, tx("No channel set fits the band of this radio."), true);
         return;
     }
     const int pick = askSet(frame, items);
@@ -135,7 +136,7 @@ void insertChannelSet(CProgramView* view) {
     const radio::files::Result read =
         radio::files::readInput(set.path, csv, radio::files::kMaxTextInput);
     if (!read.ok) {
-        CViewEditing::showMessage(frame, qs(read.error), true);
+        messages::show(frame, qs(read.error), true);
         return;
     }
     const radio::interchange::ListFile list =
@@ -152,14 +153,13 @@ void saveAsChannelSet(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    CViewEditing* editing = CViewEditing::of(view);
     const radio::ChannelTable table = view->table();
     std::vector<int> rows;
-    for (int r : editing->selectedRows())
+    for (int r : view->edits()->selectedRows())
         if (r >= 1 && r < radio::kGridRows && !table[std::size_t(r)][radio::ColRx].empty())
             rows.push_back(r);
     if (rows.empty()) {
-        CViewEditing::showMessage(frame, tx("Select the programmed channels to save first."), true);
+        messages::show(frame, tx("Select the programmed channels to save first."), true);
         return;
     }
     const QString name =
@@ -169,25 +169,25 @@ void saveAsChannelSet(CProgramView* view) {
     const std::string problem =
         radio::sets::checkUserName(name.toStdString(), allSets(view->state()), view->coreTexts());
     if (!problem.empty()) {
-        CViewEditing::showMessage(frame, qs(problem), true);
+        messages::show(frame, qs(problem), true);
         return;
     }
     const QString folder = userFolder(view->state());
     const QString path = qs(radio::sets::userSetPath(folder.toStdString(), name.toStdString()));
     // A set of this name is some customer's plan: never replaced unasked.
     if (QFileInfo::exists(path)) {
-        CViewEditing::showMessage(
+        messages::show(
             frame, tx("There is a set named \"%1\" already: choose another name.").arg(name), true);
         return;
     }
     QDir().mkpath(folder);
     const radio::files::Result written = radio::files::writeAtomically(
-        path.toStdString(), radio::interchange::exportCsv(editing->gridImage(), rows, true));
+        path.toStdString(), radio::interchange::exportCsv(view->gridImage(), rows, true));
     if (!written.ok) {
-        CViewEditing::showMessage(frame, qs(written.error), true);
+        messages::show(frame, qs(written.error), true);
         return;
     }
-    CViewEditing::showMessage(
+    messages::show(
         frame,
         tx("%n channel(s) saved as the set \"%1\" in %2.", int(rows.size())).arg(name, folder),
         false);
@@ -197,7 +197,7 @@ void openFolder(QWidget* parent, const radio::AppState& state) {
     const QString folder = userFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        CViewEditing::showMessage(parent, tx("Your channel sets are in %1").arg(folder), false);
+        messages::show(parent, tx("Your channel sets are in %1").arg(folder), false);
 }
 
 } // namespace channelsets

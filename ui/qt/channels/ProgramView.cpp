@@ -7,13 +7,16 @@
 #include "model/Codecs.h"
 #include "model/DataTexts.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/AfterTransfer.h"
+#include "ui/qt/channels/ChannelEdits.h"
 #include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ChannelLists.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/channels/SettingsSave.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
-#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/LanguageDlg.h"
-#include "ui/qt/dialogs/SettingsSave.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,7 +51,10 @@ std::function<void()> CProgramView::restartProgram = [] {
 };
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
-    : QWidget(parent), m_pDocument(doc), m_state(doc->state()), m_grid(new CChannelGrid(this)) {
+    : QWidget(parent), m_pDocument(doc), m_state(doc->state()), m_grid(new CChannelGrid(this)),
+      m_edits(std::make_unique<ChannelEdits>(this)),
+      m_channelLists(std::make_unique<ChannelLists>(this)),
+      m_afterTransfer(new AfterTransfer(this)) {
     m_grid->setObjectName(QStringLiteral("grid"));
     m_grid->setProperty("controlId", ids::IDC_GRID);
     auto* layout = new QVBoxLayout(this);
@@ -108,7 +114,19 @@ void CProgramView::OnInitialUpdate() {
     ImageToGrid();
     // From here on every change of the grid is recorded (and marks the document).
     if (first)
-        CViewEditing::of(this);
+        history();
+}
+
+EditHistory* CProgramView::history() {
+    if (!m_history)
+        m_history = new EditHistory(this);
+    return m_history;
+}
+
+radio::Image CProgramView::gridImage() const {
+    radio::Image img = m_pDocument->m_image;
+    radio::tableToImage(table(), img);
+    return img;
 }
 
 void CProgramView::setUpGrid() {

@@ -15,8 +15,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
+class AfterTransfer;
+class ChannelEdits;
+class ChannelLists;
 class CChannelGrid;
+class EditHistory;
 class CProgramDoc;
 class CProgressDlg;
 class QComboBox;
@@ -66,6 +71,18 @@ public:
     static bool documentLocked() { return transferRunning(); }
     // The grid's texts in grid coordinates.
     radio::ChannelTable table() const;
+    // The document's image with the channels as the grid shows them now.
+    radio::Image gridImage() const;
+
+    // The history of the grid's changes. It records from the first showing
+    // of the document on; made then, or by the first use before that.
+    EditHistory* history();
+    // The history, or null while the view records none yet.
+    const EditHistory* recordedHistory() const { return m_history; }
+    // The row commands, the channel-list files and what follows a transfer.
+    ChannelEdits* edits() const { return m_edits.get(); }
+    ChannelLists* channelLists() const { return m_channelLists.get(); }
+    AfterTransfer* afterTransfer() const { return m_afterTransfer; }
 
     int bandLow() const { return m_nBandLow; }
     int bandHigh() const { return m_nBandHigh; }
@@ -109,11 +126,11 @@ public:
     bool isTransferring() const;
     // Whether any view's transfer is running (closing is refused meanwhile).
     static bool transferRunning();
-    // Held by a write to several radios for as long as it runs: the
-    // documents are read-only and the windows stay open as during a
-    // transfer, and no single Read or Write starts. `parent` owns the hold.
-    static QObject* holdForSeveralRadios(QObject* parent);
-    static bool severalRadiosRunning();
+    // Held by a fleet write for as long as it runs: the documents are
+    // read-only and the windows stay open as during a transfer, and no
+    // single Read or Write starts. `parent` owns the hold.
+    static QObject* holdForFleet(QObject* parent);
+    static bool fleetRunning();
 
     // Opens the current column's editor over the current cell.
     void ShowCellEditor();
@@ -197,6 +214,10 @@ private:
     bool m_bCommitting = false;
 
     std::map<int, std::function<void()>> m_commands;
+    EditHistory* m_history = nullptr;
+    std::unique_ptr<ChannelEdits> m_edits;
+    std::unique_ptr<ChannelLists> m_channelLists;
+    AfterTransfer* m_afterTransfer;
     bool m_bLanguageChanged = false;
     // The history step at which the user agreed to replace the document by
     // the read being prepared, and the step a read left it at while what it

@@ -1,14 +1,18 @@
 // The channel window's editing commands: Undo, Redo, Copy, Paste and Clear
 // of channel rows, the channel-list CSV and the comparison with a file. The
-// work itself is CViewEditing's; these take the user's choices around it.
+// work itself is ChannelEdits' and ChannelLists'; these take the user's
+// choices around it.
 
 #include "ui/qt/channels/ProgramView.h"
 
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/ChannelEdits.h"
+#include "ui/qt/channels/ChannelLists.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
-#include "ui/qt/channels/ViewEditing.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/channels/EditHistory.h"
+#include "ui/qt/common/CoreTexts.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 
 #include <QApplication>
@@ -64,9 +68,9 @@ void compareWith(CProgramView* view) {
     if (path.isEmpty())
         return;
     QString error;
-    const QString report = CViewEditing::of(view)->compareWith(path, &error);
+    const QString report = view->channelLists()->compareWith(path, &error);
     if (!error.isEmpty()) {
-        CViewEditing::showMessage(frame, error, true);
+        messages::show(frame, error, true);
         return;
     }
     showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
@@ -85,8 +89,8 @@ void importChannels(CProgramView* view) {
     // Bounded and regular files only: a pipe or a huge file must not hang the window.
     QByteArray csv;
     QString error;
-    if (!CViewEditing::readInputFile(path, radio::files::kMaxTextInput, false, csv, &error)) {
-        CViewEditing::showMessage(frame, error, true);
+    if (!ChannelLists::readInputFile(path, radio::files::kMaxTextInput, false, csv, &error)) {
+        messages::show(frame, error, true);
         return;
     }
     if (layout == radio::layouts::find("interchange")) {
@@ -98,9 +102,9 @@ void importChannels(CProgramView* view) {
             return;
         }
     }
-    const auto outcome = CViewEditing::of(view)->importCsv(
+    const auto outcome = view->channelLists()->importCsv(
         csv,
-        [frame, view](const CViewEditing::ImportOutcome& so) {
+        [frame, view](const ChannelLists::ImportOutcome& so) {
             QMessageBox box(
                 QMessageBox::Warning, QCoreApplication::applicationName(),
                 tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
@@ -112,14 +116,14 @@ void importChannels(CProgramView* view) {
         },
         *layout);
     if (!outcome.error.isEmpty())
-        CViewEditing::showMessage(frame, outcome.error, true);
+        messages::show(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
-        CViewEditing::showMessage(frame,
-                                  tx("No row of the file can be imported:") + QStringLiteral("\n") +
-                                      shortList(outcome.rejected, view->coreTexts()),
-                                  true);
+        messages::show(frame,
+                       tx("No row of the file can be imported:") + QStringLiteral("\n") +
+                           shortList(outcome.rejected, view->coreTexts()),
+                       true);
     else if (outcome.applied && !outcome.notice.isEmpty())
-        CViewEditing::showMessage(frame, outcome.notice, false);
+        messages::show(frame, outcome.notice, false);
 }
 
 void exportChannels(CProgramView* view) {
@@ -133,13 +137,13 @@ void exportChannels(CProgramView* view) {
     if (path.isEmpty())
         return;
     QString notice;
-    const QByteArray csv = CViewEditing::of(view)->exportCsv(*layout, &notice);
+    const QByteArray csv = view->channelLists()->exportCsv(*layout, &notice);
     QString error;
-    if (!CViewEditing::writeOutputFile(path, csv, &error))
-        CViewEditing::showMessage(frame, error, true);
+    if (!ChannelLists::writeOutputFile(path, csv, &error))
+        messages::show(frame, error, true);
     else if (!notice.isEmpty())
         // Said once per file, not per channel.
-        CViewEditing::showMessage(frame, notice, false);
+        messages::show(frame, notice, false);
 }
 
 } // namespace
@@ -153,37 +157,33 @@ void CProgramView::installEditingCommands() {
                 run();
         };
     };
-    addCommand(ids::ID_EDIT_UNDO,
-               whenIdle([this] { CViewEditing::of(this)->undoStack()->undo(); }));
-    addCommand(ids::ID_EDIT_REDO,
-               whenIdle([this] { CViewEditing::of(this)->undoStack()->redo(); }));
-    addCommand(ids::ID_EDIT_COPY, whenIdle([this] { CViewEditing::of(this)->copy(); }));
-    addCommand(ids::ID_EDIT_PASTE,
-               whenIdle([this] { CViewEditing::of(this)->pasteFromClipboard(); }));
+    addCommand(ids::ID_EDIT_UNDO, whenIdle([this] { history()->undoStack()->undo(); }));
+    addCommand(ids::ID_EDIT_REDO, whenIdle([this] { history()->undoStack()->redo(); }));
+    addCommand(ids::ID_EDIT_COPY, whenIdle([this] { m_edits->copy(); }));
+    addCommand(ids::ID_EDIT_PASTE, whenIdle([this] { m_edits->pasteFromClipboard(); }));
     addCommand(ids::ID_EDIT_CLEAR, whenIdle([this] {
                    // Delete elsewhere in the window (the navigation bar) is not meant for the
                    // rows.
                    QWidget* focus = QApplication::focusWidget();
                    if (!focus || isAncestorOf(focus))
-                       CViewEditing::of(this)->clearRows();
+                       m_edits->clearRows();
                }));
-    addCommand(ids::ID_EDIT_FILL_DOWN, whenIdle([this] { CViewEditing::of(this)->fillDown(); }));
-    addCommand(ids::ID_EDIT_SET_CELLS,
-               whenIdle([this] { CViewEditing::of(this)->setSelectedCells(); }));
+    addCommand(ids::ID_EDIT_FILL_DOWN, whenIdle([this] { m_edits->fillDown(); }));
+    addCommand(ids::ID_EDIT_SET_CELLS, whenIdle([this] { m_edits->setSelectedCells(); }));
     // The keys of these (Ctrl+Shift+arrows, Ins, Ctrl+Del) elsewhere in the window are not meant
     // for the rows.
-    const auto inGrid = [this](std::function<void(CViewEditing*)> run) {
+    const auto inGrid = [this](std::function<void(ChannelEdits*)> run) {
         return [this, run = std::move(run)] {
             QWidget* focus = QApplication::focusWidget();
             if (!isTransferring() && !documentLocked() && (!focus || isAncestorOf(focus)))
-                run(CViewEditing::of(this));
+                run(m_edits.get());
         };
     };
-    addCommand(ids::ID_EDIT_MOVE_UP, inGrid([](CViewEditing* e) { e->moveRows(-1); }));
-    addCommand(ids::ID_EDIT_MOVE_DOWN, inGrid([](CViewEditing* e) { e->moveRows(1); }));
-    addCommand(ids::ID_EDIT_SORT_RX, whenIdle([this] { CViewEditing::of(this)->sortByRx(); }));
-    addCommand(ids::ID_EDIT_INSERT_CHANNEL, inGrid([](CViewEditing* e) { e->insertChannel(); }));
-    addCommand(ids::ID_EDIT_DELETE_CHANNELS, inGrid([](CViewEditing* e) { e->deleteChannels(); }));
+    addCommand(ids::ID_EDIT_MOVE_UP, inGrid([](ChannelEdits* e) { e->moveRows(-1); }));
+    addCommand(ids::ID_EDIT_MOVE_DOWN, inGrid([](ChannelEdits* e) { e->moveRows(1); }));
+    addCommand(ids::ID_EDIT_SORT_RX, whenIdle([this] { m_edits->sortByRx(); }));
+    addCommand(ids::ID_EDIT_INSERT_CHANNEL, inGrid([](ChannelEdits* e) { e->insertChannel(); }));
+    addCommand(ids::ID_EDIT_DELETE_CHANNELS, inGrid([](ChannelEdits* e) { e->deleteChannels(); }));
     addCommand(ids::ID_FILE_COMPARE, whenIdle([this] { compareWith(this); }));
     addCommand(ids::ID_FILE_IMPORT_CHANNELS, whenIdle([this] { importChannels(this); }));
     addCommand(ids::ID_FILE_EXPORT_CHANNELS, whenIdle([this] { exportChannels(this); }));

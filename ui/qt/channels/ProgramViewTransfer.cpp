@@ -8,9 +8,10 @@
 #include "link/qt/TransferController.h"
 #include "model/StringTable.h"
 #include "ui/CommandIds.h"
+#include "ui/qt/channels/AfterTransfer.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/TransferRecord.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
@@ -116,25 +117,25 @@ void dropHold(QObject* controller) {
                                            Qt::FindDirectChildrenOnly);
 }
 
-int g_severalRadios = 0;
+int g_fleetHolds = 0;
 
-class SeveralRadiosGuard : public CloseGuard {
+class FleetGuard : public CloseGuard {
 public:
-    explicit SeveralRadiosGuard(QObject* parent) : CloseGuard(parent) {
-        setObjectName(QStringLiteral("severalRadiosGuard"));
-        ++g_severalRadios;
+    explicit FleetGuard(QObject* parent) : CloseGuard(parent) {
+        setObjectName(QStringLiteral("fleetGuard"));
+        ++g_fleetHolds;
     }
-    ~SeveralRadiosGuard() override { --g_severalRadios; }
+    ~FleetGuard() override { --g_fleetHolds; }
 };
 
 } // namespace
 
-QObject* CProgramView::holdForSeveralRadios(QObject* parent) {
-    return new SeveralRadiosGuard(parent);
+QObject* CProgramView::holdForFleet(QObject* parent) {
+    return new FleetGuard(parent);
 }
 
-bool CProgramView::severalRadiosRunning() {
-    return g_severalRadios > 0;
+bool CProgramView::fleetRunning() {
+    return g_fleetHolds > 0;
 }
 
 void CProgramView::installTransferCommands() {
@@ -156,7 +157,7 @@ void CProgramView::installTransferCommands() {
     });
     m_pTransfer->setMessageHandler([this](int id, const QString& detail) {
         // A failed check names its failure in its result; one message is enough.
-        if (CViewEditing::of(this)->verifying())
+        if (m_afterTransfer->verifying())
             return;
         QWidget* parent = m_pProgressDlg ? static_cast<QWidget*>(m_pProgressDlg) : this;
         QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
@@ -197,7 +198,7 @@ bool CProgramView::transferRunning() {
 }
 
 void CProgramView::OnRead() {
-    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || fleetRunning())
         return;
     // A refused value in the open editor stops the read before it starts.
     m_nReadAgreedAt = -1;
@@ -209,24 +210,24 @@ void CProgramView::OnRead() {
 bool CProgramView::mayReplaceByRead() {
     // Asked again only when the grid changed since the user agreed (while
     // the progress window waited for OK, say).
-    const int step = CViewEditing::of(this)->undoStack()->index();
+    const int step = history()->undoStack()->index();
     if (!m_pDocument->IsModified() || step == m_nReadAgreedAt || step == m_nBackedUpReadAt)
         return true;
     if (queryReplaceDocument && !queryReplaceDocument())
         return false;
-    m_nReadAgreedAt = CViewEditing::of(this)->undoStack()->index();
+    m_nReadAgreedAt = history()->undoStack()->index();
     return true;
 }
 
 void CProgramView::OnWrite() {
     // The direction of a pending or running transfer never changes.
-    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || severalRadiosRunning())
+    if ((m_pProgressDlg && m_pProgressDlg->isVisible()) || fleetRunning())
         return;
     if (!commitBeforeCommand())
         return;
     // What would go out, checked as typing is checked; the answer holds for
     // these bytes only (OnStartTransfer asks again if they change meanwhile).
-    const radio::Image image = CViewEditing::of(this)->gridImage();
+    const radio::Image image = gridImage();
     if (!writecheck::confirmWrite(this, m_state, image))
         return;
     openProgressDlg(1);
@@ -252,7 +253,7 @@ void CProgramView::openProgressDlg(int write) {
                   m_state.factoryMode, m_strPort);
     if (write) {
         dlg->showConfiguration(fleetui::configurationSummary(this));
-        CViewEditing::addVerifyOption(dlg, userSettings());
+        AfterTransfer::addVerifyOption(dlg, userSettings());
     }
     connect(dlg, &CProgressDlg::startTransfer, this, &CProgramView::OnStartTransfer,
             Qt::QueuedConnection);
@@ -276,8 +277,8 @@ void CProgramView::OnStartTransfer() {
         return;
     // An editor opened while the window waited for OK: a refused value stops
     // the transfer before anything is sent or read. The radios may be busy
-    // with a write to several of them begun meanwhile.
-    if (severalRadiosRunning() || !commitBeforeCommand() || (!m_bWrite && !mayReplaceByRead())) {
+    // with a fleet write begun meanwhile.
+    if (fleetRunning() || !commitBeforeCommand() || (!m_bWrite && !mayReplaceByRead())) {
         m_pProgressDlg->hide();
         m_pProgressDlg->deleteLater();
         m_pProgressDlg = nullptr;
@@ -317,8 +318,9 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         radio::link::copyTransferredRange(image, m_pDocument->m_image);
         m_state.freshDocument = false;
         ImageToGrid();
-        CViewEditing* editing = CViewEditing::of(this);
-        editing->readFinished();
+        // A backup and a fresh history: what the grid shows now is nothing to undo.
+        history()->reset();
+        m_afterTransfer->keepBackup();
         // What came from the radio is not in any file yet, nor the file that
         // was open: untitled, so Save asks for a name.
         m_pDocument->SetModifiedFlag();
@@ -329,10 +331,10 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         m_nReadAgreedAt = -1;
         const QString bytes = QString::number(
             radio::link::transferBytes(radio::link::Direction::Read, m_state.factoryMode));
-        const QString backup = editing->lastBackupPath();
+        const QString backup = m_afterTransfer->lastBackupPath();
         // Until it changes, what was read is safe in its backup: another
         // read may replace it without asking.
-        m_nBackedUpReadAt = backup.isEmpty() ? -1 : editing->undoStack()->index();
+        m_nBackedUpReadAt = backup.isEmpty() ? -1 : history()->undoStack()->index();
         if (backup.isEmpty()) {
             text = shown = tt("Read %1 bytes from the radio; no backup could be kept").arg(bytes);
         } else {
@@ -352,7 +354,7 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
     }
     fleetui::reportTraceError(this, m_pTransfer->traceError());
     // A requested check reads the radio back; it closes the window when done.
-    const bool verifying = ok && m_bWrite && CViewEditing::of(this)->writeFinished(m_pTransfer);
+    const bool verifying = ok && m_bWrite && m_afterTransfer->writeFinished(m_pTransfer);
     if (verifying)
         holdWhileRunning(this, m_pTransfer);
     emit commandStatesChanged();
@@ -380,7 +382,7 @@ void CProgramView::OnVerifyFinished(const radio::link::VerifyOutcome& outcome) {
             tt("Written, but the check found %1 byte(s) that differ").arg(outcome.differing.size());
     showTransferResult(ok, text, text);
     // Its message (and the record's row) while the window still shows the result.
-    CViewEditing::of(this)->verifyDone(outcome);
+    m_afterTransfer->verifyDone(outcome);
     closeProgressDlg();
 }
 

@@ -4,9 +4,10 @@
 #include "app/ProductInfo.h"
 #include "app/UserKeys.h"
 #include "link/Fleet.h"
+#include "ui/qt/channels/AfterTransfer.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -126,17 +127,17 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
     const auto append = [guard, state](const radio::link::RecordRow& r) {
         QString error;
         if (!appendRecord(*state, r, &error) && guard)
-            CViewEditing::showMessage(
-                guard, tx("The programming record could not be written: %1").arg(error), true);
+            messages::show(guard, tx("The programming record could not be written: %1").arg(error),
+                           true);
     };
     if (!verifying) {
         append(row);
         return;
     }
     // The row waits for the read-back, which fills in the verified column.
-    CViewEditing* editing = CViewEditing::of(view);
+    AfterTransfer* after = view->afterTransfer();
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(editing, &CViewEditing::verifyFinished, editing,
+    *connection = QObject::connect(after, &AfterTransfer::verifyFinished, after,
                                    [row, append, connection](bool verified) mutable {
                                        QObject::disconnect(*connection);
                                        row.verified = verified ? "yes" : "no";
@@ -148,8 +149,7 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
 
 void reportTraceError(CProgramView* view, const QString& error) {
     if (!error.isEmpty())
-        CViewEditing::showMessage(
-            view, tx("The communication log could not be written: %1").arg(error), true);
+        messages::show(view, tx("The communication log could not be written: %1").arg(error), true);
 }
 
 } // namespace fleetui

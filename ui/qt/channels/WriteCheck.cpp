@@ -5,7 +5,7 @@
 #include "model/ChannelTable.h"
 #include "model/DataTexts.h"
 #include "model/MemoryMap.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 
 #include "link/VirtualRadioPort.h"
 #include "link/qt/SerialPort.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/dialogs/Help.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "app/IniFile.h"
 #include "ui/CommandIds.h"
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/Help.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

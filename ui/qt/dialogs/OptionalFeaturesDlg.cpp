@@ -1,9 +1,9 @@
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 
 #include "model/DataTexts.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/dialogs/Help.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
 
 #include "model/ParamAdjust.h"
-#include "ui/qt/dialogs/AdjustGrid.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
+#include "ui/qt/widgets/AdjustGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

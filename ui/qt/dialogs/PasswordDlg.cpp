@@ -1,7 +1,7 @@
 #include "ui/qt/dialogs/PasswordDlg.h"
 
 #include "model/FactoryMode.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "ui/qt/dialogs/PowerAdjustDlg.h"
 
 #include "model/PowerAdjust.h"
-#include "ui/qt/dialogs/AdjustGrid.h"
-#include "ui/qt/dialogs/CoreTexts.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
+#include "ui/qt/widgets/AdjustGrid.h"
 
 #include <QApplication>
 #include <QFocusEvent>

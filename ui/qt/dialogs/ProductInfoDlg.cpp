@@ -1,8 +1,8 @@
 #include "ui/qt/dialogs/ProductInfoDlg.h"
 
 #include "app/IniFile.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/DialogSupport.h"
-#include "ui/qt/dialogs/Help.h"
 
 #include <QComboBox>
 #include <QFormLayout>

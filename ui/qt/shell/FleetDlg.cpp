@@ -11,8 +11,8 @@
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ComSetupDlg.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetWrite.h"
@@ -275,14 +275,14 @@ void CFleetDlg::start() {
             rows.push_back(r);
         }
     if (ports.isEmpty()) {
-        CViewEditing::showMessage(this, tx("Tick at least one port."), true);
+        messages::show(this, tx("Tick at least one port."), true);
         return;
     }
     std::vector<std::string> names;
     for (const QString& p : ports)
         names.push_back(p.toStdString());
     if (const std::string twice = radio::link::duplicatePort(names); !twice.empty()) {
-        CViewEditing::showMessage(
+        messages::show(
             this, tx("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
         return;
     }
@@ -313,7 +313,7 @@ void CFleetDlg::start() {
     m_rows = rows;
 
     // The document is read-only and its windows stay open, as in a transfer.
-    m_hold = CProgramView::holdForSeveralRadios(this);
+    m_hold = CProgramView::holdForFleet(this);
     m_frame->installEventFilter(m_hold);
     for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList())
         w->installEventFilter(m_hold);
@@ -443,12 +443,12 @@ void CFleetDlg::finishRun() {
 
     // Warnings only: what the radios took is shown above either way.
     if (!recordErrors.isEmpty())
-        CViewEditing::showMessage(this,
-                                  tx("The programming record could not be written: %1")
-                                      .arg(recordErrors.join(QStringLiteral("\n"))),
-                                  true);
+        messages::show(this,
+                       tx("The programming record could not be written: %1")
+                           .arg(recordErrors.join(QStringLiteral("\n"))),
+                       true);
     if (!traced)
-        CViewEditing::showMessage(
+        messages::show(
             this, tx("The communication log could not be written: %1").arg(qs(traceError)), true);
     emit runFinished();
 }

@@ -2,7 +2,7 @@
 
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
@@ -25,19 +25,19 @@ QString tx(const char* text) {
 void openRecord(CMainFrame* frame) {
     const QString path = recordPath(frame->state());
     if (!QFileInfo(path).isFile()) {
-        CViewEditing::showMessage(
+        messages::show(
             frame, tx("No radio has been programmed yet: there is no programming record."), false);
         return;
     }
     if (!openUrl(QUrl::fromLocalFile(path)))
-        CViewEditing::showMessage(frame, tx("The programming record is %1").arg(path), false);
+        messages::show(frame, tx("The programming record is %1").arg(path), false);
 }
 
 void openLogs(CMainFrame* frame) {
     const QString folder = logFolder(frame->state());
     QDir().mkpath(folder);
     if (!openUrl(QUrl::fromLocalFile(folder)))
-        CViewEditing::showMessage(frame, tx("The communication logs are in %1").arg(folder), false);
+        messages::show(frame, tx("The communication logs are in %1").arg(folder), false);
 }
 
 } // namespace
@@ -47,7 +47,7 @@ std::function<bool(const QUrl&)> openUrl = [](const QUrl& url) {
 };
 
 void installCommands(CMainFrame* frame) {
-    frame->addCommand(ids::ID_PROGRAM_WRITE_SEVERAL, [frame] {
+    frame->addCommand(ids::ID_PROGRAM_WRITE_FLEET, [frame] {
         // Not while the radios are busy with a single transfer, or pending one.
         CProgramView* view = frame->activeView();
         if (view && !CProgramView::transferRunning() &&

@@ -6,12 +6,13 @@
 #include "model/FactoryMode.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ChannelSetCommands.h"
+#include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
-#include "ui/qt/channels/ViewEditing.h"
-#include "ui/qt/dialogs/CoreTexts.h"
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/CoreTexts.h"
+#include "ui/qt/common/Help.h"
+#include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
 #include "ui/qt/shell/BackgroundClient.h"
 #include "ui/qt/shell/ChildFrame.h"
@@ -67,9 +68,9 @@ void openBackupsFolder(QWidget* parent, const radio::AppState& state) {
     const QString folder = fleetui::backupsFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        CViewEditing::showMessage(
-            parent, QCoreApplication::translate("Extras", "The backups are in %1").arg(folder),
-            false);
+        messages::show(parent,
+                       QCoreApplication::translate("Extras", "The backups are in %1").arg(folder),
+                       false);
 }
 
 } // namespace
@@ -329,13 +330,13 @@ cmd::State CMainFrame::commandState() const {
     cmd::State s;
     s.documentLocked = CProgramView::documentLocked();
     s.transferRunning = CProgramView::transferRunning();
-    s.severalRunning = CProgramView::severalRadiosRunning();
+    s.fleetRunning = CProgramView::fleetRunning();
     if (CProgramView* v = activeView()) {
         s.channelWindow = activeDocument() != nullptr;
         s.windowTransferring = v->isTransferring();
         s.progressShown = v->m_pProgressDlg && v->m_pProgressDlg->isVisible();
         // Only a window that records its history yet has any.
-        if (const CViewEditing* e = CViewEditing::existing(v)) {
+        if (const EditHistory* e = v->recordedHistory()) {
             s.canUndo = e->undoStack()->canUndo();
             s.canRedo = e->undoStack()->canRedo();
         }
@@ -374,9 +375,9 @@ void CMainFrame::updateCommandStates() {
     for (auto& [id, a] : m_actions)
         a->setEnabled(canRun(id, state));
     // Undo and Redo say what they would undo or redo.
-    CViewEditing* editing = activeView() ? CViewEditing::existing(activeView()) : nullptr;
-    const QString undo = editing ? editing->undoText() : QString();
-    const QString redo = editing ? editing->redoText() : QString();
+    const EditHistory* history = activeView() ? activeView()->recordedHistory() : nullptr;
+    const QString undo = history ? history->undoText() : QString();
+    const QString redo = history ? history->redoText() : QString();
     m_actions[ID_EDIT_UNDO]->setText(undo.isEmpty() ? tr2(cmd::find(ID_EDIT_UNDO)->text)
                                                     : tr("&Undo %1").arg(undo));
     m_actions[ID_EDIT_REDO]->setText(redo.isEmpty() ? tr2(cmd::find(ID_EDIT_REDO)->text)

@@ -9,7 +9,6 @@
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
-#include "ui/qt/channels/ViewEditing.h"
 #include "ui/qt/channels/WriteCheck.h"
 #include "ui/qt/dialogs/OptionalFeaturesDlg.h"
 #include "ui/qt/dialogs/ParamAdjustDlg.h"
@@ -66,8 +65,7 @@ void runProductInfo(CMainFrame* frame, CProductInfoDlg* dlg, CProgramDoc* doc) {
         view->setBand(choice.limits.low, choice.limits.high);
         // Channels typed for the old band stay as they are: say which ones no longer fit.
         if (changed)
-            writecheck::reportBandChange(frame, view->state(), CViewEditing::of(view)->gridImage(),
-                                         choice.limits);
+            writecheck::reportBandChange(frame, view->state(), view->gridImage(), choice.limits);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/FlexGrid.h"
+#include "ui/qt/widgets/FlexGrid.h"
 
 #include <QHeaderView>
 

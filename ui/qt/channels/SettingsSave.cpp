@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/SettingsSave.h"
+#include "ui/qt/channels/SettingsSave.h"
 
 #include "app/IniFile.h"
 #include "model/SafeFile.h"

@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/AdjustGrid.h"
+#include "ui/qt/widgets/AdjustGrid.h"
 
 #include <QMouseEvent>
 

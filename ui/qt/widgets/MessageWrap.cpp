@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/MessageWrap.h"
+#include "ui/qt/widgets/MessageWrap.h"
 
 #include <QEvent>
 #include <QFont>

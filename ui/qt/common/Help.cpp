@@ -1,4 +1,4 @@
-#include "ui/qt/dialogs/Help.h"
+#include "ui/qt/common/Help.h"
 
 #include "app/Startup.h"
 

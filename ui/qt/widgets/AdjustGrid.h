@@ -3,7 +3,7 @@
 // holds the column heads and column 0 the row labels, as fixed cells. Callers
 // address cells in these coordinates (value cells are rows >= 1, columns >= 1).
 
-#include "ui/qt/dialogs/FlexGrid.h"
+#include "ui/qt/widgets/FlexGrid.h"
 
 class CAdjustGrid : public CFlexGrid {
     Q_OBJECT
