@@ -13,7 +13,7 @@ namespace testsupport {
 inline radio::Image patterned(std::uint8_t seed) {
     radio::Image img;
     for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 11 + seed);
+        img[i] = std::uint8_t(i * 7 + seed);
     return img;
 }
 
