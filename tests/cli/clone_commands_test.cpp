@@ -5,6 +5,7 @@
 #include "Spawn.h"
 #include "link/ProgrammingRecord.h"
 #include "model/Image.h"
+#include "tests/Patterned.h"
 
 #include <gtest/gtest.h>
 
@@ -33,13 +34,7 @@ namespace {
 using clitest::slurp;
 using clitest::spawn;
 using clitest::waitBounded;
-
-radio::Image patterned(std::uint8_t seed) {
-    radio::Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 11 + seed);
-    return img;
-}
+using testsupport::patterned;
 
 bool calibration(std::size_t i) {
     return (i >= 0x330 && i < 0x340) || (i >= 0x3D0 && i < 0x3DB) || (i >= 0x3E0 && i < 0x3F0);

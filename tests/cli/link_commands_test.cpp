@@ -4,6 +4,7 @@
 #include "CliFixture.h"
 #include "Spawn.h"
 #include "model/Image.h"
+#include "tests/Patterned.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ namespace {
 using clitest::slurp;
 using clitest::spawn;
 using clitest::waitBounded;
+using testsupport::patterned;
 
 struct CliRun {
     int status = -1;
@@ -84,13 +86,6 @@ protected:
         kill(radioPid, SIGTERM);
         EXPECT_EQ(waitBounded(radioPid, 5s), 0);
         radioPid = -1;
-    }
-
-    static radio::Image patterned(std::uint8_t seed) {
-        radio::Image img;
-        for (std::size_t i = 0; i < img.size(); ++i)
-            img[i] = std::uint8_t(i * 13 + seed);
-        return img;
     }
 
     radio::Image load(const fs::path& p) {

@@ -1,6 +1,7 @@
 // The fleet programmer, the programming record and the trace decorators,
 // over in-process virtual radios.
 #include "FakeLink.h"
+#include "tests/Patterned.h"
 
 #include "link/Fleet.h"
 #include "link/ProgrammingRecord.h"
@@ -21,16 +22,10 @@
 using namespace radio;
 using namespace radio::link;
 using namespace radio::link::test;
+using testsupport::patterned;
 namespace fs = std::filesystem;
 
 namespace {
-
-Image patterned(std::uint8_t seed) {
-    Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 5 + seed);
-    return img;
-}
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

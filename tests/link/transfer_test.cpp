@@ -1,4 +1,5 @@
 #include "FakeLink.h"
+#include "tests/Patterned.h"
 
 #include "model/MemoryMap.h"
 #include "model/StringTable.h"
@@ -10,15 +11,9 @@
 using namespace radio;
 using namespace radio::link;
 using namespace radio::link::test;
+using testsupport::patterned;
 
 namespace {
-
-Image patterned(std::uint8_t seed) {
-    Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 7 + seed);
-    return img;
-}
 
 std::vector<std::uint8_t> bytes(std::initializer_list<int> list) {
     std::vector<std::uint8_t> v;

@@ -46,7 +46,7 @@ private slots:
     void initTestCase() {
         isolateUserValues(m_values);
         qputenv("XDG_DATA_HOME", m_values.filePath(QStringLiteral("data")).toUtf8());
-        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
+        keepMessages(m_messages);
     }
 
     void pickerGreysWhatCannotGoInAndPreviewsTheChannels() {
@@ -89,10 +89,8 @@ private slots:
              QDir(QStringLiteral(STAGE_DIR "/channel-sets")).entryList(QDir::Files))
             QFile::copy(QStringLiteral(STAGE_DIR "/channel-sets/") + f,
                         prog.dir.filePath(QStringLiteral("channel-sets/")) + f);
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CProgramView* v = app->mainFrame()->activeView();
-        v->setBand(40000000, 47000000);
+        START_PROGRAM_IN(prog);
+        view->setBand(40000000, 47000000);
 
         QStringList offered;
         channelsets::askSet = [&offered](QWidget*, const QStringList& items) {
@@ -107,24 +105,24 @@ private slots:
                 dlg->setChecked(i, false);
             return true;
         };
-        app->mainFrame()->runCommand(ids::ID_EDIT_INSERT_CHANNEL_SET);
+        f->runCommand(ids::ID_EDIT_INSERT_CHANNEL_SET);
         QCOMPARE(offered.size(), 4);
         QVERIFY2(details.contains(
                      QStringLiteral("PMR446: at most 0.5 W; channels set to Low power and Narrow")),
                  qPrintable(details));
-        const auto cells = [v](int row) {
+        const auto cells = [view](int row) {
             QStringList r;
             for (int c = 1; c < 11; ++c)
-                r << v->grid()->textMatrix(row, c);
+                r << view->grid()->textMatrix(row, c);
             return r.join(QLatin1Char(' '));
         };
         QCOMPARE(cells(3),
                  QStringLiteral("446.00625 446.00625 None None Low Yes Off Narrow Off Off"));
-        QCOMPARE(v->grid()->textMatrix(6, 1), QStringLiteral("446.04375"));
-        QVERIFY(v->grid()->textMatrix(7, 1).isEmpty());
-        QCOMPARE(v->history()->undoText(), QStringLiteral("Insert Channel Set"));
-        v->history()->undoStack()->undo();
-        QVERIFY(v->grid()->textMatrix(3, 1).isEmpty());
+        QCOMPARE(view->grid()->textMatrix(6, 1), QStringLiteral("446.04375"));
+        QVERIFY(view->grid()->textMatrix(7, 1).isEmpty());
+        QCOMPARE(view->history()->undoText(), QStringLiteral("Insert Channel Set"));
+        view->history()->undoStack()->undo();
+        QVERIFY(view->grid()->textMatrix(3, 1).isEmpty());
 
         // A long list through the same picker.
         channelsets::askPick = [](CChannelPickerDlg* dlg) {
@@ -132,16 +130,16 @@ private slots:
                 ->text()
                 .startsWith(QStringLiteral("big.csv holds 20 rows"));
         };
-        channelsets::importWithPicker(v, longList(), QStringLiteral("big.csv"));
-        QCOMPARE(v->grid()->textMatrix(16, 1), QStringLiteral("440.42500")); // 105 left out
-        QCOMPARE(v->history()->undoText(), QStringLiteral("Import"));
+        channelsets::importWithPicker(view, longList(), QStringLiteral("big.csv"));
+        QCOMPARE(view->grid()->textMatrix(16, 1), QStringLiteral("440.42500")); // 105 left out
+        QCOMPARE(view->history()->undoText(), QStringLiteral("Import"));
 
         // The selected rows become the user's own set, under a name not yet taken.
-        v->grid()->selectRows(2, 3);
+        view->grid()->selectRows(2, 3);
         channelsets::askName = [](QWidget*, const QString&) {
             return QStringLiteral("Customer A");
         };
-        app->mainFrame()->runCommand(ids::ID_EDIT_SAVE_CHANNEL_SET);
+        f->runCommand(ids::ID_EDIT_SAVE_CHANNEL_SET);
         const auto sets =
             radio::sets::listSets("", channelsets::userFolder(radio::appState()).toStdString());
         QCOMPARE(sets.size(), std::size_t(1));
@@ -149,15 +147,15 @@ private slots:
         QCOMPARE(sets[0].channels, 2);
         QCOMPARE(radio::sets::bandText(sets[0]), std::string("440.05-440.075 MHz"));
         m_messages.clear();
-        app->mainFrame()->runCommand(ids::ID_EDIT_SAVE_CHANNEL_SET);
+        f->runCommand(ids::ID_EDIT_SAVE_CHANNEL_SET);
         QVERIFY2(m_messages.value(0).contains(QStringLiteral("already")),
                  qPrintable(m_messages.join(QLatin1Char('\n'))));
 
         // No set fits 136-174 MHz: none is offered.
-        v->setBand(13600000, 17400000);
+        view->setBand(13600000, 17400000);
         offered.clear();
         m_messages.clear();
-        app->mainFrame()->runCommand(ids::ID_EDIT_INSERT_CHANNEL_SET);
+        f->runCommand(ids::ID_EDIT_INSERT_CHANNEL_SET);
         QVERIFY(offered.isEmpty());
         QCOMPARE(m_messages.size(), 1);
     }

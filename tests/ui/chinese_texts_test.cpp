@@ -189,9 +189,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(1024, '\xFF'));
         }
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM_IN(prog);
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
         Texts texts;
@@ -310,7 +308,7 @@ private slots:
         });
         f->runCommand(ids::ID_PROGRAM_READ);
         QVERIFY(replaceAsked);
-        CProgramView* view = f->activeView();
+        view = f->activeView();
         QVERIFY(view->m_pProgressDlg);
         texts.window(QStringLiteral("Read"), view->m_pProgressDlg);
         view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);

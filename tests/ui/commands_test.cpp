@@ -87,10 +87,7 @@ private slots:
     void builtMenusMatchTheTable() {
         QFETCH(QString, language);
         QFETCH(QByteArray, showLang);
-        TempProgram prog(language.toLatin1().constData(), showLang.constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM(language.toLatin1().constData(), showLang.constData());
         const bool languageShown = showLang == "1";
         const auto tr = [](const char* s) { return QCoreApplication::translate(cmd::kContext, s); };
 
@@ -147,10 +144,7 @@ private slots:
     }
     void noMenuRepeatsALetter() {
         QFETCH(QString, language);
-        TempProgram prog(language.toLatin1().constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM(language.toLatin1().constData());
         f->appendFactoryCommands();
         QList<QList<QAction*>> menus{f->menuBar()->actions()};
         for (int position = 0; position < cmd::kMenuCount; ++position)
@@ -176,11 +170,7 @@ private slots:
     // cell editor. F6 and Shift+F6 have no command and do nothing.
     void keysReachTheirCommandsWhereverTheFocusIs() {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Ambiguous shortcut")));
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         using namespace ids;
         std::map<int, int> runs;
         for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE})
@@ -234,11 +224,7 @@ private slots:
     // Undo and Redo follow the window's history as it changes, without a
     // menu being opened first; so do the keys.
     void historyEnablesUndoAndRedo() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         QAction* undo = f->action(ids::ID_EDIT_UNDO);
         QAction* redo = f->action(ids::ID_EDIT_REDO);
         QVERIFY(!undo->isEnabled());

@@ -47,8 +47,7 @@ private slots:
         QFETCH(bool, english);
         TempProgram prog(language.constData());
         {
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
+            START_PROGRAM_IN(prog);
 
             QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("x"),
                             QMessageBox::Ok | QMessageBox::Cancel);

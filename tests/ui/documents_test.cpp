@@ -21,9 +21,6 @@ radio::Image throughGrid(radio::Image img) {
     radio::tableToImage(radio::imageToTable(img, radio::Language::English), img);
     return img;
 }
-QByteArray bytes(const radio::Image& img) {
-    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
-}
 // A programmed channel 3 (462.56250 both ways, no tones) and odd bytes
 // nobody interprets, which must survive every step.
 radio::Image sampleImage() {
@@ -51,10 +48,7 @@ private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
     void newDocumentSavesItsImage() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         CProgramDoc* doc = f->activeDocument();
         QCOMPARE(doc->title(), QStringLiteral("Channel Information"));
         // "[*]" marks where unsaved changes are shown.
@@ -90,10 +84,7 @@ private slots:
     }
 
     void openedFileRoundTripsExactly() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         CChildFrame* first = f->activeChildFrame();
         const radio::Image img = sampleImage();
         prog.writeFile("radio.dat", bytes(img) + QByteArray("trailing bytes are ignored"));
@@ -139,10 +130,7 @@ private slots:
     }
 
     void shortFileKeepsThePreviousWindow() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         CChildFrame* first = f->activeChildFrame();
         prog.writeFile("short.dat", QByteArray(1023, '\0'));
         app->askOpenFileName = [&] { return prog.path("short.dat"); };
@@ -156,10 +144,7 @@ private slots:
     }
 
     void closeHidesAndChannelInformationShows() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         CChildFrame* child = f->activeChildFrame();
         CProgramDoc* doc = child->document();
         child->view()->grid()->setTextMatrix(2, 1, QStringLiteral("460.00000"));
@@ -183,10 +168,7 @@ private slots:
     }
 
     void newAsksBeforeReplacing() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         QPointer<CChildFrame> first = f->activeChildFrame();
         {
             MessageBoxCloser cancel(QMessageBox::Cancel);
@@ -205,10 +187,7 @@ private slots:
     }
 
     void quittingAsksOnlyAfterEdits() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         {
             MessageBoxCloser closer;
             f->activeView()->grid()->setTextMatrix(1, 1, QStringLiteral("460.00000"));

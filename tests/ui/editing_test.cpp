@@ -27,15 +27,9 @@ class EditingTest : public QObject {
     CChannelGrid* m_grid = nullptr;
 
     void start(const char* language = "English") {
-        m_app.reset();
-        m_prog = std::make_unique<TempProgram>(language);
-        m_app = m_prog->app();
-        QVERIFY(m_app->InitInstance());
-        m_view = m_app->mainFrame()->activeView();
+        m_view = startForTyping(m_prog, m_app, language);
+        QVERIFY2(m_view, "the program did not start with its window active");
         m_grid = m_view->grid();
-        QApplication::setActiveWindow(m_app->mainFrame());
-        QVERIFY(QTest::qWaitForWindowActive(m_app->mainFrame()));
-        m_view->setBand(46000000, 47000000); // 460-470
     }
     void clickCell(int row, int col) {
         const QRect r = m_grid->cellRect(row, col);

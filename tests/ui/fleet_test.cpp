@@ -2,6 +2,7 @@
 // pseudo-terminals, the per-user programming record and the communication log.
 
 #include "pty_radio.h"
+#include "tests/Patterned.h"
 #include "window_fixture.h"
 
 #include "link/ProgrammingRecord.h"
@@ -35,15 +36,9 @@
 #include <vector>
 
 using radio::Image;
+using testsupport::patterned;
 
 namespace {
-
-Image patterned(std::uint8_t seed) {
-    Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 7 + seed);
-    return img;
-}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -77,7 +72,7 @@ private slots:
     void initTestCase() {
         isolateUserValues(m_values);
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
+        keepMessages(m_messages);
     }
     void init() {
         m_messages.clear();
@@ -86,11 +81,7 @@ private slots:
     }
 
     void threeRadiosAndOneWithoutARadio() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         CProgramDoc* doc = view->document();
         view->grid()->setTextMatrix(3, 1, QStringLiteral("451.00000"));
         view->grid()->setTextMatrix(3, 2, QStringLiteral("452.00000"));
@@ -189,11 +180,7 @@ private slots:
     }
 
     void cancelEndsEveryRadio() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         std::vector<std::unique_ptr<PtyRadio>> radios;
         QStringList ports;
         for (const char* name : {"radio1", "radio2", "radio3"}) {
@@ -228,11 +215,7 @@ private slots:
     }
 
     void badChoicesStartNothing() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         PtyRadio radio(prog.path("radio"), patterned(1));
         QVERIFY(radio.ok());
 
@@ -272,11 +255,7 @@ private slots:
     }
 
     void singleWriteIsRecordedAndTheLogFollowsTheOption() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         PtyRadio radio(prog.path("radio"), patterned(2));
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
@@ -343,10 +322,7 @@ private slots:
     }
 
     void openingTheRecordAndTheTexts() {
-        TempProgram prog("Chinese");
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM("Chinese");
         QCOMPARE(f->action(ids::ID_PROGRAM_WRITE_FLEET)->text(), QStringLiteral("写入多台电台…"));
         QCOMPARE(f->action(ids::ID_SETUP_OPEN_RECORD)->text(), QStringLiteral("打开编程记录"));
         QCOMPARE(f->action(ids::ID_SETUP_COMMUNICATION_LOG)->text(),

@@ -31,10 +31,6 @@ namespace {
 
 using radio::Image;
 
-QByteArray bytes(const radio::Image& img) {
-    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
-}
-
 Image fromBytes(const QByteArray& b) {
     Image img;
     std::memcpy(img.data(), b.constData(), img.size());
@@ -92,15 +88,9 @@ class GridSelectionTest : public QObject {
     QStringList m_messages;
 
     void start(const char* language = "English") {
-        m_app.reset();
-        m_prog = std::make_unique<TempProgram>(language);
-        m_app = m_prog->app();
-        QVERIFY(m_app->InitInstance());
-        m_view = m_app->mainFrame()->activeView();
+        m_view = startForTyping(m_prog, m_app, language);
+        QVERIFY2(m_view, "the program did not start with its window active");
         m_grid = m_view->grid();
-        QApplication::setActiveWindow(m_app->mainFrame());
-        QVERIFY(QTest::qWaitForWindowActive(m_app->mainFrame()));
-        m_view->setBand(46000000, 47000000); // 460-470
     }
     void click(int row, int col, Qt::KeyboardModifiers mods = {}) {
         QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, mods,
@@ -156,7 +146,7 @@ class GridSelectionTest : public QObject {
 private slots:
     void initTestCase() {
         isolateUserValues(m_values);
-        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
+        keepMessages(m_messages);
     }
     void init() { m_messages.clear(); }
     void cleanupTestCase() { m_app.reset(); }
@@ -470,25 +460,42 @@ private slots:
         QCOMPARE(image(), original);
     }
 
+    // Each step is named in the Edit menu's language; Ctrl+D fills down.
     void undoTextsInBothLanguages_data() {
         QTest::addColumn<QByteArray>("language");
         QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("menu");
         QTest::newRow("English") << QByteArray("English")
-                                 << QStringList{"Edit Cell", "Fill Down", "Paste", "Clear"};
+                                 << QStringList{"Edit Cell", "Fill Down", "Paste", "Clear"}
+                                 << QStringList{"&Undo Fill Down", "&Redo Fill Down", "&Undo"};
         QTest::newRow("Chinese") << QByteArray("Chinese")
-                                 << QStringList{"编辑单元格", "向下填充", "粘贴", "清除"};
+                                 << QStringList{"编辑单元格", "向下填充", "粘贴", "清除"}
+                                 << QStringList{"撤销 向下填充(&U)", "重做 向下填充(&R)",
+                                                "撤销(&U)"};
     }
     void undoTextsInBothLanguages() {
         QFETCH(QByteArray, language);
         QFETCH(QStringList, names);
+        QFETCH(QStringList, menu);
         start(language.constData());
+        CMainFrame* f = m_app->mainFrame();
         QCOMPARE(m_view->history()->undoText(), QString());
         type(1, 1, QStringLiteral("462.5"));
         QCOMPARE(m_view->history()->undoText(), names[0]);
         click(1, 0);
-        click(2, 0, Qt::ShiftModifier);
-        m_view->edits()->fillDown();
+        click(3, 0, Qt::ShiftModifier);
+        QTest::keyClick(m_grid, Qt::Key_D, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_grid->textMatrix(3, 1), QStringLiteral("462.50000"));
         QCOMPARE(m_view->history()->undoText(), names[1]);
+        f->updateCommandStates();
+        QCOMPARE(f->action(ids::ID_EDIT_UNDO)->text(), menu[0]);
+        f->action(ids::ID_EDIT_UNDO)->trigger();
+        QCOMPARE(m_grid->textMatrix(3, 1), QString());
+        f->updateCommandStates();
+        QCOMPARE(f->action(ids::ID_EDIT_REDO)->text(), menu[1]);
+        // Back to the first typed value: Undo names the typing.
+        QVERIFY(f->action(ids::ID_EDIT_UNDO)->text() != menu[2]);
         click(1, 0);
         const QString line = m_view->edits()->copyText();
         click(5, 0);

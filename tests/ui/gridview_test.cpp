@@ -13,9 +13,6 @@
 #include <QHeaderView>
 
 namespace {
-QByteArray bytes(const radio::Image& img) {
-    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
-}
 void setRecord(radio::Image& img, int ch, std::initializer_list<uint8_t> rec) {
     int i = 0;
     for (uint8_t b : rec)
@@ -40,16 +37,6 @@ class GridViewTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_values;
 
-    CProgramView* openImage(TempProgram& prog, std::unique_ptr<CProgramApp>& app,
-                            const radio::Image& img, const char* language) {
-        prog.writeFile("radio.dat", bytes(img));
-        app = prog.app({prog.path("radio.dat")});
-        if (!app->InitInstance())
-            return nullptr;
-        (void)language;
-        return app->mainFrame()->activeView();
-    }
-
 private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
@@ -72,7 +59,7 @@ private slots:
         QFETCH(QString, title);
         TempProgram prog(language.constData());
         std::unique_ptr<CProgramApp> app;
-        CProgramView* v = openImage(prog, app, sampleImage(0, 1), language.constData());
+        CProgramView* v = startWithImage(prog, app, sampleImage(0, 1));
         QVERIFY(v);
         QStringList shown;
         for (int c = 1; c < 11; ++c)
@@ -94,7 +81,7 @@ private slots:
     void bandIndexPastTheListTakesTheLast() {
         TempProgram prog;
         std::unique_ptr<CProgramApp> app;
-        CProgramView* v = openImage(prog, app, sampleImage(0, 5), "English");
+        CProgramView* v = startWithImage(prog, app, sampleImage(0, 5));
         QVERIFY(v);
         QCOMPARE(v->bandLow(), 45000000);
         QCOMPARE(v->bandHigh(), 47000000);
@@ -105,11 +92,10 @@ private slots:
         {
             // Opening a file makes its model and band the last used ones...
             std::unique_ptr<CProgramApp> app;
-            QVERIFY(openImage(prog, app, sampleImage(2, 0), "English"));
+            QVERIFY(startWithImage(prog, app, sampleImage(2, 0)));
         }
         // ...which the next new document takes.
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
+        START_PROGRAM_IN(prog);
         CProgramDoc* doc = app->mainFrame()->activeDocument();
         QCOMPARE(int(doc->m_image[0x3DE]), 2);
         QCOMPARE(int(doc->m_image[0x3DF]), 0);
@@ -123,7 +109,7 @@ private slots:
         std::unique_ptr<CProgramApp> app;
         radio::Image img = sampleImage(0, 0);
         img[0x17E] = 0x01; // the empty channel 2 carries no scan-add bit
-        CProgramView* v = openImage(prog, app, img, "English");
+        CProgramView* v = startWithImage(prog, app, img);
         QVERIFY(v);
         v->GridToImage();
         QCOMPARE(bytes(v->document()->m_image).mid(16, 16), bytes(img).mid(16, 16));
@@ -132,9 +118,7 @@ private slots:
 
     void layoutFitsHeaders() {
         for (const char* language : {"English", "Chinese"}) {
-            TempProgram prog(language);
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
+            START_PROGRAM(language);
             CChannelGrid* g = app->mainFrame()->activeView()->grid();
             const int w = g->baseColumnWidth();
             QCOMPARE(g->columnWidth(0), int(w * 0.5));

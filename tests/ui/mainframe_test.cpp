@@ -32,10 +32,7 @@ private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
     void commandsReachTheirHandlers() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         using namespace ::ids;
         QCOMPARE(f->action(ID_FILE_NEW)->text(), QStringLiteral("&New\tCtrl+N"));
         QCOMPARE(f->action(ID_PROGRAM_READ)->text(), QStringLiteral("&Read    Ctrl+R"));
@@ -56,10 +53,7 @@ private slots:
     }
 
     void treeActsOnTheChosenItem() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         QTreeWidget* tree = f->navigationBar()->tree();
         QTreeWidgetItem* root = tree->topLevelItem(0);
         QCOMPARE(root->text(0), QStringLiteral("TestTool"));
@@ -90,10 +84,7 @@ private slots:
     }
 
     void controlBarAndItsCloseButton() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         CNavigationBar* bar = f->navigationBar();
         QAction* toggle = f->action(::ids::ID_VIEW_CONTROL_BAR);
         QVERIFY(bar->isVisible());
@@ -117,10 +108,7 @@ private slots:
     }
     void captionIsNotClipped() {
         QFETCH(QString, language);
-        TempProgram prog(language.toLatin1().constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM(language.toLatin1().constData());
         CNavigationBar* bar = f->navigationBar();
         QTRY_VERIFY2(bar->isVisible(), "the navigation bar never showed");
         auto* caption = bar->findChild<QLabel*>(QStringLiteral("caption"));
@@ -144,10 +132,7 @@ private slots:
     // CAP, NUM and SCRL show the lock states where the platform reports
     // them, and are hidden where it cannot (no made-up states).
     void lockKeyPanes() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         const std::optional<LockKeys> keys = readLockKeys();
         const QString platform = QGuiApplication::platformName();
         if (platform == QLatin1String("offscreen") || platform.startsWith(QLatin1String("wayland")))
@@ -163,10 +148,7 @@ private slots:
     }
 
     void backgroundIsReloadedAtEachPaint() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         auto* area = qobject_cast<CBackgroundClient*>(f->mdiArea());
         f->activeChildFrame()->hide();
         auto centre = [&] {
@@ -191,8 +173,7 @@ private slots:
         QImage logo(10, 12, QImage::Format_RGB32);
         logo.fill(Qt::green);
         logo.save(prog.path("logo.bmp"), "BMP");
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
+        START_PROGRAM_IN(prog);
         CAboutDlg dlg;
         const radio::AppState& st = radio::appState();
         dlg.load(st.settings, st.languageName, QString::fromStdString(st.programDir));
@@ -206,10 +187,7 @@ private slots:
     }
 
     void languageChangeSavesThenRestarts() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         QByteArray iniAtRestart;
         int restarts = 0;
         CProgramView::restartProgram = [&] {

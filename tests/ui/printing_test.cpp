@@ -20,10 +20,6 @@
 
 namespace {
 
-QByteArray bytes(const radio::Image& img) {
-    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
-}
-
 // Channels 1..`count` programmed alike.
 radio::Image imageWithChannels(int count) {
     radio::Image img = radio::newDocumentImage();
@@ -74,14 +70,6 @@ class PrintingTest : public QObject {
     QTemporaryDir m_values;
     QTemporaryDir m_out;
 
-    CProgramView* open(TempProgram& prog, std::unique_ptr<CProgramApp>& app,
-                       const radio::Image& img) {
-        prog.writeFile("radio.dat", bytes(img));
-        app = prog.app({prog.path("radio.dat")});
-        if (!app->InitInstance())
-            return nullptr;
-        return app->mainFrame()->activeView();
-    }
     QString printToPdf(CMainFrame* frame, const QString& name, int command) {
         const QString file = m_out.filePath(name);
         QPrinter& printer = radio::print::applicationPrinter();
@@ -97,7 +85,7 @@ private slots:
     void directPrintUsesTheGridAsItIsNow() {
         TempProgram prog;
         std::unique_ptr<CProgramApp> app;
-        CProgramView* view = open(prog, app, imageWithChannels(8));
+        CProgramView* view = startWithImage(prog, app, imageWithChannels(8));
         QVERIFY(view);
         for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_DIRECT, ids::ID_FILE_PRINT_PREVIEW,
                        ids::ID_FILE_PRINT_SETUP})
@@ -127,7 +115,7 @@ private slots:
     void chineseReportTakesTheChineseOwner() {
         TempProgram prog("Chinese");
         std::unique_ptr<CProgramApp> app;
-        QVERIFY(open(prog, app, imageWithChannels(1)));
+        QVERIFY(startWithImage(prog, app, imageWithChannels(1)));
         const QString file = printToPdf(app->mainFrame(), "zh.pdf", ids::ID_FILE_PRINT_DIRECT);
         QCOMPARE(pdfPages(file), 2);
         const QString text = pdfText(file);
@@ -140,7 +128,7 @@ private slots:
     void previewShowsEveryPage() {
         TempProgram prog;
         std::unique_ptr<CProgramApp> app;
-        QVERIFY(open(prog, app, imageWithChannels(15)));
+        QVERIFY(startWithImage(prog, app, imageWithChannels(15)));
         int pages = -1;
         whenModal<QPrintPreviewDialog>([&pages](QPrintPreviewDialog* dlg) {
             if (auto* w = dlg->findChild<QPrintPreviewWidget*>())
@@ -154,7 +142,7 @@ private slots:
     void cancelledDialogPrintsNothing() {
         TempProgram prog;
         std::unique_ptr<CProgramApp> app;
-        QVERIFY(open(prog, app, imageWithChannels(8)));
+        QVERIFY(startWithImage(prog, app, imageWithChannels(8)));
         int maxPage = 0;
         whenModal<QPrintDialog>([&maxPage](QPrintDialog* dlg) { maxPage = dlg->maxPage(); });
         const QString file = printToPdf(app->mainFrame(), "cancelled.pdf", ids::ID_FILE_PRINT);
@@ -165,7 +153,7 @@ private slots:
     void failedPrintIsReported() {
         TempProgram prog;
         std::unique_ptr<CProgramApp> app;
-        QVERIFY(open(prog, app, imageWithChannels(1)));
+        QVERIFY(startWithImage(prog, app, imageWithChannels(1)));
         MessageBoxCloser closer;
         printToPdf(app->mainFrame(), "no/such/dir/x.pdf", ids::ID_FILE_PRINT_DIRECT);
         QCOMPARE(closer.count, 1);

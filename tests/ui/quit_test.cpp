@@ -22,10 +22,8 @@ private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
     void viewGoesBeforeItsDocument() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CChildFrame* child = app->mainFrame()->activeChildFrame();
+        START_PROGRAM();
+        CChildFrame* child = f->activeChildFrame();
         QPointer<CProgramDoc> doc = child->document();
         bool docAliveWhenViewWent = false;
         connect(child->view(), &QObject::destroyed, this,

@@ -61,9 +61,7 @@ private slots:
     }
     void languages() {
         QFETCH(QString, language);
-        TempProgram prog(language.toUtf8().constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
+        START_PROGRAM(language.toUtf8().constData());
         const radio::AppState& st = radio::appState();
         QCOMPARE(st.chinese, QTest::currentDataTag() == QByteArray("Chinese"));
         QFETCH(bool, flag);
@@ -71,7 +69,6 @@ private slots:
         QCOMPARE(QString::fromStdString(st.languageName), language);
         QFETCH(QString, help);
         QCOMPARE(QString::fromStdString(st.helpFile), help);
-        CMainFrame* f = app->mainFrame();
         QFETCH(QString, fileMenu);
         QCOMPARE(f->menu(0)->title(), fileMenu);
         QFETCH(QString, header);
@@ -185,10 +182,9 @@ private slots:
         }
         QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
         {
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
+            START_PROGRAM_IN(prog);
             QVERIFY(radio::appState().chinese);
-            QCOMPARE(app->mainFrame()->menu(0)->title(), QStringLiteral("文件(&F)"));
+            QCOMPARE(f->menu(0)->title(), QStringLiteral("文件(&F)"));
         }
         QCOMPARE(prog.readFile(prog.path("Program.ini")), system);
     }
@@ -206,8 +202,7 @@ private slots:
         QFETCH(QString, message);
         TempProgram prog(running.toUtf8().constData());
         const QByteArray before = prog.readFile(prog.path("Program.ini"));
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
+        START_PROGRAM_IN(prog);
         int restarts = 0;
         CProgramView::restartProgram = [&] { ++restarts; };
         const auto restore = qScopeGuard([] {
@@ -223,10 +218,10 @@ private slots:
                 ->setChecked(true);
             dlg->accept();
         });
-        app->mainFrame()->runCommand(ids::ID_SETUP_LANGUAGE);
+        f->runCommand(ids::ID_SETUP_LANGUAGE);
         // A restart would bring the old language back: this instance stays, and says why.
         QCOMPARE(restarts, 0);
-        QVERIFY(app->mainFrame()->isVisible());
+        QVERIFY(f->isVisible());
         QCOMPARE(closer.count, 1);
         QVERIFY2(closer.text.startsWith(message) && closer.text.contains(prog.path("Program.ini")),
                  qPrintable(closer.text));
@@ -242,8 +237,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldConfig); });
         {
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
+            START_PROGRAM_IN(prog);
             radio::appState().settings->SetString("Setup", "Language", "Chinese");
         }
         QVERIFY(prog.readFile(prog.path("Program.ini")).contains("Language=Chinese"));
@@ -263,19 +257,13 @@ private slots:
     void languageCommandFollowsShowLang() {
         QFETCH(QByteArray, showLang);
         QFETCH(bool, shown);
-        TempProgram prog("English", showLang.isNull() ? nullptr : showLang.constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM("English", showLang.isNull() ? nullptr : showLang.constData());
         QCOMPARE(f->menu(4)->actions().contains(f->action(ids::ID_SETUP_LANGUAGE)), shown);
         QVERIFY(f->menu(4)->actions().contains(f->action(ids::ID_SETUP_COM)));
     }
 
     void editMenuAfterStartUp() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         const auto layout = [](bool factory) {
             QList<int> items;
             for (int id : cmd::menuLayout(cmd::Menu::Edit, [factory](const cmd::Command& c) {
@@ -301,9 +289,9 @@ private slots:
         img[0x11] = 0x25;
         img[0x12] = 0x46;
         img[0x13] = 0x46;
-        prog.writeFile("given.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
+        prog.writeFile("given.dat", bytes(img));
         img[0x11] = 0x50;
-        prog.writeFile("-last.dat", QByteArray(reinterpret_cast<const char*>(img.data()), 1024));
+        prog.writeFile("-last.dat", bytes(img));
         prog.writeFile("short.dat", QByteArray(1023, '\xff'));
         auto app = prog.app({prog.path("given.dat"), prog.path("short.dat"), QStringLiteral("--"),
                              QStringLiteral("-last.dat")});

@@ -3,6 +3,7 @@
 // Setup, and the serial port's time-outs and purge.
 
 #include "pty_radio.h"
+#include "tests/Patterned.h"
 #include "window_fixture.h"
 
 #include "link/VirtualRadio.h"
@@ -44,15 +45,9 @@
 
 using radio::Image;
 using radio::link::VirtualRadio;
+using testsupport::patterned;
 
 namespace {
-
-Image patterned(std::uint8_t seed) {
-    Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 11 + seed);
-    return img;
-}
 
 // Closes every modal dialog that opens, counting them: a dialog that should
 // not have opened must not leave the test waiting.
@@ -118,11 +113,7 @@ private slots:
     void initTestCase() { isolateUserValues(m_values); }
 
     void readFromTheWindow() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         CProgramDoc* doc = view->document();
         QVERIFY(radio::appState().freshDocument);
         for (std::size_t i = 0x3F1; i < 0x400; ++i)
@@ -166,11 +157,7 @@ private slots:
     }
 
     void writeFromTheWindow() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         CProgramDoc* doc = view->document();
 
         const Image radioBefore = patterned(7);
@@ -198,10 +185,7 @@ private slots:
     }
 
     void builtInVirtualRadio() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CProgramView* view = app->mainFrame()->activeView();
+        START_PROGRAM();
         // The "Virtual radio" choice of COM Setup needs no device at all.
         view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
         startTransfer(view, ids::ID_PROGRAM_READ);
@@ -212,11 +196,7 @@ private slots:
     }
 
     void cancelAndFailuresLeaveTheDocumentAlone() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         CProgramDoc* doc = view->document();
         const Image before = doc->m_image;
 
@@ -250,10 +230,7 @@ private slots:
     }
 
     void comSetupStoresTheChoice() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CProgramView* view = app->mainFrame()->activeView();
+        START_PROGRAM();
         QCOMPARE(view->m_strPort, QStringLiteral("COM1"));
         int helpContext = 0;
         setHelpHandler([&](int c) { helpContext = c; });
@@ -287,11 +264,7 @@ private slots:
     }
 
     void refusedValueStopsTheWrite() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         const Image radioBefore = patterned(9);
         PtyRadio radio(prog.path("radio"), radioBefore);
         QVERIFY(radio.ok());
@@ -338,11 +311,7 @@ private slots:
     }
 
     void writeChecksTheConfigurationFirst() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         struct Restore {
             decltype(writecheck::askWriteAnyway) ask = writecheck::askWriteAnyway;
             decltype(writecheck::showReport) show = writecheck::showReport;
@@ -388,7 +357,7 @@ private slots:
         QTRY_VERIFY(!view->m_pProgressDlg || !view->m_pProgressDlg->isVisible());
         Image odd = view->gridImage();
         odd[0x3DE] = 9;
-        prog.writeFile("odd.dat", QByteArray(reinterpret_cast<const char*>(odd.data()), 1024));
+        prog.writeFile("odd.dat", bytes(odd));
         QVERIFY(app->openDocumentFile(prog.path("odd.dat")));
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports[0].startsWith(QStringLiteral("odd.dat holds 2 values")),
@@ -403,11 +372,7 @@ private slots:
     }
 
     void readLocksTheDocument() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         CProgramDoc* doc = view->document();
         // Something to undo, and rows on the clipboard to paste.
         view->grid()->setTextMatrix(2, 1, QStringLiteral("461.00000"));
@@ -495,9 +460,7 @@ private slots:
         isolateUserValues(values);
         TempProgram prog;
         {
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
-            CMainFrame* f = app->mainFrame();
+            START_PROGRAM_IN(prog);
             QCOMPARE(f->activeView()->m_strPort, QStringLiteral("COM1")); // nothing stored
             comSetup(f->activeView(), [&](CComSetupDlg& dlg) {
                 dlg.comButton(2)->setChecked(true);
@@ -526,9 +489,7 @@ private slots:
         }
         {
             // The next run of the program.
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
-            CProgramView* view = app->mainFrame()->activeView();
+            START_PROGRAM_IN(prog);
             QCOMPARE(view->m_strPort, QStringLiteral("Virtual radio"));
             // What the dialog shows is what this window will use, also when set otherwise.
             view->m_strPort = QStringLiteral("com2");

@@ -5,6 +5,7 @@
 // languages.
 
 #include "pty_radio.h"
+#include "tests/Patterned.h"
 #include "window_fixture.h"
 
 #include "link/VirtualRadio.h"
@@ -15,6 +16,7 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/ProgressDlg.h"
+#include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QCheckBox>
@@ -25,21 +27,16 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <mutex>
 
 using radio::Image;
 using radio::link::VirtualRadio;
+using testsupport::patterned;
 
 namespace {
-
-Image patterned(std::uint8_t seed) {
-    Image img;
-    for (std::size_t i = 0; i < img.size(); ++i)
-        img[i] = std::uint8_t(i * 13 + seed);
-    return img;
-}
 
 // What the window showed, each change once, with the bar at that moment.
 struct Seen {
@@ -103,8 +100,7 @@ private:
 
 class TransferWindowTest : public QObject {
     Q_OBJECT
-    QTemporaryDir m_values;
-    QTemporaryDir m_data;
+    std::unique_ptr<QTemporaryDir> m_values;
     QStringList m_messages;
     QStringList m_windowAtMessage;
 
@@ -128,23 +124,17 @@ class TransferWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        isolateUserValues(m_values);
-        // Backups land in the test's own folder.
-        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        catchMessages();
-    }
+    void initTestCase() { catchMessages(); }
+    // Every case starts with nothing remembered, its backups in its own folder.
     void init() {
+        m_values = std::make_unique<QTemporaryDir>();
+        isolateUserValues(*m_values);
         m_messages.clear();
         m_windowAtMessage.clear();
     }
 
     void readSaysWhereThenWhatThenTheBackup() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         PtyRadio radio(prog.path("radio"), VirtualRadio::sampleImage());
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
@@ -192,11 +182,7 @@ private slots:
     }
 
     void writeAndVerifyNamesEveryPhase() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         PtyRadio radio(prog.path("radio"), patterned(5));
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
@@ -252,11 +238,7 @@ private slots:
     }
 
     void failuresAndCancelsAreNeverSuccess() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         PtyRadio radio(prog.path("radio"), patterned(9));
         QVERIFY(radio.ok());
         view->m_strPort = prog.path("radio");
@@ -384,11 +366,7 @@ private slots:
     }
 
     void chineseWindow() {
-        TempProgram prog("Chinese");
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM("Chinese");
         // The built-in radio by the name Com Setup gives it.
         view->m_strPort = QString::fromUtf8(radio::link::kVirtualRadioPortName);
         f->runCommand(ids::ID_PROGRAM_READ);
@@ -441,11 +419,7 @@ private slots:
 
     void longNamesKeepTheWindowReadable() {
         for (const char* language : {"English", "Chinese"}) {
-            TempProgram prog(language);
-            auto app = prog.app();
-            QVERIFY(app->InitInstance());
-            CMainFrame* f = app->mainFrame();
-            CProgramView* view = f->activeView();
+            START_PROGRAM(language);
             const QString longPort = QStringLiteral("/dev/serial/by-id/") +
                                      QString(150, QLatin1Char('x')) + QStringLiteral("-if00-port0");
             view->m_strPort = longPort;
@@ -467,6 +441,109 @@ private slots:
             dlg->OnCancel();
             QTRY_VERIFY2(!dlg, "Cancel left the transfer window open");
         }
+    }
+
+    void writingWindowsNameTheConfiguration() {
+        START_PROGRAM();
+        view->OnWrite();
+        QVERIFY2(view->m_pProgressDlg, "Write opened no transfer window");
+        QCOMPARE(view->m_pProgressDlg->configurationText(),
+                 QStringLiteral("Configuration: not saved, TR-1, 400-470 MHz"));
+        view->m_pProgressDlg->OnCancel();
+
+        const QString saved = prog.path("customer.dat");
+        app->askSaveFileName = [saved](const QString&) { return saved; };
+        QVERIFY(app->OnFileSaveAs());
+        CFleetDlg* fleet = CFleetDlg::openFor(f);
+        QCOMPARE(fleet->configurationLine()->text(),
+                 QStringLiteral("Configuration: customer.dat, TR-1, 400-470 MHz"));
+        fleet->cancelOrClose();
+    }
+
+    void everyReadKeepsABackup() {
+        START_PROGRAM();
+        typeCell(view, 1, 1, QStringLiteral("446.00625"));
+        QVERIFY(view->history()->undoStack()->canUndo());
+        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
+
+        QStringList kept;
+        for (int i = 0; i < 2; ++i) {
+            // The typed channel is given up when asked; what the first read
+            // brought is safe in its backup, so the second read asks nothing.
+            MessageBoxCloser discard(QMessageBox::Discard);
+            f->runCommand(ids::ID_PROGRAM_READ);
+            QCOMPARE(discard.count, i == 0 ? 1 : 0);
+            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+            QVERIFY(dlg);
+            QVERIFY(!dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite")));
+            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg, 15000);
+            QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+            kept << view->afterTransfer()->lastBackupPath();
+        }
+        QVERIFY(kept[0] != kept[1]);
+        for (const QString& path : kept) {
+            QVERIFY2(path.startsWith(
+                         m_values->filePath(QStringLiteral("data/Test Radio Tool/backups/"))),
+                     qPrintable(path));
+            QVERIFY(path.endsWith(QStringLiteral("_TR-1_400-470.dat")) ||
+                    path.endsWith(QStringLiteral("_TR-1_400-470-2.dat")));
+            QCOMPARE(prog.readFile(path), bytes(view->document()->m_image));
+        }
+        // What the radio sent is nothing to undo.
+        QVERIFY(!view->history()->undoStack()->canUndo());
+    }
+
+    void verifyAfterWriteFindsAFaultyRadio() {
+        START_PROGRAM();
+        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
+        typeCell(view, 1, 1, QStringLiteral("446.00625"));
+
+        const auto write = [&](bool check) -> int {
+            f->runCommand(ids::ID_PROGRAM_WRITE);
+            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
+            auto* box = dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
+            box->setChecked(check);
+            QSignalSpy done(view->afterTransfer(), &AfterTransfer::verifyFinished);
+            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+            if (!QTest::qWaitFor([&] { return !dlg; }, 15000))
+                return -1;
+            return int(done.count());
+        };
+
+        // Off by default; a plain write checks nothing.
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        QVERIFY(!view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))
+                     ->isChecked());
+        view->m_pProgressDlg->OnCancel();
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
+        QCOMPARE(write(false), 0);
+
+        {
+            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
+            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = 0x10;
+        }
+        typeCell(view, 1, 1, QStringLiteral("430.5"));
+        QCOMPARE(write(true), 1);
+        QVERIFY2(
+            view->afterTransfer()->lastVerifyText().startsWith(QStringLiteral("Verify failed: ")),
+            qPrintable(view->afterTransfer()->lastVerifyText()));
+        QVERIFY(view->afterTransfer()->lastVerifyText().contains(QStringLiteral("0x010")));
+        QCOMPARE(m_messages.size(), 1);
+
+        {
+            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
+            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = -1;
+        }
+        // The choice is remembered for the next write.
+        f->runCommand(ids::ID_PROGRAM_WRITE);
+        auto* box = view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
+        QVERIFY(box->isChecked());
+        view->m_pProgressDlg->OnCancel();
+        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
+        QCOMPARE(write(true), 1);
+        QCOMPARE(view->afterTransfer()->lastVerifyText(),
+                 QStringLiteral("Verified: the radio holds what was written."));
     }
 };
 

@@ -294,8 +294,7 @@ private slots:
         other[0x134] = 0x05;
         const auto prepare = [&](Session& s) {
             const QString path = s.prog.path("other.dat");
-            s.prog.writeFile("other.dat",
-                             QByteArray(reinterpret_cast<const char*>(other.data()), 1024));
+            s.prog.writeFile("other.dat", bytes(other));
             s.app->askOpenFileName = [path] { return path; };
             return s.f->mdiArea()->subWindowList().size();
         };
@@ -452,10 +451,8 @@ private slots:
     }
 
     void questionInChinese() {
-        TempProgram prog("Chinese");
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        editChannel(app->mainFrame()->activeView(), 3, QStringLiteral("460.00000"));
+        START_PROGRAM("Chinese");
+        editChannel(view, 3, QStringLiteral("460.00000"));
         QString buttons;
         dialogtest::onNextModal([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
@@ -465,7 +462,7 @@ private slots:
                       box->button(QMessageBox::Cancel)->text() + QLatin1Char('/') + box->text();
             box->button(QMessageBox::Cancel)->click();
         });
-        QVERIFY(!app->mainFrame()->close());
+        QVERIFY(!f->close());
         QCOMPARE(buttons, QStringLiteral("保存/放弃/取消/配置“信道信息”有尚未保存的修改。"));
     }
 };

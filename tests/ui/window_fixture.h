@@ -4,7 +4,16 @@
 // closing of the message boxes the program shows.
 
 #include "app/AppState.h"
+#include "model/Image.h"
 #include "program/qt/ProgramApp.h"
+#include "ui/qt/channels/AfterTransfer.h"
+#include "ui/qt/channels/ChannelEdits.h"
+#include "ui/qt/channels/ChannelGrid.h"
+#include "ui/qt/channels/ChannelLists.h"
+#include "ui/qt/channels/EditHistory.h"
+#include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/common/Messages.h"
+#include "ui/qt/shell/MainFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,6 +70,69 @@ struct TempProgram {
         return std::make_unique<CProgramApp>(QStringList{path("Program")} + extra, dir.path());
     }
 };
+
+// A window test's first step: starts the program on the program directory
+// `prog` as the user starts it, and names what the test works with: `app`, its
+// frame `f` and the `view` of the configuration opened at start-up.
+#define START_PROGRAM_IN(prog)                                                                     \
+    auto app = (prog).app();                                                                       \
+    QVERIFY2(app->InitInstance(), "the program did not start");                                    \
+    [[maybe_unused]] CMainFrame* f = app->mainFrame();                                             \
+    [[maybe_unused]] CProgramView* view = f->activeView()
+
+// The same on a fresh program directory `prog`, made with TempProgram's
+// arguments (its language first).
+#define START_PROGRAM(...)                                                                         \
+    TempProgram prog{__VA_ARGS__};                                                                 \
+    START_PROGRAM_IN(prog)
+
+// The bytes of an image, as a file holds them.
+inline QByteArray bytes(const radio::Image& img) {
+    return QByteArray(reinterpret_cast<const char*>(img.data()), int(img.size()));
+}
+
+// Starts the program with `img` as the file its command line names (as "Open
+// With" does); the view of it, or null when the program did not start.
+inline CProgramView* startWithImage(TempProgram& prog, std::unique_ptr<CProgramApp>& app,
+                                    const radio::Image& img) {
+    prog.writeFile("radio.dat", bytes(img));
+    app = prog.app({prog.path("radio.dat")});
+    return app->InitInstance() ? app->mainFrame()->activeView() : nullptr;
+}
+
+// Starts the program afresh in `language` for typing into the grid: its
+// window active, the band 460-470 MHz. The view, or null when it did not start.
+inline CProgramView* startForTyping(std::unique_ptr<TempProgram>& prog,
+                                    std::unique_ptr<CProgramApp>& app, const char* language) {
+    app.reset();
+    prog = std::make_unique<TempProgram>(language);
+    app = prog->app();
+    if (!app->InitInstance())
+        return nullptr;
+    QApplication::setActiveWindow(app->mainFrame());
+    if (!QTest::qWaitForWindowActive(app->mainFrame()))
+        return nullptr;
+    CProgramView* view = app->mainFrame()->activeView();
+    view->setBand(46000000, 47000000);
+    return view;
+}
+
+// Types `text` into a cell through its editor and commits it; the step is
+// recorded once the commit is over.
+inline void typeCell(CProgramView* view, int row, int col, const QString& text) {
+    view->grid()->setCurrent(row, col);
+    view->ShowCellEditor();
+    auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
+    QVERIFY(edit);
+    edit->setText(text);
+    view->CommitCellEditor();
+    QCoreApplication::processEvents();
+}
+
+// The channel window's messages go into `into` instead of a message box.
+inline void keepMessages(QStringList& into) {
+    messages::show = [&into](QWidget*, const QString& text, bool) { into << text; };
+}
 
 // Per-user values and data (backups, the copies of unsaved work) go to a
 // temporary directory, never the user's own nor another test's.

@@ -1,10 +1,9 @@
-// Undo and redo, copy and paste, import and comparison through the real
-// channel window; a backup of every read and the check after a write
-// against the built-in virtual radio.
+// The channel window's editing commands through the real window: undo and
+// redo, copy, paste and clear, channel-list import and export, Compare With
+// and the bounds on the files they read, in both languages.
 
 #include "window_fixture.h"
 
-#include "link/VirtualRadioPort.h"
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 #include "ui/CommandIds.h"
@@ -22,12 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QUndoStack>
-
-#include <mutex>
 
 #include <sys/stat.h>
 
@@ -40,48 +34,31 @@ QStringList row(CProgramView* view, int r) {
     return cells;
 }
 
-void type(CProgramView* view, int r, int c, const QString& text) {
-    view->grid()->setCurrent(r, c);
-    view->ShowCellEditor();
-    auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
-    QVERIFY(edit);
-    edit->setText(text);
-    view->CommitCellEditor();
-    QCoreApplication::processEvents(); // the step is recorded once the commit is over
-}
-
 const QStringList kEmptyRow = {"", "", "", "", "", "", "", "", "", ""};
 
 } // namespace
 
-class ExtrasTest : public QObject {
+class EditCommandsTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_values;
-    QTemporaryDir m_data;
     QStringList m_messages;
 
 private slots:
     void initTestCase() {
         isolateUserValues(m_values);
-        // Backups land in the test's own folder.
-        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
-        messages::show = [this](QWidget*, const QString& text, bool) { m_messages << text; };
+        keepMessages(m_messages);
     }
     void init() { m_messages.clear(); }
 
     void undoRedoEditsPasteAndClear() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
+        START_PROGRAM();
         QCOMPARE(view->bandLow(), 40000000);
 
-        type(view, 1, 1, QStringLiteral("446.00625"));
+        typeCell(view, 1, 1, QStringLiteral("446.00625"));
         const QStringList typed = {"446.00625", "446.00625", "None", "None", "High",
                                    "No",        "Off",       "Wide", "Off",  "Off"};
         QCOMPARE(row(view, 1), typed);
-        type(view, 1, 2, QStringLiteral("446.5"));
+        typeCell(view, 1, 2, QStringLiteral("446.5"));
         QCOMPARE(view->history()->undoStack()->count(), 2);
 
         f->action(ids::ID_EDIT_UNDO)->trigger();
@@ -132,10 +109,7 @@ private slots:
     }
 
     void importAsksAndUndoesInOneStep() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CProgramView* view = app->mainFrame()->activeView();
+        START_PROGRAM();
         const QByteArray csv = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Skip\n"
                                "1,446.00625,+,1,Tone,88.5,NFM,\n"
                                "2,146.52,,,,,FM,\n";
@@ -189,9 +163,7 @@ private slots:
                     .contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
 
         // Compare: the grid's configuration against the untouched file.
-        prog.writeFile(
-            "other.dat",
-            QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
+        prog.writeFile("other.dat", bytes(view->document()->m_image));
         QString error;
         const QString report = view->channelLists()->compareWith(prog.path("other.dat"), &error);
         QVERIFY(error.isEmpty());
@@ -211,10 +183,10 @@ private slots:
             for (int i = 8; i < 15; ++i)
                 fromElsewhere[radio::mm::channelOffset(n) + i] = 0x00;
         // The same radio as before, so later windows keep their band.
-        for (const radio::mm::Field* f : {&radio::mm::ModelType, &radio::mm::BandIndex})
-            radio::mm::set(fromElsewhere, *f, radio::mm::get(view->document()->m_image, *f));
-        prog.writeFile("elsewhere.dat",
-                       QByteArray(reinterpret_cast<const char*>(fromElsewhere.data()), 1024));
+        for (const radio::mm::Field* field : {&radio::mm::ModelType, &radio::mm::BandIndex})
+            radio::mm::set(fromElsewhere, *field,
+                           radio::mm::get(view->document()->m_image, *field));
+        prog.writeFile("elsewhere.dat", bytes(fromElsewhere));
         CProgramDoc* opened = app->openDocumentFile(prog.path("elsewhere.dat"));
         QVERIFY(opened);
         const QString same = app->mainFrame()->activeView()->channelLists()->compareWith(
@@ -228,10 +200,7 @@ private slots:
     // The window reads its inputs by the core's rules: a pipe is refused
     // instead of freezing the window, a huge file before it is read.
     void inputFilesAreBounded() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CProgramView* view = app->mainFrame()->activeView();
+        START_PROGRAM();
         const QString fifo = prog.path("pipe.dat");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
         QString error;
@@ -253,18 +222,12 @@ private slots:
     }
 
     void chineseTexts() {
-        TempProgram prog("Chinese");
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM("Chinese");
         QCOMPARE(f->action(ids::ID_EDIT_UNDO)->text(), QStringLiteral("撤销(&U)"));
         QCOMPARE(f->action(ids::ID_SETUP_OPEN_BACKUPS)->text(),
                  QStringLiteral("打开备份文件夹(&B)"));
-        CProgramView* view = f->activeView();
-        prog.writeFile(
-            "other.dat",
-            QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
-        type(view, 2, 1, QStringLiteral("446.00625"));
+        prog.writeFile("other.dat", bytes(view->document()->m_image));
+        typeCell(view, 2, 1, QStringLiteral("446.00625"));
         QString error;
         const QString compared = view->channelLists()->compareWith(prog.path("other.dat"), &error);
         QVERIFY2(compared.startsWith(QStringLiteral("原配置：") + view->document()->title() +
@@ -287,103 +250,7 @@ private slots:
         view->m_pProgressDlg->OnCancel();
         QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
     }
-
-    void everyReadKeepsABackup() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
-        type(view, 1, 1, QStringLiteral("446.00625"));
-        QVERIFY(view->history()->undoStack()->canUndo());
-        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
-
-        QStringList kept;
-        for (int i = 0; i < 2; ++i) {
-            // The typed channel is given up when asked; what the first read
-            // brought is safe in its backup, so the second read asks nothing.
-            MessageBoxCloser discard(QMessageBox::Discard);
-            f->runCommand(ids::ID_PROGRAM_READ);
-            QCOMPARE(discard.count, i == 0 ? 1 : 0);
-            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
-            QVERIFY(dlg);
-            QVERIFY(!dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite")));
-            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(!dlg, 15000);
-            QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
-            kept << view->afterTransfer()->lastBackupPath();
-        }
-        QVERIFY(kept[0] != kept[1]);
-        for (const QString& path : kept) {
-            QVERIFY2(path.startsWith(m_data.path() + QStringLiteral("/Test Radio Tool/backups/")),
-                     qPrintable(path));
-            QVERIFY(path.endsWith(QStringLiteral("_TR-1_400-470.dat")) ||
-                    path.endsWith(QStringLiteral("_TR-1_400-470-2.dat")));
-            const QByteArray bytes = prog.readFile(path);
-            QCOMPARE(
-                bytes,
-                QByteArray(reinterpret_cast<const char*>(view->document()->m_image.data()), 1024));
-        }
-        // What the radio sent is nothing to undo.
-        QVERIFY(!view->history()->undoStack()->canUndo());
-    }
-
-    void verifyAfterWriteFindsAFaultyRadio() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
-        view->m_strPort = QString::fromLatin1(radio::link::kVirtualRadioPortName);
-        type(view, 1, 1, QStringLiteral("446.00625"));
-
-        const auto write = [&](bool check) -> int {
-            f->runCommand(ids::ID_PROGRAM_WRITE);
-            QPointer<CProgressDlg> dlg = view->m_pProgressDlg;
-            auto* box = dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
-            box->setChecked(check);
-            QSignalSpy done(view->afterTransfer(), &AfterTransfer::verifyFinished);
-            QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
-            if (!QTest::qWaitFor([&] { return !dlg; }, 15000))
-                return -1;
-            return int(done.count());
-        };
-
-        // Off by default; a plain write checks nothing.
-        f->runCommand(ids::ID_PROGRAM_WRITE);
-        QVERIFY(!view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"))
-                     ->isChecked());
-        view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
-        QCOMPARE(write(false), 0);
-
-        {
-            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
-            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = 0x10;
-        }
-        type(view, 1, 1, QStringLiteral("430.5"));
-        QCOMPARE(write(true), 1);
-        QVERIFY2(
-            view->afterTransfer()->lastVerifyText().startsWith(QStringLiteral("Verify failed: ")),
-            qPrintable(view->afterTransfer()->lastVerifyText()));
-        QVERIFY(view->afterTransfer()->lastVerifyText().contains(QStringLiteral("0x010")));
-        QCOMPARE(m_messages.size(), 1);
-
-        {
-            std::lock_guard<std::mutex> lock(radio::link::sharedVirtualRadioMutex());
-            radio::link::sharedVirtualRadio().faults().ignoreWriteAt = -1;
-        }
-        // The choice is remembered for the next write.
-        f->runCommand(ids::ID_PROGRAM_WRITE);
-        auto* box = view->m_pProgressDlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWrite"));
-        QVERIFY(box->isChecked());
-        view->m_pProgressDlg->OnCancel();
-        QTRY_VERIFY2(!view->m_pProgressDlg, "Cancel left the transfer window open");
-        QCOMPARE(write(true), 1);
-        QCOMPARE(view->afterTransfer()->lastVerifyText(),
-                 QStringLiteral("Verified: the radio holds what was written."));
-    }
 };
 
-QTEST_MAIN(ExtrasTest)
-#include "extras_test.moc"
+QTEST_MAIN(EditCommandsTest)
+#include "edit_commands_test.moc"

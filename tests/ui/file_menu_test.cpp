@@ -1,7 +1,6 @@
-// The everyday file and edit commands: file dialogs that start in the folder
-// last used, File > Recent Files, a configuration dropped on the window,
-// Fill Down by its key, Undo/Redo that name their step, and the windows that
-// write naming what they write.
+// The File menu's ways to files: file dialogs that start in the folder last
+// used, File > Recent Files, a configuration dropped on the window, and
+// channel lists exported and imported in both layouts.
 
 #include "window_fixture.h"
 
@@ -12,15 +11,11 @@
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/common/Messages.h"
 #include "ui/qt/dialogs/FileDialogs.h"
-#include "ui/qt/dialogs/ProgressDlg.h"
-#include "ui/qt/shell/FleetDlg.h"
 #include "ui/qt/shell/MainFrame.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -75,7 +70,7 @@ QAction* recentEntry(CMainFrame* f, int index) {
 
 } // namespace
 
-class EverydayTest : public QObject {
+class FileMenuTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_values;
     QTemporaryDir m_files;
@@ -96,9 +91,7 @@ private slots:
     }
 
     void dialogsStartInTheFolderLastUsed() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
+        START_PROGRAM();
         const QString first = saveCopy(QStringLiteral("fleet/one.dat"));
         {
             // Never in the program's own folder; a file type named as elsewhere.
@@ -124,7 +117,7 @@ private slots:
         }
         {
             FileDialogAnswer answer;
-            app->mainFrame()->runCommand(ids::ID_FILE_COMPARE);
+            f->runCommand(ids::ID_FILE_COMPARE);
             QCOMPARE(answer.folder, fleet);
         }
         // Remembered per user: a new run starts there too.
@@ -138,10 +131,7 @@ private slots:
     }
 
     void recentFilesListAndOpen() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         // Nothing yet: the submenu says so rather than looking broken.
         QCOMPARE(recentEntries(f), QStringList{QStringLiteral("(none)")});
         const QString a = saveCopy(QStringLiteral("a.dat"));
@@ -191,32 +181,8 @@ private slots:
         QCOMPARE(recentEntries(again->mainFrame()).size(), 3);
     }
 
-    void writingWindowsNameTheConfiguration() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
-        view->OnWrite();
-        QVERIFY2(view->m_pProgressDlg, "Write opened no transfer window");
-        QCOMPARE(view->m_pProgressDlg->configurationText(),
-                 QStringLiteral("Configuration: not saved, TR-1, 400-470 MHz"));
-        view->m_pProgressDlg->OnCancel();
-
-        const QString saved = m_files.filePath(QStringLiteral("customer.dat"));
-        app->askSaveFileName = [saved](const QString&) { return saved; };
-        QVERIFY(app->OnFileSaveAs());
-        CFleetDlg* fleet = CFleetDlg::openFor(f);
-        QCOMPARE(fleet->configurationLine()->text(),
-                 QStringLiteral("Configuration: customer.dat, TR-1, 400-470 MHz"));
-        fleet->cancelOrClose();
-    }
-
     void droppedConfigurationOpens() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         const QString path = saveCopy(QStringLiteral("dropped.dat"));
 
         QMimeData notOurs;
@@ -238,13 +204,10 @@ private slots:
     }
 
     void bothChannelListLayouts() {
-        TempProgram prog;
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
+        START_PROGRAM();
         QStringList notices;
         const auto keep = messages::show;
-        messages::show = [&notices](QWidget*, const QString& text, bool) { notices << text; };
+        keepMessages(notices);
         const QString source = saveCopy(QStringLiteral("one-channel.dat"), "one-channel.dat");
         QVERIFY(app->openDocumentFile(source));
         const QString rx = f->activeView()->grid()->textMatrix(1, 1);
@@ -299,60 +262,6 @@ private slots:
         messages::show = keep;
     }
 
-    void fillDownByKeyAndNamedUndo_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("undo");
-        QTest::addColumn<QString>("redo");
-        QTest::addColumn<QString>("plainUndo");
-        QTest::newRow("English") << "English"
-                                 << "&Undo Fill Down"
-                                 << "&Redo Fill Down"
-                                 << "&Undo";
-        QTest::newRow("Chinese") << "Chinese"
-                                 << "撤销 向下填充(&U)"
-                                 << "重做 向下填充(&R)"
-                                 << "撤销(&U)";
-    }
-    void fillDownByKeyAndNamedUndo() {
-        QFETCH(QString, language);
-        QFETCH(QString, undo);
-        QFETCH(QString, redo);
-        QFETCH(QString, plainUndo);
-        TempProgram prog(language.toLatin1().constData());
-        auto app = prog.app();
-        QVERIFY(app->InitInstance());
-        CMainFrame* f = app->mainFrame();
-        CProgramView* view = f->activeView();
-        CChannelGrid* grid = view->grid();
-        QApplication::setActiveWindow(f);
-        QVERIFY(QTest::qWaitForWindowActive(f));
-        view->setBand(46000000, 47000000);
-        const auto click = [grid](int row, int col, Qt::KeyboardModifiers mods = {}) {
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, mods,
-                              grid->cellRect(row, col).center());
-        };
-        click(1, 1);
-        auto* edit = qobject_cast<QLineEdit*>(view->openEditor());
-        QVERIFY(edit);
-        edit->setText(QStringLiteral("462.5"));
-        edit->setModified(true);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        click(1, 0);
-        click(3, 0, Qt::ShiftModifier);
-        QTest::keyClick(grid, Qt::Key_D, Qt::ControlModifier);
-        QCoreApplication::processEvents();
-        QCOMPARE(grid->textMatrix(3, 1), QStringLiteral("462.50000"));
-        f->updateCommandStates();
-        QCOMPARE(f->action(ids::ID_EDIT_UNDO)->text(), undo);
-        f->action(ids::ID_EDIT_UNDO)->trigger();
-        QCOMPARE(grid->textMatrix(3, 1), QString());
-        f->updateCommandStates();
-        QCOMPARE(f->action(ids::ID_EDIT_REDO)->text(), redo);
-        // Back to the first typed value: Undo names the typing.
-        QVERIFY(f->action(ids::ID_EDIT_UNDO)->text() != plainUndo);
-    }
-
     // Export Channel List writes as every other output does: a pipe, a device
     // or a folder is refused and stays what it was; a write-protected list
     // stays unchanged for an ordinary user.
@@ -378,5 +287,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EverydayTest)
-#include "everyday_test.moc"
+QTEST_MAIN(FileMenuTest)
+#include "file_menu_test.moc"
