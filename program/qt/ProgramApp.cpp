@@ -17,6 +17,7 @@
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/widgets/MessageWrap.h"
 
 #include <QAction>

@@ -87,7 +87,7 @@ bool ChannelEdits::paste(const QString& text, QStringList* problems) {
     return true;
 }
 
-QStringList ChannelEdits::describe(const std::vector<radio::clipboard::Rejected>& refused) {
+QStringList ChannelEdits::describe(const std::vector<radio::clipboard::Rejected>& refused) const {
     QStringList lines;
     const auto headers = radio::columnHeaders(m_view->coreTexts());
     for (const auto& r : refused) {

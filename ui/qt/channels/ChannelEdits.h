@@ -60,7 +60,7 @@ public:
 
 private:
     // The refused cells of a paste or a bulk edit, one line each.
-    static QStringList describe(const std::vector<radio::clipboard::Rejected>& refused);
+    QStringList describe(const std::vector<radio::clipboard::Rejected>& refused) const;
     void reportUnchanged(const QStringList& problems) const;
     // Commits the open editor and records what is pending; false when the
     // channels may not be rearranged now.
