@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ namespace {
 // wording Compare uses: a new setting needs only the one.
 QString labelOf(const char* english) {
     const QString own = COptionalFeaturesDlg::tr(english);
-    return own != QLatin1String(english) ? own : qs(radio::coreTexts()("Diff", english));
+    return own != QLatin1String(english) ? own : QCoreApplication::translate("Diff", english);
 }
 
 } // namespace
