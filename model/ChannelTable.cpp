@@ -1,5 +1,6 @@
 #include "model/ChannelTable.h"
 
+#include "model/Channel.h"
 #include "model/Codecs.h"
 #include "model/DataTexts.h"
 #include "model/MemoryMap.h"
@@ -7,25 +8,6 @@
 #include <cstdio>
 
 namespace radio {
-
-namespace {
-
-FreqBytes recordFreq(const Image& img, int channel, const mm::Field& f) {
-    FreqBytes b;
-    for (int i = 0; i < 4; ++i)
-        b[i] = mm::recordByte(img, channel, f, i);
-    return b;
-}
-
-ToneBytes recordTone(const Image& img, int channel, const mm::Field& f) {
-    return {mm::recordByte(img, channel, f, 0), mm::recordByte(img, channel, f, 1)};
-}
-
-bool isYes(const std::string& text) {
-    return data::is(text, data::Yes);
-}
-
-} // namespace
 
 const std::array<std::string, kGridCols>& columnHeaders() {
     static const std::array<std::string, kGridCols> english = {
@@ -105,57 +87,31 @@ ChannelTable imageToTable(const Image& img, Language language) {
         char number[8];
         std::snprintf(number, sizeof number, "%2d", n);
         row[ColChannel] = number;
-        const bool empty = mm::channelEmpty(img, n);
-        row[ColRx] = FormatFrequency(recordFreq(img, n, mm::rec::RxFrequency));
-        row[ColTx] = FormatFrequency(recordFreq(img, n, mm::rec::TxFrequency));
-        row[ColDecode] = FormatTone(recordTone(img, n, mm::rec::RxTone), empty, language);
-        row[ColEncode] = FormatTone(recordTone(img, n, mm::rec::TxTone), empty, language);
-        OptionTexts o = decodeOptions(img, n, language);
-        row[ColPower] = std::move(o.power);
-        row[ColScanAdd] = std::move(o.scanAdd);
-        row[ColBusyLock] = std::move(o.busyLock);
-        row[ColWidth] = std::move(o.width);
-        row[ColCompand] = std::move(o.compand);
-        row[ColScrambler] = std::move(o.scrambler);
+        ChannelTexts t = channelTexts(readChannel(img, n), language);
+        row[ColRx] = std::move(t.rx);
+        row[ColTx] = std::move(t.tx);
+        row[ColDecode] = std::move(t.decode);
+        row[ColEncode] = std::move(t.encode);
+        row[ColPower] = std::move(t.power);
+        row[ColScanAdd] = std::move(t.scanAdd);
+        row[ColBusyLock] = std::move(t.busyLock);
+        row[ColWidth] = std::move(t.width);
+        row[ColCompand] = std::move(t.compand);
+        row[ColScrambler] = std::move(t.scrambler);
     }
     return table;
 }
 
+Channel rowChannel(const ChannelTable& table, int n) {
+    const auto& row = table[std::size_t(n)];
+    return channelFromTexts({row[ColRx], row[ColTx], row[ColDecode], row[ColEncode], row[ColPower],
+                             row[ColScanAdd], row[ColBusyLock], row[ColWidth], row[ColCompand],
+                             row[ColScrambler]});
+}
+
 void tableToImage(const ChannelTable& table, Image& img) {
-    for (int n = 1; n <= mm::kChannelCount; ++n) {
-        const auto& row = table[n];
-        const FreqBytes rx = ParseFrequency(row[ColRx]);
-        const FreqBytes tx = ParseFrequency(row[ColTx]);
-        for (int i = 0; i < 4; ++i) {
-            mm::recordByte(img, n, mm::rec::RxFrequency, i) = rx[i];
-            mm::recordByte(img, n, mm::rec::TxFrequency, i) = tx[i];
-        }
-        const ToneBytes dec = ParseTone(row[ColDecode]);
-        const ToneBytes enc = ParseTone(row[ColEncode]);
-        for (int i = 0; i < 2; ++i) {
-            mm::recordByte(img, n, mm::rec::RxTone, i) = dec[i];
-            mm::recordByte(img, n, mm::rec::TxTone, i) = enc[i];
-        }
-        OptionTexts o;
-        o.power = row[ColPower];
-        o.scanAdd = row[ColScanAdd];
-        o.busyLock = row[ColBusyLock];
-        o.width = row[ColWidth];
-        o.compand = row[ColCompand];
-        o.scrambler = row[ColScrambler];
-        encodeOptions(img, n, o);
-    }
-    // Scan-add bits live outside the records: both bytes are rebuilt from the column.
-    unsigned low = 0;
-    unsigned high = 0;
-    for (int n = 1; n <= 8; ++n)
-        if (isYes(table[n][ColScanAdd]))
-            low |= 1u << (n - 1);
-    for (int n = 9; n <= 16; ++n)
-        if (isYes(table[n][ColScanAdd]))
-            high |= 1u << (n - 9);
-    mm::set(img, mm::ScanAddLow, low);
-    mm::set(img, mm::ScanAddHigh, high);
+    for (int n = 1; n <= mm::kChannelCount; ++n)
+        writeChannel(img, n, rowChannel(table, n));
 }
 
 } // namespace radio

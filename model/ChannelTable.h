@@ -3,6 +3,7 @@
 // the channel numbers " 1".."16", rows 1..16 the channels. The grid view only
 // moves these texts into widgets; all conversion rules live here.
 
+#include "model/Channel.h"
 #include "model/Image.h"
 #include "model/Text.h"
 
@@ -42,6 +43,8 @@ const std::vector<std::string>& columnEntries(int column, Language language);
 
 // Image -> table: English headers, channel numbers, channel values in `language`.
 ChannelTable imageToTable(const Image& img, Language language);
+// The channel row n (1..16) of a table stands for, as tableToImage stores it.
+Channel rowChannel(const ChannelTable& table, int n);
 // Table -> image: channel records and scan-add bytes; nothing else changes.
 void tableToImage(const ChannelTable& table, Image& img);
 

@@ -154,6 +154,21 @@ bool skipBlanksAndSign(const std::string& text, std::size_t& i) {
     return negative;
 }
 
+// A 10 Hz count as four BCD bytes, least significant first; 0 is none.
+FreqBytes unitsToBytes(std::int64_t v) {
+    if (v == 0)
+        return {0xFF, 0xFF, 0xFF, 0xFF};
+    FreqBytes out{};
+    std::int64_t d = 1000000;
+    for (int k = 3; k >= 0; --k) {
+        const std::int64_t p = v / d;
+        v %= d;
+        out[k] = std::uint8_t((p / 10) * 16 + p % 10);
+        d /= 100;
+    }
+    return out;
+}
+
 } // namespace
 
 double atofC(const std::string& text) {
@@ -275,12 +290,37 @@ double DecimalMultiply(double a, double b) {
 }
 
 std::string FormatFrequency(const FreqBytes& b) {
+    return frequencyText(frequencyHz(b));
+}
+
+std::int64_t frequencyHz(const FreqBytes& b) {
     if (b[3] == 0x00 || b[3] == 0xFF)
-        return {};
+        return 0;
     std::int64_t v = 0;
     for (int k = 3; k >= 0; --k)
         v = v * 100 + (b[k] >> 4) * 10 + (b[k] & 0x0F); // nibbles above 9 count as they are
-    return formatFixed(double(v) / 100000.0, 5);
+    return v * 10;
+}
+
+FreqBytes frequencyBytes(std::int64_t hz) {
+    return unitsToBytes(hz / 10);
+}
+
+bool frequencyPresent(std::int64_t hz) {
+    const std::uint8_t msb = frequencyBytes(hz)[3];
+    return msb != 0x00 && msb != 0xFF;
+}
+
+std::string frequencyText(std::int64_t hz) {
+    if (hz == 0)
+        return {};
+    return formatFixed(double(hz / 10) / 100000.0, 5);
+}
+
+std::int64_t frequencyTextHz(const std::string& text) {
+    const std::int64_t units = frequencyUnits(text);
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max() / 10;
+    return units > kMax ? kMax * 10 : units < -kMax ? -kMax * 10 : units * 10;
 }
 
 std::int64_t frequencyUnits(const std::string& text) {
@@ -298,46 +338,77 @@ std::string formatFrequencyText(const std::string& text) {
 }
 
 FreqBytes ParseFrequency(const std::string& text) {
-    std::int64_t v = frequencyUnits(text);
-    if (v == 0)
-        return {0xFF, 0xFF, 0xFF, 0xFF};
-    FreqBytes out{};
-    std::int64_t d = 1000000;
-    for (int k = 3; k >= 0; --k) {
-        const std::int64_t p = v / d;
-        v %= d;
-        out[k] = std::uint8_t((p / 10) * 16 + p % 10);
-        d /= 100;
-    }
-    return out;
+    return unitsToBytes(frequencyUnits(text));
 }
 
 std::string FormatTone(const ToneBytes& lh, bool channelEmpty, Language language) {
-    const std::uint8_t lo = lh[0];
-    const std::uint8_t hi = lh[1];
-    if (hi == 0x00 || hi == 0xFF)
-        return channelEmpty ? std::string() : toneList(language)[0];
-    const int value = (hi & 0x01) * 256 + lo;
-    if (hi == 0x28 || hi == 0x29)
-        return dcsText(codeNumberOf(value), 'N');
-    if (hi == 0xA8 || hi == 0xA9)
-        return dcsText(codeNumberOf(value), 'I');
-    const unsigned word = unsigned(hi) * 256 + lo;
-    return formatFixed(word / 10.0, 1);
+    return toneText(toneOf(lh), channelEmpty, language);
 }
 
 ToneBytes ParseTone(const std::string& text) {
+    return toneBytes(toneFromText(text));
+}
+
+Tone toneOf(const ToneBytes& lh) {
+    const std::uint8_t lo = lh[0];
+    const std::uint8_t hi = lh[1];
+    Tone t;
+    if (hi == 0x00 || hi == 0xFF)
+        return t;
+    if (hi == 0x28 || hi == 0x29 || hi == 0xA8 || hi == 0xA9) {
+        t.kind = hi & 0x80 ? Tone::Kind::DcsInverted : Tone::Kind::Dcs;
+        t.value = (hi & 0x01) * 256 + lo;
+        return t;
+    }
+    t.kind = Tone::Kind::Ctcss;
+    t.value = hi * 256 + lo;
+    return t;
+}
+
+ToneBytes toneBytes(const Tone& tone) {
+    switch (tone.kind) {
+    case Tone::Kind::None:
+        return {0xFF, 0xFF};
+    case Tone::Kind::Dcs:
+    case Tone::Kind::DcsInverted: {
+        const std::uint8_t base = tone.kind == Tone::Kind::Dcs ? 0x28 : 0xA8;
+        return {std::uint8_t(tone.value & 0xFF), std::uint8_t(base | ((tone.value >> 8) & 1))};
+    }
+    case Tone::Kind::Ctcss:
+        break;
+    }
+    return {std::uint8_t(tone.value % 256), std::uint8_t(tone.value / 256)};
+}
+
+std::string toneText(const Tone& tone, bool channelEmpty, Language language) {
+    switch (tone.kind) {
+    case Tone::Kind::None:
+        return channelEmpty ? std::string() : toneList(language)[0];
+    case Tone::Kind::Dcs:
+        return dcsText(codeNumberOf(int(tone.value)), 'N');
+    case Tone::Kind::DcsInverted:
+        return dcsText(codeNumberOf(int(tone.value)), 'I');
+    case Tone::Kind::Ctcss:
+        break;
+    }
+    return formatFixed(double(tone.value) / 10.0, 1);
+}
+
+Tone toneFromText(const std::string& text) {
+    Tone t;
     if (text.find('D') != std::string::npos) {
         const long n = atoiC(text.substr(1));
-        const bool normal = text.find('N') != std::string::npos;
-        const std::uint8_t hi = normal ? (n < 372 ? 0x28 : 0x29) : (n < 372 ? 0xA8 : 0xA9);
-        const std::uint8_t lo = isStandardCode(n) ? std::uint8_t(octalValue(int(n)) & 0xFF) : 0x00;
-        return {lo, hi};
+        t.kind = text.find('N') != std::string::npos ? Tone::Kind::Dcs : Tone::Kind::DcsInverted;
+        // A code the radio does not offer keeps only the half of the list it names.
+        t.value = isStandardCode(n) ? octalValue(int(n)) : n < 372 ? 0 : 256;
+        return t;
     }
     const std::int64_t w = truncateToInt64(DecimalMultiply(atofC(text), 10));
-    if (w == 0)
-        return {0xFF, 0xFF};
-    return {std::uint8_t(w % 256), std::uint8_t(w / 256)};
+    if (w != 0) {
+        t.kind = Tone::Kind::Ctcss;
+        t.value = w;
+    }
+    return t;
 }
 
 const std::vector<std::string>& toneList(Language language) {
@@ -356,61 +427,6 @@ const std::vector<std::string>& toneList(Language language) {
     static const std::vector<std::string> english = build(Language::English);
     static const std::vector<std::string> chinese = build(Language::Chinese);
     return language == Language::Chinese ? chinese : english;
-}
-
-OptionTexts decodeOptions(const Image& img, int channel, Language language) {
-    const auto word = [language](data::Word w) { return data::text(w, language); };
-    OptionTexts t;
-    if (mm::channelEmpty(img, channel))
-        return t;
-    const std::uint8_t b12 = mm::recordByte(img, channel, mm::rec::BusyLock);
-    const std::uint8_t b13 = mm::recordByte(img, channel, mm::rec::Power);
-    const std::uint8_t b14 = mm::recordByte(img, channel, mm::rec::Scrambler);
-    const bool power = b13 & mm::rec::Power.mask;
-    const bool wide = b13 & mm::rec::Width.mask;
-    const bool compOff = b14 & mm::rec::CompanderOff.mask;
-    t.power = word(power ? data::High : data::Low);
-    const std::uint8_t scanByte =
-        channel <= 8 ? img[mm::ScanAddLow.offset] : img[mm::ScanAddHigh.offset];
-    const bool scan = scanByte & (1u << ((channel - 1) % 8));
-    t.scanAdd = word(scan ? data::Yes : data::No);
-    const unsigned busy = (b12 & mm::rec::BusyLock.mask) >> mm::shiftOf(mm::rec::BusyLock.mask);
-    if (busy == 0)
-        t.busyLock = word(data::Off);
-    else if (busy == 1)
-        t.busyLock = word(data::Carrier);
-    else
-        t.busyLock = "QT/DQT";
-    t.width = word(wide ? data::Wide : data::Narrow);
-    t.compand = word(compOff ? data::Off : data::On);
-    const unsigned s = b14 & mm::rec::Scrambler.mask;
-    if (s == 0)
-        t.scrambler = word(data::Off);
-    else if (s <= 8)
-        t.scrambler = std::to_string(s);
-    // 9..15 are no scrambler code the radio offers: shown blank.
-    return t;
-}
-
-void encodeOptions(Image& img, int channel, const OptionTexts& texts) {
-    std::uint8_t& b12 = mm::recordByte(img, channel, mm::rec::BusyLock);
-    std::uint8_t& b13 = mm::recordByte(img, channel, mm::rec::Power);
-    std::uint8_t& b14 = mm::recordByte(img, channel, mm::rec::Scrambler);
-    const auto setBits = [](std::uint8_t& byte, std::uint8_t mask, bool on) {
-        byte = std::uint8_t(on ? (byte | mask) : (byte & ~mask));
-    };
-    setBits(b13, mm::rec::Power.mask, data::is(texts.power, data::High));
-    unsigned busy = 2; // anything but Off or Carrier, blank included, is QT/DQT
-    if (data::is(texts.busyLock, data::Off))
-        busy = 0;
-    else if (data::is(texts.busyLock, data::Carrier))
-        busy = 1;
-    b12 = std::uint8_t((b12 & ~mm::rec::BusyLock.mask) |
-                       ((busy << mm::shiftOf(mm::rec::BusyLock.mask)) & mm::rec::BusyLock.mask));
-    setBits(b13, mm::rec::Width.mask, data::is(texts.width, data::Wide));
-    setBits(b14, mm::rec::CompanderOff.mask, data::is(texts.compand, data::Off));
-    const unsigned s = unsigned(atoiC(texts.scrambler)) & mm::rec::Scrambler.mask;
-    b14 = std::uint8_t((b14 & ~mm::rec::Scrambler.mask) | s);
 }
 
 } // namespace radio

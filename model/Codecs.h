@@ -43,11 +43,38 @@ std::string formatFrequencyText(const std::string& text);
 std::string FormatTone(const ToneBytes& lh, bool channelEmpty, Language language);
 ToneBytes ParseTone(const std::string& text);
 
+// The same conversions through typed values. A frequency is whole hertz, 0
+// for none; its bytes are BCD of the 10 Hz count (nibbles above 9 read as
+// they are), FF FF FF FF for none.
+std::int64_t frequencyHz(const FreqBytes& b);
+FreqBytes frequencyBytes(std::int64_t hz);
+// The most significant byte it stores is neither 0x00 nor 0xFF: below
+// 10 MHz a frequency is stored as none.
+bool frequencyPresent(std::int64_t hz);
+std::string frequencyText(std::int64_t hz);            // "%3.5f" MHz, "" for 0
+std::int64_t frequencyTextHz(const std::string& text); // as ParseFrequency reads it
+
+// A tone as the radio stores it. CTCSS keeps the stored word (tenths of a
+// hertz); DCS keeps the 9-bit code value, whose code number (octal digits)
+// the text shows, "D000" when no standard code has that value.
+struct Tone {
+    enum class Kind : std::uint8_t { None, Ctcss, Dcs, DcsInverted };
+    Kind kind = Kind::None;
+    std::int64_t value = 0;
+    bool operator==(const Tone& o) const { return kind == o.kind && value == o.value; }
+    bool operator!=(const Tone& o) const { return !(*this == o); }
+};
+Tone toneOf(const ToneBytes& lh);
+ToneBytes toneBytes(const Tone& tone);
+std::string toneText(const Tone& tone, bool channelEmpty, Language language);
+Tone toneFromText(const std::string& text); // as ParseTone reads it
+
 // The tone list: 265 texts; entry 0 is data::None.
 const std::vector<std::string>& toneList(Language language);
 constexpr int kToneCount = 265;
 
-// Option texts of a channel, decoded from a record (and the scan-add bit).
+// Option texts of a channel, decoded from a record (and the scan-add bit);
+// both go through the channel record (model/Channel.h).
 struct OptionTexts {
     std::string power, scanAdd, busyLock, width, compand, scrambler;
 };

@@ -1,9 +1,11 @@
 #pragma once
-// Rules of the Optional Features dialog: list entries, image -> list indexes
-// and back. The dialog only shows the lists and collects the choices.
+// The Optional Features dialog's lists by name, over the settings'
+// descriptors (model/RadioSettings.h): list entries, image -> list indexes
+// and back.
 
 #include "model/Image.h"
 #include "model/MemoryMap.h"
+#include "model/RadioSettings.h"
 #include "model/Text.h"
 
 #include <string>
@@ -47,6 +49,9 @@ struct ListField {
     const mm::Field& field;
 };
 const std::vector<ListField>& listFields();
+
+// The descriptor of a list.
+const settings::Setting& setting(List list);
 
 // Entries of a list, in order, in one language.
 const std::vector<std::string>& entries(List list, Language language);

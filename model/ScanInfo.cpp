@@ -31,9 +31,12 @@ std::string trimmed(const std::string& text) {
     return text.substr(b, e - b);
 }
 
-// Stored step count of a look-back time. The edits keep the time on the grid;
-// a step count the image already held (even 0 or past 91) reads back and is
-// stored unchanged, and nothing can spill beyond the byte.
+unsigned counterWord(int value) {
+    return value < 0 ? 0u : value > 0xFFFF ? 0xFFFFu : static_cast<unsigned>(value);
+}
+
+} // namespace
+
 unsigned lookBackByte(double seconds) {
     if (std::isnan(seconds))
         return 0;
@@ -41,11 +44,9 @@ unsigned lookBackByte(double seconds) {
     return steps < 0 ? 0u : steps > 255 ? 255u : static_cast<unsigned>(steps);
 }
 
-unsigned counterWord(int value) {
-    return value < 0 ? 0u : value > 0xFFFF ? 0xFFFFu : static_cast<unsigned>(value);
+double lookBackSeconds(unsigned steps) {
+    return steps * kStep + kLookBackBase;
 }
-
-} // namespace
 
 const std::vector<std::string>& priorityEntries() {
     static const std::vector<std::string> entries{"None", "Fixed", "Selected"};
@@ -84,8 +85,8 @@ Values decode(const Image& img) {
         std::snprintf(text, sizeof text, "%2d", int(mm::get(img, mm::PriorityChannel)));
         v.priorityChannel = text;
     }
-    v.lookBackA = mm::get(img, mm::LookBackA) * kStep + kLookBackBase;
-    v.lookBackB = mm::get(img, mm::LookBackB) * kStep + kLookBackBase;
+    v.lookBackA = lookBackSeconds(mm::get(img, mm::LookBackA));
+    v.lookBackB = lookBackSeconds(mm::get(img, mm::LookBackB));
     const int stored = mm::get(img, mm::RevertChannel);
     const int index = stored - revertOffset(v.priority);
     const int size = static_cast<int>(revertEntries(v.priority, Language::English).size());

@@ -62,6 +62,11 @@ Values decode(const Image& img);
 // Look-back times in seconds on the 0.05 s grid from 0.50 to 5.00.
 constexpr double kLookBackMin = 0.5;
 constexpr double kLookBackMax = 5.0;
+// A stored look-back byte n means 0.45 + 0.05 n seconds. The edits keep the
+// time on the grid; a step count the image already held (even 0 or past 91)
+// reads back and is stored unchanged, and nothing spills beyond the byte.
+double lookBackSeconds(unsigned steps);
+unsigned lookBackByte(double seconds);
 // Puts a time on the grid at or below it (decimal product, so 1.2 stays 1.2).
 double snap(double seconds);
 double lookBackUp(double seconds);    // wraps from the top to 0.50

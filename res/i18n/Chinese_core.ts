@@ -624,4 +624,11 @@
         <translation>此格式不含繁忙锁定、压扩和扰频：文件中不保存这些设置。</translation>
     </message>
 </context>
+<context>
+    <name>RadioSettings</name>
+    <message>
+        <source>not a valid setting</source>
+        <translation>不是有效的设置</translation>
+    </message>
+</context>
 </TS>

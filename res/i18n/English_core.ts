@@ -624,4 +624,11 @@
         <translation>Busy lock, compander and scrambler are not in this layout: the file does not keep them.</translation>
     </message>
 </context>
+<context>
+    <name>RadioSettings</name>
+    <message>
+        <source>not a valid setting</source>
+        <translation>not a valid setting</translation>
+    </message>
+</context>
 </TS>
