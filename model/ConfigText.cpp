@@ -492,7 +492,8 @@ struct Importer {
         if (!defect.empty() || text.empty())
             problem(b->line,
                     textArg(tr("the band %1 cannot be used: %2"),
-                            {files::quoted(text), text.empty() ? tr("it is empty") : defect}));
+                            {files::quoted(text),
+                             text.empty() ? translate("ConfigCheck", "it is empty") : defect}));
         else
             band = bandLimits(text);
     }
@@ -598,11 +599,11 @@ struct Importer {
                                       ? toneList(Language::English)
                                       : columnEntries(column, Language::English);
             if (std::find(entries.begin(), entries.end(), t) == entries.end())
-                reason = tr("not one of the list's entries");
+                reason = translate("ConfigCheck", "not one of the list's entries");
         }
         if (reason.empty())
             return true;
-        problem(v.line, textArg(tr("channel %1, %2, %3: %4"),
+        problem(v.line, textArg(translate("ConfigCheck", "Channel %1, %2, %3: %4"),
                                 {std::to_string(n), v.key, files::quoted(t), reason}));
         return false;
     }

@@ -15,6 +15,21 @@
 
 namespace testimages {
 
+// A channel as typed into the grid: one frequency both ways, no tones, High,
+// not in scan, no busy lock, Wide, compander on, no scrambler.
+inline radio::ChannelTexts typedChannel(const std::string& mhz) {
+    radio::ChannelTexts t;
+    t.rx = t.tx = mhz;
+    t.decode = t.encode = "None";
+    t.power = "High";
+    t.scanAdd = "No";
+    t.busyLock = "Off";
+    t.width = "Wide";
+    t.compand = "On";
+    t.scrambler = "Off";
+    return t;
+}
+
 inline radio::Image randomImage(std::mt19937& rng, int i) {
     using namespace radio;
     const auto pick = [&rng](std::size_t n) {

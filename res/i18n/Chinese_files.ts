@@ -134,10 +134,6 @@ Set Selected Cells</source>
             <translation>频段 %1 无法使用：%2</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>它为空</translation>
-        </message>
-        <message>
             <source>%1: the settings file lists no entry %2</source>
             <translation>%1：设置文件中没有第 %2 项</translation>
         </message>
@@ -152,14 +148,6 @@ Set Selected Cells</source>
         <message>
             <source>not a frequency in MHz</source>
             <translation>不是以 MHz 为单位的频率</translation>
-        </message>
-        <message>
-            <source>not one of the list's entries</source>
-            <translation>不是列表中的选项</translation>
-        </message>
-        <message>
-            <source>channel %1, %2, %3: %4</source>
-            <translation>信道 %1，%2，%3：%4</translation>
         </message>
         <message>
             <source>%1: %2: %3</source>

@@ -134,10 +134,6 @@ Set Selected Cells</translation>
             <translation>the band %1 cannot be used: %2</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>it is empty</translation>
-        </message>
-        <message>
             <source>%1: the settings file lists no entry %2</source>
             <translation>%1: the settings file lists no entry %2</translation>
         </message>
@@ -152,14 +148,6 @@ Set Selected Cells</translation>
         <message>
             <source>not a frequency in MHz</source>
             <translation>not a frequency in MHz</translation>
-        </message>
-        <message>
-            <source>not one of the list's entries</source>
-            <translation>not one of the list's entries</translation>
-        </message>
-        <message>
-            <source>channel %1, %2, %3: %4</source>
-            <translation>channel %1, %2, %3: %4</translation>
         </message>
         <message>
             <source>%1: %2: %3</source>

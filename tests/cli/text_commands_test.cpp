@@ -51,7 +51,7 @@ TEST_F(TextCommands, TextGivesBackTheBytesAndABadValueWritesNothing) {
     spit(dir / "bad.yaml", bad);
     r = run({"import-text", path("bad.yaml"), path("out.dat")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find(path("bad.yaml") + ":" + std::to_string(line) + ": channel 1, rx"),
+    EXPECT_NE(r.err.find(path("bad.yaml") + ":" + std::to_string(line) + ": Channel 1, rx"),
               std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find(path("bad.yaml") + ":" + std::to_string(last) + ": \"colour\""),

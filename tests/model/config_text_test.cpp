@@ -1,10 +1,10 @@
 #include "model/ConfigText.h"
 
-#include "../RandomImages.h"
 #include "model/CellCommit.h"
 #include "model/ChannelTable.h"
 #include "model/MemoryMap.h"
 #include "model/RadioSettings.h"
+#include "tests/RandomImages.h"
 #include "tests/model/TsCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -58,15 +58,11 @@ Node* at(Node& root, const std::vector<const char*>& path) {
 radio::Image sample() {
     std::mt19937 rng(3);
     radio::Image img = testimages::randomImage(rng, 0);
-    radio::ChannelTexts three;
-    three.rx = three.tx = "446.00625";
+    radio::ChannelTexts three = testimages::typedChannel("446.00625");
     three.decode = "88.5";
     three.encode = "D023N";
-    three.power = "High";
     three.scanAdd = "Yes";
     three.busyLock = "Carrier";
-    three.width = "Wide";
-    three.compand = "On";
     three.scrambler = "3";
     radio::writeChannel(img, 3, radio::channelFromTexts(three));
     radio::writeChannel(img, 5, radio::Channel{});
