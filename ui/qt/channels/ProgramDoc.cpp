@@ -2,6 +2,9 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "app/ProductInfo.h"
+#include "textfile/ConfigFile.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 
 #include <QFileInfo>
 
@@ -59,20 +62,24 @@ bool CProgramDoc::OnNewDocument() {
 }
 
 bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
-    radio::Image loaded = m_image;
-    const radio::LoadResult res = radio::loadDat(path.toStdString(), loaded);
-    if (!res.ok) {
+    // A configuration text is checked against the models and bands of the
+    // settings file, as the window checks what is typed.
+    const radio::configfile::Loaded loaded = radio::configfile::load(
+        path.toStdString(), radio::checkSettings(radio::appState().settings), radio::coreTexts());
+    if (!loaded.ok) {
         if (error)
-            *error = QString::fromStdString(res.error);
+            *error = QString::fromStdString(radio::configfile::failure(
+                loaded, QFileInfo(path).fileName().toStdString(), radio::coreTexts()));
         return false;
     }
-    m_image = loaded;
+    m_image = loaded.image;
     radio::appState().freshDocument = false;
     return true;
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
-    const radio::LoadResult res = radio::saveDat(path.toStdString(), m_image);
+    const radio::LoadResult res = radio::configfile::save(
+        path.toStdString(), m_image, radio::checkSettings(radio::appState().settings));
     if (!res.ok && error)
         *error = QString::fromStdString(res.error);
     return res.ok;

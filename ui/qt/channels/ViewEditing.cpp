@@ -13,6 +13,7 @@
 #include "model/RowClipboard.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
+#include "textfile/ConfigFile.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -552,15 +553,27 @@ bool CViewEditing::writeOutputFile(const QString& path, const QByteArray& data, 
 }
 
 QString CViewEditing::compareWith(const QString& path, QString* error) const {
-    QByteArray bytes;
-    if (!readInputFile(path, radio::kImageSize, true, bytes, error))
-        return {};
-    if (bytes.size() < int(radio::kImageSize)) {
-        *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
-        return {};
-    }
     radio::Image other{};
-    std::copy(bytes.begin(), bytes.end(), other.begin());
+    if (radio::configfile::isText(path.toStdString())) {
+        const radio::configfile::Loaded loaded = radio::configfile::load(
+            path.toStdString(), radio::checkSettings(radio::appState().settings),
+            radio::coreTexts());
+        if (!loaded.ok) {
+            *error = qs(radio::configfile::failure(loaded, QFileInfo(path).fileName().toStdString(),
+                                                   radio::coreTexts()));
+            return {};
+        }
+        other = loaded.image;
+    } else {
+        QByteArray bytes;
+        if (!readInputFile(path, radio::kImageSize, true, bytes, error))
+            return {};
+        if (bytes.size() < int(radio::kImageSize)) {
+            *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
+            return {};
+        }
+        std::copy(bytes.begin(), bytes.end(), other.begin());
+    }
     const radio::Image mine = gridImage();
     const radio::AppState& st = radio::appState();
     radio::diff::Options o;

@@ -43,6 +43,8 @@ QString filter(FileType type) {
     switch (type) {
     case FileType::Configuration:
         return tx("Program Document (*.dat)");
+    case FileType::ConfigurationText:
+        return tx("Configuration text (*.yaml)");
     case FileType::ChannelList:
         return tx("Channel list, every field (*.csv)");
     case FileType::InterchangeList:

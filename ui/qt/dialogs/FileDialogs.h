@@ -12,9 +12,10 @@ class QWidget;
 namespace filedialogs {
 
 enum class FileType {
-    Configuration,  // a radio's memory, *.dat
-    ChannelList,    // every grid column, lossless, *.csv
-    InterchangeList // the 21-column layout other tools read, *.csv
+    Configuration,     // a radio's memory, *.dat
+    ConfigurationText, // the same as text to read and keep in version control, *.yaml
+    ChannelList,       // every grid column, lossless, *.csv
+    InterchangeList    // the 21-column layout other tools read, *.csv
 };
 
 // The dialog filter of a type, e.g. "Program Document (*.dat)".
