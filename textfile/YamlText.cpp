@@ -194,9 +194,10 @@ std::string write(const Node& root) {
 ReadResult read(const std::string& text, const Translate& translate) {
     ReadResult r;
     if (text.size() > kMaxInput) {
-        r.problem = {0, textArg(translate("ConfigText",
-                                          "the text is larger than %1 KB, more than any configuration"),
-                                {std::to_string(kMaxInput / 1024)})};
+        r.problem = {
+            0, textArg(translate("ConfigText",
+                                 "the text is larger than %1 KB, more than any configuration"),
+                       {std::to_string(kMaxInput / 1024)})};
         return r;
     }
     std::istringstream in(text);
