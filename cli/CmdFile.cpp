@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "model/ChannelTable.h"
 #include "model/Csv.h"
+#include "model/FileLayouts.h"
 #include "model/Image.h"
 #include "model/InterchangeCsv.h"
 #include "model/MemoryMap.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -86,15 +88,27 @@ bool writeText(const std::string& path, const std::string& text, std::string& er
     return r.ok;
 }
 
-// "--format grid" (the grid's own columns, the default) or "--format interchange"
-// (the 21-column channel-list layout other programming tools share).
-bool interchangeOption(const ParsedArgs& p, bool& useInterchange, std::string& error) {
+// "--format NAME", one of the file layouts (model/FileLayouts.h); without
+// it the default layout, the grid's own columns.
+bool layoutOption(const ParsedArgs& p, const layouts::FileLayout*& layout, std::string& error) {
     const auto it = p.options.find("--format");
-    useInterchange = it != p.options.end() && it->second == "interchange";
-    if (it == p.options.end() || useInterchange || it->second == "grid")
+    layout = it == p.options.end() ? &layouts::defaultLayout() : layouts::find(it->second);
+    if (layout)
         return true;
-    error = "unknown format '" + it->second + "' (grid or interchange)";
+    error = "unknown format '" + it->second + "' (" + layouts::names(" or ") + ")";
     return false;
+}
+
+// A help text with %1 replaced by the layout names, "grid|interchange";
+// kept for the program's life, as the command table holds plain texts.
+const char* usage(const char* pattern) {
+    static std::deque<std::string> kept;
+    kept.push_back(textArg(pattern, {layouts::names("|")}));
+    return kept.back().c_str();
+}
+
+bool isInterchange(const layouts::FileLayout* layout) {
+    return layout == layouts::find("interchange");
 }
 
 bool languageOption(const ParsedArgs& p, std::string& language, std::string& error) {
@@ -209,8 +223,8 @@ int runDump(const Args& args) {
 int runExportCsv(const Args& args) {
     ParsedArgs p;
     std::string error;
-    bool useInterchange = false;
-    if (!parseArgs(args, {"--format"}, p, error) || !interchangeOption(p, useInterchange, error))
+    const layouts::FileLayout* layout = nullptr;
+    if (!parseArgs(args, {"--format"}, p, error) || !layoutOption(p, layout, error))
         return usageError(error);
     if (p.positional.size() != 2)
         return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
@@ -221,12 +235,12 @@ int runExportCsv(const Args& args) {
     Image image;
     if (!readImage(p.positional[0], image, error))
         return usageError(error);
-    const std::string csv = useInterchange ? interchange::exportCsv(image)
-                                           : tableToCsv(imageToTable(image, Language::English));
+    std::string notice;
+    const std::string csv = layout->exportText(image, untranslated(), notice);
     if (!writeText(p.positional[1], csv, error))
         return usageError(error);
-    if (useInterchange)
-        printError(interchange::exportNotice(untranslated()));
+    if (!notice.empty())
+        printError(notice);
     return 0;
 }
 
@@ -320,10 +334,11 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
 int runImportCsv(const Args& args) {
     ParsedArgs p;
     std::string error;
-    bool useInterchange = false;
+    const layouts::FileLayout* layout = nullptr;
     if (!parseArgs(args, {"--band", "--format", "--rows", "--to", "--set"}, p, error) ||
-        !interchangeOption(p, useInterchange, error))
+        !layoutOption(p, layout, error))
         return usageError(error);
+    bool useInterchange = isInterchange(layout);
     const auto setArg = p.options.find("--set");
     const sets::ChannelSet* set = nullptr;
     std::vector<sets::ChannelSet> available;
@@ -400,45 +415,45 @@ const std::vector<Command>& fileCommands() {
          "language of the texts (default English).",
          runDump},
         {"export-csv", "export-csv FILE.dat OUT.csv [--format F]  write the channels as CSV",
-         "Usage: radio-cli export-csv FILE.dat OUT.csv [--format grid|interchange]\n\n"
-         "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
-         "line of the grid's English column names.\n\n"
-         "--format interchange writes the 21-column channel-list layout other\n"
-         "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
-         "one row per programmed channel, Location = channel number.",
+         usage("Usage: radio-cli export-csv FILE.dat OUT.csv [--format %1]\n\n"
+               "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
+               "line of the grid's English column names.\n\n"
+               "--format interchange writes the 21-column channel-list layout other\n"
+               "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
+               "one row per programmed channel, Location = channel number."),
          runExportCsv},
         {"import-csv",
          "import-csv IN.csv FILE.dat [--band LOW-HIGH] [--format F] [--rows A-B] [--to N] "
          "[--set NAME]  load channels",
-         "Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n"
-         "                           [--format grid|interchange] [--rows A-B] [--to N]\n"
-         "       radio-cli import-csv --set NAME FILE.dat [--band LOW-HIGH]\n"
-         "                           [--rows A-B] [--to N]\n\n"
-         "Loads channels from CSV into FILE.dat. The first line names the columns\n"
-         "(the grid's English column names, in any order; \"CH\" is required and\n"
-         "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
-         "channels without a row keep what FILE.dat holds. Every cell is checked\n"
-         "as the grid's editors check it: frequencies inside the band and on the\n"
-         "5 kHz / 6.25 kHz raster, list cells exactly one of the list's entries in\n"
-         "English or Chinese. Each rejected cell is reported as\n"
-         "  row N, column NAME: message\n"
-         "and then FILE.dat is left unchanged (exit status 2).\n\n"
-         "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
-         "the one FILE.dat's model and band name in Program.ini beside radio-cli.\n\n"
-         "--format interchange reads the 21-column channel-list layout instead,\n"
-         "finding columns by name (Location and Frequency are required; Location\n"
-         "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
-         "if typed into the grid; every rejected row is reported as\n"
-         "  line N: reason\n"
-         "and then FILE.dat is left unchanged (exit status 2). Power may be High,\n"
-         "Low or watts (\"0.5W\": at most 1 W is Low, above it High).\n\n"
-         "A list with more rows than the radio's 16 channels is refused until the\n"
-         "rows are chosen: --rows A-B takes the rows whose Location is A to B (rows\n"
-         "missing in the range are skipped), --to N puts the first of them into\n"
-         "channel N (default 1), the others into the channels after it.\n\n"
-         "--set NAME fills channels from a channel set (radio-cli channel-sets\n"
-         "lists them) as from such a list, and applies the set's rules (for\n"
-         "PMR446: Low power and Narrow).",
+         usage("Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n"
+               "                           [--format %1] [--rows A-B] [--to N]\n"
+               "       radio-cli import-csv --set NAME FILE.dat [--band LOW-HIGH]\n"
+               "                           [--rows A-B] [--to N]\n\n"
+               "Loads channels from CSV into FILE.dat. The first line names the columns\n"
+               "(the grid's English column names, in any order; \"CH\" is required and\n"
+               "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
+               "channels without a row keep what FILE.dat holds. Every cell is checked\n"
+               "as the grid's editors check it: frequencies inside the band and on the\n"
+               "5 kHz / 6.25 kHz raster, list cells exactly one of the list's entries in\n"
+               "English or Chinese. Each rejected cell is reported as\n"
+               "  row N, column NAME: message\n"
+               "and then FILE.dat is left unchanged (exit status 2).\n\n"
+               "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
+               "the one FILE.dat's model and band name in Program.ini beside radio-cli.\n\n"
+               "--format interchange reads the 21-column channel-list layout instead,\n"
+               "finding columns by name (Location and Frequency are required; Location\n"
+               "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
+               "if typed into the grid; every rejected row is reported as\n"
+               "  line N: reason\n"
+               "and then FILE.dat is left unchanged (exit status 2). Power may be High,\n"
+               "Low or watts (\"0.5W\": at most 1 W is Low, above it High).\n\n"
+               "A list with more rows than the radio's 16 channels is refused until the\n"
+               "rows are chosen: --rows A-B takes the rows whose Location is A to B (rows\n"
+               "missing in the range are skipped), --to N puts the first of them into\n"
+               "channel N (default 1), the others into the channels after it.\n\n"
+               "--set NAME fills channels from a channel set (radio-cli channel-sets\n"
+               "lists them) as from such a list, and applies the set's rules (for\n"
+               "PMR446: Low power and Narrow)."),
          runImportCsv},
     };
     return commands;

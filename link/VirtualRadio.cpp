@@ -1,8 +1,7 @@
 #include "link/VirtualRadio.h"
 
 #include "link/Transfer.h"
-#include "model/ChannelTable.h"
-#include "model/Codecs.h"
+#include "model/Channel.h"
 #include "model/MemoryMap.h"
 
 #include <algorithm>
@@ -19,48 +18,17 @@ VirtualRadio::VirtualRadio(const Image& memory) : m_memory(memory) {
 
 Image VirtualRadio::sampleImage() {
     Image img = newDocumentImage();
-    struct Sample {
-        const char* rx;
-        const char* tx;
-        const char* decode;
-        const char* encode;
-        OptionTexts options;
-        bool scan;
-    };
     // First band of the first model in the shipped settings file (400-470 MHz).
-    const Sample samples[] = {
-        {"462.5625", "462.5625", "None", "None", {"High", "Yes", "Off", "Wide", "On", "Off"}, true},
-        {"462.5875", "462.5875", "67.0", "67.0", {"High", "Yes", "Off", "Wide", "On", "Off"}, true},
-        {"446.00625",
-         "446.00625",
-         "D023N",
-         "D023N",
-         {"Low", "No", "Carrier", "Narrow", "Off", "Off"},
-         false},
-        {"450.125",
-         "455.125",
-         "100.0",
-         "100.0",
-         {"High", "Yes", "QT/DQT", "Wide", "On", "3"},
-         true},
+    const ChannelTexts samples[] = {
+        {"462.5625", "462.5625", "None", "None", "High", "Yes", "Off", "Wide", "On", "Off"},
+        {"462.5875", "462.5875", "67.0", "67.0", "High", "Yes", "Off", "Wide", "On", "Off"},
+        {"446.00625", "446.00625", "D023N", "D023N", "Low", "No", "Carrier", "Narrow", "Off",
+         "Off"},
+        {"450.125", "455.125", "100.0", "100.0", "High", "Yes", "QT/DQT", "Wide", "On", "3"},
     };
     int channel = 1;
-    for (const Sample& s : samples) {
-        const FreqBytes rx = ParseFrequency(s.rx);
-        const FreqBytes tx = ParseFrequency(s.tx);
-        const ToneBytes decode = ParseTone(s.decode);
-        const ToneBytes encode = ParseTone(s.encode);
-        std::copy(rx.begin(), rx.end(), &mm::recordByte(img, channel, mm::rec::RxFrequency));
-        std::copy(tx.begin(), tx.end(), &mm::recordByte(img, channel, mm::rec::TxFrequency));
-        std::copy(decode.begin(), decode.end(), &mm::recordByte(img, channel, mm::rec::RxTone));
-        std::copy(encode.begin(), encode.end(), &mm::recordByte(img, channel, mm::rec::TxTone));
-        encodeOptions(img, channel, s.options);
-        const mm::Field& scanByte = channel <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
-        const unsigned bit = 1u << ((channel - 1) % 8);
-        img[scanByte.offset] =
-            std::uint8_t(s.scan ? img[scanByte.offset] | bit : img[scanByte.offset] & ~bit);
-        ++channel;
-    }
+    for (const ChannelTexts& s : samples)
+        writeChannel(img, channel++, channelFromTexts(s));
     mm::set(img, mm::ModelType, 0);
     mm::set(img, mm::BandIndex, 0);
     mm::set(img, mm::CallTone, 1);

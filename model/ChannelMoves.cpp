@@ -1,5 +1,6 @@
 #include "model/ChannelMoves.h"
 
+#include "model/Channel.h"
 #include "model/Codecs.h"
 
 #include <algorithm>
@@ -24,15 +25,11 @@ std::array<bool, kCount + 1> membership(const std::vector<int>& selected) {
 }
 
 std::int64_t rxUnits(const Image& img, int channel) {
-    FreqBytes b;
-    for (int i = 0; i < 4; ++i)
-        b[std::size_t(i)] = mm::recordByte(img, channel, mm::rec::RxFrequency, i);
-    return frequencyUnits(FormatFrequency(b));
+    return readChannel(img, channel).rxHz / 10;
 }
 
 bool scanAdded(const Image& img, int channel) {
-    const mm::Field& f = channel <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
-    return (img[f.offset] >> ((channel - 1) % 8)) & 1u;
+    return readChannel(img, channel).scanAdd;
 }
 
 } // namespace

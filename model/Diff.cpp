@@ -2,15 +2,14 @@
 
 #include "model/ChannelTable.h"
 #include "model/Codecs.h"
-#include "model/DataTexts.h"
 #include "model/MemoryMap.h"
-#include "model/OptionalFeatures.h"
 #include "model/ParamAdjust.h"
 #include "model/PowerAdjust.h"
-#include "model/ScanInfo.h"
+#include "model/RadioSettings.h"
 
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace radio::diff {
 
@@ -41,12 +40,6 @@ struct Texts {
     Language language;
     const Translate& translate;
     std::string operator()(const char* english) const { return translate("Diff", english); }
-    std::string onOff(bool on) const { return data::text(on ? data::On : data::Off, language); }
-    std::string listText(const std::vector<std::string>& entries, int index) const {
-        if (index < 0 || index >= int(entries.size()))
-            return (*this)("(no selection)");
-        return entries[index];
-    }
 };
 
 // Collects changes and remembers which bits they account for.
@@ -97,63 +90,31 @@ void compareChannels(const Image& a, const Image& b, const Texts& tr, Collector&
     }
 }
 
-void compareOptions(const Image& a, const Image& b, const Texts& tr, Collector& out) {
-    using namespace radio::optional;
-    const std::string group = tr("Optional Features");
-    const Choices ca = decode(a);
-    const Choices cb = decode(b);
-    for (const ListField& l : listFields()) {
-        const auto& entries = optional::entries(l.list, tr.language);
-        out.add(group, tr(l.label), tr.listText(entries, ca.index[l.list]),
-                tr.listText(entries, cb.index[l.list]), bitsOf(l.field));
+// The settings of a group under their labels; `named` gives a side's name
+// for a value where the settings file names it (empty: the value itself).
+void compareSettings(settings::Group g, const Image& a, const Image& b, const Texts& tr,
+                     Collector& out,
+                     const std::function<std::string(const settings::Setting&, bool)>& named = {}) {
+    const std::string group = tr(settings::groupLabel(g));
+    const std::string none = tr("(no selection)");
+    for (const settings::Setting* s : settings::ofGroup(g)) {
+        const auto shown = [&](const Image& img, bool sideA) {
+            const std::string name = named ? named(*s, sideA) : std::string();
+            return name.empty() ? s->value(img, tr.language).value_or(none) : name;
+        };
+        out.add(group, tr(s->label), shown(a, true), shown(b, false), bitsOf(s->field));
     }
-    out.add(group, tr("Beep"), tr.onOff(ca.beep), tr.onOff(cb.beep), bitsOf(mm::KeyBeep));
-    out.add(group, tr("Battery Saver"), tr.onOff(ca.batterySaver), tr.onOff(cb.batterySaver),
-            bitsOf(mm::BatterySaver));
-    // Not in the dialog, but printed with its options.
-    out.add(group, tr("VOX Function"), tr.onOff(mm::get(a, mm::VoxFunction) != 0),
-            tr.onOff(mm::get(b, mm::VoxFunction) != 0), bitsOf(mm::VoxFunction));
-    out.add(group, tr("Scan Function"), tr.onOff(mm::get(a, mm::ScanFunction) != 0),
-            tr.onOff(mm::get(b, mm::ScanFunction) != 0), bitsOf(mm::ScanFunction));
-}
-
-void compareScan(const Image& a, const Image& b, const Texts& tr, Collector& out) {
-    const std::string group = tr("Scan Info");
-    const scan::Values va = scan::decode(a);
-    const scan::Values vb = scan::decode(b);
-    const auto& priorities = scan::priorityEntries();
-    out.add(group, tr("Priority"), tr.listText(priorities, va.priority),
-            tr.listText(priorities, vb.priority), bitsOf(mm::ScanPriorityMode));
-    out.add(group, tr("Priority Channel"), va.priorityChannel, vb.priorityChannel,
-            bitsOf(mm::PriorityChannel));
-    out.add(group, tr("Look Back Time A"), scan::formatSeconds(va.lookBackA),
-            scan::formatSeconds(vb.lookBackA), bitsOf(mm::LookBackA));
-    out.add(group, tr("Look Back Time B"), scan::formatSeconds(va.lookBackB),
-            scan::formatSeconds(vb.lookBackB), bitsOf(mm::LookBackB));
-    out.add(group, tr("Revert Channel"),
-            tr.listText(scan::revertEntries(va.priority, tr.language), va.revert),
-            tr.listText(scan::revertEntries(vb.priority, tr.language), vb.revert),
-            bitsOf(mm::RevertChannel));
-    out.add(group, tr("Dropout Delay Time"), std::to_string(va.dropout), std::to_string(vb.dropout),
-            bitsOf(mm::DropoutDelay));
-    out.add(group, tr("Tx Dwell Time"), std::to_string(va.dwell), std::to_string(vb.dwell),
-            bitsOf(mm::TxDwellTime));
-}
-
-// A name when the settings file gave one, else the stored index.
-std::string nameOr(const std::string& name, const Image& img, const mm::Field& field) {
-    return name.empty() ? std::to_string(mm::get(img, field)) : name;
 }
 
 void compareProduct(const Image& a, const Image& b, const Options& o, const Texts& tr,
                     Collector& out) {
-    const std::string group = tr("Product Information");
-    out.add(group, tr("Type"), nameOr(o.a.model, a, mm::ModelType),
-            nameOr(o.b.model, b, mm::ModelType), bitsOf(mm::ModelType));
     // The band text depends on both bytes; a different model alone does not
     // make the band index differ.
-    out.add(group, tr("Frequency"), nameOr(o.a.band, a, mm::BandIndex),
-            nameOr(o.b.band, b, mm::BandIndex), bitsOf(mm::BandIndex));
+    compareSettings(settings::Group::ProductInformation, a, b, tr, out,
+                    [&o](const settings::Setting& s, bool sideA) {
+                        const ProductNames& names = sideA ? o.a : o.b;
+                        return s.field.offset == mm::ModelType.offset ? names.model : names.band;
+                    });
 }
 
 // "400-470" -> segments of the Power Adjustment grid; none for no band.
@@ -205,10 +166,7 @@ void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& ou
                         param::columnHead(col, tr.translate) + ")",
                     std::to_string(a[offset]), std::to_string(b[offset]), {{offset, 0xFF}});
         }
-    out.add(group, tr("De-emphasis"), tr.onOff(mm::get(a, mm::DeEmphasis)),
-            tr.onOff(mm::get(b, mm::DeEmphasis)), bitsOf(mm::DeEmphasis));
-    out.add(group, tr("Pre-emphasis"), tr.onOff(mm::get(a, mm::PreEmphasis)),
-            tr.onOff(mm::get(b, mm::PreEmphasis)), bitsOf(mm::PreEmphasis));
+    compareSettings(settings::Group::ParamAdjust, a, b, tr, out);
 }
 
 // The memory map's name of a byte whose `bits` differ unexplained: the fields
@@ -290,8 +248,8 @@ Report compare(const Image& a, const Image& b, const Options& options) {
     Collector out(report);
     const Texts tr{options.language, options.translate};
     compareChannels(a, b, tr, out);
-    compareOptions(a, b, tr, out);
-    compareScan(a, b, tr, out);
+    compareSettings(settings::Group::OptionalFeatures, a, b, tr, out);
+    compareSettings(settings::Group::ScanInfo, a, b, tr, out);
     compareProduct(a, b, options, tr, out);
     comparePower(a, b, options, tr, out);
     compareParam(a, b, tr, out);

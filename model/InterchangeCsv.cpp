@@ -410,12 +410,13 @@ std::string exportCsv(const Image& image, const std::vector<int>& channels, bool
         if (n < 1 || n > mm::kChannelCount || mm::channelEmpty(image, n))
             continue;
         const Row& row = table.at(n);
+        const Channel c = readChannel(image, n);
         std::array<std::string, kColCount> f;
         f[Location] = std::to_string(renumber ? ++written : n);
-        const std::int64_t rx = frequencyUnits(row[ColRx]);
+        const std::int64_t rx = c.rxHz / 10;
         f[Frequency] = mhz(rx);
         f[Offset] = mhz(0);
-        const std::int64_t tx = frequencyUnits(row[ColTx]);
+        const std::int64_t tx = c.txHz / 10;
         if (tx != rx) {
             f[Duplex] = tx > rx ? "+" : "-";
             f[Offset] = mhz(tx > rx ? tx - rx : rx - tx);
@@ -424,10 +425,10 @@ std::string exportCsv(const Image& image, const std::vector<int>& channels, bool
         f[DtcsCode] = f[RxDtcsCode] = "023";
         f[CrossMode] = "Tone->Tone";
         exportTones(row, f);
-        f[Mode] = row[ColWidth] == "Narrow" ? "NFM" : "FM";
+        f[Mode] = c.wide ? "FM" : "NFM";
         f[TStep] = rx % 500 == 0 ? "5.00" : "6.25";
-        f[Skip] = row[ColScanAdd] == "Yes" ? "" : "S";
-        f[Power] = row[ColPower] == "Low" ? "Low" : "High";
+        f[Skip] = c.scanAdd ? "" : "S";
+        f[Power] = c.highPower ? "High" : "Low";
         writeRow(f);
     }
     return out;

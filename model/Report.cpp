@@ -1,10 +1,8 @@
 #include "model/Report.h"
 
-#include "model/DataTexts.h"
-#include "model/MemoryMap.h"
+#include "model/RadioSettings.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace radio::report {
 
@@ -13,20 +11,6 @@ namespace {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kColumnsPerPage = 66;
 constexpr int kRowsPerPage = 45;
-
-std::string onOff(bool on, Language language) {
-    return data::text(on ? data::On : data::Off, language);
-}
-
-std::string offOrNumber(unsigned value, Language language) {
-    return value == 0 ? onOff(false, language) : std::to_string(value);
-}
-
-std::string format(const char* pattern, int value) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 bool used(const ChannelTable& table, int row) {
     return !table[std::size_t(row)][ColRx].empty();
@@ -100,33 +84,11 @@ std::string channelTitle(const Translate& translate) {
 }
 
 std::vector<Line> optionLines(const Image& img, Language language, const Translate& translate) {
-    static const char* const voxDelay[8] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0", "3.0", "3.0"};
-    const unsigned preAlert = mm::get(img, mm::TotPreAlert);
-    const unsigned voice = mm::get(img, mm::PrintedVoiceAnnunciation);
-    std::string voiceText;
-    if (voice == 0)
-        voiceText = onOff(false, language);
-    else if (voice == 1)
-        voiceText = data::text(data::VoiceChinese, language);
-    else
-        voiceText = data::text(data::VoiceEnglish, language);
-
-    const auto label = [&translate](const char* english) { return translate("Report", english); };
-    return {
-        {label("Time Out Timer:"), format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
-        // A stored 0 prints as -1: the value is printed, not judged.
-        {label("TOT Pre-Alert:"),
-         preAlert == 1 ? onOff(false, language) : format("%d", int(preAlert) - 1)},
-        {label("Sequelch Level:"), format("%d", mm::get(img, mm::SquelchLevel))},
-        {label("Beep:"), onOff(mm::get(img, mm::KeyBeep) != 0, language)},
-        {label("Vox Gain Level:"), offOrNumber(mm::get(img, mm::VoxGain), language)},
-        {label("Vox Delay Time:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
-        {label("Call Tone:"), offOrNumber(mm::get(img, mm::CallTone), language)},
-        {label("Battery Saver:"), onOff(mm::get(img, mm::BatterySaver) != 0, language)},
-        {label("Voice Annunciation:"), voiceText},
-        {label("VOX Function:"), onOff(mm::get(img, mm::VoxFunction) != 0, language)},
-        {label("Scan Function:"), onOff(mm::get(img, mm::ScanFunction) != 0, language)},
-    };
+    std::vector<Line> lines;
+    for (const settings::Setting* s : settings::printed())
+        lines.push_back(
+            {translate("Report", s->printedLabel), settings::printedValue(*s, img, language)});
+    return lines;
 }
 
 ChannelBlock channelBlock(const ChannelTable& table, int row, const Translate& translate) {

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>FileLayouts</name>
+        <message>
+            <source>Channel list, every field</source>
+            <translation>信道表，全部字段</translation>
+        </message>
+        <message>
+            <source>Channel list, 21-column interchange</source>
+            <translation>信道表，21 列交换格式</translation>
+        </message>
+    </context>
+    <context>
         <name>FileDialogs</name>
         <message>
             <source>Program Document (*.dat)</source>
@@ -10,14 +21,6 @@
         <message>
             <source>Configuration text (*.yaml)</source>
             <translation>配置文本 (*.yaml)</translation>
-        </message>
-        <message>
-            <source>Channel list, every field (*.csv)</source>
-            <translation>信道表，全部字段 (*.csv)</translation>
-        </message>
-        <message>
-            <source>Channel list, 21-column interchange (*.csv)</source>
-            <translation>信道表，21 列交换格式 (*.csv)</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
     <context>
+        <name>FileLayouts</name>
+        <message>
+            <source>Channel list, every field</source>
+            <translation>Channel list, every field</translation>
+        </message>
+        <message>
+            <source>Channel list, 21-column interchange</source>
+            <translation>Channel list, 21-column interchange</translation>
+        </message>
+    </context>
+    <context>
         <name>FileDialogs</name>
         <message>
             <source>Program Document (*.dat)</source>
@@ -10,14 +21,6 @@
         <message>
             <source>Configuration text (*.yaml)</source>
             <translation>Configuration text (*.yaml)</translation>
-        </message>
-        <message>
-            <source>Channel list, every field (*.csv)</source>
-            <translation>Channel list, every field (*.csv)</translation>
-        </message>
-        <message>
-            <source>Channel list, 21-column interchange (*.csv)</source>
-            <translation>Channel list, 21-column interchange (*.csv)</translation>
         </message>
     </context>
     <context>

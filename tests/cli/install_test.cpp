@@ -3,6 +3,7 @@
 // and an installed tool reads the user's own settings copy where the
 // system's file cannot be written.
 
+#include "model/FileLayouts.h"
 #include "model/Image.h"
 #include "model/MemoryMap.h"
 
@@ -224,4 +225,23 @@ TEST_F(InstallDocs, ReadOnlySettingsGiveWayToTheUsersCopy) {
     r = shell(diff);
     EXPECT_NE(r.out.find("Frequency: 400-470 -> 450-470"), std::string::npos) << r.out;
     EXPECT_FALSE(fs::exists(copy)); // the tool only reads
+}
+
+// The file layouts are named as the core lists them wherever --format is
+// offered: the help, the completion's choices and the manual page.
+TEST_F(InstallDocs, FormatChoicesAreTheFileLayouts) {
+    const std::string bar = layouts::names("|");
+    for (const char* command : {"export-csv", "import-csv"}) {
+        const CliResult r = run({command, "--help"});
+        EXPECT_NE(r.out.find("[--format " + bar + "]"), std::string::npos) << r.out;
+    }
+    const std::string page =
+        plainRoff(slurp(fs::path(TEST_SOURCE_DIR) / "res" / "man" / "radio-cli.1"));
+    EXPECT_NE(page.find("[--format " + bar + "]"), std::string::npos);
+    const std::string completion =
+        slurp(fs::path(TEST_SOURCE_DIR) / "res" / "completion" / "radio-cli");
+    EXPECT_NE(completion.find("compgen -W \"" + layouts::names(" ") + "\""), std::string::npos);
+    const CliResult bad = run({"export-csv", path("a.dat"), path("a.csv"), "--format", "xml"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("(" + layouts::names(" or ") + ")"), std::string::npos) << bad.err;
 }

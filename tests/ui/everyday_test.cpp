@@ -263,29 +263,30 @@ private slots:
             FileDialogAnswer answer;
             f->runCommand(ids::ID_FILE_EXPORT_CHANNELS);
             QCOMPARE(answer.filters,
-                     (QStringList{filedialogs::filter(filedialogs::FileType::ChannelList),
-                                  filedialogs::filter(filedialogs::FileType::InterchangeList)}));
+                     (QStringList{QStringLiteral("Channel list, every field (*.csv)"),
+                                  QStringLiteral("Channel list, 21-column interchange (*.csv)")}));
         }
         CViewEditing* e = CViewEditing::of(f->activeView());
         QString notice;
-        const QByteArray columns = e->exportCsv(CViewEditing::CsvLayout::Columns, &notice);
+        const auto& grid = *radio::layouts::find("grid");
+        const auto& other = *radio::layouts::find("interchange");
+        const QByteArray columns = e->exportCsv(grid, &notice);
         QVERIFY(notice.isEmpty()); // every field fits
-        const QByteArray interchange = e->exportCsv(CViewEditing::CsvLayout::Interchange, &notice);
+        const QByteArray interchange = e->exportCsv(other, &notice);
         QVERIFY(!notice.isEmpty()); // said once for the file
         QVERIFY(interchange.startsWith("Location,Name,Frequency"));
         QVERIFY(columns.startsWith("CH,"));
 
         // Each file back into a new window: the every-field layout is lossless,
         // the interchange one says which settings got defaults.
-        for (const auto layout :
-             {CViewEditing::CsvLayout::Columns, CViewEditing::CsvLayout::Interchange}) {
+        for (const radio::layouts::FileLayout* layout : {&grid, &other}) {
             app->newDocument();
             CProgramView* v = f->activeView();
             v->setBand(40000000, 47000000); // 400-470 MHz, as the file's radio
-            const bool lossless = layout == CViewEditing::CsvLayout::Columns;
+            const bool lossless = layout == &grid;
             const auto outcome = CViewEditing::of(v)->importCsv(
                 lossless ? columns : interchange,
-                [](const CViewEditing::ImportOutcome&) { return true; }, layout);
+                [](const CViewEditing::ImportOutcome&) { return true; }, *layout);
             QVERIFY2(outcome.applied,
                      qPrintable(outcome.error + outcome.rejected.join(QLatin1Char(';'))));
             QCOMPARE(v->grid()->textMatrix(1, 1), rx);

@@ -140,10 +140,14 @@ private slots:
                                "1,446.00625,+,1,Tone,88.5,NFM,\n"
                                "2,146.52,,,,,FM,\n";
         QStringList asked;
-        auto outcome = e->importCsv(csv, [&](const CViewEditing::ImportOutcome& so) {
-            asked = so.rejected;
-            return so.accepted == 0; // Cancel
-        });
+        const auto& interchange = *radio::layouts::find("interchange");
+        auto outcome = e->importCsv(
+            csv,
+            [&](const CViewEditing::ImportOutcome& so) {
+                asked = so.rejected;
+                return so.accepted == 0; // Cancel
+            },
+            interchange);
         QCOMPARE(asked, QStringList{QStringLiteral("line 3: Frequency 146.52: 146.52 MHz is "
                                                    "outside the band 400-470 MHz")});
         QVERIFY(!outcome.applied);
@@ -158,7 +162,7 @@ private slots:
                 gridAsked = so;
                 return true;
             },
-            CViewEditing::CsvLayout::Columns);
+            *radio::layouts::find("grid"));
         QCOMPARE(gridAsked.rejected.size(), 2);
         QCOMPARE(gridAsked.refusedRows, 1);
         QCOMPARE(gridAsked.accepted, 1);
@@ -169,7 +173,8 @@ private slots:
         e->undoStack()->undo();
         QCOMPARE(row(view, 2), kEmptyRow);
 
-        outcome = e->importCsv(csv, [](const CViewEditing::ImportOutcome&) { return true; });
+        outcome = e->importCsv(
+            csv, [](const CViewEditing::ImportOutcome&) { return true; }, interchange);
         QVERIFY(outcome.applied);
         QCOMPARE(row(view, 1), (QStringList{"446.00625", "447.00625", "None", "88.5", "High", "Yes",
                                             "Off", "Narrow", "Off", "Off"}));
@@ -179,7 +184,7 @@ private slots:
 
         // Export writes what the grid shows, also after an undo.
         e->undoStack()->redo();
-        QVERIFY(e->exportCsv().contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
+        QVERIFY(e->exportCsv(interchange).contains("\r\n1,,446.006250,+,1.000000,Tone,88.5,"));
 
         // Compare: the grid's configuration against the untouched file.
         prog.writeFile(

@@ -73,20 +73,13 @@ void compareWith(CProgramView* view) {
     showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
 }
 
-CViewEditing::CsvLayout layoutOf(filedialogs::FileType type) {
-    return type == filedialogs::FileType::InterchangeList ? CViewEditing::CsvLayout::Interchange
-                                                          : CViewEditing::CsvLayout::Columns;
-}
-
 void importChannels(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
     // The layout is the file type the user leaves chosen in the dialog.
-    filedialogs::FileType type = filedialogs::FileType::ChannelList;
-    const QString path = filedialogs::askOpen(
-        frame, tx("Import Channel List"),
-        {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
+    const radio::layouts::FileLayout* layout = &radio::layouts::defaultLayout();
+    const QString path = filedialogs::askOpenLayout(frame, tx("Import Channel List"), &layout);
     if (path.isEmpty())
         return;
     // Bounded and regular files only: a pipe or a huge file must not hang the window.
@@ -96,7 +89,7 @@ void importChannels(CProgramView* view) {
         CViewEditing::showMessage(frame, error, true);
         return;
     }
-    if (type == filedialogs::FileType::InterchangeList) {
+    if (layout == radio::layouts::find("interchange")) {
         // More rows than channels: the user chooses which go where.
         const radio::interchange::ListFile list = radio::interchange::readList(
             csv.toStdString(), view->bandLow(), view->bandHigh(), radio::coreTexts());
@@ -117,7 +110,7 @@ void importChannels(CProgramView* view) {
             box.setDetailedText(shortList(so.rejected));
             return box.exec() == QMessageBox::Ok;
         },
-        layoutOf(type));
+        *layout);
     if (!outcome.error.isEmpty())
         CViewEditing::showMessage(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
@@ -133,15 +126,14 @@ void exportChannels(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    filedialogs::FileType type = filedialogs::FileType::ChannelList;
-    const QString path = filedialogs::askSave(
+    const radio::layouts::FileLayout* layout = &radio::layouts::defaultLayout();
+    const QString path = filedialogs::askSaveLayout(
         frame, tx("Export Channel List"),
-        QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
-        {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
+        QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"), &layout);
     if (path.isEmpty())
         return;
     QString notice;
-    const QByteArray csv = CViewEditing::of(view)->exportCsv(layoutOf(type), &notice);
+    const QByteArray csv = CViewEditing::of(view)->exportCsv(*layout, &notice);
     QString error;
     if (!CViewEditing::writeOutputFile(path, csv, &error))
         CViewEditing::showMessage(frame, error, true);

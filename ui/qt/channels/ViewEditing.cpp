@@ -440,49 +440,23 @@ radio::Image CViewEditing::gridImage() const {
 CViewEditing::ImportOutcome
 CViewEditing::importCsv(const QByteArray& csv,
                         const std::function<bool(const ImportOutcome&)>& confirm,
-                        CsvLayout layout) {
+                        const radio::layouts::FileLayout& layout) {
     ImportOutcome out;
     if (!m_view->commitBeforeCommand())
         return out; // nothing applied; the refused value has had its message
-    radio::Image img = gridImage();
-    const radio::ChannelTable current = radio::imageToTable(img, radio::Language::English);
-    const std::string text = csv.toStdString();
-    // Both layouts come down to the same: the channels of the accepted rows
-    // and the rows refused; only the writing into the image differs.
-    std::optional<radio::CsvImport> columns;
-    std::optional<radio::interchange::Import> interchange;
-    std::array<bool, radio::kGridRows> accepted{};
-    if (layout == CsvLayout::Columns) {
-        columns = radio::importCsv(text, current, m_view->bandLow(), m_view->bandHigh(),
-                                   radio::coreTexts());
-        out.error = qs(columns->error);
-        for (const std::string& r : columns->rejected)
-            out.rejected.append(qs(r));
-        for (std::size_t n = 1; n < accepted.size(); ++n) {
-            accepted[n] = columns->listed[n] && !columns->refused[n];
-            out.refusedRows += columns->refused[n] ? 1 : 0;
-        }
-    } else {
-        interchange = radio::interchange::importCsv(text, current, m_view->bandLow(),
-                                                    m_view->bandHigh(), radio::coreTexts());
-        out.error = qs(interchange->error);
-        for (const auto& r : interchange->rejected)
-            out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
-        out.refusedRows = int(interchange->rejected.size());
-        accepted = interchange->listed;
-    }
+    const radio::layouts::Imported in = layout.importText(
+        csv.toStdString(), gridImage(), m_view->bandLow(), m_view->bandHigh(), radio::coreTexts());
+    out.error = qs(in.error);
     if (!out.error.isEmpty())
         return out;
-    out.accepted = int(std::count(accepted.begin(), accepted.end(), true));
+    for (const std::string& r : in.rejected)
+        out.rejected.append(qs(r));
+    out.refusedRows = in.refusedRows;
+    out.accepted = int(std::count(in.accepted.begin(), in.accepted.end(), true));
     if (!out.rejected.isEmpty() && (out.accepted == 0 || !confirm || !confirm(out)))
         return out;
-    if (columns) {
-        radio::applyImport(*columns, img);
-    } else {
-        radio::interchange::apply(*interchange, img);
-        out.notice = qs(interchange->notice);
-    }
-    applyChannels(img, accepted, tx("Import"));
+    out.notice = qs(in.notice);
+    applyChannels(in.image, in.accepted, tx("Import"));
     out.applied = true;
     return out;
 }
@@ -505,14 +479,14 @@ void CViewEditing::applyChannels(const radio::Image& img,
     applyTable(after, what);
 }
 
-QByteArray CViewEditing::exportCsv(CsvLayout layout, QString* notice) const {
+QByteArray CViewEditing::exportCsv(const radio::layouts::FileLayout& layout,
+                                   QString* notice) const {
     m_view->CommitCellEditor();
-    if (layout == CsvLayout::Columns)
-        return QByteArray::fromStdString(
-            radio::tableToCsv(radio::imageToTable(gridImage(), radio::Language::English)));
+    std::string said;
+    const std::string text = layout.exportText(gridImage(), radio::coreTexts(), said);
     if (notice)
-        *notice = qs(radio::interchange::exportNotice(radio::coreTexts()));
-    return QByteArray::fromStdString(radio::interchange::exportCsv(gridImage()));
+        *notice = qs(said);
+    return QByteArray::fromStdString(text);
 }
 
 bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exact, QByteArray& out,

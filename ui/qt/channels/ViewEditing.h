@@ -8,6 +8,7 @@
 #include "link/Verify.h"
 #include "model/ChannelMoves.h"
 #include "model/ChannelTable.h"
+#include "model/FileLayouts.h"
 #include "model/Image.h"
 #include "model/InterchangeCsv.h"
 #include "model/RowClipboard.h"
@@ -88,7 +89,6 @@ public:
     // row with any rejected cell is left out whole. With some rejected and
     // some accepted, `confirm` is shown the outcome so far and decides
     // whether the accepted rows go in.
-    enum class CsvLayout { Columns, Interchange };
     struct ImportOutcome {
         QString notice; // the settings that got defaults (interchange layout)
         QString error;
@@ -99,7 +99,7 @@ public:
     };
     ImportOutcome importCsv(const QByteArray& csv,
                             const std::function<bool(const ImportOutcome&)>& confirm,
-                            CsvLayout layout = CsvLayout::Interchange);
+                            const radio::layouts::FileLayout& layout);
     // The accepted channels of an interchange import into the grid, as one
     // undoable step named `what`.
     void applyImport(const radio::interchange::Import& imp, const QString& what);
@@ -107,8 +107,7 @@ public:
     void applyChannels(const radio::Image& img, const std::array<bool, radio::kGridRows>& accepted,
                        const QString& what);
     // `notice`, when given, receives what the layout cannot carry.
-    QByteArray exportCsv(CsvLayout layout = CsvLayout::Interchange,
-                         QString* notice = nullptr) const;
+    QByteArray exportCsv(const radio::layouts::FileLayout& layout, QString* notice = nullptr) const;
     // The comparison report of this configuration against a .dat file; empty
     // with `error` set when the file cannot be read.
     QString compareWith(const QString& path, QString* error) const;

@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace filedialogs {
 namespace {
 
@@ -23,18 +25,41 @@ std::string appName() {
     return st.settings ? st.settings->GetString("Setup", "AppName") : std::string();
 }
 
-QString filters(std::initializer_list<FileType> types) {
+QStringList filters(std::initializer_list<FileType> types) {
     QStringList list;
     for (FileType t : types)
         list << filter(t);
-    return list.join(QStringLiteral(";;"));
+    return list;
 }
 
-FileType typeOfFilter(const QString& selected, std::initializer_list<FileType> types) {
-    for (FileType t : types)
-        if (filter(t) == selected)
-            return t;
-    return *types.begin();
+QStringList layoutFilters() {
+    QStringList list;
+    for (const auto& l : radio::layouts::all())
+        list << filter(l);
+    return list;
+}
+
+// Runs an open or save dialog on `filters`; `chosen` gets the index of the
+// filter left selected.
+QString ask(bool save, QWidget* parent, const QString& title, const QString& start,
+            const QStringList& filters, int* chosen) {
+    QString selected = filters.front();
+    const QString joined = filters.join(QStringLiteral(";;"));
+    const QString path =
+        save ? QFileDialog::getSaveFileName(parent, title, start, joined, &selected)
+             : QFileDialog::getOpenFileName(parent, title, start, joined, &selected);
+    if (path.isEmpty())
+        return path;
+    rememberFolder(path);
+    if (chosen)
+        *chosen = std::max(0, int(filters.indexOf(selected)));
+    return path;
+}
+
+QString saveStart(const QString& proposedName) {
+    // A proposal that is already a path keeps its folder.
+    const QFileInfo proposal(proposedName);
+    return proposal.isAbsolute() ? proposedName : QDir(startFolder()).filePath(proposedName);
 }
 
 } // namespace
@@ -45,12 +70,13 @@ QString filter(FileType type) {
         return tx("Program Document (*.dat)");
     case FileType::ConfigurationText:
         return tx("Configuration text (*.yaml)");
-    case FileType::ChannelList:
-        return tx("Channel list, every field (*.csv)");
-    case FileType::InterchangeList:
-        return tx("Channel list, 21-column interchange (*.csv)");
     }
     return QString();
+}
+
+QString filter(const radio::layouts::FileLayout& layout) {
+    return QCoreApplication::translate("FileLayouts", layout.description) +
+           QStringLiteral(" (%1)").arg(QString::fromStdString(radio::layouts::patterns(layout)));
 }
 
 QString startFolder() {
@@ -75,30 +101,37 @@ void rememberFolder(const QString& path) {
 
 QString askOpen(QWidget* parent, const QString& title, std::initializer_list<FileType> types,
                 FileType* chosen) {
-    QString selected = filter(*types.begin());
-    const QString path =
-        QFileDialog::getOpenFileName(parent, title, startFolder(), filters(types), &selected);
-    if (path.isEmpty())
-        return path;
-    rememberFolder(path);
-    if (chosen)
-        *chosen = typeOfFilter(selected, types);
+    int i = 0;
+    const QString path = ask(false, parent, title, startFolder(), filters(types), &i);
+    if (!path.isEmpty() && chosen)
+        *chosen = types.begin()[i];
     return path;
 }
 
 QString askSave(QWidget* parent, const QString& title, const QString& proposedName,
                 std::initializer_list<FileType> types, FileType* chosen) {
-    QString selected = filter(*types.begin());
-    const QFileInfo proposal(proposedName);
-    const QString start =
-        proposal.isAbsolute() ? proposedName : QDir(startFolder()).filePath(proposedName);
-    const QString path =
-        QFileDialog::getSaveFileName(parent, title, start, filters(types), &selected);
-    if (path.isEmpty())
-        return path;
-    rememberFolder(path);
-    if (chosen)
-        *chosen = typeOfFilter(selected, types);
+    int i = 0;
+    const QString path = ask(true, parent, title, saveStart(proposedName), filters(types), &i);
+    if (!path.isEmpty() && chosen)
+        *chosen = types.begin()[i];
+    return path;
+}
+
+QString askOpenLayout(QWidget* parent, const QString& title,
+                      const radio::layouts::FileLayout** chosen) {
+    int i = 0;
+    const QString path = ask(false, parent, title, startFolder(), layoutFilters(), &i);
+    if (!path.isEmpty() && chosen)
+        *chosen = &radio::layouts::all().at(std::size_t(i));
+    return path;
+}
+
+QString askSaveLayout(QWidget* parent, const QString& title, const QString& proposedName,
+                      const radio::layouts::FileLayout** chosen) {
+    int i = 0;
+    const QString path = ask(true, parent, title, saveStart(proposedName), layoutFilters(), &i);
+    if (!path.isEmpty() && chosen)
+        *chosen = &radio::layouts::all().at(std::size_t(i));
     return path;
 }
 

@@ -7,6 +7,8 @@
 
 #include <initializer_list>
 
+#include "model/FileLayouts.h"
+
 class QWidget;
 
 namespace filedialogs {
@@ -14,12 +16,12 @@ namespace filedialogs {
 enum class FileType {
     Configuration,     // a radio's memory, *.dat
     ConfigurationText, // the same as text to read and keep in version control, *.yaml
-    ChannelList,       // every grid column, lossless, *.csv
-    InterchangeList    // the 21-column layout other tools read, *.csv
 };
 
 // The dialog filter of a type, e.g. "Program Document (*.dat)".
 QString filter(FileType type);
+// The filter of a channel-list layout: "Channel list, every field (*.csv)".
+QString filter(const radio::layouts::FileLayout& layout);
 
 // The folder the next dialog starts in: the one last used while it exists,
 // else the user's documents folder (never the program's own folder, which a
@@ -36,5 +38,11 @@ QString askOpen(QWidget* parent, const QString& title, std::initializer_list<Fil
 // (a proposal that is already a path keeps its folder).
 QString askSave(QWidget* parent, const QString& title, const QString& proposedName,
                 std::initializer_list<FileType> types, FileType* chosen = nullptr);
+// The same offering every channel-list layout, the default first; `chosen`
+// receives the layout whose filter the user left selected.
+QString askOpenLayout(QWidget* parent, const QString& title,
+                      const radio::layouts::FileLayout** chosen);
+QString askSaveLayout(QWidget* parent, const QString& title, const QString& proposedName,
+                      const radio::layouts::FileLayout** chosen);
 
 } // namespace filedialogs

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "model/DataTexts.h"
+#include "ui/qt/dialogs/CoreTexts.h"
 #include "ui/qt/dialogs/DialogSupport.h"
 #include "ui/qt/dialogs/Help.h"
 
@@ -15,30 +16,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace radio::optional;
 using dialogs::qs;
 
 namespace {
 
-struct ListDef {
-    List list;
-    int id;
-    const char* label;
-};
-
-// Two columns of four lists, as the template places them.
-const ListDef kLeft[] = {
-    {TimeOutTimer, IDC_TIME_OUT_TIMER, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Time-Out Timer")},
-    {TotPreAlert, IDC_TOT_PRE_ALERT, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "TOT Pre-Alert")},
-    {CallTone, IDC_CALL_TONE, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Call Tone")},
-    {VoxGainLevel, IDC_VOX_GAIN, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Vox Gain Level")},
-};
-const ListDef kRight[] = {
-    {CallKeyDefine, IDC_CALL_KEY, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Call Key Define")},
-    {VoiceAnnunciation, IDC_VOICE, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Voice Annunciation")},
-    {SquelchLevel, IDC_SQUELCH, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Squelch Level")},
-    {VoxDelayTime, IDC_VOX_DELAY, QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Vox Delay Time")},
-};
+// The dialog's own wording of a setting's label where it has one, else the
+// wording Compare uses: a new setting needs only the one.
+QString labelOf(const char* english) {
+    const QString own = COptionalFeaturesDlg::tr(english);
+    return own != QLatin1String(english) ? own : qs(radio::coreTexts()("Diff", english));
+}
 
 } // namespace
 
@@ -47,32 +34,40 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Optional Features"));
     setFont(dialogs::templateFont());
 
+    using radio::settings::Kind;
+    for (const radio::settings::Setting* st :
+         radio::settings::ofGroup(radio::settings::Group::OptionalFeatures)) {
+        if (st->controlId == 0)
+            continue;
+        if (st->kind() == Kind::Switch) {
+            auto* check = new QCheckBox(labelOf(st->label));
+            check->setProperty("controlId", st->controlId);
+            m_checks.emplace_back(st, check);
+        } else {
+            auto* cb = new QComboBox;
+            cb->setProperty("controlId", st->controlId);
+            cb->setObjectName(QStringLiteral("list%1").arg(st->controlId));
+            cb->setMaxVisibleItems(12);
+            cb->setMinimumWidth(90);
+            m_lists.emplace_back(st, cb);
+        }
+    }
+    // Two columns of lists, as the template places them.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setColumnMinimumWidth(2, 16);
-    auto addColumn = [&](const ListDef* defs, int column) {
-        for (int i = 0; i < 4; ++i) {
-            auto* cb = new QComboBox;
-            cb->setProperty("controlId", defs[i].id);
-            cb->setObjectName(QStringLiteral("list%1").arg(defs[i].id));
-            cb->setMaxVisibleItems(12);
-            cb->setMinimumWidth(90);
-            auto* label = new QLabel(tr(defs[i].label));
-            label->setBuddy(cb);
-            grid->addWidget(label, i, column);
-            grid->addWidget(cb, i, column + 1);
-            m_lists[defs[i].list] = cb;
-        }
-    };
-    addColumn(kLeft, 0);
-    addColumn(kRight, 3);
+    const int rows = int(m_lists.size() + 1) / 2;
+    for (int i = 0; i < int(m_lists.size()); ++i) {
+        const auto& [st, cb] = m_lists[std::size_t(i)];
+        const int column = i < rows ? 0 : 3;
+        auto* label = new QLabel(labelOf(st->label));
+        label->setBuddy(cb);
+        grid->addWidget(label, i % rows, column);
+        grid->addWidget(cb, i % rows, column + 1);
+    }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
 
-    m_checkBeep = new QCheckBox(tr("Beep"));
-    m_checkBeep->setProperty("controlId", int(IDC_BEEP));
-    m_checkBatterySaver = new QCheckBox(tr("Battery Saver"));
-    m_checkBatterySaver->setProperty("controlId", int(IDC_BATTERY_SAVER));
     // Plain texts without mnemonics: the keyboard filter lets no letter through.
     m_btnOk = new QPushButton(tr("OK"));
     m_btnOk->setProperty("controlId", 1);
@@ -84,9 +79,11 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_checkBeep);
-    bottom->addSpacing(16);
-    bottom->addWidget(m_checkBatterySaver);
+    for (std::size_t i = 0; i < m_checks.size(); ++i) {
+        if (i > 0)
+            bottom->addSpacing(16);
+        bottom->addWidget(m_checks[i].second);
+    }
     bottom->addStretch(1);
     bottom->addWidget(m_btnOk);
     bottom->addWidget(m_btnCancel);
@@ -108,31 +105,42 @@ int COptionalFeaturesDlg::DoModal() {
     return exec();
 }
 
+QComboBox* COptionalFeaturesDlg::list(radio::optional::List which) const {
+    const radio::settings::Setting* wanted = &radio::optional::setting(which);
+    for (const auto& [st, cb] : m_lists)
+        if (st == wanted)
+            return cb;
+    return nullptr;
+}
+
+QCheckBox* COptionalFeaturesDlg::check(const char* key) const {
+    for (const auto& [st, box] : m_checks)
+        if (st == radio::settings::find(key))
+            return box;
+    return nullptr;
+}
+
 void COptionalFeaturesDlg::load(const radio::Image& image) {
     m_image = image;
     m_bLoaded = true;
     const radio::Language zh = radio::data::languageOf(radio::appState().chinese);
-    for (int l = 0; l < kListCount; ++l) {
-        QComboBox* cb = m_lists[l];
+    for (const auto& [st, cb] : m_lists) {
         cb->clear();
-        for (const std::string& e : entries(List(l), zh))
+        for (const std::string& e : st->entries(m_image, zh))
             cb->addItem(qs(e));
+        cb->setCurrentIndex(st->index(m_image));
     }
-    const Choices c = decode(m_image);
-    for (int l = 0; l < kListCount; ++l)
-        m_lists[l]->setCurrentIndex(c.index[l]);
-    m_checkBeep->setChecked(c.beep);
-    m_checkBatterySaver->setChecked(c.batterySaver);
-    m_lists[TimeOutTimer]->setFocus();
+    for (const auto& [st, box] : m_checks)
+        box->setChecked(st->index(m_image) == 1);
+    if (!m_lists.empty())
+        m_lists.front().second->setFocus();
 }
 
 void COptionalFeaturesDlg::OnOK() {
-    Choices c;
-    for (int l = 0; l < kListCount; ++l)
-        c.index[l] = m_lists[l]->currentIndex();
-    c.beep = m_checkBeep->isChecked();
-    c.batterySaver = m_checkBatterySaver->isChecked();
-    encode(m_image, c);
+    for (const auto& [st, cb] : m_lists)
+        st->storeIndex(m_image, cb->currentIndex());
+    for (const auto& [st, box] : m_checks)
+        st->storeIndex(m_image, box->isChecked() ? 1 : 0);
     accept();
 }
 

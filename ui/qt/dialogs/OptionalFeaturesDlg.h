@@ -6,10 +6,12 @@
 
 #include <QDialog>
 
-#include <array>
+#include <utility>
+#include <vector>
 
 #include "model/Image.h"
 #include "model/OptionalFeatures.h"
+#include "model/RadioSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,9 +31,9 @@ public:
     // The loaded image with the choices of the last OK.
     const radio::Image& image() const { return m_image; }
 
-    QComboBox* list(radio::optional::List which) const { return m_lists[which]; }
-    QCheckBox* beep() const { return m_checkBeep; }
-    QCheckBox* batterySaver() const { return m_checkBatterySaver; }
+    QComboBox* list(radio::optional::List which) const;
+    QCheckBox* beep() const { return check("beep"); }
+    QCheckBox* batterySaver() const { return check("battery_saver"); }
     QPushButton* okButton() const { return m_btnOk; }
     QPushButton* cancelButton() const { return m_btnCancel; }
 
@@ -47,12 +49,13 @@ protected:
 private:
     void OnOK();
     bool isMine(QObject* o) const;
+    QCheckBox* check(const char* key) const;
 
     radio::Image m_image{};
     bool m_bLoaded = false;
-    std::array<QComboBox*, radio::optional::kListCount> m_lists{};
-    QCheckBox* m_checkBeep;
-    QCheckBox* m_checkBatterySaver;
+    // One control per setting of the group that has a control id, in layout order.
+    std::vector<std::pair<const radio::settings::Setting*, QComboBox*>> m_lists;
+    std::vector<std::pair<const radio::settings::Setting*, QCheckBox*>> m_checks;
     QPushButton* m_btnOk;
     QPushButton* m_btnCancel;
     bool m_bFiltering = false;
