@@ -224,7 +224,6 @@ struct Exporter {
     const check::Settings& settings;
     std::vector<check::Problem> problems;
     Coverage covered{};
-    bool haveBand = false;
 
     bool flagged(int channel, int column) const {
         return std::any_of(problems.begin(), problems.end(), [&](const check::Problem& p) {
@@ -278,8 +277,7 @@ struct Exporter {
             m.add(Node::scalar("index", std::to_string(type)));
             m.add(Node::scalar("name", product->model));
         }
-        haveBand = bandText && !bandText->empty() && bandDefect(*bandText, untranslated()).empty();
-        if (!haveBand) {
+        if (!bandText || bandText->empty() || !bandDefect(*bandText, untranslated()).empty()) {
             root.add(hexNode("band", image, spanOf(mm::BandIndex)));
         } else {
             Node& b = root.add(Node::map("band"));
@@ -751,8 +749,7 @@ struct Importer {
 } // namespace
 
 Node exportTree(const Image& image, const check::Settings& settings) {
-    Exporter out{
-        image, settings, check::checkConfiguration(image, settings, untranslated()), {}, false};
+    Exporter out{image, settings, check::checkConfiguration(image, settings, untranslated()), {}};
     Node root = Node::map();
     root.add(Node::scalar("format", std::to_string(kFormatVersion)));
     out.product(root);
