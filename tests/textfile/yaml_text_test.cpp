@@ -1,5 +1,7 @@
 #include "textfile/YamlText.h"
 
+#include "tests/RandomImages.h"
+
 #include <gtest/gtest.h>
 
 using radio::conftext::Node;
@@ -59,5 +61,25 @@ TEST(YamlText, RefusesWhatNoConfigurationHoldsWithTheLine) {
         EXPECT_EQ(r.problem.line, c.line) << c.text.substr(0, 40);
         EXPECT_NE(r.problem.message.find(c.says), std::string::npos) << r.problem.message;
         EXPECT_EQ(r.problem.message.find('\x1b'), std::string::npos) << r.problem.message;
+    }
+}
+
+// Any image through the text and back is the same image, and its text the
+// same text; model names YAML would read as something else stay names.
+TEST(YamlText, AnyImageThroughTheTextComesBackTheSame) {
+    radio::check::Settings settings;
+    settings.found = true;
+    settings.products = {{"On", {"400-470"}}, {"M: 2 #b", {"136-174"}}};
+    std::mt19937 rng(11);
+    for (int i = 0; i < 200; ++i) {
+        const radio::Image img = testimages::randomImage(rng, i);
+        const std::string text = yamltext::write(radio::conftext::exportTree(img, settings));
+        const yamltext::ReadResult read = yamltext::read(text, radio::untranslated());
+        ASSERT_TRUE(read.ok) << read.problem.line << ": " << read.problem.message;
+        const auto back = radio::conftext::importTree(read.root, settings, radio::untranslated());
+        ASSERT_TRUE(back.ok) << back.problems[0].line << ": " << back.problems[0].message << "\n"
+                             << text;
+        ASSERT_EQ(back.image, img) << text;
+        EXPECT_EQ(yamltext::write(radio::conftext::exportTree(back.image, settings)), text);
     }
 }
