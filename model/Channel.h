@@ -42,7 +42,8 @@ Channel readChannel(const Image& img, int n);
 void writeChannel(Image& img, int n, const Channel& channel);
 
 // The grid row of a channel (columns 1..10 of a ChannelTable row) in one
-// language: an empty channel shows its frequencies and nothing else.
+// language: an empty channel shows its frequencies and a stored tone, but no
+// "None" and no list setting.
 struct ChannelTexts {
     std::string rx, tx, decode, encode, power, scanAdd, busyLock, width, compand, scrambler;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // Every radio-wide setting described once: its key, its field, its label,
 // its choices and how its stored bits become the value the window shows and
-// back. The settings dialogs, Compare, the printed report and the text
-// formats are built from this list; adding a setting here (with its field in
-// model/MemoryMap.h and its label in the catalogues) adds it to all of them.
+// back. Compare, the printed options, the Optional Features dialog and the
+// text formats are built from this list: a new setting is one entry here,
+// its field in model/MemoryMap.h and its label in the catalogues.
 //
 // Keys are lower_snake_case English words ("time_out_timer"), stable across
 // releases: files written by one version are read by the next.
