@@ -31,7 +31,7 @@ package-deps:
 	bash scripts/install-deps --package
 
 format:
-	find model app link report ui cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find model app link report ui cli textfile tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)

@@ -34,6 +34,7 @@ const std::vector<Command>& reportCommands(); // report, options
 const std::vector<Command>& extraCommands();  // diff
 const std::vector<Command>& cloneCommands();  // clone
 const std::vector<Command>& setCommands();    // channel-sets
+const std::vector<Command>& textCommands();   // export-text, import-text
 
 // Keeps an image just read from a radio in the per-user backups folder and
 // prints where; a failure is reported but does not fail the read.

@@ -70,7 +70,8 @@ std::vector<radio::cli::Command> allCommands() {
     std::vector<radio::cli::Command> all;
     for (const auto* table :
          {&radio::cli::fileCommands(), &radio::cli::linkCommands(), &radio::cli::reportCommands(),
-          &radio::cli::extraCommands(), &radio::cli::cloneCommands(), &radio::cli::setCommands()})
+          &radio::cli::extraCommands(), &radio::cli::cloneCommands(), &radio::cli::setCommands(),
+          &radio::cli::textCommands()})
         all.insert(all.end(), table->begin(), table->end());
     return all;
 }

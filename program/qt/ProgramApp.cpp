@@ -9,15 +9,16 @@
 #include "model/StringTable.h"
 #include "program/qt/RecoveryKeeper.h"
 #include "program/qt/UserValuesQt.h"
+#include "textfile/ConfigFile.h"
 #include "ui/CommandIds.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/WriteCheck.h"
+#include "ui/qt/common/Help.h"
 #include "ui/qt/dialogs/FileDialogs.h"
 #include "ui/qt/shell/AboutDlg.h"
 #include "ui/qt/shell/ChildFrame.h"
 #include "ui/qt/shell/MainFrame.h"
-#include "ui/qt/common/Help.h"
 #include "ui/qt/widgets/MessageWrap.h"
 
 #include <QAction>
@@ -64,13 +65,28 @@ CProgramApp::CProgramApp(const QStringList& arguments, const QString& executable
     g_app = this;
     // The pictures and icons built into the program live in a static library.
     Q_INIT_RESOURCE(resources);
+    using filedialogs::FileType;
     askOpenFileName = [this] {
         return filedialogs::askOpen(m_pMainWnd, radio::userSettings(radio::appState()), QString(),
-                                    {filedialogs::FileType::Configuration});
+                                    {FileType::Configuration, FileType::ConfigurationText});
     };
     askSaveFileName = [this](const QString& proposed) {
-        return filedialogs::askSave(m_pMainWnd, radio::userSettings(radio::appState()), QString(),
-                                    proposed, {filedialogs::FileType::Configuration});
+        // A text proposes its own kind first, so Save As keeps it a text.
+        const bool text = radio::configfile::isText(proposed.toStdString());
+        FileType chosen = FileType::Configuration;
+        QString path = filedialogs::askSave(
+            m_pMainWnd, radio::userSettings(radio::appState()), QString(), proposed,
+            {text ? FileType::ConfigurationText : FileType::Configuration,
+             text ? FileType::Configuration : FileType::ConfigurationText},
+            &chosen);
+        // The kind goes by the name: a text chosen by its filter gets a text's name.
+        if (!path.isEmpty() && chosen == FileType::ConfigurationText &&
+            !radio::configfile::isText(path.toStdString())) {
+            if (path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
+                path.chop(4);
+            path += QLatin1String(radio::configfile::kTextExtension);
+        }
+        return path;
     };
 }
 

@@ -18,6 +18,10 @@
             <source>Program Document (*.dat)</source>
             <translation>写频文件 (*.dat)</translation>
         </message>
+        <message>
+            <source>Configuration text (*.yaml)</source>
+            <translation>配置文本 (*.yaml)</translation>
+        </message>
     </context>
     <context>
         <name>CMainFrame</name>
@@ -84,6 +88,121 @@ Set Selected Cells</source>
         <message>
             <source>Unknown</source>
             <translation>未知</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigText</name>
+        <message>
+            <source>%1 is missing</source>
+            <translation>缺少 %1</translation>
+        </message>
+        <message>
+            <source>%1 is no name this format knows</source>
+            <translation>%1 不是本格式认识的名称</translation>
+        </message>
+        <message>
+            <source>%1 must hold named values</source>
+            <translation>%1 必须包含带名称的值</translation>
+        </message>
+        <message>
+            <source>%1 must be a single value</source>
+            <translation>%1 必须是单个值</translation>
+        </message>
+        <message>
+            <source>%1: the bytes must be %2 pairs of hex digits</source>
+            <translation>%1：字节必须是 %2 对十六进制数字</translation>
+        </message>
+        <message>
+            <source>%1: %2 sets bits outside the value's own (%3)</source>
+            <translation>%1：%2 设置了该值所属位 (%3) 以外的位</translation>
+        </message>
+        <message>
+            <source>%1: %2 is not a whole number from 0 to %3</source>
+            <translation>%1：%2 不是 0 到 %3 之间的整数</translation>
+        </message>
+        <message>
+            <source>the text is of format %1, written by a newer program; this program reads format %2 and older</source>
+            <translation>此文本为格式 %1，由更新版本的程序写出；本程序只能读取格式 %2 及更早的格式</translation>
+        </message>
+        <message>
+            <source>format 0 does not exist</source>
+            <translation>不存在格式 0</translation>
+        </message>
+        <message>
+            <source>a band by name needs a model by name</source>
+            <translation>按名称给出的频段需要按名称给出的机型</translation>
+        </message>
+        <message>
+            <source>the band %1 cannot be used: %2</source>
+            <translation>频段 %1 无法使用：%2</translation>
+        </message>
+        <message>
+            <source>%1: the settings file lists no entry %2</source>
+            <translation>%1：设置文件中没有第 %2 项</translation>
+        </message>
+        <message>
+            <source>%1: entry %2 of the settings file is %3, not %4</source>
+            <translation>%1：设置文件的第 %2 项是 %3，而不是 %4</translation>
+        </message>
+        <message>
+            <source>channel %1: %2 is neither &quot;empty&quot; nor a channel's values</source>
+            <translation>信道 %1：%2 既不是 &quot;empty&quot;，也不是信道的值</translation>
+        </message>
+        <message>
+            <source>not a frequency in MHz</source>
+            <translation>不是以 MHz 为单位的频率</translation>
+        </message>
+        <message>
+            <source>%1: %2: %3</source>
+            <translation>%1：%2：%3</translation>
+        </message>
+        <message>
+            <source>%1: %2: %3 (one of %4)</source>
+            <translation>%1：%2：%3（可选：%4）</translation>
+        </message>
+        <message>
+            <source>%1: a row holds 16 bytes (hex, or .. for a byte the values give whole)</source>
+            <translation>%1：每行有 16 个字节（十六进制，或由上面的值完整给出的字节写作 ..）</translation>
+        </message>
+        <message>
+            <source>%1: byte %2 must be two hex digits</source>
+            <translation>%1：字节 %2 必须是两位十六进制数字</translation>
+        </message>
+        <message>
+            <source>aliases (*name) are not used in a configuration text</source>
+            <translation>配置文本中不使用别名 (*name)</translation>
+        </message>
+        <message>
+            <source>tags (!name) are not used in a configuration text</source>
+            <translation>配置文本中不使用标签 (!name)</translation>
+        </message>
+        <message>
+            <source>a key must be a plain text</source>
+            <translation>名称必须是普通文本</translation>
+        </message>
+        <message>
+            <source>values are nested too deeply</source>
+            <translation>值嵌套过深</translation>
+        </message>
+        <message>
+            <source>the key %1 appears twice</source>
+            <translation>名称 %1 出现了两次</translation>
+        </message>
+        <message>
+            <source>the text is larger than %1 KB, more than any configuration</source>
+            <translation>文本大于 %1 KB，超出任何配置的大小</translation>
+        </message>
+        <message>
+            <source>the text holds more than one document</source>
+            <translation>文本包含多于一个文档</translation>
+        </message>
+        <message>
+            <source>not valid YAML: %1</source>
+            <translation>不是有效的 YAML：%1</translation>
+        </message>
+        <message>
+            <source>the text is no configuration: it holds no names with values</source>
+            <translation>文本不是配置：其中没有带名称的值</translation>
         </message>
     </context>
 </TS>

@@ -18,6 +18,10 @@
             <source>Program Document (*.dat)</source>
             <translation>Program Document (*.dat)</translation>
         </message>
+        <message>
+            <source>Configuration text (*.yaml)</source>
+            <translation>Configuration text (*.yaml)</translation>
+        </message>
     </context>
     <context>
         <name>CMainFrame</name>
@@ -84,6 +88,121 @@ Set Selected Cells</translation>
         <message>
             <source>Unknown</source>
             <translation>Unknown</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigText</name>
+        <message>
+            <source>%1 is missing</source>
+            <translation>%1 is missing</translation>
+        </message>
+        <message>
+            <source>%1 is no name this format knows</source>
+            <translation>%1 is no name this format knows</translation>
+        </message>
+        <message>
+            <source>%1 must hold named values</source>
+            <translation>%1 must hold named values</translation>
+        </message>
+        <message>
+            <source>%1 must be a single value</source>
+            <translation>%1 must be a single value</translation>
+        </message>
+        <message>
+            <source>%1: the bytes must be %2 pairs of hex digits</source>
+            <translation>%1: the bytes must be %2 pairs of hex digits</translation>
+        </message>
+        <message>
+            <source>%1: %2 sets bits outside the value's own (%3)</source>
+            <translation>%1: %2 sets bits outside the value's own (%3)</translation>
+        </message>
+        <message>
+            <source>%1: %2 is not a whole number from 0 to %3</source>
+            <translation>%1: %2 is not a whole number from 0 to %3</translation>
+        </message>
+        <message>
+            <source>the text is of format %1, written by a newer program; this program reads format %2 and older</source>
+            <translation>the text is of format %1, written by a newer program; this program reads format %2 and older</translation>
+        </message>
+        <message>
+            <source>format 0 does not exist</source>
+            <translation>format 0 does not exist</translation>
+        </message>
+        <message>
+            <source>a band by name needs a model by name</source>
+            <translation>a band by name needs a model by name</translation>
+        </message>
+        <message>
+            <source>the band %1 cannot be used: %2</source>
+            <translation>the band %1 cannot be used: %2</translation>
+        </message>
+        <message>
+            <source>%1: the settings file lists no entry %2</source>
+            <translation>%1: the settings file lists no entry %2</translation>
+        </message>
+        <message>
+            <source>%1: entry %2 of the settings file is %3, not %4</source>
+            <translation>%1: entry %2 of the settings file is %3, not %4</translation>
+        </message>
+        <message>
+            <source>channel %1: %2 is neither &quot;empty&quot; nor a channel's values</source>
+            <translation>channel %1: %2 is neither &quot;empty&quot; nor a channel's values</translation>
+        </message>
+        <message>
+            <source>not a frequency in MHz</source>
+            <translation>not a frequency in MHz</translation>
+        </message>
+        <message>
+            <source>%1: %2: %3</source>
+            <translation>%1: %2: %3</translation>
+        </message>
+        <message>
+            <source>%1: %2: %3 (one of %4)</source>
+            <translation>%1: %2: %3 (one of %4)</translation>
+        </message>
+        <message>
+            <source>%1: a row holds 16 bytes (hex, or .. for a byte the values give whole)</source>
+            <translation>%1: a row holds 16 bytes (hex, or .. for a byte the values give whole)</translation>
+        </message>
+        <message>
+            <source>%1: byte %2 must be two hex digits</source>
+            <translation>%1: byte %2 must be two hex digits</translation>
+        </message>
+        <message>
+            <source>aliases (*name) are not used in a configuration text</source>
+            <translation>aliases (*name) are not used in a configuration text</translation>
+        </message>
+        <message>
+            <source>tags (!name) are not used in a configuration text</source>
+            <translation>tags (!name) are not used in a configuration text</translation>
+        </message>
+        <message>
+            <source>a key must be a plain text</source>
+            <translation>a key must be a plain text</translation>
+        </message>
+        <message>
+            <source>values are nested too deeply</source>
+            <translation>values are nested too deeply</translation>
+        </message>
+        <message>
+            <source>the key %1 appears twice</source>
+            <translation>the key %1 appears twice</translation>
+        </message>
+        <message>
+            <source>the text is larger than %1 KB, more than any configuration</source>
+            <translation>the text is larger than %1 KB, more than any configuration</translation>
+        </message>
+        <message>
+            <source>the text holds more than one document</source>
+            <translation>the text holds more than one document</translation>
+        </message>
+        <message>
+            <source>not valid YAML: %1</source>
+            <translation>not valid YAML: %1</translation>
+        </message>
+        <message>
+            <source>the text is no configuration: it holds no names with values</source>
+            <translation>the text is no configuration: it holds no names with values</translation>
         </message>
     </context>
 </TS>

@@ -99,7 +99,8 @@ private slots:
             app->OnFileOpen();
             QVERIFY(!answer.folder.isEmpty());
             QVERIFY(answer.folder != QDir(prog.dir.path()).absolutePath());
-            QCOMPARE(answer.filters, QStringList{QStringLiteral("Program Document (*.dat)")});
+            QCOMPARE(answer.filters, (QStringList{QStringLiteral("Program Document (*.dat)"),
+                                                  QStringLiteral("Configuration text (*.yaml)")}));
         }
         // The folder of the file last chosen is where the next dialogs start.
         filedialogs::rememberFolder(radio::userSettings(radio::appState()), first);

@@ -6,6 +6,7 @@
 #include "model/DataTexts.h"
 #include "model/Diff.h"
 #include "model/SafeFile.h"
+#include "textfile/ConfigFile.h"
 #include "ui/qt/channels/EditHistory.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -120,15 +121,27 @@ bool ChannelLists::writeOutputFile(const QString& path, const QByteArray& data, 
 }
 
 QString ChannelLists::compareWith(const QString& path, QString* error) const {
-    QByteArray bytes;
-    if (!readInputFile(path, radio::kImageSize, true, bytes, error))
-        return {};
-    if (bytes.size() < int(radio::kImageSize)) {
-        *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
-        return {};
-    }
     radio::Image other{};
-    std::copy(bytes.begin(), bytes.end(), other.begin());
+    if (radio::configfile::isText(path.toStdString())) {
+        const radio::configfile::Loaded loaded = radio::configfile::load(
+            path.toStdString(), radio::checkSettings(m_view->state().settings),
+            m_view->coreTexts());
+        if (!loaded.ok) {
+            *error = qs(radio::configfile::failure(loaded, QFileInfo(path).fileName().toStdString(),
+                                                   m_view->coreTexts()));
+            return {};
+        }
+        other = loaded.image;
+    } else {
+        QByteArray bytes;
+        if (!readInputFile(path, radio::kImageSize, true, bytes, error))
+            return {};
+        if (bytes.size() < int(radio::kImageSize)) {
+            *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
+            return {};
+        }
+        std::copy(bytes.begin(), bytes.end(), other.begin());
+    }
     const radio::Image mine = m_view->gridImage();
     const radio::AppState& st = m_view->state();
     radio::diff::Options o;

@@ -1,6 +1,10 @@
 #include "ui/qt/channels/ProgramDoc.h"
 
 #include "app/IniFile.h"
+#include "app/ProductInfo.h"
+#include "model/DataTexts.h"
+#include "textfile/ConfigFile.h"
+#include "ui/qt/common/CoreTexts.h"
 
 #include <QFileInfo>
 
@@ -59,20 +63,26 @@ bool CProgramDoc::OnNewDocument() {
 }
 
 bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
-    radio::Image loaded = m_image;
-    const radio::LoadResult res = radio::loadDat(path.toStdString(), loaded);
-    if (!res.ok) {
+    // A configuration text is checked against the models and bands of the
+    // settings file, as the window checks what is typed.
+    const radio::configfile::Loaded loaded =
+        radio::configfile::load(path.toStdString(), radio::checkSettings(m_state.settings),
+                                radio::coreTexts(radio::data::languageOf(m_state.chinese)));
+    if (!loaded.ok) {
         if (error)
-            *error = QString::fromStdString(res.error);
+            *error = QString::fromStdString(radio::configfile::failure(
+                loaded, QFileInfo(path).fileName().toStdString(),
+                radio::coreTexts(radio::data::languageOf(m_state.chinese))));
         return false;
     }
-    m_image = loaded;
+    m_image = loaded.image;
     m_state.freshDocument = false;
     return true;
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
-    const radio::LoadResult res = radio::saveDat(path.toStdString(), m_image);
+    const radio::LoadResult res = radio::configfile::save(path.toStdString(), m_image,
+                                                          radio::checkSettings(m_state.settings));
     if (!res.ok && error)
         *error = QString::fromStdString(res.error);
     return res.ok;

@@ -22,11 +22,11 @@ public:
 
     // Builds the new-document image, title and proposed file name.
     bool OnNewDocument();
-    // Loads a .dat file; on failure returns false with `error` set and
-    // changes nothing.
+    // Loads a .dat file or a configuration text (by its extension); on
+    // failure returns false with `error` set and changes nothing.
     bool OnOpenDocument(const QString& path, QString* error = nullptr);
-    // Writes the image to the file. What is still being edited in the view
-    // is the caller's to bring into the image first.
+    // Writes the image to the file, as text when its name says so. What is still being edited in
+    // the view is the caller's to bring into the image first.
     bool OnSaveDocument(const QString& path, QString* error = nullptr);
 
     QString title() const { return m_strTitle; }

@@ -63,8 +63,9 @@ void compareWith(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path = filedialogs::askOpen(frame, view->userSettings(), tx("Compare With"),
-                                              {filedialogs::FileType::Configuration});
+    const QString path = filedialogs::askOpen(
+        frame, view->userSettings(), tx("Compare With"),
+        {filedialogs::FileType::Configuration, filedialogs::FileType::ConfigurationText});
     if (path.isEmpty())
         return;
     QString error;

@@ -59,6 +59,8 @@ QString filter(FileType type) {
     switch (type) {
     case FileType::Configuration:
         return tx("Program Document (*.dat)");
+    case FileType::ConfigurationText:
+        return tx("Configuration text (*.yaml)");
     }
     return QString();
 }

@@ -16,7 +16,8 @@ class QWidget;
 namespace filedialogs {
 
 enum class FileType {
-    Configuration, // a radio's memory, *.dat
+    Configuration,     // a radio's memory, *.dat
+    ConfigurationText, // the same as text to read and keep in version control, *.yaml
 };
 
 // The dialog filter of a type, e.g. "Program Document (*.dat)".
