@@ -44,11 +44,10 @@ const std::vector<Command>& diffCommands();   // diff
 const std::vector<Command>& cloneCommands();  // clone
 const std::vector<Command>& setCommands();    // channel-sets
 
-// Parses `args` as the command declares them and runs it: its usage and help
-// for --help, status 2 with one line on standard error for bad usage.
+// Parses `args` as the command declares them and runs it: its usage (built
+// from the declarations) and help for --help, status 2 with one line on
+// standard error for bad usage.
 int runCommand(const Command& command, const Args& args);
-// "Usage: radio-cli NAME ..." built from what the command declares.
-std::string usageOf(const Command& command);
 
 // The options several commands share, declared once here. Each shows in the
 // usage in the order it is declared.

@@ -154,8 +154,7 @@ std::string describe(const CLI::ParseError& e, const CLI::App& app) {
     return what;
 }
 
-} // namespace
-
+// "Usage: radio-cli NAME ..." built from what the command declares.
 std::string usageOf(const Command& command) {
     Parser parser(command);
     std::vector<std::string> words;
@@ -187,6 +186,8 @@ std::string usageOf(const Command& command) {
     }
     return usage;
 }
+
+} // namespace
 
 int runCommand(const Command& command, const Args& args) {
     for (const std::string& a : args) {
