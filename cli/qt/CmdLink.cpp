@@ -1,4 +1,5 @@
-// Radio link commands of radio-cli: read, write, ports, virtual-radio.
+// Radio link commands of radio-cli: read (and the backup of what it reads),
+// write, ports, virtual-radio.
 
 #include "cli/Commands.h"
 #include "cli/qt/Application.h"
