@@ -11,10 +11,11 @@
 #include "model/MemoryMap.h"
 #include "model/SafeFile.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,55 +23,15 @@ namespace radio::cli {
 
 namespace {
 
-struct ParsedArgs {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
+struct ImportArgs {
+    std::vector<std::string> files;
+    std::string band;   // empty: the image's own, from the settings file
+    std::string format; // empty: grid
+    std::string rows;   // empty: not chosen
+    std::string set;    // empty: no channel set
+    int to = 1;
+    const CLI::Option* toGiven = nullptr;
 };
-
-// Splits arguments into positional ones and "--name VALUE" / "--name=VALUE"
-// options; only the names in `known` are accepted.
-bool parseArgs(const Args& args, const std::vector<std::string>& known, ParsedArgs& out,
-               std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
-            out.positional.push_back(a);
-            continue;
-        }
-        std::string name = a;
-        std::string value;
-        bool hasValue = false;
-        const auto eq = a.find('=');
-        if (eq != std::string::npos) {
-            name = a.substr(0, eq);
-            value = a.substr(eq + 1);
-            hasValue = true;
-        }
-        bool isKnown = false;
-        for (const auto& k : known)
-            isKnown = isKnown || k == name;
-        if (!isKnown) {
-            error = "unknown option '" + name + "'";
-            return false;
-        }
-        if (!hasValue) {
-            if (i + 1 >= args.size()) {
-                error = "option '" + name + "' needs a value";
-                return false;
-            }
-            value = args[++i];
-        }
-        out.options[name] = value;
-    }
-    return true;
-}
-
-bool readImage(const std::string& path, Image& image, std::string& error) {
-    const LoadResult r = loadDat(path, image);
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
-}
 
 // A channel list is a few kilobytes: a FIFO, a device or a huge file is
 // refused before it can hang the tool or fill its memory.
@@ -90,38 +51,22 @@ bool writeText(const std::string& path, const std::string& text, std::string& er
 
 // "--format NAME", one of the file layouts (model/FileLayouts.h); without
 // it the default layout, the grid's own columns.
-bool layoutOption(const ParsedArgs& p, const layouts::FileLayout*& layout, std::string& error) {
-    const auto it = p.options.find("--format");
-    layout = it == p.options.end() ? &layouts::defaultLayout() : layouts::find(it->second);
-    if (layout)
-        return true;
-    error = "unknown format '" + it->second + "' (" + layouts::names(" or ") + ")";
-    return false;
+void addFormat(CLI::App& app, std::string& format) {
+    addText(app, "--format", format, layouts::names("|"))->check([](const std::string& value) {
+        return layouts::find(value)
+                   ? std::string()
+                   : "unknown format '" + value + "' (" + layouts::names(" or ") + ")";
+    });
 }
 
-// A help text with %1 replaced by the layout names, "grid|interchange";
-// kept for the program's life, as the command table holds plain texts.
-const char* usage(const char* pattern) {
-    static std::deque<std::string> kept;
-    kept.push_back(textArg(pattern, {layouts::names("|")}));
-    return kept.back().c_str();
+const layouts::FileLayout& layoutOf(const std::string& format) {
+    const layouts::FileLayout* layout = format.empty() ? nullptr : layouts::find(format);
+    return layout ? *layout : layouts::defaultLayout();
 }
 
-bool isInterchange(const layouts::FileLayout* layout) {
-    return layout == layouts::find("interchange");
+bool isInterchange(const std::string& format) {
+    return &layoutOf(format) == layouts::find("interchange");
 }
-
-bool languageOption(const ParsedArgs& p, std::string& language, std::string& error) {
-    const auto it = p.options.find("--lang");
-    language = "English";
-    if (it == p.options.end() || it->second == "English")
-        return true;
-    if (it->second == "Chinese") {
-        language = it->second;
-        return true;
-    }
-    error = "unknown language '" + it->second + "' (English or Chinese)";
-    return false;
 }
 
 // "LOW-HIGH" in whole MHz, as the settings file writes bands.
@@ -179,34 +124,27 @@ void printLines(const std::vector<std::string>& lines) {
     std::fprintf(stderr, "%s\n", firstPrintableLines(lines).c_str());
 }
 
-int runNew(const Args& args) {
-    ParsedArgs p;
-    std::string error;
-    if (!parseArgs(args, {}, p, error))
-        return usageError(error);
-    if (p.positional.size() != 1)
-        return usageError("new expects one output file: radio-cli new OUT.dat");
-    const LoadResult r = saveDat(p.positional[0], newDocumentImage());
-    if (!r.ok)
-        return usageError(r.error);
-    return 0;
+Runner declareNew(CLI::App& app) {
+    auto files = std::make_shared<std::vector<std::string>>();
+    addArguments(app, *files, "OUT.dat");
+    return [files] {
+        if (files->size() != 1)
+            return usageError("new expects one output file: radio-cli new OUT.dat");
+        const LoadResult r = saveDat(files->front(), newDocumentImage());
+        return r.ok ? 0 : usageError(r.error);
+    };
 }
 
-int runDump(const Args& args) {
-    ParsedArgs p;
-    std::string error;
-    std::string language;
-    if (!parseArgs(args, {"--lang"}, p, error) || !languageOption(p, language, error))
-        return usageError(error);
-    if (p.positional.size() != 1)
+int runDump(const ShowArgs& p) {
+    if (p.files.size() != 1)
         return usageError(
             "dump expects one file: radio-cli dump FILE.dat [--lang English|Chinese]");
     Image image;
-    if (!readImage(p.positional[0], image, error))
+    std::string error;
+    if (!readImage(p.files[0], image, error))
         return usageError(error);
-    ChannelTable table =
-        imageToTable(image, language == "Chinese" ? Language::Chinese : Language::English);
-    table[0] = columnHeaders(catalogue(language));
+    ChannelTable table = imageToTable(image, p.values());
+    table[0] = columnHeaders(catalogue(p.language));
     std::string out;
     for (const auto& row : table) {
         for (int c = 0; c < kGridCols; ++c) {
@@ -220,44 +158,49 @@ int runDump(const Args& args) {
     return 0;
 }
 
-int runExportCsv(const Args& args) {
-    ParsedArgs p;
-    std::string error;
-    const layouts::FileLayout* layout = nullptr;
-    if (!parseArgs(args, {"--format"}, p, error) || !layoutOption(p, layout, error))
-        return usageError(error);
-    if (p.positional.size() != 2)
+struct ExportArgs {
+    std::vector<std::string> files;
+    std::string format;
+};
+
+int runExportCsv(const ExportArgs& p) {
+    if (p.files.size() != 2)
         return usageError("export-csv expects two files: radio-cli export-csv FILE.dat OUT.csv");
-    if (!checkFiles({{FileArg::Use::Read, p.positional[0], {}},
-                     {FileArg::Use::Replace, p.positional[1], {}}},
+    std::string error;
+    if (!checkFiles({{FileArg::Use::Read, p.files[0], {}}, {FileArg::Use::Replace, p.files[1], {}}},
                     error))
         return usageError(error);
     Image image;
-    if (!readImage(p.positional[0], image, error))
+    if (!readImage(p.files[0], image, error))
         return usageError(error);
     std::string notice;
-    const std::string csv = layout->exportText(image, untranslated(), notice);
-    if (!writeText(p.positional[1], csv, error))
+    const std::string csv = layoutOf(p.format).exportText(image, untranslated(), notice);
+    if (!writeText(p.files[1], csv, error))
         return usageError(error);
     if (!notice.empty())
         printError(notice);
     return 0;
 }
 
+Runner declareExportCsv(CLI::App& app) {
+    auto p = std::make_shared<ExportArgs>();
+    addArguments(app, p->files, "FILE.dat OUT.csv");
+    addFormat(app, p->format);
+    return [p] { return runExportCsv(*p); };
+}
+
 // Chooses the rows of a channel list (the file's Location numbers with
 // --rows, the first channel with --to) or, without either, takes a list that
 // fits as it stands, Location = channel.
 int importInterchange(const std::string& csv, const std::string& csvPath,
-                      const std::string& datPath, const ParsedArgs& p, const BandLimits& band,
+                      const std::string& datPath, const ImportArgs& p, const BandLimits& band,
                       const sets::ChannelSet* set, Image& image) {
     const interchange::ListFile list = interchange::readList(csv, band.low, band.high);
     // A set is named as the user named it.
     const std::string source = set ? "the channel set " + set->name : csvPath;
     if (!list.error.empty())
         return usageError(source + ": " + list.error);
-    const auto rowsArg = p.options.find("--rows");
-    const auto toArg = p.options.find("--to");
-    const bool choosing = rowsArg != p.options.end() || toArg != p.options.end();
+    const bool choosing = !p.rows.empty() || p.toGiven->count() > 0;
     const ChannelTable current = imageToTable(image, Language::English);
     interchange::Import rows;
     if (!choosing && !set && interchange::fitsByLocation(list)) {
@@ -283,15 +226,11 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
                               " with --rows A-B (the file's Location numbers, for example --rows " +
                               example + ") and the first channel to fill with --to N (default 1)");
         }
-        int first = 1;
-        if (toArg != p.options.end() && !parseNumber(toArg->second, 1, mm::kChannelCount, first))
-            return usageError("--to '" + toArg->second + "' is not a channel from 1 to " +
-                              std::to_string(mm::kChannelCount));
         std::vector<std::size_t> chosen;
-        if (rowsArg != p.options.end()) {
+        if (!p.rows.empty()) {
             long from = 0, to = 0;
-            if (!interchange::parseRange(rowsArg->second, from, to))
-                return usageError("--rows '" + rowsArg->second +
+            if (!interchange::parseRange(p.rows, from, to))
+                return usageError("--rows '" + p.rows +
                                   "' is not A-B, two Location numbers with A <= B");
             chosen = interchange::rowsInRange(list, from, to);
             if (chosen.empty())
@@ -301,7 +240,7 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
             for (std::size_t i = 0; i < list.rows.size(); ++i)
                 chosen.push_back(i);
         }
-        rows = interchange::place(list, chosen, first, current);
+        rows = interchange::place(list, chosen, p.to, current);
         if (!rows.error.empty())
             return usageError(rows.error);
     }
@@ -331,37 +270,30 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
     return 0;
 }
 
-int runImportCsv(const Args& args) {
-    ParsedArgs p;
+int runImportCsv(const ImportArgs& p) {
     std::string error;
-    const layouts::FileLayout* layout = nullptr;
-    if (!parseArgs(args, {"--band", "--format", "--rows", "--to", "--set"}, p, error) ||
-        !layoutOption(p, layout, error))
-        return usageError(error);
-    bool useInterchange = isInterchange(layout);
-    const auto setArg = p.options.find("--set");
+    bool useInterchange = isInterchange(p.format);
     const sets::ChannelSet* set = nullptr;
     std::vector<sets::ChannelSet> available;
-    if (setArg != p.options.end()) {
-        if (p.options.count("--format") && !useInterchange)
+    if (!p.set.empty()) {
+        if (!p.format.empty() && !useInterchange)
             return usageError("a channel set is in the interchange layout: leave out --format");
         useInterchange = true;
         available = channelSets();
-        set = sets::findSet(available, setArg->second);
+        set = sets::findSet(available, p.set);
         if (!set)
-            return usageError("no channel set '" + setArg->second +
-                              "' (radio-cli channel-sets lists them)");
-    } else if (!useInterchange && (p.options.count("--rows") || p.options.count("--to"))) {
+            return usageError("no channel set '" + p.set + "' (radio-cli channel-sets lists them)");
+    } else if (!useInterchange && (!p.rows.empty() || p.toGiven->count() > 0)) {
         return usageError("--rows and --to choose rows of a channel list in the interchange "
                           "layout: add --format interchange, or --set NAME");
     }
-    if (p.positional.size() != (set ? 1u : 2u))
+    if (p.files.size() != (set ? 1u : 2u))
         return usageError(set ? "import-csv --set NAME expects one file: radio-cli import-csv "
                                 "--set NAME FILE.dat"
                               : "import-csv expects two files: radio-cli import-csv IN.csv "
                                 "FILE.dat [--band LOW-HIGH]");
-    const std::string csvPath = set ? set->path : p.positional[0];
-    const std::string& datPath = p.positional.back();
+    const std::string csvPath = set ? set->path : p.files[0];
+    const std::string& datPath = p.files.back();
     if (!checkFiles({{FileArg::Use::Read, csvPath, {}}, {FileArg::Use::Replace, datPath, {}}},
                     error))
         return usageError(error);
@@ -376,9 +308,7 @@ int runImportCsv(const Args& args) {
     if (!readText(csvPath, csv, error) || !readImage(datPath, image, error))
         return usageError(error);
     BandLimits band;
-    const auto bandArg = p.options.find("--band");
-    if (bandArg != p.options.end() ? !bandOption(bandArg->second, band, error)
-                                   : !bandFromSettings(image, band, error))
+    if (!p.band.empty() ? !bandOption(p.band, band, error) : !bandFromSettings(image, band, error))
         return usageError(error);
 
     if (useInterchange)
@@ -399,62 +329,67 @@ int runImportCsv(const Args& args) {
     return 0;
 }
 
+Runner declareImportCsv(CLI::App& app) {
+    auto p = std::make_shared<ImportArgs>();
+    addArguments(app, p->files, "IN.csv FILE.dat");
+    addText(app, "--band", p->band, "LOW-HIGH");
+    addFormat(app, p->format);
+    addText(app, "--rows", p->rows, "A-B");
+    p->toGiven = addNumber(app, "--to", p->to, 1, mm::kChannelCount, "N", "a channel");
+    addText(app, "--set", p->set, "NAME");
+    return [p] { return runImportCsv(*p); };
+}
+
 } // namespace
 
 const std::vector<Command>& fileCommands() {
     static const std::vector<Command> commands = {
         {"new", "new OUT.dat                      write a new configuration",
-         "Usage: radio-cli new OUT.dat\n\n"
          "Writes the configuration a new document starts with: all 16 channels\n"
          "empty, the radio-wide options at their defaults.",
-         runNew},
+         declareNew},
         {"dump", "dump FILE.dat [--lang LANG]     print the channel grid",
-         "Usage: radio-cli dump FILE.dat [--lang English|Chinese]\n\n"
          "Prints the channel grid exactly as the channel window shows it: a header\n"
          "line and channels 1 to 16, 11 tab-separated cells each. --lang picks the\n"
          "language of the texts (default English).",
-         runDump},
+         [](CLI::App& app) { return declareShow(app, "FILE.dat", runDump); }},
         {"export-csv", "export-csv FILE.dat OUT.csv [--format F]  write the channels as CSV",
-         usage("Usage: radio-cli export-csv FILE.dat OUT.csv [--format %1]\n\n"
-               "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
-               "line of the grid's English column names.\n\n"
-               "--format interchange writes the 21-column channel-list layout other\n"
-               "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
-               "one row per programmed channel, Location = channel number."),
-         runExportCsv},
+         "Writes the channel grid as CSV (UTF-8, RFC 4180 quoting) under a header\n"
+         "line of the grid's English column names.\n\n"
+         "--format interchange writes the 21-column channel-list layout other\n"
+         "programming tools share (Location,Name,Frequency,Duplex,Offset,Tone,...),\n"
+         "one row per programmed channel, Location = channel number.",
+         declareExportCsv},
         {"import-csv",
          "import-csv IN.csv FILE.dat [--band LOW-HIGH] [--format F] [--rows A-B] [--to N] "
          "[--set NAME]  load channels",
-         usage("Usage: radio-cli import-csv IN.csv FILE.dat [--band LOW-HIGH]\n"
-               "                           [--format %1] [--rows A-B] [--to N]\n"
-               "       radio-cli import-csv --set NAME FILE.dat [--band LOW-HIGH]\n"
-               "                           [--rows A-B] [--to N]\n\n"
-               "Loads channels from CSV into FILE.dat. The first line names the columns\n"
-               "(the grid's English column names, in any order; \"CH\" is required and\n"
-               "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
-               "channels without a row keep what FILE.dat holds. Every cell is checked\n"
-               "as the grid's editors check it: frequencies inside the band and on the\n"
-               "5 kHz / 6.25 kHz raster, list cells exactly one of the list's entries in\n"
-               "English or Chinese. Each rejected cell is reported as\n"
-               "  row N, column NAME: message\n"
-               "and then FILE.dat is left unchanged (exit status 2).\n\n"
-               "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
-               "the one FILE.dat's model and band name in Program.ini beside radio-cli.\n\n"
-               "--format interchange reads the 21-column channel-list layout instead,\n"
-               "finding columns by name (Location and Frequency are required; Location\n"
-               "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
-               "if typed into the grid; every rejected row is reported as\n"
-               "  line N: reason\n"
-               "and then FILE.dat is left unchanged (exit status 2). Power may be High,\n"
-               "Low or watts (\"0.5W\": at most 1 W is Low, above it High).\n\n"
-               "A list with more rows than the radio's 16 channels is refused until the\n"
-               "rows are chosen: --rows A-B takes the rows whose Location is A to B (rows\n"
-               "missing in the range are skipped), --to N puts the first of them into\n"
-               "channel N (default 1), the others into the channels after it.\n\n"
-               "--set NAME fills channels from a channel set (radio-cli channel-sets\n"
-               "lists them) as from such a list, and applies the set's rules (for\n"
-               "PMR446: Low power and Narrow)."),
-         runImportCsv},
+         "Loads channels from CSV into FILE.dat. The first line names the columns\n"
+         "(the grid's English column names, in any order; \"CH\" is required and\n"
+         "names the channel, 1 to 16, of each row). Rows may come in any order;\n"
+         "channels without a row keep what FILE.dat holds. Every cell is checked\n"
+         "as the grid's editors check it: frequencies inside the band and on the\n"
+         "5 kHz / 6.25 kHz raster, list cells exactly one of the list's entries in\n"
+         "English or Chinese. Each rejected cell is reported as\n"
+         "  row N, column NAME: message\n"
+         "and then FILE.dat is left unchanged (exit status 2).\n\n"
+         "The band is --band LOW-HIGH in whole MHz (for example 400-470), or else\n"
+         "the one FILE.dat's model and band name in Program.ini beside radio-cli.\n\n"
+         "--format interchange reads the 21-column channel-list layout instead,\n"
+         "finding columns by name (Location and Frequency are required; Location\n"
+         "may count from 0 or 1). Each row becomes a new channel and is checked as\n"
+         "if typed into the grid; every rejected row is reported as\n"
+         "  line N: reason\n"
+         "and then FILE.dat is left unchanged (exit status 2). Power may be High,\n"
+         "Low or watts (\"0.5W\": at most 1 W is Low, above it High).\n\n"
+         "A list with more rows than the radio's 16 channels is refused until the\n"
+         "rows are chosen: --rows A-B takes the rows whose Location is A to B (rows\n"
+         "missing in the range are skipped), --to N puts the first of them into\n"
+         "channel N (default 1), the others into the channels after it.\n\n"
+         "--set NAME fills channels from a channel set (radio-cli channel-sets\n"
+         "lists them) as from such a list, and applies the set's rules (for\n"
+         "PMR446: Low power and Narrow); IN.csv is then left out:\n"
+         "  radio-cli import-csv --set NAME FILE.dat [--band LOW-HIGH] [--rows A-B] [--to N]",
+         declareImportCsv},
     };
     return commands;
 }

@@ -17,9 +17,7 @@ std::vector<sets::ChannelSet> channelSets() {
 
 namespace {
 
-int runChannelSets(const Args& args) {
-    if (!args.empty())
-        return usageError("channel-sets takes no arguments");
+int runChannelSets() {
     std::string out;
     for (const auto& set : channelSets()) {
         if (!set.error.empty())
@@ -32,19 +30,22 @@ int runChannelSets(const Args& args) {
     return 0;
 }
 
+Runner declareChannelSets(CLI::App&) {
+    return runChannelSets;
+}
+
 } // namespace
 
 const std::vector<Command>& setCommands() {
     static const std::vector<Command> commands = {
         {"channel-sets", "channel-sets                     list the channel sets",
-         "Usage: radio-cli channel-sets\n\n"
          "Lists the standard channel sets installed with the program (PMR446,\n"
          "CN409, FRS, LPD433) and the user's own sets, one line each:\n"
          "  NAME<TAB>TITLE<TAB>CHANNELS<TAB>BAND<TAB>FILE\n"
          "The user's sets are the .csv files (interchange layout) in\n"
          "<per-user data>/<AppName>/channel-sets, named after their files.\n"
          "radio-cli import-csv --set NAME FILE.dat fills channels from one.",
-         runChannelSets},
+         declareChannelSets},
     };
     return commands;
 }

@@ -10,6 +10,7 @@
 #include "textfile/YamlText.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,12 @@ namespace radio::cli {
 namespace {
 
 // Two positional files, no options.
-int twoFiles(const Args& args, const char* usage, std::string& in, std::string& out) {
-    for (const auto& a : args)
-        if (a.size() > 1 && a[0] == '-')
-            return usageError("unknown option '" + a + "'");
-    if (args.size() != 2)
+int twoFiles(const std::vector<std::string>& files, const char* usage, std::string& in,
+             std::string& out) {
+    if (files.size() != 2)
         return usageError(usage);
-    in = args[0];
-    out = args[1];
+    in = files[0];
+    out = files[1];
     std::string error;
     if (!checkFiles({{FileArg::Use::Read, in, {}}, {FileArg::Use::Replace, out, {}}}, error))
         return usageError(error);
@@ -37,7 +36,7 @@ check::Settings settingsForText() {
     return checkSettings(settings.get());
 }
 
-int runExportText(const Args& args) {
+int runExportText(const std::vector<std::string>& args) {
     std::string datPath, textPath;
     if (const int status =
             twoFiles(args, "export-text expects two files: radio-cli export-text FILE.dat OUT.yaml",
@@ -52,7 +51,7 @@ int runExportText(const Args& args) {
     return written.ok ? 0 : usageError(written.error);
 }
 
-int runImportText(const Args& args) {
+int runImportText(const std::vector<std::string>& args) {
     std::string textPath, datPath;
     if (const int status =
             twoFiles(args, "import-text expects two files: radio-cli import-text IN.yaml OUT.dat",
@@ -72,12 +71,23 @@ int runImportText(const Args& args) {
                       files::quoted(datPath, 4096) + " is not written");
 }
 
+Runner declareExportText(CLI::App& app) {
+    auto files = std::make_shared<std::vector<std::string>>();
+    addArguments(app, *files, "FILE.dat OUT.yaml");
+    return [files] { return runExportText(*files); };
+}
+
+Runner declareImportText(CLI::App& app) {
+    auto files = std::make_shared<std::vector<std::string>>();
+    addArguments(app, *files, "IN.yaml OUT.dat");
+    return [files] { return runImportText(*files); };
+}
+
 } // namespace
 
 const std::vector<Command>& textCommands() {
     static const std::vector<Command> commands = {
         {"export-text", "export-text FILE.dat OUT.yaml   write the configuration as text",
-         "Usage: radio-cli export-text FILE.dat OUT.yaml\n\n"
          "Writes the whole configuration as YAML text to read, review and keep in\n"
          "version control: the model and band, the 16 channels by number with the\n"
          "values the grid shows, the radio-wide options as the dialogs show them,\n"
@@ -85,9 +95,8 @@ const std::vector<Command>& textCommands() {
          "program would not accept is written as its bytes, {hex: ...}, so\n"
          "import-text gives back the same 1024 bytes. Model and band names come from\n"
          "Program.ini beside radio-cli.",
-         runExportText},
+         declareExportText},
         {"import-text", "import-text IN.yaml OUT.dat     read a configuration text",
-         "Usage: radio-cli import-text IN.yaml OUT.dat\n\n"
          "Reads a text export-text wrote (and a person may have edited) and writes\n"
          "the configuration. Every value is checked as the window checks a typed one:\n"
          "frequencies inside the band and on the 5 kHz / 6.25 kHz raster, tones from\n"
@@ -96,7 +105,7 @@ const std::vector<Command>& textCommands() {
          "  IN.yaml:LINE: message\n"
          "and then nothing is written (exit status 2). Unknown names are problems\n"
          "too; a text of a newer format is refused.",
-         runImportText},
+         declareImportText},
     };
     return commands;
 }

@@ -8,9 +8,15 @@
 #include "model/Image.h"
 #include "model/Text.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace CLI {
+class App;
+class Option;
+} // namespace CLI
 
 namespace radio {
 class CIniFile;
@@ -19,22 +25,75 @@ class CIniFile;
 namespace radio::cli {
 
 using Args = std::vector<std::string>; // the arguments after the command name
+using Runner = std::function<int()>;
 
 struct Command {
     const char* name;
     const char* synopsis; // one line for the tool's --help
-    const char* help;     // the command's --help text
-    int (*run)(const Args&);
+    const char* help;     // what the command does, shown under its usage line
+    // Declares the command's arguments and options on `app`, bound to the
+    // values the returned runner works with once `app` has parsed them.
+    Runner (*declare)(CLI::App& app);
 };
 
 // Registered command tables, one per source file.
 const std::vector<Command>& fileCommands();   // new, dump, export-csv, import-csv
 const std::vector<Command>& linkCommands();   // read, write, ports, virtual-radio
 const std::vector<Command>& reportCommands(); // report, options
-const std::vector<Command>& extraCommands();  // diff
+const std::vector<Command>& diffCommands();   // diff
 const std::vector<Command>& cloneCommands();  // clone
 const std::vector<Command>& setCommands();    // channel-sets
 const std::vector<Command>& textCommands();   // export-text, import-text
+
+// Parses `args` as the command declares them and runs it: its usage (built
+// from the declarations) and help for --help, status 2 with one line on
+// standard error for bad usage.
+int runCommand(const Command& command, const Args& args);
+
+// The options several commands share, declared once here. Each shows in the
+// usage in the order it is declared.
+
+// Every positional argument, in order; `shown` is how the usage names them
+// ("IN.csv FILE.dat"). The command checks how many it got.
+void addArguments(CLI::App& app, std::vector<std::string>& values, const std::string& shown);
+// --lang English|Chinese, English unless given.
+void addLanguage(CLI::App& app, std::string& language);
+// The files and --lang of the commands that show a configuration.
+struct ShowArgs {
+    std::vector<std::string> files;
+    std::string language;
+    Language values() const {
+        return language == "Chinese" ? Language::Chinese : Language::English;
+    }
+};
+// Declares the files, shown as `shown`, and --lang, for `run`.
+Runner declareShow(CLI::App& app, const std::string& shown, int (*run)(const ShowArgs&));
+
+// --port P, required; given more than once, each port in turn.
+void addPort(CLI::App& app, std::string& port);
+void addPort(CLI::App& app, std::vector<std::string>& ports);
+// --factory, --retries N and --trace TRACE.txt of every session with a radio.
+void addSessionOptions(CLI::App& app, bool& factory, int& retries, std::string& trace);
+// --verify: read the radio back after the write.
+void addVerify(CLI::App& app, bool& verify);
+// --force: write a configuration the checks refuse.
+void addForce(CLI::App& app, bool& force);
+// "--name PLACEHOLDER" taking a text.
+CLI::Option* addText(CLI::App& app, const std::string& name, std::string& value,
+                     const std::string& placeholder);
+// "--name PLACEHOLDER" taking a whole number from `low` to `high`, digits only;
+// `what` says what else it is ("a block address", ...).
+CLI::Option* addNumber(CLI::App& app, const std::string& name, int& value, int low, int high,
+                       const std::string& placeholder, const std::string& what);
+// A whole number from `low` to `high`, digits only.
+bool parseNumber(const std::string& text, int low, int high, int& value);
+
+// The one .dat file of a radio command among `files`: 0 to go on, else the
+// exit status.
+int oneFile(const std::vector<std::string>& files);
+
+// Reads a configuration file; false with `error` when it cannot.
+bool readImage(const std::string& path, Image& image, std::string& error);
 
 // Keeps an image just read from a radio in the per-user backups folder and
 // prints where; a failure is reported but does not fail the read.
@@ -68,15 +127,6 @@ int loadForWrite(const std::string& path, bool force, Image& image);
 // The tool's messages in `language` ("English" or "Chinese") through the
 // catalogue beside the tool; English when it cannot be read.
 const Translate& catalogue(const std::string& language);
-
-// Options: "--name VALUE" or "--name=VALUE". isOption tells whether args[i]
-// is the option; takeValue then takes its value (moving i past it) or sets
-// `error` when it is missing.
-bool isOption(const std::string& arg, const std::string& name);
-bool takeValue(const Args& args, std::size_t& i, const std::string& name, std::string& value,
-               std::string& error);
-// A whole number from `low` to `high`, digits only.
-bool parseNumber(const std::string& text, int low, int high, int& value);
 
 // Prints "radio-cli: <message>" on standard error and returns 2.
 int usageError(const std::string& message);

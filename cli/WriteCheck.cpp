@@ -1,5 +1,4 @@
-// What radio-cli checks before a configuration goes to a radio, and the
-// settings file the checks read.
+// What radio-cli checks before a configuration goes to a radio.
 
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
@@ -9,26 +8,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace radio::cli {
-
-bool loadSettings(CIniFile& settings, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path ini = settingsFilePath();
-    std::error_code ec;
-    if (ini.empty() || !fs::is_regular_file(ini, ec)) {
-        error = "no settings file Program.ini beside radio-cli";
-        return false;
-    }
-    // Read only: the tool must never rewrite the installation's settings.
-    if (!settings.Load(ini.string(), false, true, 0)) {
-        error = "cannot read \"" + ini.string() + "\"";
-        return false;
-    }
-    return true;
-}
 
 std::string firstPrintableLines(const std::vector<std::string>& lines) {
     std::vector<std::string> shown;

@@ -70,7 +70,7 @@ std::vector<radio::cli::Command> allCommands() {
     std::vector<radio::cli::Command> all;
     for (const auto* table :
          {&radio::cli::fileCommands(), &radio::cli::linkCommands(), &radio::cli::reportCommands(),
-          &radio::cli::extraCommands(), &radio::cli::cloneCommands(), &radio::cli::setCommands(),
+          &radio::cli::diffCommands(), &radio::cli::cloneCommands(), &radio::cli::setCommands(),
           &radio::cli::textCommands()})
         all.insert(all.end(), table->begin(), table->end());
     return all;
@@ -134,15 +134,8 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     radio::cli::Args args(argv + 2, argv + argc);
     for (const auto& c : commands) {
-        if (name != c.name)
-            continue;
-        for (const auto& a : args) {
-            if (a == "--help" || a == "-h") {
-                std::printf("%s\n", c.help);
-                return 0;
-            }
-        }
-        return c.run(args);
+        if (name == c.name)
+            return radio::cli::runCommand(c, args);
     }
     return radio::cli::usageError("unknown command '" + name + "' (see radio-cli --help)");
 }

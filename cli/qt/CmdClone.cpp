@@ -2,6 +2,7 @@
 // at once, with backups, read-back checks, a programming record and a trace.
 
 #include "cli/Commands.h"
+#include "cli/qt/Application.h"
 #include "link/Fleet.h"
 #include "link/ProgrammingRecord.h"
 #include "link/Tracing.h"
@@ -9,7 +10,7 @@
 #include "model/Image.h"
 #include "model/SafeFile.h"
 
-#include <QCoreApplication>
+#include <CLI/CLI.hpp>
 
 #include <atomic>
 #include <chrono>
@@ -20,10 +21,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace radio::cli {
 
@@ -36,75 +33,13 @@ extern "C" void onCloneSignal(int) {
 }
 
 struct CloneOptions {
-    std::string file;
+    std::vector<std::string> files;
     std::vector<std::string> ports;
     link::FleetOptions fleet;
     std::string log;
     std::string trace;
     bool force = false; // write values the editors would refuse
 };
-
-bool parse(const Args& args, CloneOptions& o, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        std::string v;
-        if (isOption(a, "--port")) {
-            if (!takeValue(args, i, "--port", v, error))
-                return false;
-            if (v.empty()) {
-                error = "--port needs a port name";
-                return false;
-            }
-            o.ports.push_back(v);
-        } else if (isOption(a, "--log")) {
-            if (!takeValue(args, i, "--log", o.log, error))
-                return false;
-        } else if (isOption(a, "--trace")) {
-            if (!takeValue(args, i, "--trace", o.trace, error))
-                return false;
-        } else if (isOption(a, "--retries")) {
-            if (!takeValue(args, i, "--retries", v, error))
-                return false;
-            if (!parseNumber(v, 0, 1000, o.fleet.retries)) {
-                error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
-                return false;
-            }
-        } else if (a == "--verify") {
-            o.fleet.verify = true;
-        } else if (a == "--factory") {
-            o.fleet.factory = true;
-        } else if (a == "--backup") {
-            o.fleet.backup = true;
-        } else if (a == "--force") {
-            o.force = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            error = "unknown option '" + a + "'";
-            return false;
-        } else if (o.file.empty()) {
-            o.file = a;
-        } else {
-            error = "unexpected argument '" + a + "'";
-            return false;
-        }
-    }
-    if (o.file.empty()) {
-        error = "missing the .dat file";
-        return false;
-    }
-    if (o.ports.empty()) {
-        error = "missing --port (give one --port for each radio)";
-        return false;
-    }
-    return true;
-}
-
-bool stderrIsTerminal() {
-#ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
-#else
-    return false;
-#endif
-}
 
 class CliHooks : public link::SerialFleetHooks {
 public:
@@ -152,33 +87,24 @@ private:
     bool m_drawn = false;
 };
 
-std::unique_ptr<QCoreApplication> ensureApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "radio-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
-int runClone(const Args& args) {
-    CloneOptions o;
+int runClone(CloneOptions& o) {
+    if (const int status = oneFile(o.files))
+        return status;
+    const std::string& file = o.files[0];
     std::string error;
-    if (!parse(args, o, error))
-        return usageError(error);
     const std::string twice = link::duplicatePort(o.ports);
     if (!twice.empty())
         return usageError("port \"" + twice + "\" is given twice");
     Image image;
     // Before any radio is touched, and before either file is created.
-    if (!checkFiles({{FileArg::Use::Read, o.file, {}},
+    if (!checkFiles({{FileArg::Use::Read, file, {}},
                      {FileArg::Use::Append, o.log, "--log"},
                      {FileArg::Use::Append, o.trace, "--trace"}},
                     error))
         return usageError(error);
-    if (const int status = loadForWrite(o.file, o.force, image))
+    if (const int status = loadForWrite(file, o.force, image))
         return status;
-    o.fleet.configuration = std::filesystem::path(o.file).filename().string();
+    o.fleet.configuration = std::filesystem::path(file).filename().string();
 
     const auto app = ensureApplication();
     g_cloneInterrupted = false;
@@ -233,6 +159,18 @@ int runClone(const Args& args) {
     return ok ? 0 : 1;
 }
 
+Runner declareClone(CLI::App& app) {
+    auto o = std::make_shared<CloneOptions>();
+    addArguments(app, o->files, "FILE.dat");
+    addPort(app, o->ports);
+    addSessionOptions(app, o->fleet.factory, o->fleet.retries, o->trace);
+    addVerify(app, o->fleet.verify);
+    app.add_flag("--backup", o->fleet.backup);
+    addText(app, "--log", o->log, "LOG.csv");
+    addForce(app, o->force);
+    return [o] { return runClone(*o); };
+}
+
 } // namespace
 
 const std::vector<Command>& cloneCommands() {
@@ -240,8 +178,6 @@ const std::vector<Command>& cloneCommands() {
         {"clone",
          "clone FILE.dat --port P [--port P ...] [--verify] [--backup] [--log LOG.csv]  write "
          "many radios at once",
-         "radio-cli clone FILE.dat --port P [--port P ...] [--verify] [--factory] [--backup]\n"
-         "                [--log LOG.csv] [--retries N] [--trace TRACE.txt] [--force]\n\n"
          "Writes FILE.dat to the radios on all given ports at the same time, one complete\n"
          "write session per port, exactly as `write` does; nothing is asked: a failed\n"
          "handshake is retried N times (default 2) and then counts as failed.\n"
@@ -264,7 +200,7 @@ const std::vector<Command>& cloneCommands() {
          "Ctrl+C cancels every port. The same port may not be given twice.\n"
          "Exit status: 0 every radio programmed, 1 any radio failed or cancelled,\n"
          "2 usage or bad input.",
-         runClone},
+         declareClone},
     };
     return commands;
 }

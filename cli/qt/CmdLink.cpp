@@ -1,6 +1,8 @@
-// Radio link commands of radio-cli: read, write, ports, virtual-radio.
+// Radio link commands of radio-cli: read (and the backup of what it reads),
+// write, ports, virtual-radio.
 
 #include "cli/Commands.h"
+#include "cli/qt/Application.h"
 #include "link/Tracing.h"
 #include "link/Transfer.h"
 #include "link/Verify.h"
@@ -10,8 +12,9 @@
 #include "model/Image.h"
 #include "model/StringTable.h"
 
-#include <QCoreApplication>
 #include <QSerialPortInfo>
+
+#include <CLI/CLI.hpp>
 
 #include <array>
 #include <atomic>
@@ -20,10 +23,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <vector>
 
 namespace radio::cli {
 
@@ -41,27 +41,10 @@ void catchInterrupts() {
     std::signal(SIGTERM, onSignal);
 }
 
-bool stderrIsTerminal() {
-#ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
-#else
-    return false;
-#endif
-}
-
-// QSerialPort wants an application object for its notifiers.
-std::unique_ptr<QCoreApplication> ensureApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "radio-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
 struct Options {
+    std::vector<std::string> files;
+    std::string file; // the one of `files` a read or write takes
     std::string port;
-    std::string file;
     bool factory = false;
     bool verify = false;
     bool force = false; // write values the editors would refuse
@@ -69,48 +52,21 @@ struct Options {
     std::string trace; // --trace FILE: the communication log
 };
 
-bool parseTransferArgs(const Args& args, Options& o, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (isOption(a, "--port")) {
-            if (!takeValue(args, i, "--port", o.port, error))
-                return false;
-        } else if (isOption(a, "--retries")) {
-            std::string v;
-            if (!takeValue(args, i, "--retries", v, error))
-                return false;
-            if (!parseNumber(v, 0, 1000, o.retries)) {
-                error = "--retries needs a whole number from 0 to 1000, not '" + v + "'";
-                return false;
-            }
-        } else if (isOption(a, "--trace")) {
-            if (!takeValue(args, i, "--trace", o.trace, error))
-                return false;
-        } else if (a == "--factory") {
-            o.factory = true;
-        } else if (a == "--verify") {
-            o.verify = true;
-        } else if (a == "--force") {
-            o.force = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            error = "unknown option '" + a + "'";
-            return false;
-        } else if (o.file.empty()) {
-            o.file = a;
-        } else {
-            error = "unexpected argument '" + a + "'";
-            return false;
-        }
-    }
-    if (o.port.empty()) {
-        error = "missing --port (for example --port /dev/ttyUSB0)";
-        return false;
-    }
-    if (o.file.empty()) {
-        error = "missing the .dat file";
-        return false;
-    }
-    return true;
+// What read and write share; `shown` names the file in the usage.
+std::shared_ptr<Options> declareTransfer(CLI::App& app, const std::string& shown) {
+    auto o = std::make_shared<Options>();
+    addPort(app, o->port);
+    addArguments(app, o->files, shown);
+    addSessionOptions(app, o->factory, o->retries, o->trace);
+    return o;
+}
+
+// Takes the one .dat file of a read or a write; 0 to go on, else the exit status.
+int takeFile(Options& o) {
+    const int status = oneFile(o.files);
+    if (status == 0)
+        o.file = o.files[0];
+    return status;
 }
 
 // The transfer's sink on a terminal: a progress bar, non-interactive answers.
@@ -214,11 +170,10 @@ int report(const link::TransferResult& r, int retries) {
     return 1;
 }
 
-int runRead(const Args& args) {
-    Options o;
+int runRead(Options& o) {
+    if (const int status = takeFile(o))
+        return status;
     std::string error;
-    if (!parseTransferArgs(args, o, error))
-        return usageError(error);
     if (o.verify)
         return usageError("--verify checks a write; a read has nothing to compare");
     if (o.force)
@@ -254,11 +209,10 @@ int runRead(const Args& args) {
     return 0;
 }
 
-int runWrite(const Args& args) {
-    Options o;
+int runWrite(Options& o) {
+    if (const int status = takeFile(o))
+        return status;
     std::string error;
-    if (!parseTransferArgs(args, o, error))
-        return usageError(error);
     Image image;
     if (!checkFiles({{FileArg::Use::Read, o.file, {}}, {FileArg::Use::Append, o.trace, "--trace"}},
                     error))
@@ -302,9 +256,7 @@ int runWrite(const Args& args) {
     return outcome.verified() ? 0 : 1;
 }
 
-int runPorts(const Args& args) {
-    if (!args.empty())
-        return usageError("ports takes no arguments");
+int runPorts() {
     const auto app = ensureApplication();
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& p : ports) {
@@ -317,45 +269,17 @@ int runPorts(const Args& args) {
     return 0;
 }
 
-int runVirtualRadio(const Args& args) {
-    std::string linkPath, imagePath, savePath, error;
+struct VirtualRadioArgs {
+    std::string linkPath, imagePath, savePath, ident;
     int baud = 9600;
     int ignoreWriteAt = -1;
-    std::string ident;
-    bool identGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        std::string v;
-        if (isOption(a, "--link")) {
-            if (!takeValue(args, i, "--link", linkPath, error))
-                return usageError(error);
-        } else if (isOption(a, "--image")) {
-            if (!takeValue(args, i, "--image", imagePath, error))
-                return usageError(error);
-        } else if (isOption(a, "--save")) {
-            if (!takeValue(args, i, "--save", savePath, error))
-                return usageError(error);
-        } else if (isOption(a, "--baud")) {
-            if (!takeValue(args, i, "--baud", v, error))
-                return usageError(error);
-            if (!parseNumber(v, 0, 1000000, baud))
-                return usageError("--baud needs a whole number (0 for no pacing), not '" + v + "'");
-        } else if (isOption(a, "--ident")) {
-            if (!takeValue(args, i, "--ident", ident, error))
-                return usageError(error);
-            identGiven = true;
-        } else if (isOption(a, "--ignore-write-at")) {
-            if (!takeValue(args, i, "--ignore-write-at", v, error))
-                return usageError(error);
-            if (!parseNumber(v, 0, 1023, ignoreWriteAt))
-                return usageError("--ignore-write-at needs a block address from 0 to 1023, not '" +
-                                  v + "'");
-        } else {
-            return usageError("unexpected argument '" + a + "'");
-        }
-    }
-    if (linkPath.empty())
-        return usageError("missing --link PATH");
+    const CLI::Option* identGiven = nullptr;
+};
+
+int runVirtualRadio(const VirtualRadioArgs& a) {
+    const std::string &linkPath = a.linkPath, &imagePath = a.imagePath, &savePath = a.savePath,
+                      &ident = a.ident;
+    std::string error;
     // --image and --save may be one file: the radio keeps its memory there.
     if (!checkFiles({{FileArg::Use::Replace, savePath, "--save"}}, error))
         return usageError(error);
@@ -366,8 +290,8 @@ int runVirtualRadio(const Args& args) {
             return usageError(loaded.error);
     }
     link::VirtualRadio radio(memory);
-    radio.faults().ignoreWriteAt = ignoreWriteAt;
-    if (identGiven) {
+    radio.faults().ignoreWriteAt = a.ignoreWriteAt;
+    if (a.identGiven->count() > 0) {
         // Exactly 8 bytes on the wire: longer text is cut, shorter padded with blanks.
         std::array<std::uint8_t, 8> reply;
         reply.fill(' ');
@@ -375,7 +299,7 @@ int runVirtualRadio(const Args& args) {
             reply[k] = std::uint8_t(ident[k]);
         radio.setIdentification(reply);
     }
-    link::PtyServer server(radio, baud);
+    link::PtyServer server(radio, a.baud);
     if (!server.start(linkPath, error))
         return usageError(error);
     catchInterrupts();
@@ -399,12 +323,55 @@ int runVirtualRadio(const Args& args) {
     return 0;
 }
 
+Runner declareRead(CLI::App& app) {
+    const auto o = declareTransfer(app, "OUT.dat");
+    // Declared to say why they do not apply rather than only that they are unknown.
+    app.add_flag("--verify", o->verify)->group("");
+    app.add_flag("--force", o->force)->group("");
+    return [o] { return runRead(*o); };
+}
+
+Runner declareWrite(CLI::App& app) {
+    const auto o = declareTransfer(app, "FILE.dat");
+    addVerify(app, o->verify);
+    addForce(app, o->force);
+    return [o] { return runWrite(*o); };
+}
+
+Runner declarePorts(CLI::App&) {
+    return runPorts;
+}
+
+Runner declareVirtualRadio(CLI::App& app) {
+    auto a = std::make_shared<VirtualRadioArgs>();
+    addText(app, "--link", a->linkPath, "PATH")->required();
+    addText(app, "--image", a->imagePath, "FILE");
+    addText(app, "--save", a->savePath, "FILE");
+    addNumber(app, "--baud", a->baud, 0, 1000000, "BAUD", "a baud rate");
+    addNumber(app, "--ignore-write-at", a->ignoreWriteAt, 0, 1023, "ADDRESS", "a block address");
+    a->identGiven = addText(app, "--ident", a->ident, "TEXT");
+    return [a] { return runVirtualRadio(*a); };
+}
+
 } // namespace
+
+backups::Result keepBackup(const Image& image) {
+    const auto settings = installedSettings();
+    return backups::backupRead(image, settings.get());
+}
+
+void keepReadBackup(const Image& image) {
+    const backups::Result r = keepBackup(image);
+    if (r.ok)
+        std::printf("Backup: %s\n", r.path.c_str());
+    else
+        std::fprintf(stderr, "radio-cli: warning: no backup of the read was kept: %s\n",
+                     r.error.c_str());
+}
 
 const std::vector<Command>& linkCommands() {
     static const std::vector<Command> commands = {
         {"read", "read --port P OUT.dat [--factory] [--retries N]  read a radio into a file",
-         "radio-cli read --port P OUT.dat [--factory] [--retries N] [--trace TRACE.txt]\n\n"
          "Reads the radio's memory over serial port P into OUT.dat. P is COM1..COM4 (on\n"
          "Linux comN means /dev/ttyS(N-1)), a device such as /dev/ttyUSB0, or \"Virtual radio\".\n"
          "A failed handshake is retried N times (default 2). A failed read writes no file.\n"
@@ -413,11 +380,9 @@ const std::vector<Command>& linkCommands() {
          "--trace appends a time-stamped log of every byte sent and received, every\n"
          "purge, time-out, retry and the result to TRACE.txt, for support.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
-         runRead},
+         declareRead},
         {"write",
          "write --port P FILE.dat [--factory] [--verify] [--retries N]  write a file to a radio",
-         "radio-cli write --port P FILE.dat [--factory] [--verify] [--retries N]\n"
-         "                [--trace TRACE.txt] [--force]\n\n"
          "Writes FILE.dat to the radio on serial port P. Without --factory the calibration\n"
          "bytes of the radio are left alone; --factory writes them too.\n"
          "FILE.dat must be exactly 1024 bytes, and is first checked as the window's\n"
@@ -431,16 +396,14 @@ const std::vector<Command>& linkCommands() {
          "--trace appends a time-stamped log of the communication to TRACE.txt.\n"
          "To write many radios at once, see clone.\n"
          "Exit status: 0 success, 1 radio or communication failure, 2 usage or bad input.",
-         runWrite},
+         declareWrite},
         {"ports", "ports  list the serial ports",
-         "radio-cli ports\n\nLists the serial ports of this system: device, description, "
+         "Lists the serial ports of this system: device, description, "
          "manufacturer.",
-         runPorts},
+         declarePorts},
         {"virtual-radio",
          "virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]  serve a virtual "
          "radio",
-         "radio-cli virtual-radio --link PATH [--image FILE] [--save FILE] [--baud 9600]\n"
-         "                        [--ignore-write-at ADDRESS] [--ident TEXT]\n\n"
          "Serves a virtual radio on a pseudo-terminal and links it at PATH, so that any\n"
          "program can read and write it like a radio on a serial port. It starts with FILE\n"
          "(default: a sample configuration), saves its memory to --save after each write,\n"
@@ -450,7 +413,7 @@ const std::vector<Command>& linkCommands() {
          "bytes, to try out write --verify. --ident TEXT sets the 8-byte identification\n"
          "reply of the handshake (cut or padded with blanks to 8 bytes), so that several\n"
          "virtual radios, each on its own --link, can be told apart in a clone record.",
-         runVirtualRadio},
+         declareVirtualRadio},
     };
     return commands;
 }

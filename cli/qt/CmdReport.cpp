@@ -17,76 +17,22 @@
 #include <QPdfWriter>
 #include <QString>
 
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
-#include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
-#include <system_error>
+#include <vector>
 
 namespace radio::cli {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Positional arguments plus an optional "--lang NAME" / "--lang=NAME".
-struct ReportArgs {
-    std::vector<std::string> positional;
-    std::string language = "English";
-    Language values() const {
-        return language == "Chinese" ? Language::Chinese : Language::English;
-    }
-};
-
-bool parseReportArgs(const Args& args, ReportArgs& out, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
-            out.positional.push_back(a);
-            continue;
-        }
-        std::string value;
-        if (a.rfind("--lang=", 0) == 0) {
-            value = a.substr(7);
-        } else if (a == "--lang") {
-            if (i + 1 >= args.size()) {
-                error = "option '--lang' needs a value";
-                return false;
-            }
-            value = args[++i];
-        } else {
-            error = "unknown option '" + a + "'";
-            return false;
-        }
-        if (value != "English" && value != "Chinese") {
-            error = "unknown language '" + value + "' (English or Chinese)";
-            return false;
-        }
-        out.language = value;
-    }
-    return true;
-}
-
 // "Copyrights Owner" of the language's section in the settings file beside
 // the tool; empty when there is no such file or value, as in the window.
 std::string copyrightsOwner(const std::string& language) {
-    const fs::path ini = settingsFilePath();
-    std::error_code ec;
-    if (ini.empty() || !fs::is_regular_file(ini, ec))
-        return std::string();
-    CIniFile settings;
-    // Read only: the tool never rewrites the installation's settings.
-    if (!settings.Load(ini.string(), false, true, 0))
-        return std::string();
-    return settings.GetString(language, "Copyrights Owner");
-}
-
-bool readImage(const std::string& path, Image& image, std::string& error) {
-    const LoadResult r = loadDat(path, image);
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
+    const auto settings = installedSettings();
+    return settings ? settings->GetString(language, "Copyrights Owner") : std::string();
 }
 
 // Qt's own notes (runtime directory, painter warnings) are not the tool's
@@ -113,20 +59,17 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int runReport(const Args& args) {
-    ReportArgs p;
+int runReport(const ShowArgs& p) {
     std::string error;
-    if (!parseReportArgs(args, p, error))
-        return usageError(error);
-    if (p.positional.size() != 2)
+    if (p.files.size() != 2)
         return usageError(
             "report expects an image and an output file: radio-cli report FILE.dat OUT.pdf");
-    const std::string& out = p.positional[1];
-    if (!checkFiles({{FileArg::Use::Read, p.positional[0], {}}, {FileArg::Use::Replace, out, {}}},
+    const std::string& out = p.files[1];
+    if (!checkFiles({{FileArg::Use::Read, p.files[0], {}}, {FileArg::Use::Replace, out, {}}},
                     error))
         return usageError(error);
     Image image{};
-    if (!readImage(p.positional[0], image, error))
+    if (!readImage(p.files[0], image, error))
         return usageError(error);
 
     const auto app = ensureGuiApplication();
@@ -160,15 +103,12 @@ int runReport(const Args& args) {
     return 0;
 }
 
-int runOptions(const Args& args) {
-    ReportArgs p;
+int runOptions(const ShowArgs& p) {
     std::string error;
-    if (!parseReportArgs(args, p, error))
-        return usageError(error);
-    if (p.positional.size() != 1)
+    if (p.files.size() != 1)
         return usageError("options expects one image: radio-cli options FILE.dat");
     Image image{};
-    if (!readImage(p.positional[0], image, error))
+    if (!readImage(p.files[0], image, error))
         return usageError(error);
     for (const report::Line& line : report::optionLines(image, p.values(), catalogue(p.language)))
         std::printf("%s\t%s\n", line.label.c_str(), line.value.c_str());
@@ -181,15 +121,13 @@ const std::vector<Command>& reportCommands() {
     static const std::vector<Command> commands = {
         {"report",
          "report FILE.dat OUT.pdf [--lang English|Chinese]  write the printed report as PDF",
-         "radio-cli report FILE.dat OUT.pdf [--lang English|Chinese]\n\n"
          "Writes the printed report of the image as PDF: the options page, then the\n"
          "programmed channels, seven per page. The footer's owner line is \"Copyrights\n"
          "Owner\" of the language's section in Program.ini beside radio-cli.",
-         runReport},
+         [](CLI::App& app) { return declareShow(app, "FILE.dat OUT.pdf", runReport); }},
         {"options", "options FILE.dat [--lang English|Chinese]  print the options page",
-         "radio-cli options FILE.dat [--lang English|Chinese]\n\n"
          "Prints the options page of the report, one line per option: label<TAB>value.",
-         runOptions},
+         [](CLI::App& app) { return declareShow(app, "FILE.dat", runOptions); }},
     };
     return commands;
 }

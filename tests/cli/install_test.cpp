@@ -1,5 +1,6 @@
 // What installation adds around radio-cli: the manual page and the bash
-// completion name exactly the commands and options of `radio-cli --help`,
+// completion name exactly the commands and options of `radio-cli --help` and
+// of what each command declares (the usage line of `radio-cli COMMAND --help`),
 // and an installed tool reads the user's own settings copy where the
 // system's file cannot be written.
 
@@ -123,6 +124,19 @@ protected:
         return commands;
     }
 
+    // What each command declares: the options of the usage lines its own
+    // --help builds from the declarations.
+    CommandOptions declared(const CommandOptions& commands) {
+        CommandOptions result;
+        for (const auto& entry : commands) {
+            const CliResult r = run({entry.first, "--help"});
+            EXPECT_EQ(r.status, 0) << entry.first << ": " << r.err;
+            EXPECT_EQ(r.out.rfind("Usage: radio-cli " + entry.first, 0), 0u) << r.out;
+            result[entry.first] = optionsIn(r.out.substr(0, r.out.find("\n\n")));
+        }
+        return result;
+    }
+
     // Same commands both ways, and every
     // option the tool's synopsis shows is documented for its command.
     static void expectMatches(const CommandOptions& tool, const CommandOptions& documented,
@@ -174,6 +188,25 @@ TEST_F(InstallDocs, CompletionOffersTheCommandsAndOptionsOfHelp) {
     for (const auto& entry : tool)
         toolNames[entry.first] = {};
     expectMatches(toolNames, listedOnly, "completion command list");
+}
+
+TEST_F(InstallDocs, DeclaredOptionsAreTheOnesHelpManualAndCompletionName) {
+    const CommandOptions tool = help();
+    const CommandOptions options = declared(tool);
+    // The usage is built from the declarations, or this would prove nothing.
+    ASSERT_TRUE(options.count("clone"));
+    EXPECT_EQ(options.at("clone"), (Options{"--port", "--factory", "--retries", "--trace",
+                                            "--verify", "--backup", "--log", "--force"}));
+    // The overview, the manual and the completion offer nothing a command does
+    // not take, and the completion offers all it takes.
+    expectMatches(tool, options, "declarations");
+    expectMatches(fromManPage(slurp(fs::path(TEST_SOURCE_DIR) / "res" / "man" / "radio-cli.1")),
+                  options, "declarations");
+    std::set<std::string> listed;
+    const CommandOptions branches = fromCompletion(
+        slurp(fs::path(TEST_SOURCE_DIR) / "res" / "completion" / "radio-cli"), listed);
+    expectMatches(options, branches, "completion options");
+    expectMatches(branches, options, "declarations");
 }
 
 TEST_F(InstallDocs, VersionNamesTheLicence) {

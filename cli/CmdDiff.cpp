@@ -1,6 +1,6 @@
-// Extra commands of radio-cli: comparing two configurations; backups of reads.
+// radio-cli diff: what differs between two configurations, by the names the
+// program shows.
 
-#include "app/Backups.h"
 #include "app/IniFile.h"
 #include "app/ProductInfo.h"
 #include "cli/Commands.h"
@@ -8,27 +8,14 @@
 #include "model/Image.h"
 #include "model/SafeFile.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace radio::cli {
-
-namespace fs = std::filesystem;
-
-std::unique_ptr<CIniFile> installedSettings() {
-    const fs::path ini = settingsFilePath();
-    std::error_code ec;
-    if (ini.empty() || !fs::is_regular_file(ini, ec))
-        return nullptr;
-    auto settings = std::make_unique<CIniFile>();
-    if (!settings->Load(ini.string(), false, true, 0))
-        return nullptr;
-    return settings;
-}
 
 namespace {
 
@@ -39,42 +26,20 @@ diff::ProductNames namesOf(const CIniFile* settings, const Image& image) {
     return {t.model, t.band};
 }
 
-int runDiff(const Args& args) {
-    std::vector<std::string> files;
-    std::string language = "English";
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
-            files.push_back(a);
-            continue;
-        }
-        std::string value;
-        if (a.rfind("--lang=", 0) == 0) {
-            value = a.substr(7);
-        } else if (a == "--lang" && i + 1 < args.size()) {
-            value = args[++i];
-        } else if (a == "--lang") {
-            return usageError("option '--lang' needs a value");
-        } else {
-            return usageError("unknown option '" + a + "'");
-        }
-        if (value != "English" && value != "Chinese")
-            return usageError("unknown language '" + value + "' (English or Chinese)");
-        language = value;
-    }
+int runDiff(const ShowArgs& p) {
+    const std::vector<std::string>& files = p.files;
+    const std::string& language = p.language;
     if (files.size() != 2)
         return usageError("diff expects two files: radio-cli diff A.dat B.dat [--lang LANG]");
 
     Image a{}, b{};
-    for (int i = 0; i < 2; ++i) {
-        const LoadResult r = loadDat(files[i], i == 0 ? a : b);
-        if (!r.ok)
-            return usageError(r.error);
-    }
+    std::string error;
+    if (!readImage(files[0], a, error) || !readImage(files[1], b, error))
+        return usageError(error);
     const auto settings = installedSettings();
     diff::Options options;
     const Translate& translate = catalogue(language);
-    options.language = language == "Chinese" ? Language::Chinese : Language::English;
+    options.language = p.values();
     options.translate = translate;
     options.a = namesOf(settings.get(), a);
     options.b = namesOf(settings.get(), b);
@@ -89,24 +54,9 @@ int runDiff(const Args& args) {
 
 } // namespace
 
-backups::Result keepBackup(const Image& image) {
-    const auto settings = installedSettings();
-    return backups::backupRead(image, settings.get());
-}
-
-void keepReadBackup(const Image& image) {
-    const backups::Result r = keepBackup(image);
-    if (r.ok)
-        std::printf("Backup: %s\n", r.path.c_str());
-    else
-        std::fprintf(stderr, "radio-cli: warning: no backup of the read was kept: %s\n",
-                     r.error.c_str());
-}
-
-const std::vector<Command>& extraCommands() {
+const std::vector<Command>& diffCommands() {
     static const std::vector<Command> commands = {
         {"diff", "diff A.dat B.dat [--lang LANG]  compare two configurations",
-         "Usage: radio-cli diff A.dat B.dat [--lang English|Chinese]\n\n"
          "Prints what differs between two configurations, by the names the program\n"
          "shows: channel by channel under the grid's column headers, then the\n"
          "settings under their dialog labels (Optional Features, Scan Info, Product\n"
@@ -117,7 +67,7 @@ const std::vector<Command>& extraCommands() {
          "in are no difference (a last line says so). Model and band names come from\n"
          "Program.ini beside radio-cli when it is there.\n\n"
          "Exit status: 0 the files are the same, 1 they differ, 2 bad input.",
-         runDiff},
+         [](CLI::App& app) { return declareShow(app, "A.dat B.dat", runDiff); }},
     };
     return commands;
 }

@@ -1,4 +1,5 @@
-// radio-cli's diff and interchange CSV, run as a real process on real files.
+// radio-cli's diff, interchange CSV, backups of reads and write --verify, run as a
+// real process on real files.
 
 #include "model/ChannelTable.h"
 #include "model/Image.h"
@@ -30,9 +31,9 @@ using clitest::slurp;
 
 namespace {
 
-class ExtraCommands : public clitest::CliTest {
+class DiffInterchangeBackup : public clitest::CliTest {
 protected:
-    ExtraCommands() : CliTest("radio_cli_extra_", clitest::kTwoModelSettings) {}
+    DiffInterchangeBackup() : CliTest("radio_cli_diff_", clitest::kTwoModelSettings) {}
 };
 
 // Model 1, band 400-470; channel 1 on 446.00625 / 446.00500, D023N / 88.5.
@@ -49,7 +50,7 @@ Image sampleImage() {
 
 } // namespace
 
-TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
+TEST_F(DiffInterchangeBackup, DiffReportsKnownDifferencesAndItsExitStatus) {
     const Image a = sampleImage();
     Image b = a;
     mm::recordByte(b, 1, mm::rec::Width) &= std::uint8_t(~mm::rec::Width.mask);
@@ -119,7 +120,7 @@ TEST_F(ExtraCommands, DiffReportsKnownDifferencesAndItsExitStatus) {
     }
 }
 
-TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
+TEST_F(DiffInterchangeBackup, InterchangeExportImportRoundTrip) {
     ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
     CliResult r = run({"export-csv", path("a.dat"), path("list.csv"), "--format", "interchange"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -155,7 +156,7 @@ TEST_F(ExtraCommands, InterchangeExportImportRoundTrip) {
     EXPECT_FALSE(fs::exists(dir / "x.csv"));
 }
 
-TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
+TEST_F(DiffInterchangeBackup, InterchangeImportListsRejectedRowsAndChangesNothing) {
     ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
     const std::string before = slurp(dir / "a.dat");
     std::ofstream(dir / "in.csv") << "Location,Frequency,Mode\n"
@@ -183,7 +184,7 @@ TEST_F(ExtraCommands, InterchangeImportListsRejectedRowsAndChangesNothing) {
               imageToTable(sampleImage(), Language::English)[1]);
 }
 
-TEST_F(ExtraCommands, ImportRefusesABandTheRecordsCannotHoldAndShortensLongLists) {
+TEST_F(DiffInterchangeBackup, ImportRefusesABandTheRecordsCannotHoldAndShortensLongLists) {
     ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
     const std::string before = slurp(dir / "a.dat");
     // Thousands of bad rows: one line that counts them, not a line for each.
@@ -212,7 +213,7 @@ TEST_F(ExtraCommands, ImportRefusesABandTheRecordsCannotHoldAndShortensLongLists
     EXPECT_EQ(slurp(dir / "a.dat"), before);
 }
 
-TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {
+TEST_F(DiffInterchangeBackup, EveryReadKeepsABackupBesideNoOther) {
     const fs::path backups = dir / "data" / "Test" / "backups";
     CliResult r = run({"read", "--port", "Virtual radio", path("one.dat")});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -233,7 +234,7 @@ TEST_F(ExtraCommands, EveryReadKeepsABackupBesideNoOther) {
     EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 2);
 }
 
-TEST_F(ExtraCommands, WriteVerifyFindsARadioThatIgnoresABlock) {
+TEST_F(DiffInterchangeBackup, WriteVerifyFindsARadioThatIgnoresABlock) {
     using namespace std::chrono_literals;
     const Image file = sampleImage();
     ASSERT_TRUE(saveDat(path("in.dat"), file).ok);
