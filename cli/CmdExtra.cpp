@@ -67,9 +67,9 @@ int runDiff(const Args& args) {
 
     Image a{}, b{};
     for (int i = 0; i < 2; ++i) {
-        const LoadResult r = loadDat(files[i], i == 0 ? a : b);
-        if (!r.ok)
-            return usageError(r.error);
+        const Result<void> r = loadDat(files[i], i == 0 ? a : b);
+        if (!r)
+            return usageError(failureText(r.failure(), untranslated()));
     }
     const auto settings = installedSettings();
     diff::Options options;
@@ -89,18 +89,18 @@ int runDiff(const Args& args) {
 
 } // namespace
 
-backups::Result keepBackup(const Image& image) {
+Result<std::string> keepBackup(const Image& image) {
     const auto settings = installedSettings();
     return backups::backupRead(image, settings.get());
 }
 
 void keepReadBackup(const Image& image) {
-    const backups::Result r = keepBackup(image);
-    if (r.ok)
-        std::printf("Backup: %s\n", r.path.c_str());
+    const Result<std::string> r = keepBackup(image);
+    if (r)
+        std::printf("Backup: %s\n", r.value().c_str());
     else
         std::fprintf(stderr, "radio-cli: warning: no backup of the read was kept: %s\n",
-                     r.error.c_str());
+                     failureText(r.failure(), untranslated()).c_str());
 }
 
 const std::vector<Command>& extraCommands() {

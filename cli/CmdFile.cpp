@@ -64,10 +64,10 @@ bool parseArgs(const Args& args, const std::vector<std::string>& known, ParsedAr
 }
 
 bool readImage(const std::string& path, Image& image, std::string& error) {
-    const LoadResult r = loadDat(path, image);
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
+    const Result<void> r = loadDat(path, image);
+    if (!r)
+        error = failureText(r.failure(), untranslated());
+    return r.ok();
 }
 
 // A channel list is a few kilobytes: a FIFO, a device or a huge file is
@@ -172,9 +172,9 @@ int runNew(const Args& args) {
         return usageError(error);
     if (p.positional.size() != 1)
         return usageError("new expects one output file: radio-cli new OUT.dat");
-    const LoadResult r = saveDat(p.positional[0], newDocumentImage());
-    if (!r.ok)
-        return usageError(r.error);
+    const Result<void> r = saveDat(p.positional[0], newDocumentImage());
+    if (!r)
+        return usageError(failureText(r.failure(), untranslated()));
     return 0;
 }
 
@@ -302,9 +302,9 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
     if (set)
         sets::applyRules(set->rules, rows);
     interchange::apply(rows, image);
-    const LoadResult saved = saveDat(datPath, image);
-    if (!saved.ok)
-        return usageError(saved.error);
+    const Result<void> saved = saveDat(datPath, image);
+    if (!saved)
+        return usageError(failureText(saved.failure(), untranslated()));
     if (set && !sets::rulesText(*set).empty())
         printError(sets::rulesText(*set));
     // One message per line, so none is shown as an escaped newline.
@@ -378,9 +378,9 @@ int runImportCsv(const Args& args) {
                           datPath + "\" is unchanged");
     }
     applyImport(import, image);
-    const LoadResult r = saveDat(datPath, image);
-    if (!r.ok)
-        return usageError(r.error);
+    const Result<void> r = saveDat(datPath, image);
+    if (!r)
+        return usageError(failureText(r.failure(), untranslated()));
     return 0;
 }
 

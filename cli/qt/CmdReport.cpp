@@ -83,10 +83,10 @@ std::string copyrightsOwner(const std::string& language) {
 }
 
 bool readImage(const std::string& path, Image& image, std::string& error) {
-    const LoadResult r = loadDat(path, image);
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
+    const Result<void> r = loadDat(path, image);
+    if (!r)
+        error = failureText(r.failure(), untranslated());
+    return r.ok();
 }
 
 // Qt's own notes (runtime directory, painter warnings) are not the tool's

@@ -15,13 +15,12 @@ public:
     std::unique_ptr<FleetThread> startWorker(std::function<void()> work) override;
     std::unique_ptr<Port> createPort(const std::string& name,
                                      const std::atomic<bool>* cancel) override;
-    bool keepBackup(const std::string& port, const Image& image, std::string& path,
-                    std::string& error) final;
+    Result<std::string> keepBackup(const std::string& port, const Image& image) final;
 
 protected:
     // Keeps the image read from a radio; never called by two workers at once,
     // so backups named in the same second do not race for one file name.
-    virtual backups::Result backupImage(const Image& image) = 0;
+    virtual Result<std::string> backupImage(const Image& image) = 0;
 
 private:
     std::mutex m_backupLock;

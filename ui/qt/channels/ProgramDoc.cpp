@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/IniFile.h"
+#include "model/qt/Translate.h"
 
 #include <QFileInfo>
 
@@ -60,10 +61,11 @@ bool CProgramDoc::OnNewDocument() {
 
 bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
     radio::Image loaded = m_image;
-    const radio::LoadResult res = radio::loadDat(path.toStdString(), loaded);
-    if (!res.ok) {
+    const radio::Result<void> res = radio::loadDat(path.toStdString(), loaded);
+    if (!res) {
         if (error)
-            *error = QString::fromStdString(res.error);
+            *error =
+                QString::fromStdString(radio::failureText(res.failure(), radio::qtTranslate()));
         return false;
     }
     m_image = loaded;
@@ -72,8 +74,8 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
-    const radio::LoadResult res = radio::saveDat(path.toStdString(), m_image);
-    if (!res.ok && error)
-        *error = QString::fromStdString(res.error);
-    return res.ok;
+    const radio::Result<void> res = radio::saveDat(path.toStdString(), m_image);
+    if (!res && error)
+        *error = QString::fromStdString(radio::failureText(res.failure(), radio::qtTranslate()));
+    return res.ok();
 }

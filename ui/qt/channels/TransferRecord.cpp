@@ -4,6 +4,7 @@
 #include "app/Backups.h"
 #include "app/ProductInfo.h"
 #include "link/Fleet.h"
+#include "model/qt/Translate.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/ViewEditing.h"
@@ -75,12 +76,10 @@ std::shared_ptr<radio::link::TraceLog> communicationLog() {
 bool appendRecord(const radio::link::RecordRow& row, QString* error) {
     QDir().mkpath(userDataFolder());
     radio::link::RecordWriter writer(recordPath().toStdString());
-    std::string why;
-    if (writer.append(row, why))
-        return true;
-    if (error)
-        *error = qs(why);
-    return false;
+    const radio::Result<void> appended = writer.append(row);
+    if (!appended && error)
+        *error = qs(radio::failureText(appended.failure(), radio::qtTranslate()));
+    return appended.ok();
 }
 
 QString configurationName(const CProgramView* view) {

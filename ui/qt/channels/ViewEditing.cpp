@@ -13,6 +13,7 @@
 #include "model/RowClipboard.h"
 #include "model/SafeFile.h"
 #include "model/StringTable.h"
+#include "model/qt/Translate.h"
 #include "ui/qt/channels/ChannelGrid.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
@@ -592,11 +593,14 @@ void CViewEditing::addVerifyOption(CProgressDlg* dlg) {
 
 void CViewEditing::readFinished() {
     resetHistory();
-    const radio::backups::Result r =
+    const radio::Result<std::string> r =
         radio::backups::backupRead(m_view->document()->m_image, radio::appState().settings);
-    m_lastBackup = r.ok ? qs(r.path) : QString();
-    if (!r.ok) {
-        showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);
+    m_lastBackup = r ? qs(r.value()) : QString();
+    if (!r) {
+        showMessage(m_view,
+                    tx("No backup of the read could be kept: %1")
+                        .arg(qs(radio::failureText(r.failure(), radio::qtTranslate()))),
+                    true);
         return;
     }
     emit m_view->statusMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
