@@ -142,7 +142,7 @@ std::string backupsFolder(const CIniFile* settings) {
     return backupsFolder(userDataLocation(), userkeys::prefix(settings));
 }
 
-Result backupRead(const Image& image, const CIniFile* settings) {
+Result<std::string> backupRead(const Image& image, const CIniFile* settings) {
     ProductTexts texts;
     if (settings)
         texts = productTexts(*settings, image);
@@ -174,37 +174,30 @@ std::string backupFileName(const std::tm& t, const std::string& model, const std
     return name + ".dat";
 }
 
-Result writeBackup(const std::string& folder, const Image& image, const std::string& model,
-                   const std::string& band, const std::tm& localTime) {
-    Result result;
+Result<std::string> writeBackup(const std::string& folder, const Image& image,
+                                const std::string& model, const std::string& band,
+                                const std::tm& localTime) {
     std::error_code ec;
     // Names are UTF-8 everywhere in this program, also where the system's are not.
     const fs::path dir = fs::u8path(folder);
     fs::create_directories(dir, ec);
-    if (ec || !fs::is_directory(dir, ec)) {
-        result.error = "cannot create the backups folder \"" + folder + "\"";
-        return result;
-    }
+    if (ec || !fs::is_directory(dir, ec))
+        return Failure{FailureCode::NoBackupsFolder, {folder}};
     for (int counter = 1; counter <= kMaxCounter; ++counter) {
         const fs::path path = dir / fs::u8path(backupFileName(localTime, model, band, counter));
         // Create only: an existing backup is never opened for writing.
         const files::Result created = files::createNew(path.u8string(), image.data(), image.size());
         if (!created.ok && created.code == EEXIST)
             continue;
-        if (!created.ok) {
-            result.error = created.error;
-            return result;
-        }
-        result.ok = true;
-        result.path = path.u8string();
-        return result;
+        if (!created.ok)
+            return Failure{FailureCode::File, {created.error}};
+        return path.u8string();
     }
-    result.error = "too many backups with the same time in \"" + folder + "\"";
-    return result;
+    return Failure{FailureCode::TooManyBackups, {folder}};
 }
 
-Result writeBackup(const std::string& folder, const Image& image, const std::string& model,
-                   const std::string& band) {
+Result<std::string> writeBackup(const std::string& folder, const Image& image,
+                                const std::string& model, const std::string& band) {
     return writeBackup(folder, image, model, band, now());
 }
 

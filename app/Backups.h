@@ -5,6 +5,7 @@
 // added: an existing one is never overwritten or deleted.
 
 #include "model/Image.h"
+#include "model/Result.h"
 
 #include <ctime>
 #include <functional>
@@ -54,23 +55,18 @@ std::string safeNamePart(const std::string& text);
 std::string backupFileName(const std::tm& localTime, const std::string& model,
                            const std::string& band, int counter = 1);
 
-struct Result {
-    bool ok = false;
-    std::string path;  // the backup written
-    std::string error; // one line, for the user
-};
-
 // Writes `image` into `folder` (created when missing) under a new name for
-// `localTime`; an existing file of that name gets the next counter. A failed
-// write removes only its own partial file.
-Result writeBackup(const std::string& folder, const Image& image, const std::string& model,
-                   const std::string& band, const std::tm& localTime);
+// `localTime` and gives the backup's path; an existing file of that name gets
+// the next counter. A failed write removes only its own partial file.
+Result<std::string> writeBackup(const std::string& folder, const Image& image,
+                                const std::string& model, const std::string& band,
+                                const std::tm& localTime);
 // The same at the current local time.
-Result writeBackup(const std::string& folder, const Image& image, const std::string& model,
-                   const std::string& band);
+Result<std::string> writeBackup(const std::string& folder, const Image& image,
+                                const std::string& model, const std::string& band);
 
 // Keeps `image`, just read from a radio, in backupsFolder(settings), named
 // with the model and band the settings file gives its bytes.
-Result backupRead(const Image& image, const CIniFile* settings);
+Result<std::string> backupRead(const Image& image, const CIniFile* settings);
 
 } // namespace radio::backups

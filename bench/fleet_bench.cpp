@@ -43,7 +43,7 @@ private:
 // The benchmark keeps no backups.
 class SerialHooks : public link::SerialFleetHooks {
 protected:
-    bool backupImage(const Image&, std::string&, std::string&) override { return true; }
+    Result<std::string> backupImage(const Image&) override { return std::string(); }
 };
 
 double seconds(std::chrono::steady_clock::time_point since) {
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
         fleetTime[verify] = seconds(start);
         for (const auto& o : outcomes)
             if (!o.programmed) {
-                std::fprintf(stderr, "%s failed: %s\n", o.port.c_str(), o.failure.c_str());
+                std::fprintf(stderr, "%s failed: %s\n", o.port.c_str(), o.reason().c_str());
                 return 1;
             }
     }

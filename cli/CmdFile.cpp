@@ -130,8 +130,8 @@ Runner declareNew(CLI::App& app) {
     return [files] {
         if (files->size() != 1)
             return usageError("new expects one output file: radio-cli new OUT.dat");
-        const LoadResult r = saveDat(files->front(), newDocumentImage());
-        return r.ok ? 0 : usageError(r.error);
+        const Result<void> r = saveDat(files->front(), newDocumentImage());
+        return r ? 0 : usageError(failureText(r.failure(), untranslated()));
     };
 }
 
@@ -255,9 +255,9 @@ int importInterchange(const std::string& csv, const std::string& csvPath,
     if (set)
         sets::applyRules(set->rules, rows);
     interchange::apply(rows, image);
-    const LoadResult saved = saveDat(datPath, image);
-    if (!saved.ok)
-        return usageError(saved.error);
+    const Result<void> saved = saveDat(datPath, image);
+    if (!saved)
+        return usageError(failureText(saved.failure(), untranslated()));
     if (set && !sets::rulesText(*set).empty())
         printError(sets::rulesText(*set));
     // One message per line, so none is shown as an escaped newline.
@@ -323,9 +323,9 @@ int runImportCsv(const ImportArgs& p) {
                           datPath + "\" is unchanged");
     }
     applyImport(import, image);
-    const LoadResult r = saveDat(datPath, image);
-    if (!r.ok)
-        return usageError(r.error);
+    const Result<void> r = saveDat(datPath, image);
+    if (!r)
+        return usageError(failureText(r.failure(), untranslated()));
     return 0;
 }
 

@@ -43,9 +43,9 @@ int runExportText(const std::vector<std::string>& args) {
                      datPath, textPath))
         return status;
     Image image{};
-    const LoadResult loaded = loadDat(datPath, image);
-    if (!loaded.ok)
-        return usageError(loaded.error);
+    const Result<void> loaded = loadDat(datPath, image);
+    if (!loaded)
+        return usageError(failureText(loaded.failure(), untranslated()));
     const std::string text = yamltext::write(conftext::exportTree(image, settingsForText()));
     const files::Result written = files::writeAtomically(textPath, text);
     return written.ok ? 0 : usageError(written.error);
@@ -60,8 +60,8 @@ int runImportText(const std::vector<std::string>& args) {
     const configfile::Loaded loaded =
         configfile::loadText(textPath, settingsForText(), untranslated());
     if (loaded.ok) {
-        const LoadResult saved = saveDat(datPath, loaded.image);
-        return saved.ok ? 0 : usageError(saved.error);
+        const Result<void> saved = saveDat(datPath, loaded.image);
+        return saved ? 0 : usageError(failureText(saved.failure(), untranslated()));
     }
     if (loaded.problems.empty())
         return usageError(loaded.error);

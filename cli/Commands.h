@@ -99,7 +99,7 @@ bool readImage(const std::string& path, Image& image, std::string& error);
 // prints where; a failure is reported but does not fail the read.
 void keepReadBackup(const Image& image);
 // The same without printing: where the backup went, or why it failed.
-backups::Result keepBackup(const Image& image);
+Result<std::string> keepBackup(const Image& image);
 
 // The settings file to read ("Program.ini" beside the tool, or the user's own
 // copy when that one is not writable and the copy exists); empty when the

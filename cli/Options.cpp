@@ -114,10 +114,10 @@ int oneFile(const std::vector<std::string>& files) {
 }
 
 bool readImage(const std::string& path, Image& image, std::string& error) {
-    const LoadResult r = loadDat(path, image);
-    if (!r.ok)
-        error = r.error;
-    return r.ok;
+    const Result<void> r = loadDat(path, image);
+    if (!r)
+        error = failureText(r.failure(), untranslated());
+    return r.ok();
 }
 
 namespace {

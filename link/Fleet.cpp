@@ -175,19 +175,15 @@ void FleetProgrammer::work(std::size_t index) {
         if (m_trace) {
             m_trace->event(name, "result: " + resultText(r));
             if (r.status != TransferStatus::Success)
-                m_trace->flush(); // what led to a failure survives whatever follows
+                (void)m_trace->flush(); // what led to a failure survives whatever follows
         }
         return r;
     };
-    const auto failed = [&](const TransferResult& r, const std::string& during) {
+    const auto failed = [&](const TransferResult& r, TransferStage stage) {
         outcome.result = r;
         outcome.cancelled = r.status == TransferStatus::Cancelled;
-        outcome.failure = shortMessage(r.messageId) + during;
         // The system's reason, where there is one, says what to mend.
-        if (!r.detail.empty())
-            outcome.failure += ": " + r.detail;
-        if (outcome.cancelled)
-            outcome.failure = "cancelled";
+        outcome.failure = transferOutcome(r, stage).failure();
     };
 
     do {
@@ -197,15 +193,16 @@ void FleetProgrammer::work(std::size_t index) {
             const TransferResult r = session(Direction::Read, original);
             if (r.status != TransferStatus::Success) {
                 // Never overwrite a radio whose original could not be kept.
-                failed(r, " (backup read)");
+                failed(r, TransferStage::BackupRead);
                 break;
             }
-            std::string error;
-            if (!m_hooks.keepBackup(name, original, outcome.backup, error)) {
+            const Result<std::string> kept = m_hooks.keepBackup(name, original);
+            if (!kept) {
                 outcome.result = r;
-                outcome.failure = "no backup kept: " + error;
+                outcome.failure = failedBecause(FailureCode::NoBackupKept, kept.failure());
                 break;
             }
+            outcome.backup = kept.value();
         }
         setPhase(index, FleetPhase::Writing);
         Image written = m_image; // a write only reads it; each worker has its own
@@ -213,7 +210,7 @@ void FleetProgrammer::work(std::size_t index) {
         outcome.result = w;
         outcome.identification = w.identification;
         if (w.status != TransferStatus::Success) {
-            failed(w, "");
+            failed(w, TransferStage::Main);
             break;
         }
         if (m_options.verify) {
@@ -227,13 +224,13 @@ void FleetProgrammer::work(std::size_t index) {
             if (m_trace)
                 m_trace->event(name, "verify: " + verifyText(v, untranslated(), 8));
             if (v.read.status != TransferStatus::Success) {
-                failed(v.read, " (verify read)");
+                failed(v.read, TransferStage::VerifyRead);
                 break;
             }
             outcome.verified = v.verified() ? "yes" : "no";
             if (!v.verified()) {
                 outcome.failure =
-                    "verify found " + std::to_string(v.differing.size()) + " differing bytes";
+                    Failure{FailureCode::VerifyDiffers, {std::to_string(v.differing.size())}};
                 break;
             }
         }
@@ -253,12 +250,12 @@ void FleetProgrammer::finish(std::size_t index, RadioOutcome& outcome) {
         row.identification = outcome.identification;
         row.configuration = m_options.configuration;
         row.checksum = writtenChecksum(m_image, m_options.factory);
-        row.result = outcome.programmed ? "programmed" : "failed: " + outcome.failure;
+        // The record stays in one language, whoever reads it later.
+        row.result = outcome.programmed ? "programmed" : "failed: " + outcome.reason();
         row.verified = outcome.verified;
         row.backup = outcome.backup;
-        std::string error;
-        if (!m_record->append(row, error))
-            outcome.recordError = error;
+        if (const Result<void> appended = m_record->append(row); !appended)
+            outcome.recordError = appended.failure();
     }
     {
         std::lock_guard<std::mutex> guard(m_lock);
@@ -268,6 +265,10 @@ void FleetProgrammer::finish(std::size_t index, RadioOutcome& outcome) {
                     : outcome.cancelled ? FleetPhase::Cancelled
                                         : FleetPhase::Failed);
     --m_running;
+}
+
+std::string RadioOutcome::reason(const Translate& translate) const {
+    return failure ? failureText(*failure, translate) : std::string();
 }
 
 std::string shortMessage(int stringId) {
@@ -283,7 +284,7 @@ std::string fleetSummary(const std::vector<RadioOutcome>& outcomes, bool cancell
         if (o.programmed) {
             ++programmed;
         } else if (!cancelled) {
-            failures += "; " + o.port + " failed: " + o.failure;
+            failures += "; " + o.port + " failed: " + o.reason();
         }
     }
     const std::string count = std::to_string(programmed) + " of " +

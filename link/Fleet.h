@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,13 +43,16 @@ struct RadioOutcome {
     std::string port;
     bool programmed = false; // written, and verified when that was asked
     bool cancelled = false;
-    std::string failure;   // empty when programmed: the short reason otherwise
-    TransferResult result; // the session that ended this radio's run
+    std::optional<Failure> failure; // none when programmed: the short reason otherwise
+    TransferResult result;          // the session that ended this radio's run
     double seconds = 0;
     std::string verified = "-"; // "yes", "no" or "-" (not checked)
     std::string backup;         // the backup's file, when one was kept
     std::vector<std::uint8_t> identification;
-    std::string recordError; // set when the record row could not be written
+    std::optional<Failure> recordError; // set when the record row could not be written
+
+    // The failure in the language of `translate`, "" when programmed.
+    std::string reason(const Translate& translate = untranslated()) const;
 };
 
 // A worker's thread, however the surroundings make threads.
@@ -71,9 +75,8 @@ public:
     virtual std::unique_ptr<Port> createPort(const std::string& name,
                                              const std::atomic<bool>* cancel) = 0;
     // Keeps the image read from the radio on `port` before it is overwritten;
-    // `path` is where, or false with `error`.
-    virtual bool keepBackup(const std::string& port, const Image& image, std::string& path,
-                            std::string& error) = 0;
+    // gives the file's path.
+    virtual Result<std::string> keepBackup(const std::string& port, const Image& image) = 0;
     // A radio's phase changed (not called for every block).
     virtual void phaseChanged(const RadioProgress&) {}
 };

@@ -95,16 +95,14 @@ std::string localIsoTime() {
     return text;
 }
 
-bool RecordWriter::append(const RecordRow& row, std::string& error) {
+Result<void> RecordWriter::append(const RecordRow& row) {
     std::lock_guard<std::mutex> guard(m_lock);
     const std::string header = recordHeader() + "\r\n";
     const std::string line = recordLine(row) + "\r\n";
     const files::Result r = files::appendTo(m_path, line, header);
-    if (!r.ok) {
-        error = r.error;
-        return false;
-    }
-    return true;
+    if (!r.ok)
+        return Failure{FailureCode::File, {r.error}};
+    return {};
 }
 
 } // namespace radio::link

@@ -6,6 +6,7 @@
 
 #include "link/Transfer.h"
 #include "model/Image.h"
+#include "model/Result.h"
 
 #include <cstdint>
 #include <mutex>
@@ -49,7 +50,7 @@ public:
 
     // Opens the file for appending, writes the header first when it is new or
     // empty, then the row in one piece. Earlier rows are never touched.
-    bool append(const RecordRow& row, std::string& error);
+    Result<void> append(const RecordRow& row);
 
     const std::string& path() const { return m_path; }
 

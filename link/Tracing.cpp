@@ -11,7 +11,7 @@ namespace radio::link {
 TraceLog::TraceLog(std::string path) : m_path(std::move(path)) {}
 
 TraceLog::~TraceLog() {
-    flush();
+    (void)flush(); // nobody is left to tell of a failure
 }
 
 void TraceLog::event(const std::string& port, const std::string& text) {
@@ -36,25 +36,18 @@ std::string TraceLog::timestamp(std::chrono::system_clock::time_point t) {
     return text;
 }
 
-bool TraceLog::flush(std::string& error) {
+Result<void> TraceLog::flush() {
     std::lock_guard<std::mutex> guard(m_lock);
     if (m_lines.empty())
-        return true;
+        return {};
     std::string text;
     for (const Line& line : m_lines)
         text += timestamp(line.time) + " " + line.port + " " + line.text + "\n";
     const files::Result r = files::appendTo(m_path, text);
-    if (!r.ok) {
-        error = r.error;
-        return false;
-    }
+    if (!r.ok)
+        return Failure{FailureCode::File, {r.error}};
     m_lines.clear();
-    return true;
-}
-
-bool TraceLog::flush() {
-    std::string error;
-    return flush(error);
+    return {};
 }
 
 std::string hexBytes(const std::uint8_t* data, std::size_t n) {

@@ -24,10 +24,9 @@ public:
     ~TraceLog(); // flushes
 
     void event(const std::string& port, const std::string& text);
-    // Appends the lines logged so far to the file; false (with `error`) when
-    // the file cannot be written. The lines stay in memory then.
-    bool flush(std::string& error);
-    bool flush();
+    // Appends the lines logged so far to the file, or fails when the file
+    // cannot be written. The lines stay in memory then.
+    Result<void> flush();
 
     // "2026-03-14T15:30:12.345" in local time.
     static std::string timestamp(std::chrono::system_clock::time_point t);

@@ -263,4 +263,22 @@ TransferResult runTransfer(const TransferRequest& request, Port& port, Clock& cl
     return Session(request, port, clock, sink).run(image);
 }
 
+Result<void> transferOutcome(const TransferResult& result, TransferStage stage) {
+    // The three codes of each failure follow each other: main, backup, verify.
+    const auto staged = [stage](FailureCode main) { return FailureCode(int(main) + int(stage)); };
+    switch (result.status) {
+    case TransferStatus::Success:
+        return {};
+    case TransferStatus::OpenFailed:
+        return Failure{staged(FailureCode::PortNotOpened), {result.detail}};
+    case TransferStatus::CommError:
+        return Failure{staged(FailureCode::CommunicationError), {}};
+    case TransferStatus::Interrupted:
+        return Failure{staged(FailureCode::Interrupted), {}};
+    case TransferStatus::Cancelled:
+        break;
+    }
+    return Failure{FailureCode::Cancelled, {}};
+}
+
 } // namespace radio::link

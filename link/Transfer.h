@@ -5,6 +5,7 @@
 
 #include "link/Port.h"
 #include "model/Image.h"
+#include "model/Result.h"
 
 #include <array>
 #include <cstdint>
@@ -112,6 +113,13 @@ struct TransferRequest {
 // byte for byte unchanged.
 TransferResult runTransfer(const TransferRequest& request, Port& port, Clock& clock,
                            TransferSink& sink, Image& image);
+
+// Which session of a longer run a transfer was: its failure says so.
+enum class TransferStage { Main, BackupRead, VerifyRead };
+// Success, or the failure the transfer ended with (Cancelled for a cancel),
+// the system's reason for a failed open as its argument.
+Result<void> transferOutcome(const TransferResult& result,
+                             TransferStage stage = TransferStage::Main);
 
 // How many bytes a transfer moves: the sum of its ranges (a read 1009).
 int transferBytes(Direction direction, bool factory);

@@ -47,32 +47,32 @@ Image newDocumentImage() {
 namespace {
 
 // The helper's one-line messages begin a sentence here.
-LoadResult failure(std::string message) {
+Failure failure(std::string message) {
     if (!message.empty() && message[0] >= 'a' && message[0] <= 'z')
         message[0] = char(message[0] - 'a' + 'A');
-    return {false, std::move(message)};
+    return {FailureCode::File, {std::move(message)}};
 }
 
 } // namespace
 
-LoadResult loadDat(const std::string& path, Image& image) {
+Result<void> loadDat(const std::string& path, Image& image) {
     std::string bytes;
     // Only the first 1024 bytes are read: a huge or endless file costs nothing.
     const files::Result r = files::readInput(path, bytes, kImageSize, true);
     if (!r.ok)
         return failure(r.error);
     if (bytes.size() < kImageSize)
-        return failure(files::quoted(path, 4096) + " is not a configuration file: it holds " +
-                       std::to_string(bytes.size()) + " bytes, 1024 are needed.");
+        return Failure{FailureCode::NotAConfiguration,
+                       {files::quoted(path, 4096), std::to_string(bytes.size())}};
     std::memcpy(image.data(), bytes.data(), kImageSize); // bytes after the first 1024 are ignored
-    return {true, {}};
+    return {};
 }
 
-LoadResult saveDat(const std::string& path, const Image& image) {
+Result<void> saveDat(const std::string& path, const Image& image) {
     const files::Result r = files::writeAtomically(path, image.data(), image.size());
     if (!r.ok)
         return failure(r.error);
-    return {true, {}};
+    return {};
 }
 
 } // namespace radio

@@ -2,6 +2,8 @@
 // The radio memory image: the radio's whole 1024-byte configuration, held byte
 // for byte. Radio address N is image offset N; 0xFF is the erased value.
 
+#include "model/Result.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,11 +19,7 @@ using Image = std::array<std::uint8_t, kImageSize>;
 Image newDocumentImage();
 
 // .dat files are the 1024 image bytes in offset order, nothing else.
-struct LoadResult {
-    bool ok = false;
-    std::string error; // one line, for the user
-};
-LoadResult loadDat(const std::string& path, Image& image);       // image untouched on failure
-LoadResult saveDat(const std::string& path, const Image& image); // old file intact on failure
+Result<void> loadDat(const std::string& path, Image& image);       // image untouched on failure
+Result<void> saveDat(const std::string& path, const Image& image); // old file intact on failure
 
 } // namespace radio

@@ -12,7 +12,10 @@ const Translate& untranslated() {
 }
 
 std::string textArg(const std::string& pattern, std::initializer_list<std::string> args) {
-    const std::vector<std::string> values(args);
+    return textArg(pattern, std::vector<std::string>(args));
+}
+
+std::string textArg(const std::string& pattern, const std::vector<std::string>& values) {
     std::string out;
     out.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

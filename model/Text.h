@@ -28,6 +28,7 @@ const Translate& untranslated();
 
 // `pattern` with %1..%9 replaced by args[0..8]; other '%' signs stay.
 std::string textArg(const std::string& pattern, std::initializer_list<std::string> args);
+std::string textArg(const std::string& pattern, const std::vector<std::string>& args);
 
 // Lines for a message a person reads: the first `shown` of `lines`, one per
 // line, then "... and N more" when there are more. A file with thousands of

@@ -23,9 +23,10 @@ bool isText(const std::string& path) {
 Loaded load(const std::string& path, const check::Settings& settings, const Translate& translate) {
     Loaded out;
     if (!isText(path)) {
-        const LoadResult r = loadDat(path, out.image);
-        out.ok = r.ok;
-        out.error = r.error;
+        const Result<void> r = loadDat(path, out.image);
+        out.ok = r.ok();
+        if (!r)
+            out.error = failureText(r.failure(), translate);
         return out;
     }
     return loadText(path, settings, translate);
@@ -58,12 +59,14 @@ std::string failure(const Loaded& loaded, const std::string& name, const Transla
     return firstLines(conftext::problemLines(name, loaded.problems), translate);
 }
 
-LoadResult save(const std::string& path, const Image& image, const check::Settings& settings) {
+Result<void> save(const std::string& path, const Image& image, const check::Settings& settings) {
     if (!isText(path))
         return saveDat(path, image);
     const files::Result r =
         files::writeAtomically(path, yamltext::write(conftext::exportTree(image, settings)));
-    return {r.ok, r.error};
+    if (!r.ok)
+        return Failure{FailureCode::File, {r.error}};
+    return {};
 }
 
 } // namespace radio::configfile

@@ -6,6 +6,7 @@
 #include "model/ConfigCheck.h"
 #include "model/ConfigText.h"
 #include "model/Image.h"
+#include "model/Result.h"
 #include "model/Text.h"
 
 #include <string>
@@ -34,6 +35,6 @@ Loaded loadText(const std::string& path, const check::Settings& settings,
 std::string failure(const Loaded& loaded, const std::string& name, const Translate& translate);
 
 // Writes `image` as the file's kind wants it, replacing the file atomically.
-LoadResult save(const std::string& path, const Image& image, const check::Settings& settings);
+Result<void> save(const std::string& path, const Image& image, const check::Settings& settings);
 
 } // namespace radio::configfile

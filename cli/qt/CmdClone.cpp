@@ -51,12 +51,7 @@ public:
     }
 
 protected:
-    bool backupImage(const Image& image, std::string& path, std::string& error) override {
-        const backups::Result r = cli::keepBackup(image);
-        path = r.path;
-        error = r.error;
-        return r.ok;
-    }
+    Result<std::string> backupImage(const Image& image) override { return cli::keepBackup(image); }
 
 private:
     bool m_plainLines;
@@ -139,20 +134,21 @@ int runClone(CloneOptions& o) {
     bool ok = !cancelled;
     for (const link::RadioOutcome& r : outcomes) {
         std::printf("%s: %s, %.1f s, verified: %s, backup: %s\n", r.port.c_str(),
-                    r.programmed ? "programmed" : ("failed: " + r.failure).c_str(), r.seconds,
+                    r.programmed ? "programmed" : ("failed: " + r.reason()).c_str(), r.seconds,
                     r.verified.c_str(), r.backup.empty() ? "-" : r.backup.c_str());
         ok = ok && r.programmed;
-        if (!r.recordError.empty()) {
-            std::fprintf(stderr, "radio-cli: %s\n", r.recordError.c_str());
+        if (r.recordError) {
+            std::fprintf(stderr, "radio-cli: %s\n",
+                         failureText(*r.recordError, untranslated()).c_str());
             ok = false;
         }
     }
     std::printf("%s\n", link::fleetSummary(outcomes, cancelled).c_str());
     std::fflush(stdout);
     if (trace) {
-        std::string traceError;
-        if (!trace->flush(traceError)) {
-            std::fprintf(stderr, "radio-cli: %s\n", traceError.c_str());
+        if (const Result<void> flushed = trace->flush(); !flushed) {
+            std::fprintf(stderr, "radio-cli: %s\n",
+                         failureText(flushed.failure(), untranslated()).c_str());
             ok = false;
         }
     }

@@ -122,6 +122,13 @@ private:
     int m_pos = 0;
 };
 
+// Writes out the trace so far; a log that cannot be written is said, and
+// what the radio did stands.
+void flushTrace(link::TraceLog& trace) {
+    if (const Result<void> flushed = trace.flush(); !flushed)
+        printError(failureText(flushed.failure(), untranslated()));
+}
+
 // A session through the trace decorators when --trace was given.
 link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
                             link::Direction direction, bool factory, link::Port& port,
@@ -134,9 +141,7 @@ link::TransferResult traced(link::TraceLog* trace, const std::string& portName,
     const link::TransferResult r =
         link::runTransfer({portName, direction, factory}, tracingPort, clock, tracingSink, image);
     trace->event(portName, "result: " + link::resultText(r));
-    std::string traceError;
-    if (!trace->flush(traceError))
-        std::fprintf(stderr, "radio-cli: %s\n", traceError.c_str());
+    flushTrace(*trace);
     return r;
 }
 
@@ -202,9 +207,9 @@ int runRead(Options& o) {
     }
     if (const int status = report(result, o.retries))
         return status; // no file is written for a failed read
-    const LoadResult saved = saveDat(o.file, image);
-    if (!saved.ok)
-        return usageError(saved.error);
+    const Result<void> saved = saveDat(o.file, image);
+    if (!saved)
+        return usageError(failureText(saved.failure(), untranslated()));
     keepReadBackup(image);
     return 0;
 }
@@ -243,7 +248,7 @@ int runWrite(Options& o) {
             link::TracingSink tracingSink(sink, *trace, o.port);
             outcome = link::verifyWrite(o.port, o.factory, tracingPort, clock, tracingSink, image);
             trace->event(o.port, "verify: " + link::verifyText(outcome, untranslated(), 8));
-            trace->flush();
+            flushTrace(*trace);
         } else {
             outcome = link::verifyWrite(o.port, o.factory, *port, clock, sink, image);
         }
@@ -285,9 +290,9 @@ int runVirtualRadio(const VirtualRadioArgs& a) {
         return usageError(error);
     Image memory = link::VirtualRadio::sampleImage();
     if (!imagePath.empty()) {
-        const LoadResult loaded = loadDat(imagePath, memory);
-        if (!loaded.ok)
-            return usageError(loaded.error);
+        const Result<void> loaded = loadDat(imagePath, memory);
+        if (!loaded)
+            return usageError(failureText(loaded.failure(), untranslated()));
     }
     link::VirtualRadio radio(memory);
     radio.faults().ignoreWriteAt = a.ignoreWriteAt;
@@ -311,11 +316,11 @@ int runVirtualRadio(const VirtualRadioArgs& a) {
     const auto save = [&] {
         if (savePath.empty() || radio.blocksWritten() == savedWrites)
             return;
-        const LoadResult r = saveDat(savePath, radio.memory());
-        if (r.ok)
+        const Result<void> r = saveDat(savePath, radio.memory());
+        if (r)
             savedWrites = radio.blocksWritten();
         else
-            printError(r.error);
+            printError(failureText(r.failure(), untranslated()));
     };
     server.serve(g_interrupted, save);
     save();
@@ -355,18 +360,18 @@ Runner declareVirtualRadio(CLI::App& app) {
 
 } // namespace
 
-backups::Result keepBackup(const Image& image) {
+Result<std::string> keepBackup(const Image& image) {
     const auto settings = installedSettings();
     return backups::backupRead(image, settings.get());
 }
 
 void keepReadBackup(const Image& image) {
-    const backups::Result r = keepBackup(image);
-    if (r.ok)
-        std::printf("Backup: %s\n", r.path.c_str());
+    const Result<std::string> r = keepBackup(image);
+    if (r)
+        std::printf("Backup: %s\n", r.value().c_str());
     else
         std::fprintf(stderr, "radio-cli: warning: no backup of the read was kept: %s\n",
-                     r.error.c_str());
+                     failureText(r.failure(), untranslated()).c_str());
 }
 
 const std::vector<Command>& linkCommands() {

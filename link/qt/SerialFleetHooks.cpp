@@ -31,10 +31,9 @@ std::unique_ptr<Port> SerialFleetHooks::createPort(const std::string& name,
     return link::createPort(name, cancel);
 }
 
-bool SerialFleetHooks::keepBackup(const std::string&, const Image& image, std::string& path,
-                                  std::string& error) {
+Result<std::string> SerialFleetHooks::keepBackup(const std::string&, const Image& image) {
     std::lock_guard<std::mutex> guard(m_backupLock);
-    return backupImage(image, path, error);
+    return backupImage(image);
 }
 
 } // namespace radio::link

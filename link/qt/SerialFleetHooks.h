@@ -15,15 +15,13 @@ public:
     std::unique_ptr<FleetThread> startWorker(std::function<void()> work) override;
     std::unique_ptr<Port> createPort(const std::string& name,
                                      const std::atomic<bool>* cancel) override;
-    bool keepBackup(const std::string& port, const Image& image, std::string& path,
-                    std::string& error) final;
+    Result<std::string> keepBackup(const std::string& port, const Image& image) final;
 
 protected:
     // Keeps the image read from a radio where and under the name the owner
-    // chooses: `path` is the file, or false with `error`. Never called by two
-    // workers at once, so backups named in the same second do not race for
-    // one file name.
-    virtual bool backupImage(const Image& image, std::string& path, std::string& error) = 0;
+    // chooses, giving back the file. Never called by two workers at once, so
+    // backups named in the same second do not race for one file name.
+    virtual Result<std::string> backupImage(const Image& image) = 0;
 
 private:
     std::mutex m_backupLock;

@@ -144,7 +144,9 @@ bool TransferController::launch(const std::string& portName, const char* what, J
         std::string traceError;
         if (trace) {
             trace->event(portName, "result: " + resultText(result));
-            trace->flush(traceError); // after the last byte: the wire timing stays as it is
+            // After the last byte: the wire timing stays as it is.
+            if (const Result<void> flushed = trace->flush(); !flushed)
+                traceError = failureText(flushed.failure(), untranslated());
         }
         tracedPort.reset();
         port.reset();

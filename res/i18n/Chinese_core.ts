@@ -631,4 +631,71 @@
         <translation>不是有效的设置</translation>
     </message>
 </context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port: %1</source>
+        <translation>无法打开串口：%1</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port (backup read): %1</source>
+        <translation>无法打开串口（读取备份）：%1</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port (verify read): %1</source>
+        <translation>无法打开串口（校验读取）：%1</translation>
+    </message>
+    <message>
+        <source>Communication Error</source>
+        <translation>通讯错误</translation>
+    </message>
+    <message>
+        <source>Communication Error (backup read)</source>
+        <translation>通讯错误（读取备份）</translation>
+    </message>
+    <message>
+        <source>Communication Error (verify read)</source>
+        <translation>通讯错误（校验读取）</translation>
+    </message>
+    <message>
+        <source>Program Interrupt</source>
+        <translation>编程中断</translation>
+    </message>
+    <message>
+        <source>Program Interrupt (backup read)</source>
+        <translation>编程中断（读取备份）</translation>
+    </message>
+    <message>
+        <source>Program Interrupt (verify read)</source>
+        <translation>编程中断（校验读取）</translation>
+    </message>
+    <message>
+        <source>no backup kept: %1</source>
+        <translation>未保留备份：%1</translation>
+    </message>
+    <message>
+        <source>verify found %1 differing bytes</source>
+        <translation>校验发现 %1 个字节不一致</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration file: it holds %2 bytes, 1024 are needed.</source>
+        <translation>%1 不是配置文件：它只有 %2 个字节，需要 1024 个字节。</translation>
+    </message>
+    <message>
+        <source>cannot create the backups folder "%1"</source>
+        <translation>无法创建备份文件夹“%1”</translation>
+    </message>
+    <message>
+        <source>too many backups with the same time in "%1"</source>
+        <translation>“%1”中同一时刻的备份过多</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
 </TS>

@@ -631,4 +631,71 @@
         <translation>not a valid setting</translation>
     </message>
 </context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port: %1</source>
+        <translation>Could not Open the Port: %1</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port (backup read): %1</source>
+        <translation>Could not Open the Port (backup read): %1</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port (verify read): %1</source>
+        <translation>Could not Open the Port (verify read): %1</translation>
+    </message>
+    <message>
+        <source>Communication Error</source>
+        <translation>Communication Error</translation>
+    </message>
+    <message>
+        <source>Communication Error (backup read)</source>
+        <translation>Communication Error (backup read)</translation>
+    </message>
+    <message>
+        <source>Communication Error (verify read)</source>
+        <translation>Communication Error (verify read)</translation>
+    </message>
+    <message>
+        <source>Program Interrupt</source>
+        <translation>Program Interrupt</translation>
+    </message>
+    <message>
+        <source>Program Interrupt (backup read)</source>
+        <translation>Program Interrupt (backup read)</translation>
+    </message>
+    <message>
+        <source>Program Interrupt (verify read)</source>
+        <translation>Program Interrupt (verify read)</translation>
+    </message>
+    <message>
+        <source>no backup kept: %1</source>
+        <translation>no backup kept: %1</translation>
+    </message>
+    <message>
+        <source>verify found %1 differing bytes</source>
+        <translation>verify found %1 differing bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration file: it holds %2 bytes, 1024 are needed.</source>
+        <translation>%1 is not a configuration file: it holds %2 bytes, 1024 are needed.</translation>
+    </message>
+    <message>
+        <source>cannot create the backups folder "%1"</source>
+        <translation>cannot create the backups folder "%1"</translation>
+    </message>
+    <message>
+        <source>too many backups with the same time in "%1"</source>
+        <translation>too many backups with the same time in "%1"</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
 </TS>

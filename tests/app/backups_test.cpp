@@ -69,23 +69,23 @@ TEST_F(BackupFolder, WritesTheImageAndNeverOverwritesAnOlderBackup) {
     const std::tm t = at(2026, 1, 2, 3, 4, 5);
 
     // The folder is created on first use.
-    const backups::Result r1 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
-    ASSERT_TRUE(r1.ok) << r1.error;
-    EXPECT_EQ(fs::path(r1.path).filename(), "2026-01-02_030405_M_1_400-470.dat");
-    EXPECT_EQ(slurp(r1.path), std::string(first.begin(), first.end()));
+    const Result<std::string> r1 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
+    ASSERT_TRUE(r1.ok());
+    EXPECT_EQ(fs::path(r1.value()).filename(), "2026-01-02_030405_M_1_400-470.dat");
+    EXPECT_EQ(slurp(r1.value()), std::string(first.begin(), first.end()));
 
     // Same second, same radio: a new name; the first keeps its bytes.
-    const backups::Result r2 = backups::writeBackup(dir.string(), second, "M/1", "400-470", t);
-    ASSERT_TRUE(r2.ok) << r2.error;
-    EXPECT_EQ(fs::path(r2.path).filename(), "2026-01-02_030405_M_1_400-470-2.dat");
-    EXPECT_EQ(slurp(r2.path), std::string(second.begin(), second.end()));
-    EXPECT_EQ(slurp(r1.path), std::string(first.begin(), first.end()));
+    const Result<std::string> r2 = backups::writeBackup(dir.string(), second, "M/1", "400-470", t);
+    ASSERT_TRUE(r2.ok());
+    EXPECT_EQ(fs::path(r2.value()).filename(), "2026-01-02_030405_M_1_400-470-2.dat");
+    EXPECT_EQ(slurp(r2.value()), std::string(second.begin(), second.end()));
+    EXPECT_EQ(slurp(r1.value()), std::string(first.begin(), first.end()));
 
     // A file the user put there under the next name is skipped, not replaced.
     std::ofstream(dir / "2026-01-02_030405_M_1_400-470-3.dat") << "mine";
-    const backups::Result r3 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
-    ASSERT_TRUE(r3.ok);
-    EXPECT_EQ(fs::path(r3.path).filename(), "2026-01-02_030405_M_1_400-470-4.dat");
+    const Result<std::string> r3 = backups::writeBackup(dir.string(), first, "M/1", "400-470", t);
+    ASSERT_TRUE(r3.ok());
+    EXPECT_EQ(fs::path(r3.value()).filename(), "2026-01-02_030405_M_1_400-470-4.dat");
     EXPECT_EQ(slurp(dir / "2026-01-02_030405_M_1_400-470-3.dat"), "mine");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
 }
@@ -93,10 +93,10 @@ TEST_F(BackupFolder, WritesTheImageAndNeverOverwritesAnOlderBackup) {
 TEST_F(BackupFolder, ReportsAFolderThatCannotBeMade) {
     fs::create_directories(dir);
     std::ofstream(dir / "file") << "x";
-    const backups::Result r = backups::writeBackup((dir / "file").string(), newDocumentImage(), "M",
-                                                   "B", at(2026, 1, 1, 0, 0, 0));
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.empty());
+    const Result<std::string> r = backups::writeBackup((dir / "file").string(), newDocumentImage(),
+                                                       "M", "B", at(2026, 1, 1, 0, 0, 0));
+    ASSERT_FALSE(r.ok());
+    EXPECT_FALSE(failureText(r.failure(), untranslated()).empty());
     EXPECT_EQ(slurp(dir / "file"), "x");
 }
 
@@ -107,33 +107,34 @@ TEST_F(BackupFolder, ChineseNamesSaveAndBackUpTwiceInOneSecond) {
     fs::create_directories(folder);
     const std::string doc = (folder / fs::u8path("备份.dat")).u8string();
     Image image = newDocumentImage();
-    ASSERT_TRUE(saveDat(doc, image).ok);
+    ASSERT_TRUE(saveDat(doc, image).ok());
     image[0x20] = 0x11;
-    const LoadResult saved = saveDat(doc, image); // replaces the existing file
-    ASSERT_TRUE(saved.ok) << saved.error;
+    ASSERT_TRUE(saveDat(doc, image).ok()); // replaces the existing file
     Image loaded{};
-    ASSERT_TRUE(loadDat(doc, loaded).ok);
+    ASSERT_TRUE(loadDat(doc, loaded).ok());
     EXPECT_EQ(loaded, image);
 
     const std::tm t = at(2026, 3, 14, 15, 30, 12);
-    const backups::Result r1 =
+    const Result<std::string> r1 =
         backups::writeBackup(folder.u8string(), image, "对讲机", "400-470", t);
-    const backups::Result r2 =
+    const Result<std::string> r2 =
         backups::writeBackup(folder.u8string(), image, "对讲机", "400-470", t);
-    ASSERT_TRUE(r1.ok) << r1.error;
-    ASSERT_TRUE(r2.ok) << r2.error;
-    EXPECT_NE(r1.path, r2.path);
-    EXPECT_EQ(fs::u8path(r2.path).filename().u8string(), "2026-03-14_153012_对讲机_400-470-2.dat");
+    ASSERT_TRUE(r1.ok());
+    ASSERT_TRUE(r2.ok());
+    EXPECT_NE(r1.value(), r2.value());
+    EXPECT_EQ(fs::u8path(r2.value()).filename().u8string(),
+              "2026-03-14_153012_对讲机_400-470-2.dat");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
 }
 
 TEST_F(BackupFolder, AFailedBackupLeavesNoFileAndSaysWhy) {
     radio::files::failWriteForTesting(1, ENOSPC);
-    const backups::Result r =
+    const Result<std::string> r =
         backups::writeBackup(dir.string(), newDocumentImage(), "M", "B", at(2026, 1, 1, 0, 0, 0));
     radio::files::failWriteForTesting(0, 0);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find(std::strerror(ENOSPC)), std::string::npos) << r.error;
+    ASSERT_FALSE(r.ok());
+    const std::string why = failureText(r.failure(), untranslated());
+    EXPECT_NE(why.find(std::strerror(ENOSPC)), std::string::npos) << why;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
 }
 

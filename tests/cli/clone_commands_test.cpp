@@ -56,8 +56,8 @@ protected:
         fs::create_directories(dir);
         // Backups go below the test's folder.
         setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-        ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), patterned(3)).ok);
-        ASSERT_TRUE(radio::saveDat((dir / "fleet.dat").string(), patterned(200)).ok);
+        ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), patterned(3)).ok());
+        ASSERT_TRUE(radio::saveDat((dir / "fleet.dat").string(), patterned(200)).ok());
     }
     void TearDown() override {
         for (std::size_t i = 0; i < pids.size(); ++i) {
@@ -112,7 +112,7 @@ protected:
 
     radio::Image saved(const std::string& name) {
         radio::Image img{};
-        EXPECT_TRUE(radio::loadDat((dir / (name + ".saved")).string(), img).ok) << name;
+        EXPECT_TRUE(radio::loadDat((dir / (name + ".saved")).string(), img).ok()) << name;
         return img;
     }
     // The radio holds the fleet file in the written ranges, its own bytes elsewhere.
@@ -250,7 +250,7 @@ TEST_F(CloneCommand, BackupKeepsEveryRadiosMemoryBeforeItIsWritten) {
     for (const auto& p : backups) {
         EXPECT_NE(r.out.find(p.string()), std::string::npos) << r.out;
         radio::Image img{};
-        ASSERT_TRUE(radio::loadDat(p.string(), img).ok);
+        ASSERT_TRUE(radio::loadDat(p.string(), img).ok());
         for (std::size_t i = 0; i < 0x3F1; ++i)
             ASSERT_EQ(img[i], patterned(3)[i]) << p;
     }

@@ -57,8 +57,8 @@ TEST_F(DiffInterchangeBackup, DiffReportsKnownDifferencesAndItsExitStatus) {
     mm::set(b, mm::SquelchLevel, 9);
     mm::set(b, mm::BandIndex, 1);
     b[0x3F5] = 0x00;
-    ASSERT_TRUE(saveDat(path("a.dat"), a).ok);
-    ASSERT_TRUE(saveDat(path("b.dat"), b).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), a).ok());
+    ASSERT_TRUE(saveDat(path("b.dat"), b).ok());
 
     CliResult r = run({"diff", path("a.dat"), path("a.dat")});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -81,7 +81,7 @@ TEST_F(DiffInterchangeBackup, DiffReportsKnownDifferencesAndItsExitStatus) {
     // program's form are no difference, said once.
     Image saved = a;
     tableToImage(imageToTable(a, Language::English), saved);
-    ASSERT_TRUE(saveDat(path("saved.dat"), saved).ok);
+    ASSERT_TRUE(saveDat(path("saved.dat"), saved).ok());
     r = run({"diff", path("a.dat"), path("saved.dat")});
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("The configurations are the same.\nEmpty channels are written in this "
@@ -121,7 +121,7 @@ TEST_F(DiffInterchangeBackup, DiffReportsKnownDifferencesAndItsExitStatus) {
 }
 
 TEST_F(DiffInterchangeBackup, InterchangeExportImportRoundTrip) {
-    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok());
     CliResult r = run({"export-csv", path("a.dat"), path("list.csv"), "--format", "interchange"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "radio-cli: Busy lock, compander and scrambler are not in this layout: the "
@@ -139,12 +139,12 @@ TEST_F(DiffInterchangeBackup, InterchangeExportImportRoundTrip) {
     Image target = newDocumentImage();
     mm::set(target, mm::ModelType, 0);
     mm::set(target, mm::BandIndex, 0);
-    ASSERT_TRUE(saveDat(path("t.dat"), target).ok);
+    ASSERT_TRUE(saveDat(path("t.dat"), target).ok());
     r = run({"import-csv", path("list.csv"), path("t.dat"), "--format=interchange"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("the imported channels have them Off."), std::string::npos) << r.err;
     Image back{};
-    ASSERT_TRUE(loadDat(path("t.dat"), back).ok);
+    ASSERT_TRUE(loadDat(path("t.dat"), back).ok());
     // The layout has no busy lock, compander or scrambler: new-channel defaults.
     auto expected = imageToTable(sampleImage(), Language::English)[1];
     expected[ColBusyLock] = "Off";
@@ -157,7 +157,7 @@ TEST_F(DiffInterchangeBackup, InterchangeExportImportRoundTrip) {
 }
 
 TEST_F(DiffInterchangeBackup, InterchangeImportListsRejectedRowsAndChangesNothing) {
-    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok());
     const std::string before = slurp(dir / "a.dat");
     std::ofstream(dir / "in.csv") << "Location,Frequency,Mode\n"
                                      "2,446.1,FM\n"
@@ -178,14 +178,14 @@ TEST_F(DiffInterchangeBackup, InterchangeImportListsRejectedRowsAndChangesNothin
              "136-174"});
     EXPECT_EQ(r.status, 0) << r.err;
     Image after{};
-    ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
+    ASSERT_TRUE(loadDat(path("a.dat"), after).ok());
     EXPECT_EQ(imageToTable(after, Language::English)[3][ColRx], "146.52000");
     EXPECT_EQ(imageToTable(after, Language::English)[1],
               imageToTable(sampleImage(), Language::English)[1]);
 }
 
 TEST_F(DiffInterchangeBackup, ImportRefusesABandTheRecordsCannotHoldAndShortensLongLists) {
-    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), sampleImage()).ok());
     const std::string before = slurp(dir / "a.dat");
     // Thousands of bad rows: one line that counts them, not a line for each.
     std::string csv = "Location,Frequency\n";
@@ -237,7 +237,7 @@ TEST_F(DiffInterchangeBackup, EveryReadKeepsABackupBesideNoOther) {
 TEST_F(DiffInterchangeBackup, WriteVerifyFindsARadioThatIgnoresABlock) {
     using namespace std::chrono_literals;
     const Image file = sampleImage();
-    ASSERT_TRUE(saveDat(path("in.dat"), file).ok);
+    ASSERT_TRUE(saveDat(path("in.dat"), file).ok());
     const auto verifyAgainst = [&](const std::vector<std::string>& radioArgs) {
         const std::string link = path("radio");
         std::vector<std::string> args = {cli.string(), "virtual-radio", "--link", link};

@@ -29,8 +29,7 @@ protected:
 // Channel 1 on 446.00625 / 446.00500, D023N / 88.5, in scan; model and band unset.
 Image sampleImage() {
     Image img{};
-    const LoadResult r = loadDat(TEST_SOURCE_DIR "/tests/data/one-channel.dat", img);
-    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/one-channel.dat", img).ok());
     return img;
 }
 
@@ -43,7 +42,7 @@ TEST_F(FileCommands, NewWritesTheNewDocumentImage) {
 }
 
 TEST_F(FileCommands, DumpPrintsTheGridInEitherLanguage) {
-    ASSERT_TRUE(saveDat(path("s.dat"), sampleImage()).ok);
+    ASSERT_TRUE(saveDat(path("s.dat"), sampleImage()).ok());
     CliResult r = run({"dump", path("s.dat")});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
@@ -106,18 +105,18 @@ TEST_F(FileCommands, ExportThenImportRestoresTheChannels) {
     Image img = sampleImage();
     mm::set(img, mm::ModelType, 0);
     mm::set(img, mm::BandIndex, 0); // 400-470
-    ASSERT_TRUE(saveDat(path("a.dat"), img).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), img).ok());
     CliResult r = run({"export-csv", path("a.dat"), path("a.csv")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.csv"),
               slurp(fs::path(TEST_SOURCE_DIR) / "tests/data/one-channel.csv"));
 
     // Import into a file whose channels were all different.
-    ASSERT_TRUE(saveDat(path("b.dat"), newDocumentImage()).ok);
+    ASSERT_TRUE(saveDat(path("b.dat"), newDocumentImage()).ok());
     r = run({"import-csv", path("a.csv"), path("b.dat"), "--band", "400-470"});
     ASSERT_EQ(r.status, 0) << r.err;
     Image back{};
-    ASSERT_TRUE(loadDat(path("b.dat"), back).ok);
+    ASSERT_TRUE(loadDat(path("b.dat"), back).ok());
     EXPECT_EQ(imageToTable(back, Language::English), imageToTable(img, Language::English));
 
     // Without --band the band comes from the image's model and band and Program.ini.
@@ -129,7 +128,7 @@ TEST_F(FileCommands, RejectedImportReportsEachCellAndKeepsTheFile) {
     Image img = sampleImage();
     mm::set(img, mm::ModelType, 0);
     mm::set(img, mm::BandIndex, 1); // 450-470 from Program.ini
-    ASSERT_TRUE(saveDat(path("a.dat"), img).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), img).ok());
     const std::string before = slurp(dir / "a.dat");
     spit(dir / "in.csv", "CH,Rx Frequency,Power\n4,446.00625,High\n2,455,Loud\n");
     CliResult r = run({"import-csv", path("in.csv"), path("a.dat")});
@@ -145,12 +144,12 @@ TEST_F(FileCommands, RejectedImportReportsEachCellAndKeepsTheFile) {
     r = run({"import-csv", path("in.csv"), path("a.dat"), "--band", "400-470"});
     EXPECT_EQ(r.status, 0) << r.err;
     Image after{};
-    ASSERT_TRUE(loadDat(path("a.dat"), after).ok);
+    ASSERT_TRUE(loadDat(path("a.dat"), after).ok());
     EXPECT_EQ(imageToTable(after, Language::English)[4][ColRx], "446.00625");
 
     // A model the settings file does not know, or a malformed band.
     mm::set(after, mm::ModelType, 7);
-    ASSERT_TRUE(saveDat(path("a.dat"), after).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), after).ok());
     const std::string kept = slurp(dir / "a.dat");
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"import-csv", path("in.csv"), path("a.dat")},

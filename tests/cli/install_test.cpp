@@ -231,8 +231,8 @@ TEST_F(InstallDocs, ParsersSeeAMissingCommandOrOption) {
 }
 
 TEST_F(InstallDocs, ReadOnlySettingsGiveWayToTheUsersCopy) {
-    ASSERT_TRUE(saveDat(path("a.dat"), imageWithBand(0)).ok);
-    ASSERT_TRUE(saveDat(path("b.dat"), imageWithBand(1)).ok);
+    ASSERT_TRUE(saveDat(path("a.dat"), imageWithBand(0)).ok());
+    ASSERT_TRUE(saveDat(path("b.dat"), imageWithBand(1)).ok());
     // AppName=Test names the per-user folder.
     const fs::path copy = dir / "config" / "Test" / "Program.ini";
     fs::create_directories(copy.parent_path());

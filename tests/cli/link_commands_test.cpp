@@ -90,7 +90,7 @@ protected:
 
     radio::Image load(const fs::path& p) {
         radio::Image img{};
-        EXPECT_TRUE(radio::loadDat(p.string(), img).ok) << p;
+        EXPECT_TRUE(radio::loadDat(p.string(), img).ok()) << p;
         return img;
     }
 
@@ -103,7 +103,7 @@ protected:
 
 TEST_F(LinkCommands, ReadFetchesTheRadioMemoryIntoANewFile) {
     const radio::Image radioMemory = patterned(5);
-    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok);
+    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok());
     startRadio({"--image", (dir / "radio.dat").string()});
 
     const auto out = dir / "out.dat";
@@ -118,12 +118,12 @@ TEST_F(LinkCommands, ReadFetchesTheRadioMemoryIntoANewFile) {
 
 TEST_F(LinkCommands, WriteStoresTheFileAndLeavesCalibrationUnlessFactory) {
     const radio::Image radioMemory = patterned(5);
-    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok);
+    ASSERT_TRUE(radio::saveDat((dir / "radio.dat").string(), radioMemory).ok());
     const auto saved = dir / "saved.dat";
     startRadio({"--image", (dir / "radio.dat").string(), "--save", saved.string()});
 
     const radio::Image file = patterned(99);
-    ASSERT_TRUE(radio::saveDat((dir / "in.dat").string(), file).ok);
+    ASSERT_TRUE(radio::saveDat((dir / "in.dat").string(), file).ok());
     // A patterned file holds values no editor would accept: written by request.
     CliRun r = cli({"write", "--force", "--port", link, (dir / "in.dat").string()});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -185,7 +185,7 @@ TEST_F(LinkCommands, WriteAndCloneTakeOnlyAConfigurationThatPassesTheChecks) {
     const std::uint8_t channel[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
                                       0xFF, 0xFF, 0xFF, 0xFF, 0xE7, 0xF0, 0xF0, 0xFF};
     std::copy(channel, channel + 16, &good[16]);
-    ASSERT_TRUE(radio::saveDat(file.string(), good).ok);
+    ASSERT_TRUE(radio::saveDat(file.string(), good).ok());
     const auto saved = dir / "saved.dat";
     startRadio({"--save", saved.string()});
     const CliRun ok = cli({"write", "--port", link, file.string()});
@@ -199,7 +199,7 @@ TEST_F(LinkCommands, WriteAndCloneTakeOnlyAConfigurationThatPassesTheChecks) {
 TEST_F(LinkCommands, FailuresReportTheMessageAndWriteNoFile) {
     const auto out = dir / "keep.dat";
     const radio::Image previous = patterned(1);
-    ASSERT_TRUE(radio::saveDat(out.string(), previous).ok);
+    ASSERT_TRUE(radio::saveDat(out.string(), previous).ok());
 
     // No such port: message 61453 with the reason; the old file stays as it was.
     CliRun r = cli({"read", "--port", (dir / "missing").string(), out.string()});

@@ -96,7 +96,7 @@ Image reportImage() {
 
 TEST_F(ReportCommands, EnglishPdfHasTheOptionsPageAndTheChannelPages) {
     const Image img = reportImage();
-    ASSERT_TRUE(saveDat(path("r.dat"), img).ok);
+    ASSERT_TRUE(saveDat(path("r.dat"), img).ok());
     // A desktop session's platform theme, with no display to open.
     setenv("QT_QPA_PLATFORMTHEME", "gtk3", 1);
     const CliResult r = run({"report", path("r.dat"), path("r.pdf")});
@@ -151,7 +151,7 @@ TEST_F(ReportCommands, ChinesePdfUsesChineseTextsAndOwner) {
     Image img = reportImage();
     for (int n = 2; n <= 16; ++n)
         std::fill_n(&img[mm::channelOffset(n)], 16, std::uint8_t(0xFF));
-    ASSERT_TRUE(saveDat(path("r.dat"), img).ok);
+    ASSERT_TRUE(saveDat(path("r.dat"), img).ok());
     const CliResult r = run({"report", path("r.dat"), path("zh.pdf"), "--lang", "Chinese"});
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(pageCount(path("zh.pdf")), 2);
@@ -174,7 +174,7 @@ TEST_F(ReportCommands, ChinesePdfUsesChineseTextsAndOwner) {
 
 TEST_F(ReportCommands, WithoutSettingsTheOwnerLineIsEmpty) {
     fs::remove(dir / "Program.ini");
-    ASSERT_TRUE(saveDat(path("r.dat"), newDocumentImage()).ok);
+    ASSERT_TRUE(saveDat(path("r.dat"), newDocumentImage()).ok());
     const CliResult r = run({"report", path("r.dat"), path("r.pdf")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(pageText(path("r.pdf"), 1).find("Page 1 of"), std::string::npos);
@@ -184,7 +184,7 @@ TEST_F(ReportCommands, WithoutSettingsTheOwnerLineIsEmpty) {
 
 TEST_F(ReportCommands, BadInputExitsTwoAndWritesNothing) {
     spit(dir / "short.dat", std::string(1000, '\x01'));
-    ASSERT_TRUE(saveDat(path("ok.dat"), newDocumentImage()).ok);
+    ASSERT_TRUE(saveDat(path("ok.dat"), newDocumentImage()).ok());
     spit(dir / "keep.pdf", "previous");
     fs::create_directories(dir / "adir");
     const std::vector<std::vector<std::string>> bad = {
@@ -216,7 +216,7 @@ TEST_F(ReportCommands, BadInputExitsTwoAndWritesNothing) {
 }
 
 TEST_F(ReportCommands, OptionsPrintsLabelTabValue) {
-    ASSERT_TRUE(saveDat(path("r.dat"), reportImage()).ok);
+    ASSERT_TRUE(saveDat(path("r.dat"), reportImage()).ok());
     CliResult r = run({"options", path("r.dat")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Time Out Timer:\t300s\n"

@@ -70,16 +70,12 @@ struct Radios : FleetHooks {
     std::unique_ptr<Port> createPort(const std::string& name, const std::atomic<bool>*) override {
         return std::make_unique<NamedRadioPort>(*radios.at(name));
     }
-    bool keepBackup(const std::string& port, const Image& image, std::string& path,
-                    std::string& error) override {
+    Result<std::string> keepBackup(const std::string& port, const Image& image) override {
         std::lock_guard<std::mutex> guard(lock);
-        if (failBackup) {
-            error = "disk full";
-            return false;
-        }
+        if (failBackup)
+            return Failure{FailureCode::File, {"disk full"}};
         backups[port] = image;
-        path = port + ".dat";
-        return true;
+        return port + ".dat";
     }
 };
 
@@ -200,8 +196,7 @@ TEST(ProgrammingRecord, AppendsRowsUnderOneHeaderAndNeverRewritesThem) {
     row.verified = "yes";
     {
         RecordWriter w(file.string());
-        std::string error;
-        ASSERT_TRUE(w.append(row, error)) << error;
+        ASSERT_TRUE(w.append(row));
     }
     const std::string first = slurp(file);
     EXPECT_EQ(first, recordHeader() + "\r\n" +
@@ -210,9 +205,8 @@ TEST(ProgrammingRecord, AppendsRowsUnderOneHeaderAndNeverRewritesThem) {
     EXPECT_NE(recordHeader().find("CRC-32"), std::string::npos);
     {
         RecordWriter w(file.string()); // a later run
-        std::string error;
         row.port = "COM4";
-        ASSERT_TRUE(w.append(row, error));
+        ASSERT_TRUE(w.append(row));
     }
     const std::string both = slurp(file);
     EXPECT_EQ(both.substr(0, first.size()), first);
@@ -221,12 +215,13 @@ TEST(ProgrammingRecord, AppendsRowsUnderOneHeaderAndNeverRewritesThem) {
     // An empty file gets the header too; an unwritable place says so.
     std::ofstream(file, std::ios::trunc).close();
     RecordWriter w(file.string());
-    std::string error;
-    ASSERT_TRUE(w.append(row, error));
+    ASSERT_TRUE(w.append(row));
     EXPECT_EQ(slurp(file).rfind(recordHeader(), 0), 0u);
     RecordWriter bad((file.parent_path() / "no-such-dir" / "r.csv").string());
-    EXPECT_FALSE(bad.append(row, error));
-    EXPECT_NE(error.find("no-such-dir"), std::string::npos);
+    const Result<void> refused = bad.append(row);
+    ASSERT_FALSE(refused);
+    EXPECT_NE(failureText(refused.failure(), untranslated()).find("no-such-dir"),
+              std::string::npos);
     fs::remove(file);
 
     // Text a spreadsheet would run as a formula is shown as text; the hex
@@ -279,7 +274,7 @@ TEST(Fleet, WritesEveryRadioAndReportsTheOneThatFailed) {
     EXPECT_TRUE(out[0].programmed);
     EXPECT_FALSE(out[1].programmed);
     EXPECT_TRUE(out[2].programmed);
-    EXPECT_EQ(out[1].failure, "Communication Error");
+    EXPECT_EQ(out[1].reason(), "Communication Error");
     EXPECT_TRUE(holdsWrite(hooks.radios["A"]->memory(), file, before));
     EXPECT_EQ(hooks.radios["B"]->memory(), before);
     EXPECT_TRUE(holdsWrite(hooks.radios["C"]->memory(), file, before));
@@ -322,7 +317,7 @@ TEST(Fleet, BacksUpFirstAndVerifiesAfter) {
     EXPECT_EQ(out[0].backup, "A.dat");
     EXPECT_FALSE(out[1].programmed);
     EXPECT_EQ(out[1].verified, "no");
-    EXPECT_EQ(out[1].failure, "verify found 8 differing bytes");
+    EXPECT_EQ(out[1].reason(), "verify found 8 differing bytes");
     // The backups hold the radios' memory from before the write.
     ASSERT_EQ(hooks.backups.size(), 2u);
     for (std::size_t i = 0; i < 0x3F1; ++i) {
@@ -338,7 +333,7 @@ TEST(Fleet, BacksUpFirstAndVerifiesAfter) {
     refused.start();
     const auto r = refused.wait();
     EXPECT_FALSE(r[0].programmed);
-    EXPECT_EQ(r[0].failure, "no backup kept: disk full");
+    EXPECT_EQ(r[0].reason(), "no backup kept: disk full");
     EXPECT_EQ(failing.radios["C"]->memory(), patterned(30));
 }
 
@@ -368,4 +363,15 @@ TEST(Fleet, RefusesAPortGivenTwice) {
     EXPECT_EQ(duplicatePort({"/dev/ttyUSB0", "/dev/ttyUSB1"}), "");
     EXPECT_EQ(duplicatePort({"/dev/a", "/dev/a"}), "/dev/a");
     EXPECT_EQ(shortMessage(IDS_INTERRUPT), "Program Interrupt");
+    // Each session of a radio's run names itself in a failure.
+    TransferResult r;
+    r.status = TransferStatus::OpenFailed;
+    r.detail = "busy";
+    EXPECT_EQ(failureText(transferOutcome(r, TransferStage::VerifyRead).failure(), untranslated()),
+              "Could not Open the Port (verify read): busy");
+    r.status = TransferStatus::Interrupted;
+    EXPECT_EQ(failureText(transferOutcome(r, TransferStage::BackupRead).failure(), untranslated()),
+              "Program Interrupt (backup read)");
+    r.status = TransferStatus::Success;
+    EXPECT_TRUE(transferOutcome(r));
 }

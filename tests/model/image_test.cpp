@@ -55,7 +55,7 @@ TEST(NewImage, EqualsTheGoldenFileOfEarlierReleases) {
     // new.dat was written by an earlier `radio-cli new`: new documents must
     // not change from one release to the next.
     Image golden{};
-    ASSERT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/new.dat", golden).ok);
+    ASSERT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/new.dat", golden).ok());
     EXPECT_EQ(newDocumentImage(), golden);
 }
 
@@ -81,24 +81,25 @@ TEST(DatFile, LoadsExactlyTheFirst1024BytesOrNothing) {
     Image img;
     for (std::size_t i = 0; i < img.size(); ++i)
         img[i] = std::uint8_t(i * 37 + 11);
-    ASSERT_TRUE(saveDat((dir / "a.dat").string(), img).ok);
+    ASSERT_TRUE(saveDat((dir / "a.dat").string(), img).ok());
     EXPECT_EQ(fs::file_size(dir / "a.dat"), 1024u);
     Image back{};
-    ASSERT_TRUE(loadDat((dir / "a.dat").string(), back).ok);
+    ASSERT_TRUE(loadDat((dir / "a.dat").string(), back).ok());
     EXPECT_EQ(back, img);
 
     writeBytes(dir / "long.dat", 1025);
-    ASSERT_TRUE(loadDat((dir / "long.dat").string(), back).ok);
+    ASSERT_TRUE(loadDat((dir / "long.dat").string(), back).ok());
     for (std::size_t i = 0; i < kImageSize; ++i)
         ASSERT_EQ(back[i], i % 251);
 
     writeBytes(dir / "short.dat", 1023);
     const Image before = back;
-    const LoadResult r = loadDat((dir / "short.dat").string(), back);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("1023"), std::string::npos) << r.error;
-    EXPECT_FALSE(loadDat((dir / "missing.dat").string(), back).ok);
-    EXPECT_FALSE(loadDat(dir.string(), back).ok); // a directory
+    const Result<void> r = loadDat((dir / "short.dat").string(), back);
+    ASSERT_FALSE(r.ok());
+    const std::string why = failureText(r.failure(), untranslated());
+    EXPECT_NE(why.find("1023"), std::string::npos) << why;
+    EXPECT_FALSE(loadDat((dir / "missing.dat").string(), back).ok());
+    EXPECT_FALSE(loadDat(dir.string(), back).ok()); // a directory
     EXPECT_EQ(back, before);
     fs::remove_all(dir);
 }
@@ -107,16 +108,16 @@ TEST(DatFile, SaveReplacesWholeOrKeepsThePreviousFile) {
     const fs::path dir = freshDir();
     const fs::path file = dir / "a.dat";
     writeBytes(file, 5000);
-    ASSERT_TRUE(saveDat(file.string(), newDocumentImage()).ok);
+    ASSERT_TRUE(saveDat(file.string(), newDocumentImage()).ok());
     EXPECT_EQ(fs::file_size(file), 1024u); // a longer previous file is not left with a tail
 
     // A target that cannot be replaced (a directory holding a file) stays as it was.
     const fs::path taken = dir / "taken.dat";
     fs::create_directories(taken);
     writeBytes(taken / "keep", 10);
-    EXPECT_FALSE(saveDat(taken.string(), newDocumentImage()).ok);
+    EXPECT_FALSE(saveDat(taken.string(), newDocumentImage()).ok());
     EXPECT_EQ(fs::file_size(taken / "keep"), 10u);
-    EXPECT_FALSE(saveDat((dir / "no" / "such.dat").string(), newDocumentImage()).ok);
+    EXPECT_FALSE(saveDat((dir / "no" / "such.dat").string(), newDocumentImage()).ok());
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     fs::remove_all(dir);

@@ -11,6 +11,7 @@
 #include "model/ParamAdjust.h"
 #include "model/PowerAdjust.h"
 #include "model/Report.h"
+#include "model/Result.h"
 #include "model/ScanInfo.h"
 #include "model/Text.h"
 #include "tests/model/TsCatalogue.h"
@@ -208,6 +209,35 @@ TEST(ToolTexts, BothCataloguesHoldEveryTextTheCoreAsks) {
     everyToolText(untranslated(), identity);
     everyToolText(ts::catalogueTranslate("English"), viaCatalogue);
     EXPECT_EQ(viaCatalogue, identity);
+}
+
+TEST(ToolTexts, EveryFailureReadsInBothLanguagesWithItsArguments) {
+    const Translate english = ts::catalogueTranslate("English");
+    for (int code = 0; code < kFailureCodes; ++code) {
+        const Failure f{FailureCode(code), {"<ARG>"}};
+        const std::string en = failureText(f, untranslated());
+        const std::string zh = failureText(f, ts::chineseCatalogue());
+        EXPECT_EQ(failureText(f, english), en) << "English is shown as written: " << en;
+        EXPECT_EQ(zh.find("<missing"), std::string::npos) << zh;
+        EXPECT_EQ(en.find("<ARG>") != std::string::npos, zh.find("<ARG>") != std::string::npos)
+            << en << " / " << zh;
+        if (f.code != FailureCode::File) {
+            EXPECT_NE(zh, en) << en;
+        }
+    }
+    // A failure and its cause read in one language; a reason the system did
+    // not give leaves no colon behind in either language.
+    const Failure noBackup =
+        failedBecause(FailureCode::NoBackupKept, {FailureCode::NoBackupsFolder, {"/b"}});
+    EXPECT_EQ(failureText(noBackup, untranslated()),
+              "no backup kept: cannot create the backups folder \"/b\"");
+    EXPECT_EQ(failureText(noBackup, ts::chineseCatalogue()), "未保留备份：无法创建备份文件夹“/b”");
+    EXPECT_EQ(failureText({FailureCode::VerifyDiffers, {"8"}}, ts::chineseCatalogue()),
+              "校验发现 8 个字节不一致");
+    EXPECT_EQ(failureText({FailureCode::PortNotOpened, {""}}, untranslated()),
+              "Could not Open the Port");
+    EXPECT_EQ(failureText({FailureCode::PortNotOpenedForBackup, {""}}, ts::chineseCatalogue()),
+              "无法打开串口（读取备份）");
 }
 
 TEST(DataTexts, EveryWordInBothLanguagesAndRecognisedInEither) {

@@ -344,6 +344,30 @@ private slots:
         f->action(ids::ID_SETUP_OPEN_LOGS)->trigger();
         QCOMPARE(opened.value(1), QUrl::fromLocalFile(fleetui::logFolder(radio::appState())));
 
+        // A radio whose original cannot be kept is not written, and the
+        // reason reads in the window's language.
+        PtyRadio radio(prog.path("radio1"), patterned(5));
+        QVERIFY(radio.ok());
+        QVERIFY(QFile(fleetui::backupsFolder()).open(QIODevice::WriteOnly)); // not a folder
+        CFleetDlg* dlg = dialogFor(f, {prog.path("radio1")});
+        QVERIFY(dlg);
+        dlg->verifyBox()->setChecked(false);
+        dlg->backupBox()->setChecked(true);
+        const auto ask = writecheck::askWriteAnyway; // whatever an earlier test left in the grid
+        writecheck::askWriteAnyway = [](QWidget*, const QString&, const QString&) { return true; };
+        QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+        writecheck::askWriteAnyway = ask;
+        QTRY_VERIFY2_WITH_TIMEOUT(!dlg->isRunning(), "the run never ended", 30000);
+        const QString failed = dlg->stateText(dlg->rowOf(prog.path("radio1")));
+        QVERIFY2(failed.startsWith(QStringLiteral("失败：未保留备份：无法创建备份文件夹")),
+                 qPrintable(failed));
+        QVERIFY2(dlg->summary()->text().contains(failed.mid(3)),
+                 qPrintable(dlg->summary()->text()));
+        radio.stop();
+        QCOMPARE(radio.radio().memory(), patterned(5));
+        QFile::remove(fleetui::backupsFolder());
+        m_messages.clear();
+
         // A record that cannot be written is a warning, never the write's result.
         QFile::remove(fleetui::recordPath(radio::appState()));
         QVERIFY(QDir().mkpath(fleetui::recordPath(radio::appState())));

@@ -36,11 +36,13 @@ void AfterTransfer::addVerifyOption(CProgressDlg* dlg, const radio::UserSettings
 }
 
 void AfterTransfer::keepBackup() {
-    const radio::backups::Result r =
+    const radio::Result<std::string> r =
         radio::backups::backupRead(m_view->document()->m_image, m_view->state().settings);
-    m_lastBackup = r.ok ? qs(r.path) : QString();
-    if (!r.ok) {
-        messages::show(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)),
+    m_lastBackup = r ? qs(r.value()) : QString();
+    if (!r) {
+        messages::show(m_view,
+                       tx("No backup of the read could be kept: %1")
+                           .arg(qs(radio::failureText(r.failure(), m_view->coreTexts()))),
                        true);
         return;
     }

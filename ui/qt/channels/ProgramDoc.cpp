@@ -81,9 +81,10 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString* error) {
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString* error) {
-    const radio::LoadResult res = radio::configfile::save(path.toStdString(), m_image,
-                                                          radio::checkSettings(m_state.settings));
-    if (!res.ok && error)
-        *error = QString::fromStdString(res.error);
-    return res.ok;
+    const radio::Result<void> res = radio::configfile::save(path.toStdString(), m_image,
+                                                            radio::checkSettings(m_state.settings));
+    if (!res && error)
+        *error = QString::fromStdString(radio::failureText(
+            res.failure(), radio::coreTexts(radio::data::languageOf(m_state.chinese))));
+    return res.ok();
 }

@@ -7,6 +7,7 @@
 #include "ui/qt/channels/AfterTransfer.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
+#include "ui/qt/common/CoreTexts.h"
 #include "ui/qt/common/Messages.h"
 
 #include <QCoreApplication>
@@ -67,12 +68,11 @@ std::shared_ptr<radio::link::TraceLog> communicationLog(const radio::AppState& s
 bool appendRecord(const radio::AppState& state, const radio::link::RecordRow& row, QString* error) {
     QDir().mkpath(userDataFolder(state));
     radio::link::RecordWriter writer(recordPath(state).toStdString());
-    std::string why;
-    if (writer.append(row, why))
-        return true;
-    if (error)
-        *error = qs(why);
-    return false;
+    const radio::Result<void> appended = writer.append(row);
+    if (!appended && error)
+        *error = qs(radio::failureText(appended.failure(),
+                                       radio::coreTexts(radio::data::languageOf(state.chinese))));
+    return appended.ok();
 }
 
 QString configurationName(const CProgramView* view) {

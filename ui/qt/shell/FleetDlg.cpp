@@ -7,7 +7,7 @@
 #include "link/VirtualRadioPort.h"
 #include "link/qt/PortFactory.h"
 #include "link/qt/SerialFleetHooks.h"
-#include "model/StringTable.h"
+#include "model/qt/Translate.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
 #include "ui/qt/channels/TransferRecord.h"
@@ -32,7 +32,6 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -74,20 +73,9 @@ QString phaseName(radio::link::FleetPhase phase) {
     return {};
 }
 
-// The engine's reason in the window's language: its message's first clause
-// is translated, whatever the core added after it stays.
+// The core's reason in the window's language.
 QString reasonText(const radio::link::RadioOutcome& o) {
-    const int id = o.result.messageId;
-    const std::string english = id ? radio::link::shortMessage(id) : std::string();
-    if (o.cancelled)
-        return tx("Cancelled");
-    if (english.empty() || o.failure.compare(0, english.size(), english) != 0)
-        return qs(o.failure);
-    QString local = QCoreApplication::translate("StringTable", radio::englishString(id));
-    const qsizetype cut = local.indexOf(QRegularExpression(QStringLiteral("[,，]")));
-    if (cut > 0)
-        local = local.left(cut);
-    return local + qs(o.failure.substr(english.size()));
+    return o.cancelled ? tx("Cancelled") : qs(o.reason(radio::qtTranslate()));
 }
 
 } // namespace
@@ -98,11 +86,8 @@ public:
     explicit Hooks(const radio::CIniFile* settings) : m_settings(settings) {}
 
 protected:
-    bool backupImage(const radio::Image& image, std::string& path, std::string& error) override {
-        const radio::backups::Result r = radio::backups::backupRead(image, m_settings);
-        path = r.path;
-        error = r.error;
-        return r.ok;
+    radio::Result<std::string> backupImage(const radio::Image& image) override {
+        return radio::backups::backupRead(image, m_settings);
     }
 
 private:
@@ -425,12 +410,14 @@ void CFleetDlg::finishRun() {
                                            : QStringLiteral("-"));
         m_table->item(row, BackupColumn)->setText(QFileInfo(qs(o.backup)).fileName());
         m_table->item(row, BackupColumn)->setToolTip(qs(o.backup));
-        if (!o.recordError.empty() && !recordErrors.contains(qs(o.recordError)))
-            recordErrors << qs(o.recordError);
+        if (o.recordError) {
+            const QString error = qs(radio::failureText(*o.recordError, radio::qtTranslate()));
+            if (!recordErrors.contains(error))
+                recordErrors << error;
+        }
     }
     m_summary->setText(summaryText(outcomes, cancelled));
-    std::string traceError;
-    const bool traced = !m_trace || m_trace->flush(traceError);
+    const radio::Result<void> traced = m_trace ? m_trace->flush() : radio::Result<void>();
 
     m_fleet.reset();
     m_hooks.reset();
@@ -448,8 +435,10 @@ void CFleetDlg::finishRun() {
                            .arg(recordErrors.join(QStringLiteral("\n"))),
                        true);
     if (!traced)
-        messages::show(
-            this, tx("The communication log could not be written: %1").arg(qs(traceError)), true);
+        messages::show(this,
+                       tx("The communication log could not be written: %1")
+                           .arg(qs(radio::failureText(traced.failure(), radio::qtTranslate()))),
+                       true);
     emit runFinished();
 }
 
