@@ -67,7 +67,6 @@ const layouts::FileLayout& layoutOf(const std::string& format) {
 bool isInterchange(const std::string& format) {
     return &layoutOf(format) == layouts::find("interchange");
 }
-}
 
 // "LOW-HIGH" in whole MHz, as the settings file writes bands.
 bool bandOption(const std::string& text, BandLimits& limits, std::string& error) {
