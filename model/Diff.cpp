@@ -44,7 +44,7 @@ struct Texts {
     std::string onOff(bool on) const { return data::text(on ? data::On : data::Off, language); }
     std::string listText(const std::vector<std::string>& entries, int index) const {
         if (index < 0 || index >= int(entries.size()))
-            return (*this)("(no selection)");
+            return translate("Diff", "(no selection)");
         return entries[index];
     }
 };
@@ -74,7 +74,7 @@ void compareChannels(const Image& a, const Image& b, const Texts& tr, Collector&
     const ChannelTable ta = imageToTable(a, tr.language);
     const ChannelTable tb = imageToTable(b, tr.language);
     const auto headers = columnHeaders(tr.translate);
-    const std::string channel = tr("Channel %1");
+    const std::string channel = tr.translate("Diff", "Channel %1");
     for (int n = 1; n <= mm::kChannelCount; ++n) {
         const std::string group = textArg(channel, {std::to_string(n)});
         const mm::Field& scan = n <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
@@ -99,7 +99,7 @@ void compareChannels(const Image& a, const Image& b, const Texts& tr, Collector&
 
 void compareOptions(const Image& a, const Image& b, const Texts& tr, Collector& out) {
     using namespace radio::optional;
-    const std::string group = tr("Optional Features");
+    const std::string group = tr.translate("Diff", "Optional Features");
     const Choices ca = decode(a);
     const Choices cb = decode(b);
     for (const ListField& l : listFields()) {
@@ -107,37 +107,39 @@ void compareOptions(const Image& a, const Image& b, const Texts& tr, Collector& 
         out.add(group, tr(l.label), tr.listText(entries, ca.index[l.list]),
                 tr.listText(entries, cb.index[l.list]), bitsOf(l.field));
     }
-    out.add(group, tr("Beep"), tr.onOff(ca.beep), tr.onOff(cb.beep), bitsOf(mm::KeyBeep));
-    out.add(group, tr("Battery Saver"), tr.onOff(ca.batterySaver), tr.onOff(cb.batterySaver),
-            bitsOf(mm::BatterySaver));
+    out.add(group, tr.translate("Diff", "Beep"), tr.onOff(ca.beep), tr.onOff(cb.beep),
+            bitsOf(mm::KeyBeep));
+    out.add(group, tr.translate("Diff", "Battery Saver"), tr.onOff(ca.batterySaver),
+            tr.onOff(cb.batterySaver), bitsOf(mm::BatterySaver));
     // Not in the dialog, but printed with its options.
-    out.add(group, tr("VOX Function"), tr.onOff(mm::get(a, mm::VoxFunction) != 0),
+    out.add(group, tr.translate("Diff", "VOX Function"), tr.onOff(mm::get(a, mm::VoxFunction) != 0),
             tr.onOff(mm::get(b, mm::VoxFunction) != 0), bitsOf(mm::VoxFunction));
-    out.add(group, tr("Scan Function"), tr.onOff(mm::get(a, mm::ScanFunction) != 0),
+    out.add(group, tr.translate("Diff", "Scan Function"),
+            tr.onOff(mm::get(a, mm::ScanFunction) != 0),
             tr.onOff(mm::get(b, mm::ScanFunction) != 0), bitsOf(mm::ScanFunction));
 }
 
 void compareScan(const Image& a, const Image& b, const Texts& tr, Collector& out) {
-    const std::string group = tr("Scan Info");
+    const std::string group = tr.translate("Diff", "Scan Info");
     const scan::Values va = scan::decode(a);
     const scan::Values vb = scan::decode(b);
     const auto& priorities = scan::priorityEntries();
-    out.add(group, tr("Priority"), tr.listText(priorities, va.priority),
+    out.add(group, tr.translate("Diff", "Priority"), tr.listText(priorities, va.priority),
             tr.listText(priorities, vb.priority), bitsOf(mm::ScanPriorityMode));
-    out.add(group, tr("Priority Channel"), va.priorityChannel, vb.priorityChannel,
+    out.add(group, tr.translate("Diff", "Priority Channel"), va.priorityChannel, vb.priorityChannel,
             bitsOf(mm::PriorityChannel));
-    out.add(group, tr("Look Back Time A"), scan::formatSeconds(va.lookBackA),
+    out.add(group, tr.translate("Diff", "Look Back Time A"), scan::formatSeconds(va.lookBackA),
             scan::formatSeconds(vb.lookBackA), bitsOf(mm::LookBackA));
-    out.add(group, tr("Look Back Time B"), scan::formatSeconds(va.lookBackB),
+    out.add(group, tr.translate("Diff", "Look Back Time B"), scan::formatSeconds(va.lookBackB),
             scan::formatSeconds(vb.lookBackB), bitsOf(mm::LookBackB));
-    out.add(group, tr("Revert Channel"),
+    out.add(group, tr.translate("Diff", "Revert Channel"),
             tr.listText(scan::revertEntries(va.priority, tr.language), va.revert),
             tr.listText(scan::revertEntries(vb.priority, tr.language), vb.revert),
             bitsOf(mm::RevertChannel));
-    out.add(group, tr("Dropout Delay Time"), std::to_string(va.dropout), std::to_string(vb.dropout),
-            bitsOf(mm::DropoutDelay));
-    out.add(group, tr("Tx Dwell Time"), std::to_string(va.dwell), std::to_string(vb.dwell),
-            bitsOf(mm::TxDwellTime));
+    out.add(group, tr.translate("Diff", "Dropout Delay Time"), std::to_string(va.dropout),
+            std::to_string(vb.dropout), bitsOf(mm::DropoutDelay));
+    out.add(group, tr.translate("Diff", "Tx Dwell Time"), std::to_string(va.dwell),
+            std::to_string(vb.dwell), bitsOf(mm::TxDwellTime));
 }
 
 // A name when the settings file gave one, else the stored index.
@@ -147,12 +149,12 @@ std::string nameOr(const std::string& name, const Image& img, const mm::Field& f
 
 void compareProduct(const Image& a, const Image& b, const Options& o, const Texts& tr,
                     Collector& out) {
-    const std::string group = tr("Product Information");
-    out.add(group, tr("Type"), nameOr(o.a.model, a, mm::ModelType),
+    const std::string group = tr.translate("Diff", "Product Information");
+    out.add(group, tr.translate("Diff", "Type"), nameOr(o.a.model, a, mm::ModelType),
             nameOr(o.b.model, b, mm::ModelType), bitsOf(mm::ModelType));
     // The band text depends on both bytes; a different model alone does not
     // make the band index differ.
-    out.add(group, tr("Frequency"), nameOr(o.a.band, a, mm::BandIndex),
+    out.add(group, tr.translate("Diff", "Frequency"), nameOr(o.a.band, a, mm::BandIndex),
             nameOr(o.b.band, b, mm::BandIndex), bitsOf(mm::BandIndex));
 }
 
@@ -174,7 +176,7 @@ std::string headOnly(const std::string& header) {
 
 void comparePower(const Image& a, const Image& b, const Options& o, const Texts& tr,
                   Collector& out) {
-    const std::string group = tr("Power Adjustment");
+    const std::string group = tr.translate("Diff", "Power Adjustment");
     const std::vector<int> segments = bandSegments(o.a.band.empty() ? o.b.band : o.a.band);
     const std::vector<power::Row> ra = power::load(a, power::kMaxRows);
     const std::vector<power::Row> rb = power::load(b, power::kMaxRows);
@@ -182,9 +184,9 @@ void comparePower(const Image& a, const Image& b, const Options& o, const Texts&
     const std::string highHead = headOnly(power::highHeader(tr.translate));
     for (int r = 0; r < power::kMaxRows; ++r) {
         // Rows are named by their segment, as the dialog's first column shows them.
-        const std::string row = r < int(segments.size())
-                                    ? std::to_string(segments[r])
-                                    : textArg(tr("Row %1"), {std::to_string(r + 1)});
+        const std::string row = r < int(segments.size()) ? std::to_string(segments[r])
+                                                         : textArg(tr.translate("Diff", "Row %1"),
+                                                                   {std::to_string(r + 1)});
         const auto offset = std::uint16_t(mm::PowerAdjust.offset + 2 * r);
         out.add(group, row + " " + lowHead, std::to_string(ra[r].low), std::to_string(rb[r].low),
                 {{offset, 0xFF}});
@@ -194,7 +196,7 @@ void comparePower(const Image& a, const Image& b, const Options& o, const Texts&
 }
 
 void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& out) {
-    const std::string group = tr("Param Adjust");
+    const std::string group = tr.translate("Diff", "Param Adjust");
     // Stored values, not the dialog's display corrections: a correction
     // would hide a real difference between the files.
     for (int row = 1; row <= param::kRows; ++row)
@@ -205,9 +207,9 @@ void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& ou
                         param::columnHead(col, tr.translate) + ")",
                     std::to_string(a[offset]), std::to_string(b[offset]), {{offset, 0xFF}});
         }
-    out.add(group, tr("De-emphasis"), tr.onOff(mm::get(a, mm::DeEmphasis)),
+    out.add(group, tr.translate("Diff", "De-emphasis"), tr.onOff(mm::get(a, mm::DeEmphasis)),
             tr.onOff(mm::get(b, mm::DeEmphasis)), bitsOf(mm::DeEmphasis));
-    out.add(group, tr("Pre-emphasis"), tr.onOff(mm::get(a, mm::PreEmphasis)),
+    out.add(group, tr.translate("Diff", "Pre-emphasis"), tr.onOff(mm::get(a, mm::PreEmphasis)),
             tr.onOff(mm::get(b, mm::PreEmphasis)), bitsOf(mm::PreEmphasis));
 }
 
@@ -311,20 +313,20 @@ Report compare(const Image& a, const Image& b, const Options& options) {
 }
 
 std::string formatReport(const Report& report, const Translate& translate) {
-    const auto tr = [&translate](const char* english) { return translate("Diff", english); };
     std::string sides;
     if (!report.nameA.empty() || !report.nameB.empty())
-        sides = textArg(tr("From: %1"), {report.nameA}) + "\n" +
-                textArg(tr("To: %1"), {report.nameB}) + "\n";
+        sides = textArg(translate("Diff", "From: %1"), {report.nameA}) + "\n" +
+                textArg(translate("Diff", "To: %1"), {report.nameB}) + "\n";
     const std::string form =
         report.emptyChannelForm
-            ? tr("Empty channels are written in this program's form; bytes that differ only "
-                 "by it are not listed.") +
+            ? translate("Diff",
+                        "Empty channels are written in this program's form; bytes that differ only "
+                        "by it are not listed.") +
                   "\n"
             : std::string();
     if (report.equal())
-        return sides + tr("The configurations are the same.") + "\n" + form;
-    const std::string empty = tr("(empty)");
+        return sides + translate("Diff", "The configurations are the same.") + "\n" + form;
+    const std::string empty = translate("Diff", "(empty)");
     const auto shown = [&empty](const std::string& text) { return text.empty() ? empty : text; };
     std::string out = sides;
     std::string group;
@@ -336,7 +338,7 @@ std::string formatReport(const Report& report, const Translate& translate) {
         out += "    " + c.label + ": " + shown(c.a) + " -> " + shown(c.b) + "\n";
     }
     if (!report.otherBytes.empty()) {
-        out += tr("Other bytes") + "\n";
+        out += translate("Diff", "Other bytes") + "\n";
         for (const ByteChange& x : report.otherBytes)
             out += "    " + (x.region.empty() ? std::string() : x.region + " ") + "0x" +
                    hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace radio::report {
 
@@ -111,21 +112,23 @@ std::vector<Line> optionLines(const Image& img, Language language, const Transla
     else
         voiceText = data::text(data::VoiceEnglish, language);
 
-    const auto label = [&translate](const char* english) { return translate("Report", english); };
     return {
-        {label("Time Out Timer:"), format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
+        {translate("Report", "Time Out Timer:"),
+         format("%ds", int(mm::get(img, mm::PrintedTimeOutTimer)) * 15)},
         // A stored 0 prints as -1: the value is printed, not judged.
-        {label("TOT Pre-Alert:"),
+        {translate("Report", "TOT Pre-Alert:"),
          preAlert == 1 ? onOff(false, language) : format("%d", int(preAlert) - 1)},
-        {label("Sequelch Level:"), format("%d", mm::get(img, mm::SquelchLevel))},
-        {label("Beep:"), onOff(mm::get(img, mm::KeyBeep) != 0, language)},
-        {label("Vox Gain Level:"), offOrNumber(mm::get(img, mm::VoxGain), language)},
-        {label("Vox Delay Time:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
-        {label("Call Tone:"), offOrNumber(mm::get(img, mm::CallTone), language)},
-        {label("Battery Saver:"), onOff(mm::get(img, mm::BatterySaver) != 0, language)},
-        {label("Voice Annunciation:"), voiceText},
-        {label("VOX Function:"), onOff(mm::get(img, mm::VoxFunction) != 0, language)},
-        {label("Scan Function:"), onOff(mm::get(img, mm::ScanFunction) != 0, language)},
+        {translate("Report", "Sequelch Level:"), format("%d", mm::get(img, mm::SquelchLevel))},
+        {translate("Report", "Beep:"), onOff(mm::get(img, mm::KeyBeep) != 0, language)},
+        {translate("Report", "Vox Gain Level:"), offOrNumber(mm::get(img, mm::VoxGain), language)},
+        {translate("Report", "Vox Delay Time:"), voxDelay[mm::get(img, mm::VoxDelay) & 7u]},
+        {translate("Report", "Call Tone:"), offOrNumber(mm::get(img, mm::CallTone), language)},
+        {translate("Report", "Battery Saver:"),
+         onOff(mm::get(img, mm::BatterySaver) != 0, language)},
+        {translate("Report", "Voice Annunciation:"), voiceText},
+        {translate("Report", "VOX Function:"), onOff(mm::get(img, mm::VoxFunction) != 0, language)},
+        {translate("Report", "Scan Function:"),
+         onOff(mm::get(img, mm::ScanFunction) != 0, language)},
     };
 }
 
@@ -136,14 +139,18 @@ ChannelBlock channelBlock(const ChannelTable& table, int row, const Translate& t
     if (row < 1 || row > 16)
         return b;
     const auto& cells = table[std::size_t(row)];
-    const auto pair = [&](const char* label1, Column c1, const char* label2, Column c2) {
-        return std::array<Line, 2>{Line{translate("Report", label1), cells[c1]},
-                                   Line{translate("Report", label2), cells[c2]}};
+    const auto pair = [&](std::string label1, Column c1, std::string label2, Column c2) {
+        return std::array<Line, 2>{Line{std::move(label1), cells[c1]},
+                                   Line{std::move(label2), cells[c2]}};
     };
-    b.lines[0] = pair("Receive Frequency:", ColRx, "Transceive Frequency:", ColTx);
-    b.lines[1] = pair("QT/DQT Decode:", ColDecode, "QT/DQT Encode:", ColEncode);
-    b.lines[2] = pair("Power:", ColPower, "Scan:", ColScanAdd);
-    b.lines[3] = pair("Channel Lock:", ColBusyLock, "W/N:", ColWidth);
+    b.lines[0] = pair(translate("Report", "Receive Frequency:"), ColRx,
+                      translate("Report", "Transceive Frequency:"), ColTx);
+    b.lines[1] = pair(translate("Report", "QT/DQT Decode:"), ColDecode,
+                      translate("Report", "QT/DQT Encode:"), ColEncode);
+    b.lines[2] =
+        pair(translate("Report", "Power:"), ColPower, translate("Report", "Scan:"), ColScanAdd);
+    b.lines[3] = pair(translate("Report", "Channel Lock:"), ColBusyLock,
+                      translate("Report", "W/N:"), ColWidth);
     return b;
 }
 

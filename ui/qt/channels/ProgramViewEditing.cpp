@@ -33,10 +33,6 @@ QString shortList(const QStringList& lines) {
     return QString::fromStdString(radio::firstLines(all, radio::coreTexts()));
 }
 
-QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("Extras", text, disambiguation, n);
-}
-
 void showReport(QWidget* parent, const QString& title, const QString& text) {
     QDialog dlg(parent);
     dlg.setObjectName(QStringLiteral("compareDlg"));
@@ -59,8 +55,8 @@ void compareWith(CProgramView* view) {
     if (!view->commitBeforeCommand())
         return;
     QWidget* frame = view->window();
-    const QString path =
-        filedialogs::askOpen(frame, tx("Compare With"), {filedialogs::FileType::Configuration});
+    const QString path = filedialogs::askOpen(frame, CProgramView::tr("Compare With"),
+                                              {filedialogs::FileType::Configuration});
     if (path.isEmpty())
         return;
     QString error;
@@ -69,7 +65,7 @@ void compareWith(CProgramView* view) {
         CViewEditing::showMessage(frame, error, true);
         return;
     }
-    showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
+    showReport(frame, CProgramView::tr("Compared with %1").arg(QFileInfo(path).fileName()), report);
 }
 
 CViewEditing::CsvLayout layoutOf(filedialogs::FileType type) {
@@ -84,7 +80,7 @@ void importChannels(CProgramView* view) {
     // The layout is the file type the user leaves chosen in the dialog.
     filedialogs::FileType type = filedialogs::FileType::ChannelList;
     const QString path = filedialogs::askOpen(
-        frame, tx("Import Channel List"),
+        frame, CProgramView::tr("Import Channel List"),
         {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())
         return;
@@ -107,12 +103,12 @@ void importChannels(CProgramView* view) {
     const auto outcome = CViewEditing::of(view)->importCsv(
         csv,
         [frame](const CViewEditing::ImportOutcome& so) {
-            QMessageBox box(
-                QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
-                QMessageBox::Ok | QMessageBox::Cancel, frame);
-            box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
+            QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                            CProgramView::tr("%n row(s) of the file cannot be imported.", nullptr,
+                                             so.refusedRows),
+                            QMessageBox::Ok | QMessageBox::Cancel, frame);
+            box.setInformativeText(CProgramView::tr(
+                "Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
             box.setDetailedText(shortList(so.rejected));
             return box.exec() == QMessageBox::Ok;
         },
@@ -121,8 +117,8 @@ void importChannels(CProgramView* view) {
         CViewEditing::showMessage(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
         CViewEditing::showMessage(frame,
-                                  tx("No row of the file can be imported:") + QStringLiteral("\n") +
-                                      shortList(outcome.rejected),
+                                  CProgramView::tr("No row of the file can be imported:") +
+                                      QStringLiteral("\n") + shortList(outcome.rejected),
                                   true);
     else if (outcome.applied && !outcome.notice.isEmpty())
         CViewEditing::showMessage(frame, outcome.notice, false);
@@ -134,7 +130,7 @@ void exportChannels(CProgramView* view) {
     QWidget* frame = view->window();
     filedialogs::FileType type = filedialogs::FileType::ChannelList;
     const QString path = filedialogs::askSave(
-        frame, tx("Export Channel List"),
+        frame, CProgramView::tr("Export Channel List"),
         QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"),
         {filedialogs::FileType::ChannelList, filedialogs::FileType::InterchangeList}, &type);
     if (path.isEmpty())

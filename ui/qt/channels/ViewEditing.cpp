@@ -38,14 +38,12 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("Extras", text);
-}
+// The catalogue context of this file's texts.
+struct Grid {
+    Q_DECLARE_TR_FUNCTIONS(Grid)
+};
 
 // Texts of the grid's bulk edits and the names of the steps they leave.
-QString gx(const char* text) {
-    return QCoreApplication::translate("Grid", text);
-}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -157,7 +155,7 @@ void CViewEditing::settle() {
     if (now == m_last)
         return;
     // The grid already shows `now`: pushing only records it.
-    m_stack->push(new CTableCommand(this, m_last, now, gx("Edit Cell")));
+    m_stack->push(new CTableCommand(this, m_last, now, Grid::tr("Edit Cell")));
 }
 
 void CViewEditing::show(const radio::ChannelTable& table) {
@@ -218,12 +216,12 @@ bool CViewEditing::paste(const QString& text, QStringList* problems) {
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
-                problems->append(tx("The clipboard holds no channel rows."));
+                problems->append(tr("The clipboard holds no channel rows."));
             problems->append(describe(p.rejected));
         }
         return false;
     }
-    applyTable(p.table, tx("Paste"));
+    applyTable(p.table, tr("Paste"));
     return true;
 }
 
@@ -234,15 +232,15 @@ QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>
         QString why;
         if (r.column == 0)
             why = r.row >= radio::kGridRows
-                      ? tx("below the last channel")
-                      : tx("not a channel row of 10 or 11 tab-separated cells");
+                      ? tr("below the last channel")
+                      : tr("not a channel row of 10 or 11 tab-separated cells");
         else if (r.message != 0)
             why = QCoreApplication::translate("StringTable", radio::englishString(r.message));
         else
-            why = tx("\"%1\" is not one of the column's entries").arg(qs(r.value));
+            why = tr("\"%1\" is not one of the column's entries").arg(qs(r.value));
         const QString where = r.column == 0
-                                  ? tx("Row %1").arg(r.row)
-                                  : tx("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
+                                  ? tr("Row %1").arg(r.row)
+                                  : tr("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
         lines.append(where + QStringLiteral(": ") + why);
     }
     return lines;
@@ -251,7 +249,7 @@ QStringList CViewEditing::describe(const std::vector<radio::clipboard::Rejected>
 void CViewEditing::reportUnchanged(const QStringList& problems) const {
     if (!problems.isEmpty())
         showMessage(m_view,
-                    gx("Nothing was changed:") + QStringLiteral("\n") +
+                    Grid::tr("Nothing was changed:") + QStringLiteral("\n") +
                         problems.join(QStringLiteral("\n")),
                     true);
 }
@@ -281,7 +279,7 @@ bool CViewEditing::fillDown(QStringList* problems) {
     settle();
     if (o.table == m_last)
         return false;
-    applyTable(o.table, gx("Fill Down"));
+    applyTable(o.table, Grid::tr("Fill Down"));
     return true;
 }
 
@@ -299,7 +297,7 @@ bool CViewEditing::setCells(int column, const QString& value, QStringList* probl
     settle();
     if (o.table == m_last)
         return false;
-    applyTable(o.table, gx("Set Selected Cells"));
+    applyTable(o.table, Grid::tr("Set Selected Cells"));
     return true;
 }
 
@@ -334,7 +332,7 @@ void CViewEditing::pasteFromClipboard() {
     QStringList problems;
     if (!paste(QApplication::clipboard()->text(), &problems) && !problems.isEmpty())
         showMessage(m_view,
-                    tx("Nothing was pasted:") + QStringLiteral("\n") +
+                    tr("Nothing was pasted:") + QStringLiteral("\n") +
                         problems.join(QStringLiteral("\n")),
                     true);
 }
@@ -345,7 +343,7 @@ void CViewEditing::clearRows() {
     for (int r : selectedRows())
         for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
             t[r][c].clear();
-    applyTable(t, tx("Clear"));
+    applyTable(t, tr("Clear"));
 }
 
 bool CViewEditing::readyToRearrange() {
@@ -383,9 +381,9 @@ bool CViewEditing::moveRows(int delta) {
         return false;
     const std::vector<int> rows = selectedRows();
     const radio::moves::Order from = radio::moves::moveBy(rows, delta);
-    const QString what = delta == -1  ? gx("Move Up")
-                         : delta == 1 ? gx("Move Down")
-                                      : gx("Move Channels");
+    const QString what = delta == -1  ? Grid::tr("Move Up")
+                         : delta == 1 ? Grid::tr("Move Down")
+                                      : Grid::tr("Move Channels");
     if (!rearrange(from, what))
         return false;
     // The moved channels stay selected, so the next press moves them again.
@@ -399,7 +397,7 @@ bool CViewEditing::moveRows(int delta) {
 
 bool CViewEditing::sortByRx() {
     return readyToRearrange() && rearrange(radio::moves::sortByRx(gridImage(), selectedRows()),
-                                           gx("Sort by Rx Frequency"));
+                                           Grid::tr("Sort by Rx Frequency"));
 }
 
 bool CViewEditing::insertChannel(QString* problem) {
@@ -411,12 +409,12 @@ bool CViewEditing::insertChannel(QString* problem) {
     const auto from = radio::moves::insertEmpty(gridImage(), rows.front());
     if (!from) {
         if (problem)
-            *problem = gx("No empty channel at or below channel %1 makes room for a new one: "
-                          "delete a channel first.")
+            *problem = Grid::tr("No empty channel at or below channel %1 makes room for a new one: "
+                                "delete a channel first.")
                            .arg(rows.front());
         return false;
     }
-    return rearrange(*from, gx("Insert Channel"));
+    return rearrange(*from, Grid::tr("Insert Channel"));
 }
 
 void CViewEditing::insertChannel() {
@@ -427,7 +425,7 @@ void CViewEditing::insertChannel() {
 
 bool CViewEditing::deleteChannels() {
     return readyToRearrange() &&
-           rearrange(radio::moves::remove(selectedRows()), gx("Delete Channels"));
+           rearrange(radio::moves::remove(selectedRows()), Grid::tr("Delete Channels"));
 }
 
 radio::Image CViewEditing::gridImage() const {
@@ -466,7 +464,7 @@ CViewEditing::importCsv(const QByteArray& csv,
                                                     m_view->bandHigh(), radio::coreTexts());
         out.error = qs(interchange->error);
         for (const auto& r : interchange->rejected)
-            out.rejected.append(tx("line %1: %2").arg(r.line).arg(qs(r.reason)));
+            out.rejected.append(tr("line %1: %2").arg(r.line).arg(qs(r.reason)));
         out.refusedRows = int(interchange->rejected.size());
         accepted = interchange->listed;
     }
@@ -481,7 +479,7 @@ CViewEditing::importCsv(const QByteArray& csv,
         radio::interchange::apply(*interchange, img);
         out.notice = qs(interchange->notice);
     }
-    applyChannels(img, accepted, tx("Import"));
+    applyChannels(img, accepted, tr("Import"));
     out.applied = true;
     return out;
 }
@@ -524,14 +522,14 @@ bool CViewEditing::readInputFile(const QString& path, quint64 maxBytes, bool exa
         return true;
     }
     if (r.code == EFBIG)
-        *error = tx("\"%1\" is too large: a channel list holds at most %2 KB.")
+        *error = tr("\"%1\" is too large: a channel list holds at most %2 KB.")
                      .arg(path)
                      .arg(maxBytes / 1024);
     else if (r.code == 0)
-        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
+        *error = tr("\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
                      .arg(path);
     else
-        *error = tx("Cannot open \"%1\".").arg(path);
+        *error = tr("Cannot open \"%1\".").arg(path);
     return false;
 }
 
@@ -541,12 +539,12 @@ bool CViewEditing::writeOutputFile(const QString& path, const QByteArray& data, 
     if (r.ok)
         return true;
     if (r.code == 0)
-        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
+        *error = tr("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
                      .arg(path);
     else if (r.code == EACCES)
-        *error = tx("\"%1\" is write-protected; it was left unchanged.").arg(path);
+        *error = tr("\"%1\" is write-protected; it was left unchanged.").arg(path);
     else
-        *error = tx("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
+        *error = tr("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
                  QString::fromStdString(r.error);
     return false;
 }
@@ -556,7 +554,7 @@ QString CViewEditing::compareWith(const QString& path, QString* error) const {
     if (!readInputFile(path, radio::kImageSize, true, bytes, error))
         return {};
     if (bytes.size() < int(radio::kImageSize)) {
-        *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
+        *error = tr("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
         return {};
     }
     radio::Image other{};
@@ -596,17 +594,17 @@ void CViewEditing::readFinished() {
         radio::backups::backupRead(m_view->document()->m_image, radio::appState().settings);
     m_lastBackup = r.ok ? qs(r.path) : QString();
     if (!r.ok) {
-        showMessage(m_view, tx("No backup of the read could be kept: %1").arg(qs(r.error)), true);
+        showMessage(m_view, tr("No backup of the read could be kept: %1").arg(qs(r.error)), true);
         return;
     }
-    emit m_view->statusMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
+    emit m_view->statusMessage(tr("Backup kept: %1").arg(m_lastBackup), 10000);
 }
 
 bool CViewEditing::writeFinished(radio::link::TransferController* transfer) {
     CProgressDlg* dlg = m_view->m_pProgressDlg;
     if (!dlg || !dlg->verifyAfterWrite())
         return false;
-    dlg->setWindowTitle(tx("Verify"));
+    dlg->setWindowTitle(tr("Verify"));
     transfer->setTraceLog(fleetui::communicationLog());
     m_verifying = transfer->startVerify(m_view->m_strPort.toStdString(),
                                         radio::appState().factoryMode, m_view->document()->m_image);

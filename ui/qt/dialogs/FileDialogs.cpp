@@ -14,9 +14,18 @@
 namespace filedialogs {
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FileDialogs", text);
-}
+// The catalogue context of this file's texts.
+struct FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
+
+// Qt's own file dialog names the kinds of entries through its icon provider,
+// which Qt's Chinese catalogue leaves in English; ours carries them.
+[[maybe_unused]] const char* const kIconProviderTexts[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Shortcut"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown")};
 
 std::string appName() {
     const radio::AppState& st = radio::appState();
@@ -42,11 +51,11 @@ FileType typeOfFilter(const QString& selected, std::initializer_list<FileType> t
 QString filter(FileType type) {
     switch (type) {
     case FileType::Configuration:
-        return tx("Program Document (*.dat)");
+        return FileDialogs::tr("Program Document (*.dat)");
     case FileType::ChannelList:
-        return tx("Channel list, every field (*.csv)");
+        return FileDialogs::tr("Channel list, every field (*.csv)");
     case FileType::InterchangeList:
-        return tx("Channel list, 21-column interchange (*.csv)");
+        return FileDialogs::tr("Channel list, 21-column interchange (*.csv)");
     }
     return QString();
 }

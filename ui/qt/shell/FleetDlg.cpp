@@ -40,10 +40,6 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FleetDlg", text);
-}
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -70,19 +66,19 @@ QString phaseName(radio::link::FleetPhase phase) {
     using radio::link::FleetPhase;
     switch (phase) {
     case FleetPhase::Waiting:
-        return tx("Waiting");
+        return CFleetDlg::tr("Waiting");
     case FleetPhase::Backup:
-        return tx("Backup");
+        return CFleetDlg::tr("Backup");
     case FleetPhase::Writing:
-        return tx("Writing");
+        return CFleetDlg::tr("Writing");
     case FleetPhase::Verifying:
-        return tx("Verifying");
+        return CFleetDlg::tr("Verifying");
     case FleetPhase::Programmed:
-        return tx("Programmed");
+        return CFleetDlg::tr("Programmed");
     case FleetPhase::Failed:
-        return tx("Failed");
+        return CFleetDlg::tr("Failed");
     case FleetPhase::Cancelled:
-        return tx("Cancelled");
+        return CFleetDlg::tr("Cancelled");
     }
     return {};
 }
@@ -93,7 +89,7 @@ QString reasonText(const radio::link::RadioOutcome& o) {
     const int id = o.result.messageId;
     const std::string english = id ? radio::link::shortMessage(id) : std::string();
     if (o.cancelled)
-        return tx("Cancelled");
+        return CFleetDlg::tr("Cancelled");
     if (english.empty() || o.failure.compare(0, english.size(), english) != 0)
         return qs(o.failure);
     QString local = QCoreApplication::translate("StringTable", radio::englishString(id));
@@ -115,7 +111,7 @@ protected:
 
 CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     setObjectName(QStringLiteral("fleetDlg"));
-    setWindowTitle(tx("Write to Several Radios"));
+    setWindowTitle(tr("Write to Several Radios"));
     auto* layout = new QVBoxLayout(this);
 
     m_configuration = new QLabel(this);
@@ -125,7 +121,7 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setHorizontalHeaderLabels(
-        {tx("Port"), tx("Progress"), tx("State"), tx("Seconds"), tx("Verified"), tx("Backup")});
+        {tr("Port"), tr("Progress"), tr("State"), tr("Seconds"), tr("Verified"), tr("Backup")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -134,8 +130,8 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     auto* addRow = new QHBoxLayout;
     m_portEdit = new QLineEdit(this);
-    m_portEdit->setPlaceholderText(tx("Port name or device path"));
-    m_add = new QPushButton(tx("Add"), this);
+    m_portEdit->setPlaceholderText(tr("Port name or device path"));
+    m_add = new QPushButton(tr("Add"), this);
     addRow->addWidget(m_portEdit, 1);
     addRow->addWidget(m_add);
     layout->addLayout(addRow);
@@ -148,10 +144,10 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     });
     connect(m_portEdit, &QLineEdit::returnPressed, m_add, &QPushButton::click);
 
-    m_verify = new QCheckBox(tx("Verify after writing"), this);
+    m_verify = new QCheckBox(tr("Verify after writing"), this);
     m_verify->setChecked(remembered(kVerifyValue));
     connect(m_verify, &QCheckBox::toggled, this, [](bool on) { remember(kVerifyValue, on); });
-    m_backup = new QCheckBox(tx("Keep a backup of each radio first"), this);
+    m_backup = new QCheckBox(tr("Keep a backup of each radio first"), this);
     m_backup->setChecked(remembered(kBackupValue));
     connect(m_backup, &QCheckBox::toggled, this, [](bool on) { remember(kBackupValue, on); });
     layout->addWidget(m_verify);
@@ -164,8 +160,8 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_start = new QPushButton(tx("Start"), this);
-    m_close = new QPushButton(tx("Close"), this);
+    m_start = new QPushButton(tr("Start"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_start->setDefault(false);
     m_start->setAutoDefault(false);
     m_close->setAutoDefault(false);
@@ -265,7 +261,7 @@ void CFleetDlg::start() {
             rows.push_back(r);
         }
     if (ports.isEmpty()) {
-        CViewEditing::showMessage(this, tx("Tick at least one port."), true);
+        CViewEditing::showMessage(this, tr("Tick at least one port."), true);
         return;
     }
     std::vector<std::string> names;
@@ -273,7 +269,7 @@ void CFleetDlg::start() {
         names.push_back(p.toStdString());
     if (const std::string twice = radio::link::duplicatePort(names); !twice.empty()) {
         CViewEditing::showMessage(
-            this, tx("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
+            this, tr("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
         return;
     }
     // The same rule as the single Write: a refused value in the open editor
@@ -316,8 +312,8 @@ void CFleetDlg::start() {
             m_table->item(r, c)->setText(QString());
     }
     for (int r : m_rows)
-        m_table->item(r, StateColumn)->setText(tx("Waiting"));
-    m_summary->setText(tx("Writing to %1 radio(s)...").arg(m_rows.size()));
+        m_table->item(r, StateColumn)->setText(tr("Waiting"));
+    m_summary->setText(tr("Writing to %1 radio(s)...").arg(m_rows.size()));
     setIdle(false);
     m_fleet->start();
     m_poll->start();
@@ -342,7 +338,7 @@ void CFleetDlg::cancelOrClose() {
     // Every port stops at its next step; the poll sees them end.
     m_fleet->cancel();
     m_close->setEnabled(false);
-    m_summary->setText(tx("Cancelling..."));
+    m_summary->setText(tr("Cancelling..."));
 }
 
 void CFleetDlg::closeEvent(QCloseEvent* event) {
@@ -365,7 +361,7 @@ void CFleetDlg::reject() {
 void CFleetDlg::setIdle(bool idle) {
     m_start->setEnabled(idle);
     m_close->setEnabled(true);
-    m_close->setText(idle ? tx("Close") : tx("Cancel"));
+    m_close->setText(idle ? tr("Close") : tr("Cancel"));
     m_add->setEnabled(idle);
     m_portEdit->setEnabled(idle);
     m_verify->setEnabled(idle);
@@ -404,13 +400,13 @@ void CFleetDlg::finishRun() {
         if (o.programmed)
             bar->setValue(bar->maximum());
         m_table->item(row, StateColumn)
-            ->setText(o.programmed  ? tx("Programmed")
-                      : o.cancelled ? tx("Cancelled")
-                                    : tx("Failed: %1").arg(reasonText(o)));
+            ->setText(o.programmed  ? tr("Programmed")
+                      : o.cancelled ? tr("Cancelled")
+                                    : tr("Failed: %1").arg(reasonText(o)));
         m_table->item(row, SecondsColumn)->setText(QString::number(o.seconds, 'f', 1));
         m_table->item(row, VerifiedColumn)
-            ->setText(o.verified == "yes"  ? tx("yes")
-                      : o.verified == "no" ? tx("no")
+            ->setText(o.verified == "yes"  ? tr("yes")
+                      : o.verified == "no" ? tr("no")
                                            : QStringLiteral("-"));
         m_table->item(row, BackupColumn)->setText(QFileInfo(qs(o.backup)).fileName());
         m_table->item(row, BackupColumn)->setToolTip(qs(o.backup));
@@ -433,12 +429,12 @@ void CFleetDlg::finishRun() {
     // Warnings only: what the radios took is shown above either way.
     if (!recordErrors.isEmpty())
         CViewEditing::showMessage(this,
-                                  tx("The programming record could not be written: %1")
+                                  tr("The programming record could not be written: %1")
                                       .arg(recordErrors.join(QStringLiteral("\n"))),
                                   true);
     if (!traced)
         CViewEditing::showMessage(
-            this, tx("The communication log could not be written: %1").arg(qs(traceError)), true);
+            this, tr("The communication log could not be written: %1").arg(qs(traceError)), true);
     emit runFinished();
 }
 
@@ -450,9 +446,9 @@ QString CFleetDlg::summaryText(const std::vector<radio::link::RadioOutcome>& out
         if (o.programmed)
             ++programmed;
         else if (!cancelled)
-            failures += QStringLiteral("; ") + tx("%1 failed: %2").arg(qs(o.port), reasonText(o));
+            failures += QStringLiteral("; ") + tr("%1 failed: %2").arg(qs(o.port), reasonText(o));
     }
     const QString count =
-        tx("%1 of %2 radio(s) programmed").arg(programmed).arg(int(outcomes.size()));
-    return cancelled ? tx("Cancelled; %1").arg(count) : count + failures;
+        tr("%1 of %2 radio(s) programmed").arg(programmed).arg(int(outcomes.size()));
+    return cancelled ? tr("Cancelled; %1").arg(count) : count + failures;
 }

@@ -66,9 +66,8 @@ void openBackupsFolder(QWidget* parent) {
     const QString folder = fleetui::backupsFolder();
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        CViewEditing::showMessage(
-            parent, QCoreApplication::translate("Extras", "The backups are in %1").arg(folder),
-            false);
+        CViewEditing::showMessage(parent, CMainFrame::tr("The backups are in %1").arg(folder),
+                                  false);
 }
 
 } // namespace
