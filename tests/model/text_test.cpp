@@ -199,8 +199,9 @@ TEST(ToolTexts, BothCataloguesHoldEveryTextTheCoreAsks) {
         const auto en = english.find(p);
         const auto zh = chinese.find(p);
         ASSERT_NE(zh, chinese.end()) << p.first << ": " << p.second;
-        if (en != english.end())
+        if (en != english.end()) {
             EXPECT_EQ(en->second, p.second) << "English is shown as written";
+        }
         EXPECT_FALSE(zh->second.empty()) << p.second;
         EXPECT_EQ(placeholders(zh->second), placeholders(p.second)) << p.second;
     }
