@@ -38,12 +38,10 @@
 
 namespace {
 
-// The catalogue context of this file's texts.
+// Texts of the grid's bulk edits and the names of the steps they leave.
 struct Grid {
     Q_DECLARE_TR_FUNCTIONS(Grid)
 };
-
-// Texts of the grid's bulk edits and the names of the steps they leave.
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
