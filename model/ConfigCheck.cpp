@@ -19,7 +19,6 @@ struct Collector {
     const Translate& translate;
     std::vector<Problem> problems;
 
-    std::string tr(const char* english) const { return translate("ConfigCheck", english); }
     void add(int channel, std::string column, std::string value, std::string reason,
              int gridColumn = 0) {
         problems.push_back(
@@ -48,7 +47,8 @@ void checkFrequency(Collector& out, int channel, int column, const FreqBytes& by
     const std::string shown = FormatFrequency(bytes);
     const std::string name = columnHeaders(out.translate)[column];
     if (!decimalDigits(bytes)) {
-        out.add(channel, name, shown, out.tr("its stored digits are not a decimal frequency"),
+        out.add(channel, name, shown,
+                out.translate("ConfigCheck", "its stored digits are not a decimal frequency"),
                 column);
         return;
     }
@@ -69,7 +69,7 @@ void checkTone(Collector& out, int channel, int column, const mm::Field& f, cons
     // D000N is what a code outside the list shows as; it is no entry either.
     if (std::find(tones.begin(), tones.end(), shown) == tones.end())
         out.add(channel, columnHeaders(out.translate)[column], shown,
-                out.tr("not a tone of the tone list"), column);
+                out.translate("ConfigCheck", "not a tone of the tone list"), column);
 }
 
 void checkChannelsInto(Collector& out, const Image& img, const BandLimits* band) {
@@ -84,14 +84,14 @@ void checkChannelsInto(Collector& out, const Image& img, const BandLimits* band)
         const unsigned code = b14 & mm::rec::Scrambler.mask;
         if (code > 8)
             out.add(n, columnHeaders(out.translate)[ColScrambler], std::to_string(code),
-                    out.tr("not one of the list's entries"), ColScrambler);
+                    out.translate("ConfigCheck", "not one of the list's entries"), ColScrambler);
     }
 }
 
 void checkOptions(Collector& out, const Image& img) {
     using namespace radio::optional;
     const Choices c = decode(img);
-    const std::string notListed = out.tr("not one of the list's entries");
+    const std::string notListed = out.translate("ConfigCheck", "not one of the list's entries");
     for (const ListField& l : listFields()) {
         // Voice Annunciation shows an unknown language as "Off" (checked
         // below); Call Key Define has no wrong value: anything but Call and
@@ -107,7 +107,7 @@ void checkOptions(Collector& out, const Image& img) {
 
 void checkScan(Collector& out, const Image& img) {
     const scan::Values v = scan::decode(img);
-    const std::string notListed = out.tr("not one of the list's entries");
+    const std::string notListed = out.translate("ConfigCheck", "not one of the list's entries");
     if (v.priority < 0)
         out.setting(RADIO_TEXT("Diff", "Priority"), mm::get(img, mm::ScanPriorityMode), notListed);
     if (v.priority == scan::PriorityFixed) {
@@ -115,14 +115,15 @@ void checkScan(Collector& out, const Image& img) {
         const unsigned channel = mm::get(img, mm::PriorityChannel);
         if (channel < 1 || channel > mm::kChannelCount || mm::channelEmpty(img, int(channel)))
             out.setting(RADIO_TEXT("Diff", "Priority Channel"), channel,
-                        out.tr("not a programmed channel"));
+                        out.translate("ConfigCheck", "not a programmed channel"));
         for (const auto& [label, field] :
              {std::pair<const char*, const mm::Field*>{RADIO_TEXT("Diff", "Look Back Time A"),
                                                        &mm::LookBackA},
               {RADIO_TEXT("Diff", "Look Back Time B"), &mm::LookBackB}}) {
             const unsigned steps = mm::get(img, *field);
             if (steps < 1 || steps > 91)
-                out.setting(label, steps, out.tr("not a time from 0.50 to 5.00 seconds"));
+                out.setting(label, steps,
+                            out.translate("ConfigCheck", "not a time from 0.50 to 5.00 seconds"));
         }
     }
     // 0xFF is the erased byte a new configuration has: nothing chosen yet.
@@ -133,37 +134,41 @@ void checkScan(Collector& out, const Image& img) {
          {std::pair<const char*, int>{RADIO_TEXT("Diff", "Dropout Delay Time"), v.dropout},
           {RADIO_TEXT("Diff", "Tx Dwell Time"), v.dwell}})
         if (value > scan::kCounterMax)
-            out.setting(label, unsigned(value), out.tr("not a number from 0 to 300"));
+            out.setting(label, unsigned(value),
+                        out.translate("ConfigCheck", "not a number from 0 to 300"));
 }
 
 // The band the model and band bytes name, when they name a usable one.
 bool checkProduct(Collector& out, const Image& img, const Settings& settings, BandLimits& band) {
     if (!settings.found) {
         out.add(0, out.translate("Diff", "Type"), "Program.ini",
-                out.tr("there is no settings file to check the model and band against"));
+                out.translate("ConfigCheck",
+                              "there is no settings file to check the model and band against"));
         return false;
     }
     const unsigned type = mm::get(img, mm::ModelType);
     if (type >= settings.products.size()) {
         out.setting(RADIO_TEXT("Diff", "Type"), type,
-                    out.tr("names no model of the settings file"));
+                    out.translate("ConfigCheck", "names no model of the settings file"));
         return false;
     }
     const Product& product = settings.products[type];
     const unsigned index = mm::get(img, mm::BandIndex);
     if (index >= product.bands.size()) {
-        out.setting(
-            RADIO_TEXT("Diff", "Frequency"), index,
-            textArg(out.tr("names no band of the model %1 in the settings file"), {product.model}));
+        out.setting(RADIO_TEXT("Diff", "Frequency"), index,
+                    textArg(out.translate("ConfigCheck",
+                                          "names no band of the model %1 in the settings file"),
+                            {product.model}));
         return false;
     }
     const std::string& text = product.bands[index];
     const std::string defect = bandDefect(text, out.translate);
     if (!defect.empty() || text.empty()) {
-        out.add(0, out.translate("Diff", "Frequency"), files::quoted(text),
-                textArg(out.tr("the band of settings key %1 cannot be used: %2"),
-                        {"Field" + std::to_string(type + 1),
-                         text.empty() ? out.tr("it is empty") : defect}));
+        out.add(
+            0, out.translate("Diff", "Frequency"), files::quoted(text),
+            textArg(out.translate("ConfigCheck", "the band of settings key %1 cannot be used: %2"),
+                    {"Field" + std::to_string(type + 1),
+                     text.empty() ? out.translate("ConfigCheck", "it is empty") : defect}));
         return false;
     }
     band = bandLimits(text);

@@ -366,14 +366,14 @@ struct Importer {
     std::vector<std::pair<int, int>> channelLines; // (channel * 16 + column) -> line
     std::vector<std::pair<std::string, int>> settingLines;
 
-    std::string tr(const char* english) const { return translate("ConfigText", english); }
     void problem(int line, std::string message) { problems.push_back({line, std::move(message)}); }
 
     // The entry `key` of `map`, reported missing (at the map's line) when absent.
     const Node* need(const Node& map, const char* key) {
         const Node* n = map.find(key);
         if (!n)
-            problem(map.line, textArg(tr("%1 is missing"), {qualified(map, key)}));
+            problem(map.line,
+                    textArg(translate("ConfigText", "%1 is missing"), {qualified(map, key)}));
         return n;
     }
     static std::string qualified(const Node& map, const std::string& key) {
@@ -383,20 +383,23 @@ struct Importer {
     void onlyKnown(const Node& map, const std::vector<std::string>& known) {
         for (const Node& child : map.items)
             if (std::find(known.begin(), known.end(), child.key) == known.end())
-                problem(child.line, textArg(tr("%1 is no name this format knows"),
-                                            {files::quoted(qualified(map, child.key))}));
+                problem(child.line,
+                        textArg(translate("ConfigText", "%1 is no name this format knows"),
+                                {files::quoted(qualified(map, child.key))}));
     }
     bool isMap(const Node& n) {
         if (n.kind == Node::Kind::Map)
             return true;
-        problem(n.line, textArg(tr("%1 must hold named values"), {files::quoted(n.key)}));
+        problem(n.line, textArg(translate("ConfigText", "%1 must hold named values"),
+                                {files::quoted(n.key)}));
         return false;
     }
     // A scalar's text, or a problem.
     const std::string* text(const Node& n) {
         if (n.kind == Node::Kind::Scalar)
             return &n.text;
-        problem(n.line, textArg(tr("%1 must be a single value"), {files::quoted(n.key)}));
+        problem(n.line, textArg(translate("ConfigText", "%1 must be a single value"),
+                                {files::quoted(n.key)}));
         return nullptr;
     }
     // {hex: ...} taken as it stands: as many bytes as the value has, no bit
@@ -406,13 +409,15 @@ struct Importer {
         const Node& h = n.items[0];
         if (h.kind != Node::Kind::Scalar || !parseHexBytes(h.text, bytes) ||
             bytes.size() != s.size) {
-            problem(n.line, textArg(tr("%1: the bytes must be %2 pairs of hex digits"),
-                                    {n.key, std::to_string(s.size)}));
+            problem(n.line,
+                    textArg(translate("ConfigText", "%1: the bytes must be %2 pairs of hex digits"),
+                            {n.key, std::to_string(s.size)}));
             return false;
         }
         for (std::uint16_t i = 0; i < s.size; ++i) {
             if (bytes[i] & ~s.mask) {
-                problem(n.line, textArg(tr("%1: %2 sets bits outside the value's own (%3)"),
+                problem(n.line, textArg(translate("ConfigText",
+                                                  "%1: %2 sets bits outside the value's own (%3)"),
                                         {n.key, hexByte(bytes[i]), hexByte(s.mask)}));
                 return false;
             }
@@ -427,8 +432,9 @@ struct Importer {
             return false;
         if (t->empty() || t->size() > 3 ||
             t->find_first_not_of("0123456789") != std::string::npos || std::stoul(*t) > high) {
-            problem(n.line, textArg(tr("%1: %2 is not a whole number from 0 to %3"),
-                                    {n.key, files::quoted(*t), std::to_string(high)}));
+            problem(n.line,
+                    textArg(translate("ConfigText", "%1: %2 is not a whole number from 0 to %3"),
+                            {n.key, files::quoted(*t), std::to_string(high)}));
             return false;
         }
         value = unsigned(std::stoul(*t));
@@ -442,13 +448,15 @@ struct Importer {
         if (!f || !number(*f, 999, version))
             return f != nullptr;
         if (version > unsigned(kFormatVersion)) {
-            problem(f->line, textArg(tr("the text is of format %1, written by a newer program; "
-                                        "this program reads format %2 and older"),
-                                     {std::to_string(version), std::to_string(kFormatVersion)}));
+            problem(f->line,
+                    textArg(translate("ConfigText",
+                                      "the text is of format %1, written by a newer program; "
+                                      "this program reads format %2 and older"),
+                            {std::to_string(version), std::to_string(kFormatVersion)}));
             return false;
         }
         if (version == 0)
-            problem(f->line, tr("format 0 does not exist"));
+            problem(f->line, translate("ConfigText", "format 0 does not exist"));
         return true;
     }
 
@@ -477,7 +485,7 @@ struct Importer {
         if (!model) {
             if (m && !isHexNode(*m))
                 return; // the model's own problem says it
-            problem(b->line, tr("a band by name needs a model by name"));
+            problem(b->line, translate("ConfigText", "a band by name needs a model by name"));
             return;
         }
         const check::Product* product = settings.found ? &settings.products[*model] : nullptr;
@@ -489,7 +497,7 @@ struct Importer {
         const std::string defect = bandDefect(text, translate);
         if (!defect.empty() || text.empty())
             problem(b->line,
-                    textArg(tr("the band %1 cannot be used: %2"),
+                    textArg(translate("ConfigText", "the band %1 cannot be used: %2"),
                             {files::quoted(text),
                              text.empty() ? translate("ConfigCheck", "it is empty") : defect}));
         else
@@ -507,14 +515,17 @@ struct Importer {
         if (!index || !name || !number(*index, 254, i) || !text(*name))
             return std::nullopt;
         if (settings.found && i >= count) {
-            problem(index->line, textArg(tr("%1: the settings file lists no entry %2"),
-                                         {n.key, std::to_string(i)}));
+            problem(index->line,
+                    textArg(translate("ConfigText", "%1: the settings file lists no entry %2"),
+                            {n.key, std::to_string(i)}));
             return std::nullopt;
         }
         if (settings.found && nameAt(i) != name->text) {
-            problem(name->line, textArg(tr("%1: entry %2 of the settings file is %3, not %4"),
-                                        {n.key, std::to_string(i), files::quoted(nameAt(i)),
-                                         files::quoted(name->text)}));
+            problem(
+                name->line,
+                textArg(translate("ConfigText", "%1: entry %2 of the settings file is %3, not %4"),
+                        {n.key, std::to_string(i), files::quoted(nameAt(i)),
+                         files::quoted(name->text)}));
             return std::nullopt;
         }
         mm::set(image, field, i);
@@ -539,9 +550,11 @@ struct Importer {
         if (c.kind == Node::Kind::Scalar) {
             cover(covered, whole);
             if (c.text != kEmpty)
-                problem(c.line, textArg(tr("channel %1: %2 is neither \"empty\" nor a channel's "
-                                           "values"),
-                                        {c.key, files::quoted(c.text)}));
+                problem(c.line,
+                        textArg(translate("ConfigText",
+                                          "channel %1: %2 is neither \"empty\" nor a channel's "
+                                          "values"),
+                                {c.key, files::quoted(c.text)}));
             for (std::uint16_t i = 0; i < whole.size; ++i)
                 image[whole.offset + i] = 0xFF;
             return;
@@ -589,7 +602,7 @@ struct Importer {
                                  ? frequencyRule(frequencyUnits(t), band.low, band.high)
                                  : int(IDS_OUT_OF_RANGE);
             if (!isPlainDecimal(t))
-                reason = tr("not a frequency in MHz");
+                reason = translate("ConfigText", "not a frequency in MHz");
             else if (rule != 0)
                 reason = limitMessage(rule, t, band.low, band.high, translate);
         } else {
@@ -640,7 +653,8 @@ struct Importer {
             for (const std::string& e : s->entries(image, Language::English))
                 choices += (choices.empty() ? "" : ", ") + e;
             problem(v->line,
-                    textArg(choices.empty() ? tr("%1: %2: %3") : tr("%1: %2: %3 (one of %4)"),
+                    textArg(choices.empty() ? translate("ConfigText", "%1: %2: %3")
+                                            : translate("ConfigText", "%1: %2: %3 (one of %4)"),
                             {s->key, files::quoted(*t), settings::notValid(translate), choices}));
         }
         if (section.group == settings::Group::ParamAdjust)
@@ -667,7 +681,7 @@ struct Importer {
                         image[c.offset] = std::uint8_t(std::stoi(*t));
                     else
                         problem(v->line,
-                                textArg(tr("%1: %2: %3"),
+                                textArg(translate("ConfigText", "%1: %2: %3"),
                                         {c.key, files::quoted(*t), settings::notValid(translate)}));
                 }
             }
@@ -726,8 +740,9 @@ struct Importer {
             i = end + 1;
         }
         if (tokens.size() != 16) {
-            problem(r.line, textArg(tr("%1: a row holds 16 bytes (hex, or .. for a byte the "
-                                       "values give whole)"),
+            problem(r.line, textArg(translate("ConfigText",
+                                              "%1: a row holds 16 bytes (hex, or .. for a byte the "
+                                              "values give whole)"),
                                     {r.key}));
             return;
         }
@@ -738,7 +753,8 @@ struct Importer {
                 continue;
             if (tokens[i] == ".." || !parseHexBytes(tokens[i], b) || b.size() != 1) {
                 problem(r.line,
-                        textArg(tr("%1: byte %2 must be two hex digits"), {r.key, rowName(at)}));
+                        textArg(translate("ConfigText", "%1: byte %2 must be two hex digits"),
+                                {r.key, rowName(at)}));
                 return;
             }
             image[at] = std::uint8_t((image[at] & covered[at]) | (b[0] & ~covered[at]));

@@ -67,7 +67,7 @@ void compareChannels(const Image& a, const Image& b, const Texts& tr, Collector&
     const ChannelTable ta = imageToTable(a, tr.language);
     const ChannelTable tb = imageToTable(b, tr.language);
     const auto headers = columnHeaders(tr.translate);
-    const std::string channel = tr("Channel %1");
+    const std::string channel = tr.translate("Diff", "Channel %1");
     for (int n = 1; n <= mm::kChannelCount; ++n) {
         const std::string group = textArg(channel, {std::to_string(n)});
         const mm::Field& scan = n <= 8 ? mm::ScanAddLow : mm::ScanAddHigh;
@@ -96,7 +96,7 @@ void compareSettings(settings::Group g, const Image& a, const Image& b, const Te
                      Collector& out,
                      const std::function<std::string(const settings::Setting&, bool)>& named = {}) {
     const std::string group = tr(settings::groupLabel(g));
-    const std::string none = tr("(no selection)");
+    const std::string none = tr.translate("Diff", "(no selection)");
     for (const settings::Setting* s : settings::ofGroup(g)) {
         const auto shown = [&](const Image& img, bool sideA) {
             const std::string name = named ? named(*s, sideA) : std::string();
@@ -135,7 +135,7 @@ std::string headOnly(const std::string& header) {
 
 void comparePower(const Image& a, const Image& b, const Options& o, const Texts& tr,
                   Collector& out) {
-    const std::string group = tr("Power Adjustment");
+    const std::string group = tr.translate("Diff", "Power Adjustment");
     const std::vector<int> segments = bandSegments(o.a.band.empty() ? o.b.band : o.a.band);
     const std::vector<power::Row> ra = power::load(a, power::kMaxRows);
     const std::vector<power::Row> rb = power::load(b, power::kMaxRows);
@@ -143,9 +143,9 @@ void comparePower(const Image& a, const Image& b, const Options& o, const Texts&
     const std::string highHead = headOnly(power::highHeader(tr.translate));
     for (int r = 0; r < power::kMaxRows; ++r) {
         // Rows are named by their segment, as the dialog's first column shows them.
-        const std::string row = r < int(segments.size())
-                                    ? std::to_string(segments[r])
-                                    : textArg(tr("Row %1"), {std::to_string(r + 1)});
+        const std::string row = r < int(segments.size()) ? std::to_string(segments[r])
+                                                         : textArg(tr.translate("Diff", "Row %1"),
+                                                                   {std::to_string(r + 1)});
         const auto offset = std::uint16_t(mm::PowerAdjust.offset + 2 * r);
         out.add(group, row + " " + lowHead, std::to_string(ra[r].low), std::to_string(rb[r].low),
                 {{offset, 0xFF}});
@@ -155,7 +155,7 @@ void comparePower(const Image& a, const Image& b, const Options& o, const Texts&
 }
 
 void compareParam(const Image& a, const Image& b, const Texts& tr, Collector& out) {
-    const std::string group = tr("Param Adjust");
+    const std::string group = tr.translate("Diff", "Param Adjust");
     // Stored values, not the dialog's display corrections: a correction
     // would hide a real difference between the files.
     for (int row = 1; row <= param::kRows; ++row)
@@ -269,20 +269,20 @@ Report compare(const Image& a, const Image& b, const Options& options) {
 }
 
 std::string formatReport(const Report& report, const Translate& translate) {
-    const auto tr = [&translate](const char* english) { return translate("Diff", english); };
     std::string sides;
     if (!report.nameA.empty() || !report.nameB.empty())
-        sides = textArg(tr("From: %1"), {report.nameA}) + "\n" +
-                textArg(tr("To: %1"), {report.nameB}) + "\n";
+        sides = textArg(translate("Diff", "From: %1"), {report.nameA}) + "\n" +
+                textArg(translate("Diff", "To: %1"), {report.nameB}) + "\n";
     const std::string form =
         report.emptyChannelForm
-            ? tr("Empty channels are written in this program's form; bytes that differ only "
-                 "by it are not listed.") +
+            ? translate("Diff",
+                        "Empty channels are written in this program's form; bytes that differ only "
+                        "by it are not listed.") +
                   "\n"
             : std::string();
     if (report.equal())
-        return sides + tr("The configurations are the same.") + "\n" + form;
-    const std::string empty = tr("(empty)");
+        return sides + translate("Diff", "The configurations are the same.") + "\n" + form;
+    const std::string empty = translate("Diff", "(empty)");
     const auto shown = [&empty](const std::string& text) { return text.empty() ? empty : text; };
     std::string out = sides;
     std::string group;
@@ -294,7 +294,7 @@ std::string formatReport(const Report& report, const Translate& translate) {
         out += "    " + c.label + ": " + shown(c.a) + " -> " + shown(c.b) + "\n";
     }
     if (!report.otherBytes.empty()) {
-        out += tr("Other bytes") + "\n";
+        out += translate("Diff", "Other bytes") + "\n";
         for (const ByteChange& x : report.otherBytes)
             out += "    " + (x.region.empty() ? std::string() : x.region + " ") + "0x" +
                    hex(x.address, 3) + ": " + hex(x.a, 2) + " -> " + hex(x.b, 2) + "\n";

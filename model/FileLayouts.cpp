@@ -46,7 +46,7 @@ Imported importInterchange(const std::string& text, const Image& image, std::int
         return out;
     for (const auto& r : in.rejected)
         out.rejected.push_back(
-            textArg(translate("Extras", "line %1: %2"), {std::to_string(r.line), r.reason}));
+            textArg(translate("FileLayouts", "line %1: %2"), {std::to_string(r.line), r.reason}));
     out.refusedRows = int(in.rejected.size());
     out.accepted = in.listed;
     out.notice = in.notice;

@@ -3,6 +3,7 @@
 // the fields it reads or writes from here instead of using raw offsets.
 
 #include "model/Image.h"
+#include "model/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -24,112 +25,125 @@ constexpr std::uint16_t end(const Field& f) {
 }
 
 // ---- header row
-inline constexpr Field Header{"header", 0x000, 16, 0xFF};
+inline constexpr Field Header{RADIO_TEXT("MemoryMap", "header"), 0x000, 16, 0xFF};
 
 // ---- channel records: channel n (1..16) at n x 16, 16 bytes each
 inline constexpr std::uint16_t kChannelCount = 16;
 inline constexpr std::uint16_t kRecordSize = 16;
-inline constexpr Field Channels{"channel records", 0x010, 16 * 16, 0xFF};
+inline constexpr Field Channels{RADIO_TEXT("MemoryMap", "channel records"), 0x010, 16 * 16, 0xFF};
 constexpr std::uint16_t channelOffset(int n) {
     return std::uint16_t(n * kRecordSize);
 }
 
 // Bytes inside a channel record (offsets relative to the record).
 namespace rec {
-inline constexpr Field RxFrequency{"receive frequency", 0, 4, 0xFF};
-inline constexpr Field TxFrequency{"transmit frequency", 4, 4, 0xFF};
-inline constexpr Field RxTone{"receive tone", 8, 2, 0xFF};
-inline constexpr Field TxTone{"transmit tone", 10, 2, 0xFF};
-inline constexpr Field BusyLock{"busy lock", 12, 1, 0x18};
-inline constexpr Field Power{"power", 13, 1, 0x20};
-inline constexpr Field Width{"bandwidth", 13, 1, 0x10};
-inline constexpr Field CompanderOff{"compander off", 14, 1, 0x10};
-inline constexpr Field Scrambler{"scrambler", 14, 1, 0x0F};
+inline constexpr Field RxFrequency{RADIO_TEXT("MemoryMap", "receive frequency"), 0, 4, 0xFF};
+inline constexpr Field TxFrequency{RADIO_TEXT("MemoryMap", "transmit frequency"), 4, 4, 0xFF};
+inline constexpr Field RxTone{RADIO_TEXT("MemoryMap", "receive tone"), 8, 2, 0xFF};
+inline constexpr Field TxTone{RADIO_TEXT("MemoryMap", "transmit tone"), 10, 2, 0xFF};
+inline constexpr Field BusyLock{RADIO_TEXT("MemoryMap", "busy lock"), 12, 1, 0x18};
+inline constexpr Field Power{RADIO_TEXT("MemoryMap", "power"), 13, 1, 0x20};
+inline constexpr Field Width{RADIO_TEXT("MemoryMap", "bandwidth"), 13, 1, 0x10};
+inline constexpr Field CompanderOff{RADIO_TEXT("MemoryMap", "compander off"), 14, 1, 0x10};
+inline constexpr Field Scrambler{RADIO_TEXT("MemoryMap", "scrambler"), 14, 1, 0x0F};
 // Most significant byte of each frequency: 0x00 or 0xFF marks it absent.
 inline constexpr std::uint16_t kRxMsb = 3;
 inline constexpr std::uint16_t kTxMsb = 7;
 } // namespace rec
 
 // ---- radio-wide options
-inline constexpr Field VoiceAnnunciation{"voice annunciation", 0x12F, 1, 0xFF};
-inline constexpr Field TimeOutTimer{"time-out timer", 0x130, 1, 0x7F};
-inline constexpr Field TotPreAlert{"time-out pre-alert", 0x131, 1, 0x0F};
-inline constexpr Field SquelchLevel{"squelch level", 0x134, 1, 0x0F};
-inline constexpr Field BatterySaver{"battery saver", 0x135, 1, 0x01};
-inline constexpr Field KeyBeep{"key beep", 0x136, 1, 0x01};
-inline constexpr Field VoxGain{"VOX gain level", 0x13A, 1, 0x1F};
-inline constexpr Field VoxDelay{"VOX delay time", 0x13B, 1, 0x07};
-inline constexpr Field CallKey{"call key function", 0x13F, 1, 0xFF};
+inline constexpr Field VoiceAnnunciation{RADIO_TEXT("MemoryMap", "voice annunciation"), 0x12F, 1,
+                                         0xFF};
+inline constexpr Field TimeOutTimer{RADIO_TEXT("MemoryMap", "time-out timer"), 0x130, 1, 0x7F};
+inline constexpr Field TotPreAlert{RADIO_TEXT("MemoryMap", "time-out pre-alert"), 0x131, 1, 0x0F};
+inline constexpr Field SquelchLevel{RADIO_TEXT("MemoryMap", "squelch level"), 0x134, 1, 0x0F};
+inline constexpr Field BatterySaver{RADIO_TEXT("MemoryMap", "battery saver"), 0x135, 1, 0x01};
+inline constexpr Field KeyBeep{RADIO_TEXT("MemoryMap", "key beep"), 0x136, 1, 0x01};
+inline constexpr Field VoxGain{RADIO_TEXT("MemoryMap", "VOX gain level"), 0x13A, 1, 0x1F};
+inline constexpr Field VoxDelay{RADIO_TEXT("MemoryMap", "VOX delay time"), 0x13B, 1, 0x07};
+inline constexpr Field CallKey{RADIO_TEXT("MemoryMap", "call key function"), 0x13F, 1, 0xFF};
 // The printed report reads narrower masks of two option bytes than the dialog.
-inline constexpr Field PrintedTimeOutTimer{"time-out timer as printed", 0x130, 1, 0x3F};
-inline constexpr Field PrintedVoiceAnnunciation{"voice annunciation as printed", 0x12F, 1, 0x03};
+inline constexpr Field PrintedTimeOutTimer{RADIO_TEXT("MemoryMap", "time-out timer as printed"),
+                                           0x130, 1, 0x3F};
+inline constexpr Field PrintedVoiceAnnunciation{
+    RADIO_TEXT("MemoryMap", "voice annunciation as printed"), 0x12F, 1, 0x03};
 
 // ---- scan settings
-inline constexpr Field ScanPriorityMode{"scan priority mode", 0x160, 1, 0xFF};
-inline constexpr Field PriorityChannel{"priority channel", 0x161, 1, 0xFF};
-inline constexpr Field LookBackA{"look-back time A", 0x162, 1, 0xFF};
-inline constexpr Field LookBackB{"look-back time B", 0x163, 1, 0xFF};
-inline constexpr Field RevertChannel{"revert channel", 0x164, 1, 0xFF};
-inline constexpr Field DropoutDelay{"dropout delay time", 0x165, 2, 0xFF}; // low byte first
-inline constexpr Field TxDwellTime{"transmit dwell time", 0x167, 2, 0xFF}; // low byte first
-inline constexpr Field ScanAddLow{"scan-add bits of channels 1..8", 0x17E, 1, 0xFF};
-inline constexpr Field ScanAddHigh{"scan-add bits of channels 9..16", 0x17F, 1, 0xFF};
+inline constexpr Field ScanPriorityMode{RADIO_TEXT("MemoryMap", "scan priority mode"), 0x160, 1,
+                                        0xFF};
+inline constexpr Field PriorityChannel{RADIO_TEXT("MemoryMap", "priority channel"), 0x161, 1, 0xFF};
+inline constexpr Field LookBackA{RADIO_TEXT("MemoryMap", "look-back time A"), 0x162, 1, 0xFF};
+inline constexpr Field LookBackB{RADIO_TEXT("MemoryMap", "look-back time B"), 0x163, 1, 0xFF};
+inline constexpr Field RevertChannel{RADIO_TEXT("MemoryMap", "revert channel"), 0x164, 1, 0xFF};
+inline constexpr Field DropoutDelay{RADIO_TEXT("MemoryMap", "dropout delay time"), 0x165, 2,
+                                    0xFF}; // low byte first
+inline constexpr Field TxDwellTime{RADIO_TEXT("MemoryMap", "transmit dwell time"), 0x167, 2,
+                                   0xFF}; // low byte first
+inline constexpr Field ScanAddLow{RADIO_TEXT("MemoryMap", "scan-add bits of channels 1..8"), 0x17E,
+                                  1, 0xFF};
+inline constexpr Field ScanAddHigh{RADIO_TEXT("MemoryMap", "scan-add bits of channels 9..16"),
+                                   0x17F, 1, 0xFF};
 
 // ---- fixed tag of a new image, never read
-inline constexpr Field NewImageTag{"new image tag", 0x1B8, 8, 0xFF};
+inline constexpr Field NewImageTag{RADIO_TEXT("MemoryMap", "new image tag"), 0x1B8, 8, 0xFF};
 
 // ---- factory-only and calibration areas
-inline constexpr Field FactoryBlock{"factory-only bytes", 0x330, 16, 0xFF};
-inline constexpr Field VoxFunction{"VOX function switch", 0x3C7, 1, 0x01};
-inline constexpr Field ScanFunction{"scan function switch", 0x3C7, 1, 0x02};
-inline constexpr Field ParamAdjust{"parameter adjustment values", 0x3D0, 10, 0xFF};
-inline constexpr Field Emphasis{"emphasis switches", 0x3DA, 1, 0x03};
-inline constexpr Field DeEmphasis{"de-emphasis", 0x3DA, 1, 0x01};
-inline constexpr Field PreEmphasis{"pre-emphasis", 0x3DA, 1, 0x02};
-inline constexpr Field ModelType{"model type index", 0x3DE, 1, 0xFF};
-inline constexpr Field BandIndex{"band index", 0x3DF, 1, 0xFF};
-inline constexpr Field PowerAdjust{"power adjustment values", 0x3E0, 16, 0xFF};
-inline constexpr Field CallTone{"call tone", 0x3F0, 1, 0xFF};
-inline constexpr Field NeverTransferred{"never transferred", 0x3F1, 15, 0xFF};
+inline constexpr Field FactoryBlock{RADIO_TEXT("MemoryMap", "factory-only bytes"), 0x330, 16, 0xFF};
+inline constexpr Field VoxFunction{RADIO_TEXT("MemoryMap", "VOX function switch"), 0x3C7, 1, 0x01};
+inline constexpr Field ScanFunction{RADIO_TEXT("MemoryMap", "scan function switch"), 0x3C7, 1,
+                                    0x02};
+inline constexpr Field ParamAdjust{RADIO_TEXT("MemoryMap", "parameter adjustment values"), 0x3D0,
+                                   10, 0xFF};
+inline constexpr Field Emphasis{RADIO_TEXT("MemoryMap", "emphasis switches"), 0x3DA, 1, 0x03};
+inline constexpr Field DeEmphasis{RADIO_TEXT("MemoryMap", "de-emphasis"), 0x3DA, 1, 0x01};
+inline constexpr Field PreEmphasis{RADIO_TEXT("MemoryMap", "pre-emphasis"), 0x3DA, 1, 0x02};
+inline constexpr Field ModelType{RADIO_TEXT("MemoryMap", "model type index"), 0x3DE, 1, 0xFF};
+inline constexpr Field BandIndex{RADIO_TEXT("MemoryMap", "band index"), 0x3DF, 1, 0xFF};
+inline constexpr Field PowerAdjust{RADIO_TEXT("MemoryMap", "power adjustment values"), 0x3E0, 16,
+                                   0xFF};
+inline constexpr Field CallTone{RADIO_TEXT("MemoryMap", "call tone"), 0x3F0, 1, 0xFF};
+inline constexpr Field NeverTransferred{RADIO_TEXT("MemoryMap", "never transferred"), 0x3F1, 15,
+                                        0xFF};
 
 // Every named field of the image (channel record fields are relative and
 // listed separately in `rec`).
-inline constexpr std::array<Field, 36> kAll = {Header,
-                                               Channels,
-                                               VoiceAnnunciation,
-                                               TimeOutTimer,
-                                               TotPreAlert,
-                                               SquelchLevel,
-                                               BatterySaver,
-                                               KeyBeep,
-                                               VoxGain,
-                                               VoxDelay,
-                                               CallKey,
-                                               ScanPriorityMode,
-                                               PriorityChannel,
-                                               LookBackA,
-                                               LookBackB,
-                                               RevertChannel,
-                                               DropoutDelay,
-                                               TxDwellTime,
-                                               ScanAddLow,
-                                               ScanAddHigh,
-                                               NewImageTag,
-                                               FactoryBlock,
-                                               VoxFunction,
-                                               ScanFunction,
-                                               ParamAdjust,
-                                               Emphasis,
-                                               DeEmphasis,
-                                               PreEmphasis,
-                                               ModelType,
-                                               BandIndex,
-                                               PowerAdjust,
-                                               CallTone,
-                                               NeverTransferred,
-                                               Field{"unused 0x110", 0x110, 31, 0xFF},
-                                               Field{"unused 0x132", 0x132, 2, 0xFF},
-                                               Field{"unused 0x3DB", 0x3DB, 3, 0xFF}};
+inline constexpr std::array<Field, 36> kAll = {
+    Header,
+    Channels,
+    VoiceAnnunciation,
+    TimeOutTimer,
+    TotPreAlert,
+    SquelchLevel,
+    BatterySaver,
+    KeyBeep,
+    VoxGain,
+    VoxDelay,
+    CallKey,
+    ScanPriorityMode,
+    PriorityChannel,
+    LookBackA,
+    LookBackB,
+    RevertChannel,
+    DropoutDelay,
+    TxDwellTime,
+    ScanAddLow,
+    ScanAddHigh,
+    NewImageTag,
+    FactoryBlock,
+    VoxFunction,
+    ScanFunction,
+    ParamAdjust,
+    Emphasis,
+    DeEmphasis,
+    PreEmphasis,
+    ModelType,
+    BandIndex,
+    PowerAdjust,
+    CallTone,
+    NeverTransferred,
+    Field{RADIO_TEXT("MemoryMap", "unused 0x110"), 0x110, 31, 0xFF},
+    Field{RADIO_TEXT("MemoryMap", "unused 0x132"), 0x132, 2, 0xFF},
+    Field{RADIO_TEXT("MemoryMap", "unused 0x3DB"), 0x3DB, 3, 0xFF}};
 
 // Bit position of the lowest set bit of a mask.
 constexpr int shiftOf(std::uint8_t mask) {

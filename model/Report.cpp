@@ -98,14 +98,18 @@ ChannelBlock channelBlock(const ChannelTable& table, int row, const Translate& t
     if (row < 1 || row > 16)
         return b;
     const auto& cells = table[std::size_t(row)];
-    const auto pair = [&](const char* label1, Column c1, const char* label2, Column c2) {
-        return std::array<Line, 2>{Line{translate("Report", label1), cells[c1]},
-                                   Line{translate("Report", label2), cells[c2]}};
+    const auto pair = [&](std::string label1, Column c1, std::string label2, Column c2) {
+        return std::array<Line, 2>{Line{std::move(label1), cells[c1]},
+                                   Line{std::move(label2), cells[c2]}};
     };
-    b.lines[0] = pair("Receive Frequency:", ColRx, "Transceive Frequency:", ColTx);
-    b.lines[1] = pair("QT/DQT Decode:", ColDecode, "QT/DQT Encode:", ColEncode);
-    b.lines[2] = pair("Power:", ColPower, "Scan:", ColScanAdd);
-    b.lines[3] = pair("Channel Lock:", ColBusyLock, "W/N:", ColWidth);
+    b.lines[0] = pair(translate("Report", "Receive Frequency:"), ColRx,
+                      translate("Report", "Transceive Frequency:"), ColTx);
+    b.lines[1] = pair(translate("Report", "QT/DQT Decode:"), ColDecode,
+                      translate("Report", "QT/DQT Encode:"), ColEncode);
+    b.lines[2] =
+        pair(translate("Report", "Power:"), ColPower, translate("Report", "Scan:"), ColScanAdd);
+    b.lines[3] = pair(translate("Report", "Channel Lock:"), ColBusyLock,
+                      translate("Report", "W/N:"), ColWidth);
     return b;
 }
 

@@ -94,7 +94,8 @@ public:
         place(std::move(n));
     }
     void OnAlias(const YAML::Mark& mark, YAML::anchor_t) override {
-        fail(mark, "aliases (*name) are not used in a configuration text");
+        fail(mark,
+             RADIO_TEXT("ConfigText", "aliases (*name) are not used in a configuration text"));
     }
     void OnScalar(const YAML::Mark& mark, const std::string& tag, YAML::anchor_t,
                   const std::string& value) override {
@@ -131,16 +132,17 @@ private:
     void checkTag(const YAML::Mark& mark, const std::string& tag) {
         // "?" is an untagged plain scalar, "!" a quoted one.
         if (!tag.empty() && tag != "?" && tag != "!")
-            fail(mark, "tags (!name) are not used in a configuration text");
+            fail(mark,
+                 RADIO_TEXT("ConfigText", "tags (!name) are not used in a configuration text"));
     }
     void open(const YAML::Mark& mark, const std::string& tag, Node::Kind kind) {
         checkTag(mark, tag);
         if (!m_stack.empty() && m_stack.back().node.kind == Node::Kind::Map &&
             m_stack.back().keyNext)
-            fail(mark, "a key must be a plain text");
+            fail(mark, RADIO_TEXT("ConfigText", "a key must be a plain text"));
         // The format nests four deep; anything far deeper is no configuration.
         if (m_stack.size() >= 16)
-            fail(mark, "values are nested too deeply");
+            fail(mark, RADIO_TEXT("ConfigText", "values are nested too deeply"));
         Open o;
         o.node.kind = kind;
         o.node.line = mark.line + 1;
@@ -167,7 +169,9 @@ private:
             top.keyLine = n.line;
             top.keyNext = false;
             if (top.node.find(top.key))
-                throw Refused{n.line, textArg(m_translate("ConfigText", "the key %1 appears twice"),
+                throw Refused{n.line, textArg(m_translate("ConfigText",
+                                                          RADIO_TEXT("ConfigText",
+                                                                     "the key %1 appears twice")),
                                               {files::quoted(top.key)})};
             return;
         }

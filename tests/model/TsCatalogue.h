@@ -48,32 +48,29 @@ inline std::string between(const std::string& s, const std::string& open, const 
     return xmlText(s.substr(a + open.size(), b - a - open.size()));
 }
 
-// Every (context, source) -> translation of res/i18n/<language>_*.ts.
+// Every (context, source) -> translation of res/i18n/<language>.ts.
 inline Catalogue readCatalogue(const std::string& language) {
     Catalogue out;
-    namespace fs = std::filesystem;
-    for (const auto& e : fs::directory_iterator(fs::path(TEST_SOURCE_DIR) / "res/i18n")) {
-        const std::string name = e.path().filename().string();
-        if (name.rfind(language + "_", 0) != 0 || e.path().extension() != ".ts")
-            continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        std::stringstream buffer;
-        buffer << in.rdbuf();
-        const std::string ts = buffer.str();
-        std::size_t ctx = 0;
-        while ((ctx = ts.find("<context>", ctx)) != std::string::npos) {
-            const std::size_t ctxEnd = ts.find("</context>", ctx);
-            const std::string block = ts.substr(ctx, ctxEnd - ctx);
-            std::size_t pos = 0;
-            const std::string context = between(block, "<name>", "</name>", pos);
-            while (true) {
-                const std::string source = between(block, "<source>", "</source>", pos);
-                if (pos == std::string::npos)
-                    break;
-                out[{context, source}] = between(block, "<translation>", "</translation>", pos);
-            }
-            ctx = ctxEnd;
+    std::ifstream in(std::filesystem::path(TEST_SOURCE_DIR) / "res/i18n" / (language + ".ts"),
+                     std::ios::binary);
+    if (!in)
+        throw std::runtime_error("no catalogue for " + language);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::string ts = buffer.str();
+    std::size_t ctx = 0;
+    while ((ctx = ts.find("<context>", ctx)) != std::string::npos) {
+        const std::size_t ctxEnd = ts.find("</context>", ctx);
+        const std::string block = ts.substr(ctx, ctxEnd - ctx);
+        std::size_t pos = 0;
+        const std::string context = between(block, "<name>", "</name>", pos);
+        while (true) {
+            const std::string source = between(block, "<source>", "</source>", pos);
+            if (pos == std::string::npos)
+                break;
+            out[{context, source}] = between(block, "<translation>", "</translation>", pos);
         }
+        ctx = ctxEnd;
     }
     return out;
 }

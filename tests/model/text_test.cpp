@@ -195,19 +195,25 @@ TEST(ToolTexts, BothCataloguesHoldEveryTextTheCoreAsks) {
     ASSERT_GT(tag.asked->size(), 60u);
     const ts::Catalogue english = ts::readCatalogue("English");
     const ts::Catalogue chinese = ts::readCatalogue("Chinese");
+    // English holds plural forms only; any other text shows as written.
     for (const Pair& p : *tag.asked) {
         const auto en = english.find(p);
         const auto zh = chinese.find(p);
-        ASSERT_NE(en, english.end()) << p.first << ": " << p.second;
         ASSERT_NE(zh, chinese.end()) << p.first << ": " << p.second;
-        EXPECT_EQ(en->second, p.second) << "English is shown as written";
+        if (en != english.end()) {
+            EXPECT_EQ(en->second, p.second) << "English is shown as written";
+        }
         EXPECT_FALSE(zh->second.empty()) << p.second;
         EXPECT_EQ(placeholders(zh->second), placeholders(p.second)) << p.second;
     }
     // The English catalogue changes nothing the core writes.
+    const Translate viaEnglish = [&english](const char* context, const char* text) {
+        const auto it = english.find({context, text});
+        return it == english.end() ? std::string(text) : it->second;
+    };
     std::string identity, viaCatalogue;
     everyToolText(untranslated(), identity);
-    everyToolText(ts::catalogueTranslate("English"), viaCatalogue);
+    everyToolText(viaEnglish, viaCatalogue);
     EXPECT_EQ(viaCatalogue, identity);
 }
 
@@ -254,8 +260,7 @@ TEST(DataTexts, EveryWordInBothLanguagesAndRecognisedInEither) {
     EXPECT_EQ(toneList(Language::Chinese)[0], data::text(data::None, Language::Chinese));
 }
 
-TEST(ToolTexts, EveryMemoryMapNameIsInBothCatalogues) {
-    const ts::Catalogue english = ts::readCatalogue("English");
+TEST(ToolTexts, EveryMemoryMapNameIsInTheChineseCatalogue) {
     const ts::Catalogue chinese = ts::readCatalogue("Chinese");
     std::vector<mm::Field> fields(mm::kAll.begin(), mm::kAll.end());
     for (const mm::Field& f : {mm::rec::RxFrequency, mm::rec::TxFrequency, mm::rec::RxTone,
@@ -264,7 +269,6 @@ TEST(ToolTexts, EveryMemoryMapNameIsInBothCatalogues) {
         fields.push_back(f);
     for (const mm::Field& f : fields) {
         const Pair key{"MemoryMap", std::string(f.name)};
-        EXPECT_EQ(english.count(key), 1u) << f.name;
         ASSERT_EQ(chinese.count(key), 1u) << f.name;
         EXPECT_FALSE(chinese.at(key).empty()) << f.name;
     }

@@ -55,12 +55,17 @@ private slots:
             QTranslator catalogue;
             QVERIFY(catalogue.load(QStringLiteral(STAGE_DIR "/") + QLatin1String(language)));
             const bool chinese = QByteArray(language) == "Chinese";
-            auto check = [&](const char* source) {
+            // English shows the source itself (its catalogue holds plural
+            // forms only); Chinese its own words.
+            auto shown = [&](const char* source) {
                 const QString t = catalogue.translate(cmd::kContext, source);
+                return t.isEmpty() && !chinese ? QString::fromUtf8(source) : t;
+            };
+            auto check = [&](const char* source) {
+                const QString t = shown(source);
                 QVERIFY2(!t.isEmpty(),
                          qPrintable(QStringLiteral("%1: no \"%2\"")
                                         .arg(QLatin1String(language), QString::fromUtf8(source))));
-                // English carries the source itself; Chinese its own words.
                 if (chinese)
                     QVERIFY2(t != QString::fromUtf8(source), source);
                 else
@@ -69,7 +74,7 @@ private slots:
             for (const cmd::Command& c : cmd::commands()) {
                 check(c.text);
                 check(c.prompt);
-                const QStringList parts = catalogue.translate(cmd::kContext, c.prompt).split('\n');
+                const QStringList parts = shown(c.prompt).split('\n');
                 QCOMPARE(parts.size(), 2);
                 QVERIFY2(!parts[0].isEmpty() && !parts[1].isEmpty(), c.prompt);
             }

@@ -16,10 +16,6 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("Extras", text);
-}
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -41,19 +37,19 @@ void AfterTransfer::keepBackup() {
     m_lastBackup = r ? qs(r.value()) : QString();
     if (!r) {
         messages::show(m_view,
-                       tx("No backup of the read could be kept: %1")
+                       AfterTransfer::tr("No backup of the read could be kept: %1")
                            .arg(qs(radio::failureText(r.failure(), m_view->coreTexts()))),
                        true);
         return;
     }
-    emit m_view->statusMessage(tx("Backup kept: %1").arg(m_lastBackup), 10000);
+    emit m_view->statusMessage(AfterTransfer::tr("Backup kept: %1").arg(m_lastBackup), 10000);
 }
 
 bool AfterTransfer::writeFinished(radio::link::TransferController* transfer) {
     CProgressDlg* dlg = m_view->m_pProgressDlg;
     if (!dlg || !dlg->verifyAfterWrite())
         return false;
-    dlg->setWindowTitle(tx("Verify"));
+    dlg->setWindowTitle(AfterTransfer::tr("Verify"));
     transfer->setTraceLog(fleetui::communicationLog(m_view->state()));
     m_verifying = transfer->startVerify(m_view->m_strPort.toStdString(),
                                         m_view->state().factoryMode, m_view->document()->m_image);

@@ -21,14 +21,11 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("Extras", text);
-}
-
 // Texts of the grid's bulk edits and the names of the steps they leave.
-QString gx(const char* text) {
-    return QCoreApplication::translate("Grid", text);
-}
+// The catalogue context of the grid's own texts (the step names among them).
+struct Grid {
+    Q_DECLARE_TR_FUNCTIONS(Grid)
+};
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -78,12 +75,12 @@ bool ChannelEdits::paste(const QString& text, QStringList* problems) {
     if (!p.ok) {
         if (problems) {
             if (p.rows.empty() && p.rejected.empty())
-                problems->append(tx("The clipboard holds no channel rows."));
+                problems->append(ChannelEdits::tr("The clipboard holds no channel rows."));
             problems->append(describe(p.rejected));
         }
         return false;
     }
-    m_view->history()->applyTable(p.table, tx("Paste"));
+    m_view->history()->applyTable(p.table, ChannelEdits::tr("Paste"));
     return true;
 }
 
@@ -94,15 +91,15 @@ QStringList ChannelEdits::describe(const std::vector<radio::clipboard::Rejected>
         QString why;
         if (r.column == 0)
             why = r.row >= radio::kGridRows
-                      ? tx("below the last channel")
-                      : tx("not a channel row of 10 or 11 tab-separated cells");
+                      ? ChannelEdits::tr("below the last channel")
+                      : ChannelEdits::tr("not a channel row of 10 or 11 tab-separated cells");
         else if (r.message != 0)
             why = QCoreApplication::translate("StringTable", radio::englishString(r.message));
         else
-            why = tx("\"%1\" is not one of the column's entries").arg(qs(r.value));
-        const QString where = r.column == 0
-                                  ? tx("Row %1").arg(r.row)
-                                  : tx("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
+            why = ChannelEdits::tr("\"%1\" is not one of the column's entries").arg(qs(r.value));
+        const QString where =
+            r.column == 0 ? ChannelEdits::tr("Row %1").arg(r.row)
+                          : ChannelEdits::tr("Row %1, %2").arg(r.row).arg(qs(headers[r.column]));
         lines.append(where + QStringLiteral(": ") + why);
     }
     return lines;
@@ -111,7 +108,7 @@ QStringList ChannelEdits::describe(const std::vector<radio::clipboard::Rejected>
 void ChannelEdits::reportUnchanged(const QStringList& problems) const {
     if (!problems.isEmpty())
         messages::show(m_view,
-                       gx("Nothing was changed:") + QStringLiteral("\n") +
+                       Grid::tr("Nothing was changed:") + QStringLiteral("\n") +
                            problems.join(QStringLiteral("\n")),
                        true);
 }
@@ -129,7 +126,7 @@ bool ChannelEdits::fillDown(QStringList* problems) {
             problems->append(describe(o.refused));
         return false;
     }
-    return m_view->history()->applyTable(o.table, gx("Fill Down"));
+    return m_view->history()->applyTable(o.table, Grid::tr("Fill Down"));
 }
 
 bool ChannelEdits::setCells(int column, const QString& value, QStringList* problems) {
@@ -143,7 +140,7 @@ bool ChannelEdits::setCells(int column, const QString& value, QStringList* probl
             problems->append(describe(o.refused));
         return false;
     }
-    return m_view->history()->applyTable(o.table, gx("Set Selected Cells"));
+    return m_view->history()->applyTable(o.table, Grid::tr("Set Selected Cells"));
 }
 
 void ChannelEdits::fillDown() {
@@ -177,7 +174,7 @@ void ChannelEdits::pasteFromClipboard() {
     QStringList problems;
     if (!paste(QApplication::clipboard()->text(), &problems) && !problems.isEmpty())
         messages::show(m_view,
-                       tx("Nothing was pasted:") + QStringLiteral("\n") +
+                       ChannelEdits::tr("Nothing was pasted:") + QStringLiteral("\n") +
                            problems.join(QStringLiteral("\n")),
                        true);
 }
@@ -188,7 +185,7 @@ void ChannelEdits::clearRows() {
     for (int r : selectedRows())
         for (int c = radio::ColRx; c <= radio::ColScrambler; ++c)
             t[r][c].clear();
-    m_view->history()->applyTable(t, tx("Clear"));
+    m_view->history()->applyTable(t, ChannelEdits::tr("Clear"));
 }
 
 bool ChannelEdits::readyToRearrange() {
@@ -203,9 +200,9 @@ bool ChannelEdits::moveRows(int delta) {
         return false;
     const std::vector<int> rows = selectedRows();
     const radio::moves::Order from = radio::moves::moveBy(rows, delta);
-    const QString what = delta == -1  ? gx("Move Up")
-                         : delta == 1 ? gx("Move Down")
-                                      : gx("Move Channels");
+    const QString what = delta == -1  ? Grid::tr("Move Up")
+                         : delta == 1 ? Grid::tr("Move Down")
+                                      : Grid::tr("Move Channels");
     if (!m_view->history()->rearrange(from, what))
         return false;
     // The moved channels stay selected, so the next press moves them again.
@@ -220,7 +217,7 @@ bool ChannelEdits::moveRows(int delta) {
 bool ChannelEdits::sortByRx() {
     return readyToRearrange() &&
            m_view->history()->rearrange(radio::moves::sortByRx(m_view->gridImage(), selectedRows()),
-                                        gx("Sort by Rx Frequency"));
+                                        Grid::tr("Sort by Rx Frequency"));
 }
 
 bool ChannelEdits::insertChannel(QString* problem) {
@@ -232,12 +229,12 @@ bool ChannelEdits::insertChannel(QString* problem) {
     const auto from = radio::moves::insertEmpty(m_view->gridImage(), rows.front());
     if (!from) {
         if (problem)
-            *problem = gx("No empty channel at or below channel %1 makes room for a new one: "
-                          "delete a channel first.")
+            *problem = Grid::tr("No empty channel at or below channel %1 makes room for a new one: "
+                                "delete a channel first.")
                            .arg(rows.front());
         return false;
     }
-    return m_view->history()->rearrange(*from, gx("Insert Channel"));
+    return m_view->history()->rearrange(*from, Grid::tr("Insert Channel"));
 }
 
 void ChannelEdits::insertChannel() {
@@ -248,5 +245,5 @@ void ChannelEdits::insertChannel() {
 
 bool ChannelEdits::deleteChannels() {
     return readyToRearrange() && m_view->history()->rearrange(radio::moves::remove(selectedRows()),
-                                                              gx("Delete Channels"));
+                                                              Grid::tr("Delete Channels"));
 }

@@ -5,6 +5,7 @@
 
 #include "model/RowClipboard.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ class CProgramView;
 class CSetCellsDlg;
 
 class ChannelEdits {
+    Q_DECLARE_TR_FUNCTIONS(ChannelEdits)
+
 public:
     explicit ChannelEdits(CProgramView* view);
 

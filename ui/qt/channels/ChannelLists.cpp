@@ -21,10 +21,6 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("Extras", text);
-}
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -51,7 +47,7 @@ ChannelLists::importCsv(const QByteArray& csv,
     if (!out.rejected.isEmpty() && (out.accepted == 0 || !confirm || !confirm(out)))
         return out;
     out.notice = qs(in.notice);
-    applyChannels(in.image, in.accepted, tx("Import"));
+    applyChannels(in.image, in.accepted, ChannelLists::tr("Import"));
     out.applied = true;
     return out;
 }
@@ -93,14 +89,15 @@ bool ChannelLists::readInputFile(const QString& path, quint64 maxBytes, bool exa
         return true;
     }
     if (r.code == EFBIG)
-        *error = tx("\"%1\" is too large: a channel list holds at most %2 KB.")
+        *error = ChannelLists::tr("\"%1\" is too large: a channel list holds at most %2 KB.")
                      .arg(path)
                      .arg(maxBytes / 1024);
     else if (r.code == 0)
-        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
+        *error = ChannelLists::tr(
+                     "\"%1\" is not a regular file: folders, devices and pipes cannot be read.")
                      .arg(path);
     else
-        *error = tx("Cannot open \"%1\".").arg(path);
+        *error = ChannelLists::tr("Cannot open \"%1\".").arg(path);
     return false;
 }
 
@@ -110,12 +107,13 @@ bool ChannelLists::writeOutputFile(const QString& path, const QByteArray& data, 
     if (r.ok)
         return true;
     if (r.code == 0)
-        *error = tx("\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
+        *error = ChannelLists::tr(
+                     "\"%1\" is not a regular file: folders, devices and pipes cannot be written.")
                      .arg(path);
     else if (r.code == EACCES)
-        *error = tx("\"%1\" is write-protected; it was left unchanged.").arg(path);
+        *error = ChannelLists::tr("\"%1\" is write-protected; it was left unchanged.").arg(path);
     else
-        *error = tx("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
+        *error = ChannelLists::tr("Cannot write \"%1\".").arg(path) + QLatin1Char('\n') +
                  QString::fromStdString(r.error);
     return false;
 }
@@ -137,7 +135,9 @@ QString ChannelLists::compareWith(const QString& path, QString* error) const {
         if (!readInputFile(path, radio::kImageSize, true, bytes, error))
             return {};
         if (bytes.size() < int(radio::kImageSize)) {
-            *error = tx("\"%1\" is not a configuration: it is shorter than 1024 bytes.").arg(path);
+            *error =
+                ChannelLists::tr("\"%1\" is not a configuration: it is shorter than 1024 bytes.")
+                    .arg(path);
             return {};
         }
         std::copy(bytes.begin(), bytes.end(), other.begin());

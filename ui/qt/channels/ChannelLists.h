@@ -8,6 +8,7 @@
 #include "model/InterchangeCsv.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@
 class CProgramView;
 
 class ChannelLists {
+    Q_DECLARE_TR_FUNCTIONS(ChannelLists)
+
 public:
     explicit ChannelLists(CProgramView* view) : m_view(view) {}
 

@@ -25,11 +25,12 @@ namespace channelsets {
 
 namespace {
 
-using dialogs::qs;
+// The catalogue context of this file's texts.
+struct ChannelSets {
+    Q_DECLARE_TR_FUNCTIONS(ChannelSets)
+};
 
-QString tx(const char* text, int n = -1) {
-    return QCoreApplication::translate("ChannelSets", text, nullptr, n);
-}
+using dialogs::qs;
 
 // The chosen rows into the view's channels, with the set's rules when given.
 void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
@@ -51,9 +52,10 @@ void pickAndImport(CProgramView* view, const radio::interchange::ListFile& list,
         QStringList lines;
         for (const auto& r : imp.rejected)
             lines << qs(radio::interchange::describe(r));
-        messages::show(
-            frame, tx("Nothing was imported:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n')),
-            true);
+        messages::show(frame,
+                       ChannelSets::tr("Nothing was imported:") + QLatin1Char('\n') +
+                           lines.join(QLatin1Char('\n')),
+                       true);
         return;
     }
     if (rules)
@@ -77,15 +79,17 @@ std::function<bool(CChannelPickerDlg*)> askPick = [](CChannelPickerDlg* dlg) {
 std::function<int(QWidget*, const QStringList&)> askSet = [](QWidget* parent,
                                                              const QStringList& items) {
     bool ok = false;
-    const QString item = QInputDialog::getItem(parent, tx("Insert Channel Set"), tx("Channel set:"),
-                                               items, 0, false, &ok);
+    const QString item =
+        QInputDialog::getItem(parent, ChannelSets::tr("Insert Channel Set"),
+                              ChannelSets::tr("Channel set:"), items, 0, false, &ok);
     return ok ? int(items.indexOf(item)) : -1;
 };
 
 std::function<QString(QWidget*, const QString&)> askName = [](QWidget* parent,
                                                               const QString& suggestion) {
-    return QInputDialog::getText(parent, tx("Save as Channel Set"), tx("Name of the set:"),
-                                 QLineEdit::Normal, suggestion);
+    return QInputDialog::getText(parent, ChannelSets::tr("Save as Channel Set"),
+                                 ChannelSets::tr("Name of the set:"), QLineEdit::Normal,
+                                 suggestion);
 };
 
 bool needsPicker(const radio::interchange::ListFile& list) {
@@ -103,10 +107,11 @@ QString builtInFolder(const radio::AppState& state) {
 void importWithPicker(CProgramView* view, const radio::interchange::ListFile& list,
                       const QString& fileName) {
     pickAndImport(view, list,
-                  tx("%1 holds %n row(s); the radio has %2 channels.", int(list.rows.size()))
+                  ChannelSets::tr("%1 holds %n row(s); the radio has %2 channels.", nullptr,
+                                  int(list.rows.size()))
                       .arg(fileName)
                       .arg(radio::mm::kChannelCount),
-                  QString(), nullptr, tx("Import"));
+                  QString(), nullptr, ChannelSets::tr("Import"));
 }
 
 void insertChannelSet(CProgramView* view) {
@@ -120,12 +125,12 @@ void insertChannelSet(CProgramView* view) {
         if (!radio::sets::fits(set, view->bandLow(), view->bandHigh()))
             continue;
         fitting.push_back(&set);
-        items << tx("%1: %2, %n channel(s), %3", set.channels)
+        items << ChannelSets::tr("%1: %2, %n channel(s), %3", nullptr, set.channels)
                      .arg(qs(set.name), qs(radio::sets::titleOf(set, view->language())),
                           qs(radio::sets::bandText(set)));
     }
     if (fitting.empty()) {
-        messages::show(frame, tx("No channel set fits the band of this radio."), true);
+        messages::show(frame, ChannelSets::tr("No channel set fits the band of this radio."), true);
         return;
     }
     const int pick = askSet(frame, items);
@@ -146,7 +151,7 @@ void insertChannelSet(CProgramView* view) {
     if (!rules.isEmpty())
         details += (details.isEmpty() ? QString() : QStringLiteral("\n")) + rules;
     pickAndImport(view, list, qs(radio::sets::titleOf(set, view->language())), details, &set.rules,
-                  tx("Insert Channel Set"));
+                  ChannelSets::tr("Insert Channel Set"));
 }
 
 void saveAsChannelSet(CProgramView* view) {
@@ -159,7 +164,8 @@ void saveAsChannelSet(CProgramView* view) {
         if (r >= 1 && r < radio::kGridRows && !table[std::size_t(r)][radio::ColRx].empty())
             rows.push_back(r);
     if (rows.empty()) {
-        messages::show(frame, tx("Select the programmed channels to save first."), true);
+        messages::show(frame, ChannelSets::tr("Select the programmed channels to save first."),
+                       true);
         return;
     }
     const QString name =
@@ -177,7 +183,9 @@ void saveAsChannelSet(CProgramView* view) {
     // A set of this name is some customer's plan: never replaced unasked.
     if (QFileInfo::exists(path)) {
         messages::show(
-            frame, tx("There is a set named \"%1\" already: choose another name.").arg(name), true);
+            frame,
+            ChannelSets::tr("There is a set named \"%1\" already: choose another name.").arg(name),
+            true);
         return;
     }
     QDir().mkpath(folder);
@@ -189,7 +197,8 @@ void saveAsChannelSet(CProgramView* view) {
     }
     messages::show(
         frame,
-        tx("%n channel(s) saved as the set \"%1\" in %2.", int(rows.size())).arg(name, folder),
+        ChannelSets::tr("%n channel(s) saved as the set \"%1\" in %2.", nullptr, int(rows.size()))
+            .arg(name, folder),
         false);
 }
 
@@ -197,7 +206,7 @@ void openFolder(QWidget* parent, const radio::AppState& state) {
     const QString folder = userFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        messages::show(parent, tx("Your channel sets are in %1").arg(folder), false);
+        messages::show(parent, ChannelSets::tr("Your channel sets are in %1").arg(folder), false);
 }
 
 } // namespace channelsets

@@ -13,9 +13,10 @@
 
 namespace {
 
-QString gx(const char* text) {
-    return QCoreApplication::translate("Grid", text);
-}
+// The catalogue context of the grid's own texts (the step names among them).
+struct Grid {
+    Q_DECLARE_TR_FUNCTIONS(Grid)
+};
 
 } // namespace
 
@@ -93,7 +94,7 @@ void EditHistory::settle() {
     if (now == m_last)
         return;
     // The grid already shows `now`: pushing only records it.
-    m_stack->push(new TableStep(this, m_last, now, gx("Edit Cell")));
+    m_stack->push(new TableStep(this, m_last, now, Grid::tr("Edit Cell")));
 }
 
 void EditHistory::show(const radio::ChannelTable& table) {

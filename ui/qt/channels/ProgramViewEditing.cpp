@@ -37,10 +37,6 @@ QString shortList(const QStringList& lines, const radio::Translate& texts) {
     return QString::fromStdString(radio::firstLines(all, texts));
 }
 
-QString tx(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("Extras", text, disambiguation, n);
-}
-
 void showReport(QWidget* parent, const QString& title, const QString& text) {
     QDialog dlg(parent);
     dlg.setObjectName(QStringLiteral("compareDlg"));
@@ -64,7 +60,7 @@ void compareWith(CProgramView* view) {
         return;
     QWidget* frame = view->window();
     const QString path = filedialogs::askOpen(
-        frame, view->userSettings(), tx("Compare With"),
+        frame, view->userSettings(), CProgramView::tr("Compare With"),
         {filedialogs::FileType::Configuration, filedialogs::FileType::ConfigurationText});
     if (path.isEmpty())
         return;
@@ -74,7 +70,7 @@ void compareWith(CProgramView* view) {
         messages::show(frame, error, true);
         return;
     }
-    showReport(frame, tx("Compared with %1").arg(QFileInfo(path).fileName()), report);
+    showReport(frame, CProgramView::tr("Compared with %1").arg(QFileInfo(path).fileName()), report);
 }
 
 void importChannels(CProgramView* view) {
@@ -83,8 +79,8 @@ void importChannels(CProgramView* view) {
     QWidget* frame = view->window();
     // The layout is the file type the user leaves chosen in the dialog.
     const radio::layouts::FileLayout* layout = &radio::layouts::defaultLayout();
-    const QString path =
-        filedialogs::askOpenLayout(frame, view->userSettings(), tx("Import Channel List"), &layout);
+    const QString path = filedialogs::askOpenLayout(
+        frame, view->userSettings(), CProgramView::tr("Import Channel List"), &layout);
     if (path.isEmpty())
         return;
     // Bounded and regular files only: a pipe or a huge file must not hang the window.
@@ -106,12 +102,12 @@ void importChannels(CProgramView* view) {
     const auto outcome = view->channelLists()->importCsv(
         csv,
         [frame, view](const ChannelLists::ImportOutcome& so) {
-            QMessageBox box(
-                QMessageBox::Warning, QCoreApplication::applicationName(),
-                tx("%n row(s) of the file cannot be imported.", nullptr, so.refusedRows),
-                QMessageBox::Ok | QMessageBox::Cancel, frame);
-            box.setInformativeText(
-                tx("Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
+            QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                            CProgramView::tr("%n row(s) of the file cannot be imported.", nullptr,
+                                             so.refusedRows),
+                            QMessageBox::Ok | QMessageBox::Cancel, frame);
+            box.setInformativeText(CProgramView::tr(
+                "Import the other %n row(s)? Cancel imports nothing.", nullptr, so.accepted));
             box.setDetailedText(shortList(so.rejected, view->coreTexts()));
             return box.exec() == QMessageBox::Ok;
         },
@@ -120,8 +116,8 @@ void importChannels(CProgramView* view) {
         messages::show(frame, outcome.error, true);
     else if (outcome.accepted == 0 && !outcome.rejected.isEmpty())
         messages::show(frame,
-                       tx("No row of the file can be imported:") + QStringLiteral("\n") +
-                           shortList(outcome.rejected, view->coreTexts()),
+                       CProgramView::tr("No row of the file can be imported:") +
+                           QStringLiteral("\n") + shortList(outcome.rejected, view->coreTexts()),
                        true);
     else if (outcome.applied && !outcome.notice.isEmpty())
         messages::show(frame, outcome.notice, false);
@@ -133,7 +129,7 @@ void exportChannels(CProgramView* view) {
     QWidget* frame = view->window();
     const radio::layouts::FileLayout* layout = &radio::layouts::defaultLayout();
     const QString path = filedialogs::askSaveLayout(
-        frame, view->userSettings(), tx("Export Channel List"),
+        frame, view->userSettings(), CProgramView::tr("Export Channel List"),
         QFileInfo(view->document()->title()).completeBaseName() + QStringLiteral(".csv"), &layout);
     if (path.isEmpty())
         return;

@@ -37,10 +37,6 @@ QString stringTableText(int id) {
     return QCoreApplication::translate("StringTable", radio::englishString(id));
 }
 
-QString tt(const char* text) {
-    return QCoreApplication::translate("CProgressDlg", text);
-}
-
 // How a transfer that did not succeed ended, for the window and the status
 // bar. A write that broke off may have changed part of the radio: said so.
 QString failureText(const radio::link::TransferResult& result, bool write, bool factory,
@@ -57,25 +53,29 @@ QString failureText(const radio::link::TransferResult& result, bool write, bool 
     case TransferStatus::Success:
         break;
     case TransferStatus::OpenFailed:
-        return (write ? tt("Write failed: %1 could not be opened")
-                      : tt("Read failed: %1 could not be opened"))
+        return (write ? CProgressDlg::tr("Write failed: %1 could not be opened")
+                      : CProgressDlg::tr("Read failed: %1 could not be opened"))
             .arg(port);
     case TransferStatus::CommError:
     case TransferStatus::Interrupted:
         if (result.blocksDone == 0)
-            return write ? tt("Write failed: the radio did not answer; nothing was written")
-                         : tt("Read failed: the radio did not answer");
-        return (write ? tt("Write failed: the link broke off after %1 of %2 blocks; the radio "
-                           "may hold part of the new data")
-                      : tt("Read failed: the link broke off after %1 of %2 blocks; the document "
-                           "is unchanged"))
+            return write ? CProgressDlg::tr(
+                               "Write failed: the radio did not answer; nothing was written")
+                         : CProgressDlg::tr("Read failed: the radio did not answer");
+        return (write ? CProgressDlg::tr(
+                            "Write failed: the link broke off after %1 of %2 blocks; the radio "
+                            "may hold part of the new data")
+                      : CProgressDlg::tr(
+                            "Read failed: the link broke off after %1 of %2 blocks; the document "
+                            "is unchanged"))
             .arg(done, all);
     case TransferStatus::Cancelled:
         if (!write)
-            return tt("Read cancelled; the document is unchanged");
+            return CProgressDlg::tr("Read cancelled; the document is unchanged");
         if (result.blocksDone == 0)
-            return tt("Write cancelled; nothing was written");
-        return tt("Write cancelled after %1 of %2 blocks; the radio may hold part of the new data")
+            return CProgressDlg::tr("Write cancelled; nothing was written");
+        return CProgressDlg::tr(
+                   "Write cancelled after %1 of %2 blocks; the radio may hold part of the new data")
             .arg(done, all);
     }
     return {};
@@ -326,7 +326,7 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         m_pDocument->SetModifiedFlag();
         m_pDocument->setPathName(QString(), false);
         m_pDocument->setTitle(
-            tt("From the radio, %1")
+            CProgressDlg::tr("From the radio, %1")
                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
         m_nReadAgreedAt = -1;
         const QString bytes = QString::number(
@@ -336,15 +336,16 @@ void CProgramView::OnTransferFinished(const radio::link::TransferResult& result,
         // read may replace it without asking.
         m_nBackedUpReadAt = backup.isEmpty() ? -1 : history()->undoStack()->index();
         if (backup.isEmpty()) {
-            text = shown = tt("Read %1 bytes from the radio; no backup could be kept").arg(bytes);
+            text = shown = CProgressDlg::tr("Read %1 bytes from the radio; no backup could be kept")
+                               .arg(bytes);
         } else {
-            const char* format = "Read %1 bytes from the radio; a backup was saved as %2";
-            text = tt(format).arg(bytes, backup);
-            shown =
-                tt(format).arg(bytes, m_pProgressDlg ? m_pProgressDlg->fitPath(backup) : backup);
+            const QString format =
+                CProgressDlg::tr("Read %1 bytes from the radio; a backup was saved as %2");
+            text = format.arg(bytes, backup);
+            shown = format.arg(bytes, m_pProgressDlg ? m_pProgressDlg->fitPath(backup) : backup);
         }
     } else if (ok) {
-        text = shown = tt("Wrote %1 bytes to the radio")
+        text = shown = CProgressDlg::tr("Wrote %1 bytes to the radio")
                            .arg(radio::link::transferBytes(radio::link::Direction::Write,
                                                            m_state.factoryMode));
     } else {
@@ -374,12 +375,12 @@ void CProgramView::OnVerifyFinished(const radio::link::VerifyOutcome& outcome) {
     const bool ok = outcome.verified();
     QString text;
     if (ok)
-        text = tt("Written and verified");
+        text = CProgressDlg::tr("Written and verified");
     else if (outcome.read.status != radio::link::TransferStatus::Success)
-        text = tt("Written, but not verified: reading the radio back failed");
+        text = CProgressDlg::tr("Written, but not verified: reading the radio back failed");
     else
-        text =
-            tt("Written, but the check found %1 byte(s) that differ").arg(outcome.differing.size());
+        text = CProgressDlg::tr("Written, but the check found %1 byte(s) that differ")
+                   .arg(outcome.differing.size());
     showTransferResult(ok, text, text);
     // Its message (and the record's row) while the window still shows the result.
     m_afterTransfer->verifyDone(outcome);

@@ -11,9 +11,10 @@ namespace dialogs {
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("Settings", text);
-}
+// The catalogue context of this file's texts.
+struct Settings {
+    Q_DECLARE_TR_FUNCTIONS(Settings)
+};
 
 } // namespace
 
@@ -21,20 +22,21 @@ bool saveSettings(QWidget* parent, radio::CIniFile* settings, const std::string&
     if (!settings || !settings->modified())
         return true;
     if (settings->savePath().empty()) {
-        showMessage(parent, tx("The settings could not be saved: %1 may not be changed, and no "
-                               "folder for your own settings is known (HOME is not set).")
-                                .arg(qs(radio::files::quoted(settings->path(), 4096))));
+        showMessage(parent,
+                    Settings::tr("The settings could not be saved: %1 may not be changed, and no "
+                                 "folder for your own settings is known (HOME is not set).")
+                        .arg(qs(radio::files::quoted(settings->path(), 4096))));
         return false;
     }
     if (!settings->Save()) {
-        showMessage(parent, tx("The settings could not be saved.") + QLatin1Char('\n') +
+        showMessage(parent, Settings::tr("The settings could not be saved.") + QLatin1Char('\n') +
                                 qs(settings->saveError()));
         return false;
     }
     if (settings->savePath() != besideProgram) {
         QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
-                        tx("The settings were saved to %1, because the file beside the "
-                           "program may not be changed.")
+                        Settings::tr("The settings were saved to %1, because the file beside the "
+                                     "program may not be changed.")
                             .arg(qs(radio::files::quoted(settings->savePath(), 4096))),
                         QMessageBox::Ok, parent);
         box.exec();

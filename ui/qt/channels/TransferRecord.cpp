@@ -20,9 +20,10 @@ namespace fleetui {
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FleetDlg", text);
-}
+// The catalogue context of this file's texts.
+struct TransferRecord {
+    Q_DECLARE_TR_FUNCTIONS(TransferRecord)
+};
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -89,16 +90,17 @@ QString configurationSummary(const CProgramView* view) {
         return {};
     // A new document's path is only the name proposed for its first save.
     const QFileInfo file(doc->pathName());
-    QStringList parts{!doc->pathName().isEmpty() && file.isFile() ? file.fileName()
-                                                                  : tx("not saved")};
+    QStringList parts{!doc->pathName().isEmpty() && file.isFile()
+                          ? file.fileName()
+                          : TransferRecord::tr("not saved")};
     if (const radio::CIniFile* settings = view->state().settings) {
         const radio::ProductTexts p = radio::productTexts(*settings, doc->m_image);
         if (!p.model.empty())
             parts << qs(p.model);
         if (!p.band.empty())
-            parts << tx("%1 MHz").arg(qs(p.band));
+            parts << TransferRecord::tr("%1 MHz").arg(qs(p.band));
     }
-    return tx("Configuration: %1").arg(parts.join(QStringLiteral(", ")));
+    return TransferRecord::tr("Configuration: %1").arg(parts.join(QStringLiteral(", ")));
 }
 
 void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& result,
@@ -127,8 +129,10 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
     const auto append = [guard, state](const radio::link::RecordRow& r) {
         QString error;
         if (!appendRecord(*state, r, &error) && guard)
-            messages::show(guard, tx("The programming record could not be written: %1").arg(error),
-                           true);
+            messages::show(
+                guard,
+                TransferRecord::tr("The programming record could not be written: %1").arg(error),
+                true);
     };
     if (!verifying) {
         append(row);
@@ -149,7 +153,9 @@ void recordSingleWrite(CProgramView* view, const radio::link::TransferResult& re
 
 void reportTraceError(CProgramView* view, const QString& error) {
     if (!error.isEmpty())
-        messages::show(view, tx("The communication log could not be written: %1").arg(error), true);
+        messages::show(
+            view, TransferRecord::tr("The communication log could not be written: %1").arg(error),
+            true);
 }
 
 } // namespace fleetui

@@ -15,9 +15,10 @@ namespace writecheck {
 
 namespace {
 
-QString tx(const char* text, int n = -1) {
-    return QCoreApplication::translate("WriteCheck", text, nullptr, n);
-}
+// The catalogue context of this file's texts.
+struct WriteCheck {
+    Q_DECLARE_TR_FUNCTIONS(WriteCheck)
+};
 
 const radio::Translate& texts(const radio::AppState& state) {
     return radio::coreTexts(radio::data::languageOf(state.chinese));
@@ -30,7 +31,8 @@ std::function<bool(QWidget*, const QString&, const QString&)> askWriteAnyway =
         QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text,
                         QMessageBox::Cancel, parent);
         box.setInformativeText(list);
-        QPushButton* anyway = box.addButton(tx("Write Anyway"), QMessageBox::AcceptRole);
+        QPushButton* anyway =
+            box.addButton(WriteCheck::tr("Write Anyway"), QMessageBox::AcceptRole);
         // A slip of Enter must not send the values to a radio.
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -63,11 +65,12 @@ bool confirmWrite(QWidget* parent, const radio::AppState& state, const radio::Im
     const auto found = problems(state, image);
     if (found.empty())
         return true;
-    return askWriteAnyway(parent,
-                          tx("%n value(s) of this configuration would be refused if typed; the "
-                             "radio may not work as intended. Write it anyway?",
-                             int(found.size())),
-                          listText(state, found));
+    return askWriteAnyway(
+        parent,
+        WriteCheck::tr("%n value(s) of this configuration would be refused if typed; the "
+                       "radio may not work as intended. Write it anyway?",
+                       nullptr, int(found.size())),
+        listText(state, found));
 }
 
 void reportOpened(QWidget* parent, const radio::AppState& state, const radio::Image& image,
@@ -76,11 +79,12 @@ void reportOpened(QWidget* parent, const radio::AppState& state, const radio::Im
     if (found.empty())
         return;
     // Older files may rely on such values: the file opens all the same.
-    showReport(
-        parent,
-        tx("%1 holds %n value(s) that no editor would accept:", int(found.size())).arg(fileName) +
-            QLatin1Char('\n') +
-            QString::fromStdString(radio::check::describeAll(found, texts(state), 5)));
+    showReport(parent,
+               WriteCheck::tr("%1 holds %n value(s) that no editor would accept:", nullptr,
+                              int(found.size()))
+                       .arg(fileName) +
+                   QLatin1Char('\n') +
+                   QString::fromStdString(radio::check::describeAll(found, texts(state), 5)));
 }
 
 void reportBandChange(QWidget* parent, const radio::AppState& state, const radio::Image& image,
@@ -90,9 +94,10 @@ void reportBandChange(QWidget* parent, const radio::AppState& state, const radio
     const std::string text = radio::productTexts(*state.settings, image).band;
     const std::string defect = radio::bandDefect(text, texts(state));
     if (!defect.empty()) {
-        showReport(parent, tx("The band %1 (key Field%2 in section Setup of Program.ini) cannot "
-                              "be used: %3. No frequency can be entered until another band is "
-                              "chosen or the settings file is corrected.")
+        showReport(parent, WriteCheck::tr(
+                               "The band %1 (key Field%2 in section Setup of Program.ini) cannot "
+                               "be used: %3. No frequency can be entered until another band is "
+                               "chosen or the settings file is corrected.")
                                .arg(QString::fromStdString(text))
                                .arg(radio::mm::get(image, radio::mm::ModelType) + 1)
                                .arg(QString::fromStdString(defect)));
@@ -111,11 +116,12 @@ void reportBandChange(QWidget* parent, const radio::AppState& state, const radio
     QStringList numbers;
     for (int n : channels)
         numbers << QString::number(n);
-    showReport(parent, tx("%n channel(s) lie outside the new band: %1. Write will list them "
-                          "until they are changed.",
-                          int(channels.size()))
-                               .arg(numbers.join(QStringLiteral(", "))) +
-                           QLatin1Char('\n') + listText(state, outside));
+    showReport(parent,
+               WriteCheck::tr("%n channel(s) lie outside the new band: %1. Write will list them "
+                              "until they are changed.",
+                              nullptr, int(channels.size()))
+                       .arg(numbers.join(QStringLiteral(", "))) +
+                   QLatin1Char('\n') + listText(state, outside));
 }
 
 } // namespace writecheck

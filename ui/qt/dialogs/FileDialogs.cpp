@@ -12,9 +12,18 @@
 namespace filedialogs {
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FileDialogs", text);
-}
+// The catalogue context of this file's texts.
+struct FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
+
+// Qt's own file dialog names the kinds of entries through its icon provider,
+// which Qt's Chinese catalogue leaves in English; ours carries them.
+[[maybe_unused]] const char* const kIconProviderTexts[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Shortcut"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown")};
 
 QStringList filters(std::initializer_list<FileType> types) {
     QStringList list;
@@ -58,9 +67,9 @@ QString saveStart(const radio::UserSettings& user, const QString& proposedName) 
 QString filter(FileType type) {
     switch (type) {
     case FileType::Configuration:
-        return tx("Program Document (*.dat)");
+        return FileDialogs::tr("Program Document (*.dat)");
     case FileType::ConfigurationText:
-        return tx("Configuration text (*.yaml)");
+        return FileDialogs::tr("Configuration text (*.yaml)");
     }
     return QString();
 }

@@ -40,10 +40,6 @@
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FleetDlg", text);
-}
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -56,26 +52,26 @@ QString phaseName(radio::link::FleetPhase phase) {
     using radio::link::FleetPhase;
     switch (phase) {
     case FleetPhase::Waiting:
-        return tx("Waiting");
+        return CFleetDlg::tr("Waiting");
     case FleetPhase::Backup:
-        return tx("Backup");
+        return CFleetDlg::tr("Backup");
     case FleetPhase::Writing:
-        return tx("Writing");
+        return CFleetDlg::tr("Writing");
     case FleetPhase::Verifying:
-        return tx("Verifying");
+        return CFleetDlg::tr("Verifying");
     case FleetPhase::Programmed:
-        return tx("Programmed");
+        return CFleetDlg::tr("Programmed");
     case FleetPhase::Failed:
-        return tx("Failed");
+        return CFleetDlg::tr("Failed");
     case FleetPhase::Cancelled:
-        return tx("Cancelled");
+        return CFleetDlg::tr("Cancelled");
     }
     return {};
 }
 
 // The core's reason in the window's language.
 QString reasonText(const radio::link::RadioOutcome& o) {
-    return o.cancelled ? tx("Cancelled") : qs(o.reason(radio::qtTranslate()));
+    return o.cancelled ? CFleetDlg::tr("Cancelled") : qs(o.reason(radio::qtTranslate()));
 }
 
 } // namespace
@@ -96,7 +92,7 @@ private:
 
 CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     setObjectName(QStringLiteral("fleetDlg"));
-    setWindowTitle(tx("Write to Several Radios"));
+    setWindowTitle(tr("Write to Several Radios"));
     auto* layout = new QVBoxLayout(this);
 
     m_configuration = new QLabel(this);
@@ -106,7 +102,7 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setHorizontalHeaderLabels(
-        {tx("Port"), tx("Progress"), tx("State"), tx("Seconds"), tx("Verified"), tx("Backup")});
+        {tr("Port"), tr("Progress"), tr("State"), tr("Seconds"), tr("Verified"), tr("Backup")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -115,8 +111,8 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     auto* addRow = new QHBoxLayout;
     m_portEdit = new QLineEdit(this);
-    m_portEdit->setPlaceholderText(tx("Port name or device path"));
-    m_add = new QPushButton(tx("Add"), this);
+    m_portEdit->setPlaceholderText(tr("Port name or device path"));
+    m_add = new QPushButton(tr("Add"), this);
     addRow->addWidget(m_portEdit, 1);
     addRow->addWidget(m_add);
     layout->addLayout(addRow);
@@ -129,11 +125,11 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
     });
     connect(m_portEdit, &QLineEdit::returnPressed, m_add, &QPushButton::click);
 
-    m_verify = new QCheckBox(tx("Verify after writing"), this);
+    m_verify = new QCheckBox(CFleetDlg::tr("Verify after writing"), this);
     connect(m_verify, &QCheckBox::toggled, this, [this](bool on) {
         userSettings(m_state).set(radio::userkeys::SeveralRadiosVerify, on);
     });
-    m_backup = new QCheckBox(tx("Keep a backup of each radio first"), this);
+    m_backup = new QCheckBox(CFleetDlg::tr("Keep a backup of each radio first"), this);
     connect(m_backup, &QCheckBox::toggled, this, [this](bool on) {
         userSettings(m_state).set(radio::userkeys::SeveralRadiosBackup, on);
     });
@@ -147,8 +143,8 @@ CFleetDlg::CFleetDlg(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_start = new QPushButton(tx("Start"), this);
-    m_close = new QPushButton(tx("Close"), this);
+    m_start = new QPushButton(tr("Start"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_start->setDefault(false);
     m_start->setAutoDefault(false);
     m_close->setAutoDefault(false);
@@ -260,7 +256,7 @@ void CFleetDlg::start() {
             rows.push_back(r);
         }
     if (ports.isEmpty()) {
-        messages::show(this, tx("Tick at least one port."), true);
+        messages::show(this, CFleetDlg::tr("Tick at least one port."), true);
         return;
     }
     std::vector<std::string> names;
@@ -268,7 +264,9 @@ void CFleetDlg::start() {
         names.push_back(p.toStdString());
     if (const std::string twice = radio::link::duplicatePort(names); !twice.empty()) {
         messages::show(
-            this, tx("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)), true);
+            this,
+            CFleetDlg::tr("The port \"%1\" is ticked twice (under two names).").arg(qs(twice)),
+            true);
         return;
     }
     // The same rule as the single Write: a refused value in the open editor
@@ -312,8 +310,8 @@ void CFleetDlg::start() {
             m_table->item(r, c)->setText(QString());
     }
     for (int r : m_rows)
-        m_table->item(r, StateColumn)->setText(tx("Waiting"));
-    m_summary->setText(tx("Writing to %1 radio(s)...").arg(m_rows.size()));
+        m_table->item(r, StateColumn)->setText(tr("Waiting"));
+    m_summary->setText(tr("Writing to %1 radio(s)...").arg(m_rows.size()));
     setIdle(false);
     m_fleet->start();
     m_poll->start();
@@ -338,7 +336,7 @@ void CFleetDlg::cancelOrClose() {
     // Every port stops at its next step; the poll sees them end.
     m_fleet->cancel();
     m_close->setEnabled(false);
-    m_summary->setText(tx("Cancelling..."));
+    m_summary->setText(tr("Cancelling..."));
 }
 
 void CFleetDlg::closeEvent(QCloseEvent* event) {
@@ -361,7 +359,7 @@ void CFleetDlg::reject() {
 void CFleetDlg::setIdle(bool idle) {
     m_start->setEnabled(idle);
     m_close->setEnabled(true);
-    m_close->setText(idle ? tx("Close") : tx("Cancel"));
+    m_close->setText(idle ? tr("Close") : tr("Cancel"));
     m_add->setEnabled(idle);
     m_portEdit->setEnabled(idle);
     m_verify->setEnabled(idle);
@@ -400,13 +398,13 @@ void CFleetDlg::finishRun() {
         if (o.programmed)
             bar->setValue(bar->maximum());
         m_table->item(row, StateColumn)
-            ->setText(o.programmed  ? tx("Programmed")
-                      : o.cancelled ? tx("Cancelled")
-                                    : tx("Failed: %1").arg(reasonText(o)));
+            ->setText(o.programmed  ? tr("Programmed")
+                      : o.cancelled ? tr("Cancelled")
+                                    : tr("Failed: %1").arg(reasonText(o)));
         m_table->item(row, SecondsColumn)->setText(QString::number(o.seconds, 'f', 1));
         m_table->item(row, VerifiedColumn)
-            ->setText(o.verified == "yes"  ? tx("yes")
-                      : o.verified == "no" ? tx("no")
+            ->setText(o.verified == "yes"  ? tr("yes")
+                      : o.verified == "no" ? tr("no")
                                            : QStringLiteral("-"));
         m_table->item(row, BackupColumn)->setText(QFileInfo(qs(o.backup)).fileName());
         m_table->item(row, BackupColumn)->setToolTip(qs(o.backup));
@@ -431,12 +429,12 @@ void CFleetDlg::finishRun() {
     // Warnings only: what the radios took is shown above either way.
     if (!recordErrors.isEmpty())
         messages::show(this,
-                       tx("The programming record could not be written: %1")
+                       CFleetDlg::tr("The programming record could not be written: %1")
                            .arg(recordErrors.join(QStringLiteral("\n"))),
                        true);
     if (!traced)
         messages::show(this,
-                       tx("The communication log could not be written: %1")
+                       CFleetDlg::tr("The communication log could not be written: %1")
                            .arg(qs(radio::failureText(traced.failure(), radio::qtTranslate()))),
                        true);
     emit runFinished();
@@ -450,9 +448,9 @@ QString CFleetDlg::summaryText(const std::vector<radio::link::RadioOutcome>& out
         if (o.programmed)
             ++programmed;
         else if (!cancelled)
-            failures += QStringLiteral("; ") + tx("%1 failed: %2").arg(qs(o.port), reasonText(o));
+            failures += QStringLiteral("; ") + tr("%1 failed: %2").arg(qs(o.port), reasonText(o));
     }
     const QString count =
-        tx("%1 of %2 radio(s) programmed").arg(programmed).arg(int(outcomes.size()));
-    return cancelled ? tx("Cancelled; %1").arg(count) : count + failures;
+        tr("%1 of %2 radio(s) programmed").arg(programmed).arg(int(outcomes.size()));
+    return cancelled ? tr("Cancelled; %1").arg(count) : count + failures;
 }

@@ -18,26 +18,30 @@ namespace fleetui {
 
 namespace {
 
-QString tx(const char* text) {
-    return QCoreApplication::translate("FleetDlg", text);
-}
+// The catalogue context of this file's texts.
+struct FleetWrite {
+    Q_DECLARE_TR_FUNCTIONS(FleetWrite)
+};
 
 void openRecord(CMainFrame* frame) {
     const QString path = recordPath(frame->state());
     if (!QFileInfo(path).isFile()) {
         messages::show(
-            frame, tx("No radio has been programmed yet: there is no programming record."), false);
+            frame,
+            FleetWrite::tr("No radio has been programmed yet: there is no programming record."),
+            false);
         return;
     }
     if (!openUrl(QUrl::fromLocalFile(path)))
-        messages::show(frame, tx("The programming record is %1").arg(path), false);
+        messages::show(frame, FleetWrite::tr("The programming record is %1").arg(path), false);
 }
 
 void openLogs(CMainFrame* frame) {
     const QString folder = logFolder(frame->state());
     QDir().mkpath(folder);
     if (!openUrl(QUrl::fromLocalFile(folder)))
-        messages::show(frame, tx("The communication logs are in %1").arg(folder), false);
+        messages::show(frame, FleetWrite::tr("The communication logs are in %1").arg(folder),
+                       false);
 }
 
 } // namespace

@@ -68,9 +68,7 @@ void openBackupsFolder(QWidget* parent, const radio::AppState& state) {
     const QString folder = fleetui::backupsFolder(state);
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        messages::show(parent,
-                       QCoreApplication::translate("Extras", "The backups are in %1").arg(folder),
-                       false);
+        messages::show(parent, CMainFrame::tr("The backups are in %1").arg(folder), false);
 }
 
 } // namespace
