@@ -25,11 +25,11 @@ protected:
 TEST_F(TextCommands, TextGivesBackTheBytesAndABadValueWritesNothing) {
     // Channel 1 on 446.00625 / 446.00500, model M1 in 400-470, and odd bytes.
     Image img{};
-    ASSERT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/one-channel.dat", img).ok);
+    ASSERT_TRUE(loadDat(TEST_SOURCE_DIR "/tests/data/one-channel.dat", img).ok());
     img[0x3DE] = 0;
     img[0x3DF] = 0;
     img[0x200] = 0x5A;
-    ASSERT_TRUE(saveDat(path("s.dat"), img).ok);
+    ASSERT_TRUE(saveDat(path("s.dat"), img).ok());
 
     CliResult r = run({"export-text", path("s.dat"), path("s.yaml")});
     ASSERT_EQ(r.status, 0) << r.err;

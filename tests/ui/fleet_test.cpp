@@ -348,7 +348,7 @@ private slots:
         // reason reads in the window's language.
         PtyRadio radio(prog.path("radio1"), patterned(5));
         QVERIFY(radio.ok());
-        QVERIFY(QFile(fleetui::backupsFolder()).open(QIODevice::WriteOnly)); // not a folder
+        QVERIFY(QFile(fleetui::backupsFolder(radio::appState())).open(QIODevice::WriteOnly)); // not a folder
         CFleetDlg* dlg = dialogFor(f, {prog.path("radio1")});
         QVERIFY(dlg);
         dlg->verifyBox()->setChecked(false);
@@ -365,7 +365,7 @@ private slots:
                  qPrintable(dlg->summary()->text()));
         radio.stop();
         QCOMPARE(radio.radio().memory(), patterned(5));
-        QFile::remove(fleetui::backupsFolder());
+        QFile::remove(fleetui::backupsFolder(radio::appState()));
         m_messages.clear();
 
         // A record that cannot be written is a warning, never the write's result.

@@ -53,7 +53,7 @@ private slots:
         CMainFrame* f = app->mainFrame();
         const radio::Image img = sampleImage();
         const auto settings = radio::checkSettings(radio::appState().settings);
-        QVERIFY(radio::configfile::save(prog.path("radio.yaml").toStdString(), img, settings).ok);
+        QVERIFY(radio::configfile::save(prog.path("radio.yaml").toStdString(), img, settings).ok());
 
         app->askOpenFileName = [&] { return prog.path("radio.yaml"); };
         f->runCommand(ids::ID_FILE_OPEN);

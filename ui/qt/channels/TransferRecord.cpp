@@ -4,6 +4,7 @@
 #include "app/ProductInfo.h"
 #include "app/UserKeys.h"
 #include "link/Fleet.h"
+#include "model/DataTexts.h"
 #include "ui/qt/channels/AfterTransfer.h"
 #include "ui/qt/channels/ProgramDoc.h"
 #include "ui/qt/channels/ProgramView.h"
