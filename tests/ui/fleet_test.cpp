@@ -348,7 +348,8 @@ private slots:
         // reason reads in the window's language.
         PtyRadio radio(prog.path("radio1"), patterned(5));
         QVERIFY(radio.ok());
-        QVERIFY(QFile(fleetui::backupsFolder(radio::appState())).open(QIODevice::WriteOnly)); // not a folder
+        QVERIFY(QFile(fleetui::backupsFolder(radio::appState()))
+                    .open(QIODevice::WriteOnly)); // not a folder
         CFleetDlg* dlg = dialogFor(f, {prog.path("radio1")});
         QVERIFY(dlg);
         dlg->verifyBox()->setChecked(false);
